@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Kinrow needs to build, run and test; skips those present.
+set -euo pipefail
+packages=(cmake ninja-build g++ make qt6-base-dev libqt6printsupport6 libjpeg62-turbo-dev
+          libgtest-dev googletest libbenchmark-dev fonts-liberation fonts-dejavu-core)
+if [ "${1:-}" = "--extra" ]; then
+    # Fuzzing and looking at the program headless.
+    packages+=(clang libclang-rt-14-dev xvfb xauth poppler-utils)
+fi
+missing=()
+for p in "${packages[@]}"; do
+    dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace kinrow {
+
+// The About page's error list as the reader and the legacy import fill it.
+struct ErrorList
+{
+    QStringList lines;
+    bool visible = false; // the list (and its close button) is shown after reading
+};
+
+// What reading a family file shows the user besides the error list: message boxes and the
+// progress bar. The window implements it; tests and the command-line tool record or ignore.
+class ReadReporter
+{
+public:
+    virtual ~ReadReporter() = default;
+    // A modal message box with an OK button.
+    virtual void message(const QString& text) { Q_UNUSED(text); }
+    // Progress of a long pass: position in 0..maximum. Called at most every few thousand
+    // steps, so the window may let pending events run in it.
+    virtual void progress(qint64 position, qint64 maximum)
+    {
+        Q_UNUSED(position);
+        Q_UNUSED(maximum);
+    }
+    // The pass that shows the progress bar has ended.
+    virtual void progressDone() {}
+};
+
+struct ReadOptions
+{
+    int langIndex = 1;                 // 0 Turkish, 1 English: language of the messages
+    QString programVersion = QStringLiteral("3.04");
+    ReadReporter* reporter = nullptr;  // may be null
+};
+
+} // namespace kinrow

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+
+#include <optional>
+
+namespace kinrow {
+
+// Display form of an upper-case name or place ("AHMET ALİ" -> "Ahmet Ali"); the letter I
+// lower-cases to dotless ı in Turkish (langIndex 0) and to i in English (langIndex 1).
+QString ProperCaseName(const QString& text, int langIndex);
+
+// Replaces the first occurrence of oldText by newText.
+QString ReplaceFirst(const QString& text, const QString& oldText, const QString& newText);
+
+// Date values: 0 no date, 0 < v < 10000 a year alone, otherwise a Julian Date at midnight.
+double ParseDateText(const QString& text);
+QString FormatDateValue(double value);
+double DateToJulian(int day, int month, int year);
+void JulianToDate(double julian, int& day, int& month, int& year);
+
+// Upper-casing of the name fields and of names read from files: the Windows-1254 rule,
+// which also maps i and ı to I.
+QChar UpperCase1254(QChar c);
+QString UpperCase1254(const QString& text);
+
+// True when code page 1254 can hold c (so it survives writing the family file).
+bool IsRepresentable1254(QChar c);
+
+// Key filters of the person page. Each takes the typed character and returns the
+// character to insert, or nothing when the key is discarded.
+std::optional<QChar> TurkceKeyPress(QChar typed, int langIndex, bool readOnlyMode);
+std::optional<QChar> DateKeyPress(QChar typed);
+std::optional<QChar> Memo_NotlarKeyPress(QChar typed, bool readOnlyMode);
+
+} // namespace kinrow

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+namespace kinrow {
+
+// The About page's version label. Characters 9 to 12 are the program version that the
+// reader compares file versions with; the writer puts the text from character 9 on into
+// the header.
+inline QString VersionLabelText()
+{
+    return QStringLiteral("Version 3.04 - 01.04.2004");
+}
+
+inline QString ProgramVersion()
+{
+    return VersionLabelText().mid(8, 4);
+}
+
+} // namespace kinrow
