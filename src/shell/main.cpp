@@ -6,7 +6,10 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("kinrow"));
-    kinrow::TForm_Main window;
+    app.setOrganizationName(QStringLiteral("Kinrow"));
+    app.setApplicationDisplayName(QStringLiteral("KINROW - Aile Soyağacı"));
+    kinrow::TForm_Main window(app.arguments().mid(1));
+    // TEMPORARY: the selection dialog TForm_ListeDlg is created here once it lands.
     window.show();
     return app.exec();
 }

@@ -1,12 +1,228 @@
 #include "shell/mainwindow.h"
 
+#include "shell/aboutpage.h"
+#include "shell/association.h"
+#include "shell/familyopen.h"
+#include "shell/langtable.h"
+#include "shell/prompts.h"
+#include "shell/proportionalscaler.h"
+#include "shell/settings.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTextEdit>
+#include <QToolButton>
+
+// Resources of a static library must be registered by hand, and only outside a namespace.
+static void InitKinrowResources()
+{
+    Q_INIT_RESOURCE(kinrow);
+}
+
 namespace kinrow {
 
-TForm_Main::TForm_Main(QWidget* parent) : QMainWindow(parent)
+namespace {
+
+constexpr int TurkishCharSet = 162;
+
+QWidget* MakePage(QStackedWidget* pages, const char* name)
 {
+    auto* page = new QWidget(pages);
+    page->setObjectName(QLatin1String(name));
+    pages->addWidget(page);
+    return page;
+}
+
+} // namespace
+
+TForm_Main::TForm_Main(const QStringList& arguments, std::unique_ptr<Prompts> prompts,
+                       QWidget* parent)
+    : QMainWindow(parent), prompts_(std::move(prompts))
+{
+    InitKinrowResources();
+    if (!prompts_)
+        prompts_ = std::make_unique<DialogPrompts>(this);
     setObjectName(QStringLiteral("TForm_Main"));
     setWindowTitle(QStringLiteral("KINROW - Aile Soyağacı"));
-    resize(616, 480);
+    QFont windowFont(QStringLiteral("Arial"));
+    windowFont.setPixelSize(11);
+    setFont(windowFont);
+    setMinimumSize(DesignWidth, DesignHeight);
+    createPages();
+    connectControls();
+    scaler_ = std::make_unique<ProportionalScaler>(PageControl_Main, DesignWidth);
+    FormCreate(arguments);
+}
+
+TForm_Main::~TForm_Main() = default;
+
+void TForm_Main::createPages()
+{
+    PageControl_Main = new QStackedWidget(this);
+    PageControl_Main->setObjectName(QStringLiteral("PageControl_Main"));
+    setCentralWidget(PageControl_Main);
+    // The chart, table and print pages are filled by their own pages once those exist.
+    TabSheet_Print = MakePage(PageControl_Main, "TabSheet_Print");
+    // TEMPORARY: an empty page until the person page lands.
+    TabSheet_Main = MakePage(PageControl_Main, "TabSheet_Main");
+    TabSheet_About = new AboutPage(PageControl_Main);
+    PageControl_Main->addWidget(TabSheet_About);
+    TabSheet_Tree = MakePage(PageControl_Main, "TabSheet_Tree");
+    TabSheet_TView = MakePage(PageControl_Main, "TabSheet_TView");
+}
+
+void TForm_Main::connectControls()
+{
+    AboutPage* about = TabSheet_About;
+    connect(about->Button_Devam, &QPushButton::clicked, this,
+            [this, about] { Button_DevamClick(about->Button_Devam); });
+    connect(about->BitBtn_Dosya, &QPushButton::clicked, this,
+            [this, about] { Button_DevamClick(about->BitBtn_Dosya); });
+    connect(about->SB_ErrorClose, &QToolButton::clicked, this, &TForm_Main::SB_ErrorCloseClick);
+    connect(about->ComboBox_Lang, &QComboBox::currentIndexChanged, this, [this](int index) {
+        state_.langIndex = index == 0 ? 0 : 1;
+        ComboBox_LangChange();
+    });
+}
+
+int TForm_Main::activePageTag() const
+{
+    const QWidget* page = PageControl_Main->currentWidget();
+    if (page == TabSheet_Tree)
+        return 1;
+    if (page == TabSheet_TView)
+        return 2;
+    return 0;
+}
+
+void TForm_Main::showPage(QWidget* page)
+{
+    PageControl_Main->setCurrentWidget(page);
+}
+
+void TForm_Main::SB_AboutClick()
+{
+    showPage(TabSheet_About);
+}
+
+void TForm_Main::SB_ExitClick()
+{
+    close();
+}
+
+void TForm_Main::FormCreate(const QStringList& arguments)
+{
+    state_.persons.clear();
+    showPage(TabSheet_About);
+    resize(DesignWidth, DesignHeight);
+    settingsPath_ = SettingsFilePath();
+    const LastValues values = ReadLastValues(settingsPath_, font().family(), TurkishCharSet);
+    state_.recNoMain = values.recNoMain;
+    state_.familyFileName = StartupFamilyFileName(arguments, values.gedFile, QDir::currentPath());
+    state_.langIndex = values.language;
+    ComboBox_LangChange();
+    // The error list lies exactly over the About text, wider than it.
+    AboutPage* about = TabSheet_About;
+    const QRect text = about->RichEdit_About->geometry();
+    about->Memo_Errors->setGeometry(text.x(), text.y(), 500, text.height());
+    ApplyProgramFont(values.fontName, values.fontCharSet);
+    startupFontName_ = values.fontName;
+    startupFontCharSet_ = values.fontCharSet;
+    gedAssociationTicked_ = IsGedAssociationRegistered(QCoreApplication::applicationFilePath());
+}
+
+void TForm_Main::ComboBox_LangChange()
+{
+    const int lang = state_.langIndex;
+    setWindowTitle(LangText(0, lang) + QStringLiteral(" - ") + state_.familyFileName);
+    openPictureDialogTitle_ = LangText(1, lang);
+    openDialogTitle_ = LangText(2, lang);
+    TabSheet_About->retranslate(lang);
+    // TEMPORARY: the person page's own captions (PersonPage::retranslate) once it lands.
+}
+
+void TForm_Main::ApplyProgramFont(const QString& fontName, int fontCharSet)
+{
+    QFont windowFont = font();
+    windowFont.setFamily(fontName);
+    setFont(windowFont);
+    fontCharSet_ = fontCharSet;
+    const QList<QWidget*> widgets = findChildren<QWidget*>();
+    for (QWidget* widget : widgets) {
+        QFont f = widget->font();
+        f.setFamily(fontName);
+        widget->setFont(f);
+    }
+}
+
+void TForm_Main::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    FormResize();
+}
+
+void TForm_Main::FormResize()
+{
+    if (resizing_)
+        return;
+    const int width = qMax(DesignWidth, this->width());
+    const int height = width * DesignHeight / DesignWidth;
+    if (size() != QSize(width, height)) {
+        resizing_ = true;
+        resize(width, height);
+        resizing_ = false;
+    }
+    if (scaler_->scaledWidth() != width)
+        scaler_->scaleTo(width);
+    // TEMPORARY: redraw the active page's picture and set the person lists' item heights
+    // (width * 14 / 616) once the person page lands.
+}
+
+void TForm_Main::closeEvent(QCloseEvent* event)
+{
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    FormClose();
+    event->accept();
+}
+
+bool TForm_Main::FormCloseQuery()
+{
+    if (isRecordBeingEdited()) {
+        prompts_->message(MessageKind::Warning, LangText(93, state_.langIndex));
+        return false;
+    }
+    if (!unsavedChanges())
+        return true;
+    switch (prompts_->message(MessageKind::Warning, LangText(94, state_.langIndex),
+                              MessageButtons::YesNoCancel)) {
+    case PromptAnswer::Yes:
+        // A failed save keeps the window open, or the changes would be lost.
+        return SB_SaveClick();
+    case PromptAnswer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TForm_Main::FormClose()
+{
+    LastValues values;
+    values.recNoMain = state_.recNoMain;
+    values.gedFile = state_.familyFileName;
+    values.language = state_.langIndex;
+    WriteLastValues(settingsPath_, values);
+    if (fontChanged_ && prompts_->message(MessageKind::Warning, LangText(95, state_.langIndex),
+                                          MessageButtons::YesNo) == PromptAnswer::Yes)
+        WriteFontValues(settingsPath_, font().family(), fontCharSet_);
 }
 
 } // namespace kinrow

@@ -1,15 +1,95 @@
 #pragma once
 
+#include "gedcom/readsession.h"
+#include "shell/appstate.h"
+#include "shell/prompts.h"
+
 #include <QMainWindow>
+
+#include <memory>
+
+class QStackedWidget;
 
 namespace kinrow {
 
-// The program's one main window.
+class AboutPage;
+class ProportionalScaler;
+
+// The program's one main window: the pages, the family file workflow, the language switch,
+// the settings and the proportional resizing.
 class TForm_Main : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit TForm_Main(QWidget* parent = nullptr);
+    static constexpr int DesignWidth = 616;
+    static constexpr int DesignHeight = 480;
+
+    // Runs the start-up (FormCreate) with the program's arguments; prompts default to dialogs.
+    explicit TForm_Main(const QStringList& arguments = {}, std::unique_ptr<Prompts> prompts = {},
+                        QWidget* parent = nullptr);
+    ~TForm_Main() override;
+
+    AppState& appState() { return state_; }
+    Prompts& prompts() { return *prompts_; }
+    const ErrorList& errorList() const { return errors_; }
+
+    // The unsaved-changes flag.
+    bool unsavedChanges() const;
+    void setUnsavedChanges(bool pending);
+
+    // The Tag of the active page: 0 person, print and About pages, 1 chart, 2 generation table.
+    int activePageTag() const;
+    bool isGedAssociationTicked() const { return gedAssociationTicked_; }
+    QString settingsPath() const { return settingsPath_; }
+
+    void Button_DevamClick(QObject* sender);
+    void SB_ErrorCloseClick();
+    bool SB_SaveClick();
+    void SB_AboutClick();
+    void SB_ExitClick();
+    void ComboBox_LangChange();
+    void ApplyProgramFont(const QString& fontName, int fontCharSet);
+
+    QStackedWidget* PageControl_Main;
+    QWidget* TabSheet_Print;
+    QWidget* TabSheet_Main;
+    AboutPage* TabSheet_About;
+    QWidget* TabSheet_Tree;
+    QWidget* TabSheet_TView;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void createPages();
+    void connectControls();
+    void FormCreate(const QStringList& arguments);
+    bool FormCloseQuery();
+    void FormClose();
+    void FormResize();
+    void openChosenFile(const QString& fileName, const QString& previousName);
+    void showOpenedFile(bool readOnly);
+    void setEditingAllowed(bool allowed);
+    bool isRecordBeingEdited() const;
+    std::optional<QString> askFamilyFile();
+    void showPage(QWidget* page);
+
+    AppState state_;
+    ErrorList errors_;
+    std::unique_ptr<Prompts> prompts_;
+    std::unique_ptr<ProportionalScaler> scaler_;
+    QString settingsPath_;
+    QString openDialogTitle_;
+    QString openPictureDialogTitle_;
+    QString startupFontName_;
+    int startupFontCharSet_ = 162;
+    int fontCharSet_ = 162;       // the program font's character set (Turkish as designed)
+    bool fontChanged_ = false;    // the program font differs from the stored one
+    bool readOnlyTicked_ = false; // the open dialog's read-only box, kept between openings
+    bool gedAssociationTicked_ = false;
+    int unsavedTag_ = 0; // TEMPORARY: becomes SB_Save's typed Tag when the person page lands
+    bool resizing_ = false;
 };
 
 } // namespace kinrow

@@ -1,0 +1,181 @@
+#include "shell/aboutpage.h"
+
+#include "shell/label3d.h"
+#include "shell/langtable.h"
+#include "shell/version.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QTextList>
+#include <QToolButton>
+
+namespace kinrow {
+
+namespace {
+
+const QString WebPage = QStringLiteral("www.kinrow.example");
+const QString Email = QStringLiteral("info@kinrow.example");
+
+// The maker's name, postal address and telephone numbers, the same in both languages.
+const char16_t* const ContactLines[] = {
+    u"Kinrow Aile Yazılımı",
+    u"Örnek Mahallesi, Çınar Sokak No: 4",
+    u"06000 Çankaya / Ankara - Türkiye",
+    u"Tel : +90 312 000 00 00",
+    u"Faks : +90 312 000 00 01",
+};
+
+template <typename T> T* Make(QWidget* parent, const char* name, const QRect& geometry)
+{
+    auto* widget = new T(parent);
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+void AddBlock(QTextCursor& cursor, const QString& text, Qt::Alignment alignment, bool first)
+{
+    QTextBlockFormat format;
+    format.setAlignment(alignment);
+    if (first)
+        cursor.setBlockFormat(format);
+    else
+        cursor.insertBlock(format);
+    cursor.insertText(text);
+}
+
+// Adds one bulleted paragraph; paragraphs added to the same list share its bullets.
+QTextList* AddBullet(QTextCursor& cursor, const QString& text, QTextList* list)
+{
+    AddBlock(cursor, text, Qt::AlignLeft, false);
+    if (list) {
+        list->add(cursor.block());
+        return list;
+    }
+    return cursor.createList(QTextListFormat::ListDisc);
+}
+
+} // namespace
+
+AboutPage::AboutPage(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("TabSheet_About"));
+    createControls();
+}
+
+void AboutPage::createControls()
+{
+    Lb_Title = Make<QLabel>(this, "Lb_Title", QRect(0, 0, 616, 24));
+    Lb_Title->setAlignment(Qt::AlignCenter);
+    QFont titleFont(QStringLiteral("Arial"));
+    titleFont.setPixelSize(19);
+    titleFont.setBold(true);
+    titleFont.setUnderline(true);
+    Lb_Title->setFont(titleFont);
+    Lb_Title->setStyleSheet(QStringLiteral("color: #800000"));
+
+    Version = Make<QLabel>(this, "Version", QRect(0, 24, 616, 16));
+    Version->setAlignment(Qt::AlignCenter);
+    Version->setText(VersionLabelText());
+
+    RichEdit_About = Make<QTextEdit>(this, "RichEdit_About", QRect(51, 60, 249, 341));
+    RichEdit_About->setReadOnly(true);
+    RichEdit_About->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QPalette aboutPalette = RichEdit_About->palette();
+    aboutPalette.setColor(QPalette::Base, aboutPalette.color(QPalette::Button));
+    RichEdit_About->setPalette(aboutPalette);
+
+    Memo_Errors = Make<QPlainTextEdit>(this, "Memo_Errors", QRect(51, 60, 500, 341));
+    Memo_Errors->setReadOnly(true);
+    Memo_Errors->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo_Errors->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo_Errors->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo_Errors->hide();
+
+    SB_ErrorClose = Make<QToolButton>(this, "SB_ErrorClose", QRect(51, 40, 92, 21));
+    SB_ErrorClose->hide();
+
+    ProgressBar_Read = Make<QProgressBar>(this, "ProgressBar_Read", QRect(56, 48, 500, 12));
+    ProgressBar_Read->setTextVisible(false);
+    ProgressBar_Read->hide();
+
+    ProgramIcon = Make<QLabel>(this, "ProgramIcon", QRect(335, 63, 199, 253));
+    ProgramIcon->setPixmap(QPixmap(QStringLiteral(":/kinrow/programicon.png")));
+    ProgramIcon->setScaledContents(true);
+
+    BitBtn_Dosya = Make<QPushButton>(this, "BitBtn_Dosya", QRect(335, 300, 201, 25));
+    Button_Devam = Make<QPushButton>(this, "Button_Devam", QRect(335, 335, 86, 25));
+    ComboBox_Lang = Make<QComboBox>(this, "ComboBox_Lang", QRect(336, 376, 193, 21));
+    ComboBox_Lang->addItems({QStringLiteral("Turkish"), QStringLiteral("English")});
+
+    Label3D_WebPage = new Label3D(WebPage, this);
+    Label3D_WebPage->setObjectName(QStringLiteral("Label3D_WebPage"));
+    Label3D_WebPage->setGeometry(105, 410, 125, 14);
+    Label3D_WebPage->setAddress(QUrl(QStringLiteral("http://") + WebPage));
+    Label3D_Email = new Label3D(Email, this);
+    Label3D_Email->setObjectName(QStringLiteral("Label3D_Email"));
+    Label3D_Email->setGeometry(375, 410, 110, 14);
+    Label3D_Email->setAddress(QUrl(QStringLiteral("mailto:") + Email));
+    for (Label3D* label : {Label3D_WebPage, Label3D_Email}) {
+        QFont font(QStringLiteral("Arial"));
+        font.setPixelSize(11);
+        label->setFont(font);
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, Qt::blue);
+        label->setPalette(palette);
+    }
+}
+
+void AboutPage::retranslate(int langIndex)
+{
+    Lb_Title->setText(LangText(0, langIndex));
+    BitBtn_Dosya->setText(LangText(2, langIndex));
+    Button_Devam->setText(LangText(3, langIndex));
+    SB_ErrorClose->setText(LangText(3, langIndex));
+    buildAboutText(langIndex);
+    Label3D_WebPage->setToolTip(LangText(61, langIndex));
+    Label3D_Email->setToolTip(LangText(62, langIndex));
+    const QSignalBlocker blocker(ComboBox_Lang);
+    ComboBox_Lang->setItemText(0, LangText(114, langIndex));
+    ComboBox_Lang->setCurrentIndex(langIndex);
+}
+
+void AboutPage::buildAboutText(int langIndex)
+{
+    RichEdit_About->clear();
+    QTextCursor cursor(RichEdit_About->document());
+    AddBlock(cursor, LangText(5, langIndex), Qt::AlignHCenter, true);
+    QTextList* notes = AddBullet(cursor, LangText(6, langIndex), nullptr);
+    AddBullet(cursor, LangText(7, langIndex), notes);
+    AddBlock(cursor, QString(), Qt::AlignLeft, false);
+    AddBlock(cursor, LangText(9, langIndex), Qt::AlignHCenter, false);
+    AddBullet(cursor, LangText(10, langIndex), nullptr);
+    AddBlock(cursor, QString(), Qt::AlignLeft, false);
+    for (const char16_t* line : ContactLines) {
+        QTextBlockFormat indented;
+        indented.setTextIndent(10);
+        cursor.insertBlock(indented);
+        cursor.insertText(QString::fromUtf16(line));
+    }
+}
+
+void AboutPage::showErrors(const QStringList& lines, bool visible)
+{
+    Memo_Errors->setPlainText(lines.join(QLatin1Char('\n')));
+    Memo_Errors->setVisible(visible);
+    SB_ErrorClose->setVisible(visible);
+}
+
+void AboutPage::hideErrors()
+{
+    Memo_Errors->hide();
+    SB_ErrorClose->hide();
+}
+
+} // namespace kinrow

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+namespace kinrow {
+
+enum class MessageKind
+{
+    Warning,
+    Information,
+    Plain
+};
+enum class MessageButtons
+{
+    Ok,
+    OkCancel,
+    YesNo,
+    YesNoCancel
+};
+enum class PromptAnswer
+{
+    Ok,
+    Cancel,
+    Yes,
+    No
+};
+
+// A family file chosen in the open dialog.
+struct FamilyFileChoice
+{
+    QString path;
+    bool readOnly = false; // the dialog's read-only box was ticked
+};
+
+// A file name chosen in a save dialog, with the index of the chosen filter.
+struct SaveFileChoice
+{
+    QString path;
+    int filterIndex = 0;
+};
+
+// Every message box, question, input box and file dialog the window shows goes through
+// here, so that tests can answer them from a script. "\r" in texts breaks the line.
+class Prompts
+{
+public:
+    virtual ~Prompts() = default;
+
+    virtual PromptAnswer message(MessageKind kind, const QString& text,
+                                 MessageButtons buttons = MessageButtons::Ok) = 0;
+    // Empty when cancelled.
+    virtual std::optional<FamilyFileChoice> openFamilyFile(const QString& title,
+                                                           const QString& currentName) = 0;
+    virtual std::optional<QString> openPicture(const QString& title, const QString& folder) = 0;
+    // filter uses the ";;" separator of Qt file dialogs.
+    virtual std::optional<SaveFileChoice> saveFile(const QString& title, const QString& currentName,
+                                                   const QString& filter) = 0;
+    virtual std::optional<QFont> chooseFont(const QFont& initial) = 0;
+    virtual std::optional<QString> inputBox(const QString& title, const QString& label,
+                                            const QString& value) = 0;
+};
+
+// The texts' carriage returns as line breaks of the dialogs.
+QString PromptText(const QString& text);
+
+// The real dialogs, modal over the given window.
+class DialogPrompts : public Prompts
+{
+public:
+    explicit DialogPrompts(QWidget* parent) : parent_(parent) {}
+
+    PromptAnswer message(MessageKind kind, const QString& text, MessageButtons buttons) override;
+    std::optional<FamilyFileChoice> openFamilyFile(const QString& title,
+                                                   const QString& currentName) override;
+    std::optional<QString> openPicture(const QString& title, const QString& folder) override;
+    std::optional<SaveFileChoice> saveFile(const QString& title, const QString& currentName,
+                                           const QString& filter) override;
+    std::optional<QFont> chooseFont(const QFont& initial) override;
+    std::optional<QString> inputBox(const QString& title, const QString& label,
+                                    const QString& value) override;
+
+private:
+    QWidget* parent_;
+};
+
+} // namespace kinrow
