@@ -1,6 +1,6 @@
 #include "shell/association.h"
 
-#include "shell/mimeappslist.h"
+#include "shell/inifile.h"
 
 #include <QDir>
 #include <QFile>
@@ -135,7 +135,7 @@ bool RegisterGedAssociation(const QString& programPath)
     if (!WriteWhole(DesktopPath(), DesktopEntry(programPath)) ||
         !WriteWhole(MimePackagePath(), MimePackage()))
         return false;
-    MimeAppsList list = MimeAppsList::load(MimeAppsPath());
+    IniFile list = IniFile::load(MimeAppsPath());
     list.setValue(DefaultsGroup, QLatin1String(GedMimeType), DesktopId + QLatin1Char(';'));
     QDir().mkpath(ConfigHome());
     if (!list.save(MimeAppsPath()))
@@ -151,7 +151,7 @@ bool RemoveGedAssociation()
         if (QFile::exists(path) && !QFile::remove(path))
             ok = false;
     }
-    MimeAppsList list = MimeAppsList::load(MimeAppsPath());
+    IniFile list = IniFile::load(MimeAppsPath());
     const QString current = list.value(DefaultsGroup, QLatin1String(GedMimeType));
     if (current.section(QLatin1Char(';'), 0, 0) == DesktopId) {
         list.remove(DefaultsGroup, QLatin1String(GedMimeType));
@@ -163,7 +163,7 @@ bool RemoveGedAssociation()
 
 bool IsGedAssociationRegistered(const QString& programPath)
 {
-    const MimeAppsList list = MimeAppsList::load(MimeAppsPath());
+    const IniFile list = IniFile::load(MimeAppsPath());
     const QString id = list.value(DefaultsGroup, QLatin1String(GedMimeType))
                            .section(QLatin1Char(';'), 0, 0)
                            .trimmed();

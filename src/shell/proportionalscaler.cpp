@@ -29,8 +29,8 @@ ProportionalScaler::Design ProportionalScaler::designOf(QWidget* widget)
     design.pixelFont = font.pixelSize() > 0;
     design.fontSize = (design.pixelFont ? font.pixelSize() : font.pointSizeF()) * back;
     designs_.insert(widget, design);
-    QObject::connect(widget, &QObject::destroyed, root_,
-                     [this, widget] { designs_.remove(widget); });
+    // The scaler is the context, so no notice reaches it after it is gone.
+    connect(widget, &QObject::destroyed, this, [this, widget] { designs_.remove(widget); });
     return design;
 }
 

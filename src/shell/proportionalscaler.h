@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QObject>
 #include <QRect>
 
 class QWidget;
@@ -10,7 +11,7 @@ namespace kinrow {
 // Scales every absolutely placed control under a root widget, geometry and font, in proportion
 // to the window's width. Each control keeps its design geometry, so repeated resizing never
 // accumulates rounding errors.
-class ProportionalScaler
+class ProportionalScaler : public QObject
 {
 public:
     explicit ProportionalScaler(QWidget* root, int designWidth);

@@ -1,7 +1,9 @@
 #include "shell/settings.h"
 
+#include "shell/inifile.h"
+
 #include <QDir>
-#include <QSettings>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace kinrow {
@@ -10,18 +12,26 @@ namespace {
 
 const QString Section = QStringLiteral("Last Values");
 
-int ReadInt(const QSettings& settings, const char* key, int fallback)
+int ReadInt(const IniFile& file, const char* key, int fallback)
 {
     bool ok = false;
-    const int value = settings.value(QLatin1String(key)).toInt(&ok);
+    const int value = file.value(Section, QLatin1String(key)).toInt(&ok);
     return ok ? value : fallback;
 }
 
-bool Finish(QSettings& settings)
+QString ReadText(const IniFile& file, const char* key, const QString& fallback)
 {
-    settings.endGroup();
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    const QString value = file.value(Section, QLatin1String(key));
+    return value.isEmpty() ? fallback : value;
+}
+
+bool Store(const QString& path, const QList<std::pair<const char*, QString>>& entries)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    IniFile file = IniFile::load(path);
+    for (const auto& [key, value] : entries)
+        file.setValue(Section, QLatin1String(key), value);
+    return file.save(path);
 }
 
 } // namespace
@@ -35,43 +45,31 @@ QString SettingsFilePath()
 LastValues ReadLastValues(const QString& path, const QString& defaultFontName,
                           int defaultFontCharSet)
 {
-    QSettings settings(path, QSettings::IniFormat);
-    settings.beginGroup(Section);
+    const IniFile file = IniFile::load(path);
     LastValues values;
-    values.recNoMain = ReadInt(settings, LastValues::RecNoMain.name, values.recNoMain);
-    values.gedFile =
-        settings.value(QLatin1String(LastValues::GedFile.name), values.gedFile).toString();
-    values.language = ReadInt(settings, LastValues::Language.name, values.language);
+    values.recNoMain = ReadInt(file, LastValues::RecNoMain.name, values.recNoMain);
+    values.gedFile = ReadText(file, LastValues::GedFile.name, values.gedFile);
+    values.language = ReadInt(file, LastValues::Language.name, values.language);
     if (values.language != 0 && values.language != 1)
         values.language = LastValues::Language.defaultValue;
-    values.fontName =
-        settings.value(QLatin1String(LastValues::FontName), defaultFontName).toString();
-    values.fontCharSet = ReadInt(settings, LastValues::FontCharSet, defaultFontCharSet);
+    values.fontName = ReadText(file, LastValues::FontName, defaultFontName);
+    values.fontCharSet = ReadInt(file, LastValues::FontCharSet, defaultFontCharSet);
     if (values.fontCharSet < 0 || values.fontCharSet > 255)
         values.fontCharSet = defaultFontCharSet;
-    settings.endGroup();
     return values;
 }
 
 bool WriteLastValues(const QString& path, const LastValues& values)
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QSettings settings(path, QSettings::IniFormat);
-    settings.beginGroup(Section);
-    settings.setValue(QLatin1String(LastValues::RecNoMain.name), values.recNoMain);
-    settings.setValue(QLatin1String(LastValues::GedFile.name), values.gedFile);
-    settings.setValue(QLatin1String(LastValues::Language.name), values.language);
-    return Finish(settings);
+    return Store(path, {{LastValues::RecNoMain.name, QString::number(values.recNoMain)},
+                        {LastValues::GedFile.name, values.gedFile},
+                        {LastValues::Language.name, QString::number(values.language)}});
 }
 
 bool WriteFontValues(const QString& path, const QString& fontName, int fontCharSet)
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QSettings settings(path, QSettings::IniFormat);
-    settings.beginGroup(Section);
-    settings.setValue(QLatin1String(LastValues::FontName), fontName);
-    settings.setValue(QLatin1String(LastValues::FontCharSet), fontCharSet);
-    return Finish(settings);
+    return Store(path, {{LastValues::FontName, fontName},
+                        {LastValues::FontCharSet, QString::number(fontCharSet)}});
 }
 
 } // namespace kinrow

@@ -1,9 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QVariant>
-
-class QSettings;
 
 namespace kinrow {
 

@@ -1,4 +1,4 @@
-#include "shell/mimeappslist.h"
+#include "shell/inifile.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -21,20 +21,20 @@ QString KeyOf(const QString& line)
 
 } // namespace
 
-MimeAppsList MimeAppsList::load(const QString& path)
+IniFile IniFile::load(const QString& path)
 {
     QFile file(path);
     // A list far larger than any real one is not ours to edit; treat it as empty.
     constexpr qint64 MaxSize = 4 * 1024 * 1024;
     if (!file.open(QIODevice::ReadOnly) || file.size() > MaxSize)
-        return MimeAppsList();
+        return IniFile();
     QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
-    return MimeAppsList(lines);
+    return IniFile(lines);
 }
 
-bool MimeAppsList::save(const QString& path) const
+bool IniFile::save(const QString& path) const
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -44,7 +44,7 @@ bool MimeAppsList::save(const QString& path) const
     return file.commit();
 }
 
-qsizetype MimeAppsList::groupLine(const QString& group) const
+qsizetype IniFile::groupLine(const QString& group) const
 {
     const QString header = QLatin1Char('[') + group + QLatin1Char(']');
     for (qsizetype i = 0; i < lines_.size(); ++i) {
@@ -54,7 +54,7 @@ qsizetype MimeAppsList::groupLine(const QString& group) const
     return -1;
 }
 
-qsizetype MimeAppsList::keyLine(const QString& group, const QString& key) const
+qsizetype IniFile::keyLine(const QString& group, const QString& key) const
 {
     const qsizetype start = groupLine(group);
     if (start < 0)
@@ -66,7 +66,7 @@ qsizetype MimeAppsList::keyLine(const QString& group, const QString& key) const
     return -1;
 }
 
-QString MimeAppsList::value(const QString& group, const QString& key) const
+QString IniFile::value(const QString& group, const QString& key) const
 {
     const qsizetype i = keyLine(group, key);
     if (i < 0)
@@ -74,9 +74,12 @@ QString MimeAppsList::value(const QString& group, const QString& key) const
     return lines_[i].mid(lines_[i].indexOf(QLatin1Char('=')) + 1).trimmed();
 }
 
-void MimeAppsList::setValue(const QString& group, const QString& key, const QString& value)
+void IniFile::setValue(const QString& group, const QString& key, const QString& value)
 {
-    const QString line = key + QLatin1Char('=') + value;
+    // A line break in a value would start a line of its own.
+    QString flat = value;
+    flat.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    const QString line = key + QLatin1Char('=') + flat;
     if (const qsizetype i = keyLine(group, key); i >= 0) {
         lines_[i] = line;
         return;
@@ -89,7 +92,7 @@ void MimeAppsList::setValue(const QString& group, const QString& key, const QStr
     lines_.insert(start + 1, line);
 }
 
-void MimeAppsList::remove(const QString& group, const QString& key)
+void IniFile::remove(const QString& group, const QString& key)
 {
     if (const qsizetype i = keyLine(group, key); i >= 0)
         lines_.removeAt(i);

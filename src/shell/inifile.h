@@ -5,14 +5,14 @@
 
 namespace kinrow {
 
-// A desktop INI-style file (mimeapps.list) edited line by line, so that groups, keys and
-// comments it does not concern survive untouched.
-class MimeAppsList
+// An INI-style file (kinrow.ini, mimeapps.list) edited line by line, so that groups, keys and
+// comments it does not concern survive untouched and group names keep their spaces.
+class IniFile
 {
 public:
-    explicit MimeAppsList(QStringList lines = {}) : lines_(std::move(lines)) {}
+    explicit IniFile(QStringList lines = {}) : lines_(std::move(lines)) {}
 
-    static MimeAppsList load(const QString& path);
+    static IniFile load(const QString& path);
     bool save(const QString& path) const;
 
     QString value(const QString& group, const QString& key) const;

@@ -1,0 +1,355 @@
+#include "scriptedprompts.h"
+#include "shell/aboutpage.h"
+#include "shell/label3d.h"
+#include "shell/langtable.h"
+#include "shell/mainwindow.h"
+#include "shell/settings.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTextList>
+#include <QToolButton>
+
+using namespace kinrow;
+using kinrow::test::ScriptedPrompts;
+
+namespace {
+
+QApplication& App()
+{
+    static int argc = 1;
+    static char name[] = "test_mainwindow";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+    return app;
+}
+
+const QByteArray KinrowFile = "0 HEAD\r\n1 SOUR KINROW\r\n2 VERS 3.04\r\n1 CHAR ANSI\r\n"
+                              "0 @I1@ INDI\r\n1 NAME AHMET /YILMAZ/\r\n1 SEX M\r\n"
+                              "0 @I2@ INDI\r\n1 NAME AYSE /YILMAZ/\r\n1 SEX F\r\n0 TRLR\r\n";
+const QByteArray ForeignFile = "0 HEAD\r\n1 SOUR OTHERPROG\r\n2 VERS 5.5\r\n1 CHAR ANSI\r\n"
+                               "0 @I1@ INDI\r\n1 NAME JOHN /SMITH/\r\n1 SEX M\r\n0 TRLR\r\n";
+
+// Every text the language switch puts into the window's own controls.
+QStringList Captions(TForm_Main& window)
+{
+    AboutPage* about = window.TabSheet_About;
+    return {window.windowTitle(),
+            about->Lb_Title->text(),
+            about->BitBtn_Dosya->text(),
+            about->Button_Devam->text(),
+            about->SB_ErrorClose->text(),
+            about->RichEdit_About->toPlainText(),
+            about->Label3D_WebPage->toolTip(),
+            about->Label3D_Email->toolTip(),
+            about->ComboBox_Lang->itemText(0),
+            about->ComboBox_Lang->itemText(1),
+            QString::number(about->ComboBox_Lang->currentIndex())};
+}
+
+class MainWindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        App();
+        QStandardPaths::setTestModeEnabled(true);
+        QFile::remove(SettingsFilePath());
+        qputenv("XDG_DATA_HOME", home.filePath("data").toUtf8());
+        qputenv("XDG_CONFIG_HOME", home.filePath("config").toUtf8());
+        QDir::setCurrent(home.path());
+    }
+    void TearDown() override { QFile::remove(SettingsFilePath()); }
+
+    std::unique_ptr<TForm_Main> start(const QStringList& arguments = {})
+    {
+        auto scripted = std::make_unique<ScriptedPrompts>();
+        prompts = scripted.get();
+        return std::make_unique<TForm_Main>(arguments, std::move(scripted));
+    }
+    QString write(const QString& name, const QByteArray& bytes)
+    {
+        QFile file(home.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return home.filePath(name);
+    }
+    // Opens a file through the file button and its dialog.
+    void openThroughDialog(TForm_Main& window, const QString& path, bool readOnly = false)
+    {
+        prompts->chooseFile(path, readOnly);
+        QTest::mouseClick(window.TabSheet_About->BitBtn_Dosya, Qt::LeftButton);
+    }
+
+    QTemporaryDir home;
+    ScriptedPrompts* prompts = nullptr;
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, StartsWithoutSettingsInEnglishOnTheAboutPage)
+{
+    auto window = start();
+    EXPECT_EQ(window->appState().langIndex, 1);
+    EXPECT_EQ(window->appState().recNoMain, 1);
+    EXPECT_EQ(window->appState().familyFileName, home.filePath("Kinrow.ged"));
+    EXPECT_EQ(window->PageControl_Main->currentWidget(), window->TabSheet_About);
+    EXPECT_EQ(window->windowTitle(), "KINROW - Family Tree - " + home.filePath("Kinrow.ged"));
+    EXPECT_EQ(window->size(), QSize(616, 480));
+    EXPECT_FALSE(window->TabSheet_About->Memo_Errors->isVisibleTo(window.get()));
+    EXPECT_EQ(window->PageControl_Main->count(), 5);
+    EXPECT_EQ(window->PageControl_Main->widget(1), window->TabSheet_Main);
+    EXPECT_FALSE(window->isGedAssociationTicked());
+}
+
+TEST_F(MainWindowTest, LanguageSwitchRestoresEveryCaption)
+{
+    auto window = start();
+    QComboBox* lang = window->findChild<QComboBox*>("ComboBox_Lang");
+    ASSERT_TRUE(lang);
+    const QStringList english = Captions(*window);
+    lang->setCurrentIndex(0);
+    const QStringList turkish = Captions(*window);
+    EXPECT_EQ(window->appState().langIndex, 0);
+    EXPECT_EQ(turkish[3], "DEVAM");
+    EXPECT_EQ(turkish[8], "Türkçe");
+    EXPECT_TRUE(turkish[0].startsWith("KINROW - Aile Soyağacı - "));
+    EXPECT_TRUE(turkish[5].startsWith("KULLANIM ÖZELLİKLERİ\n"));
+    for (int i = 0; i < 8; ++i)
+        EXPECT_NE(turkish[i], english[i]) << i;
+    lang->setCurrentIndex(1);
+    EXPECT_EQ(Captions(*window), english);
+    EXPECT_EQ(english[8], "Turkish");
+    EXPECT_EQ(english[9], "English");
+    lang->setCurrentIndex(0);
+    EXPECT_EQ(Captions(*window), turkish);
+}
+
+TEST_F(MainWindowTest, AboutTextHasCentredHeadingsAndBullets)
+{
+    auto window = start();
+    QTextDocument* doc = window->TabSheet_About->RichEdit_About->document();
+    QTextBlock block = doc->begin();
+    EXPECT_EQ(block.text(), LangText(5, 1));
+    EXPECT_TRUE(block.blockFormat().alignment() & Qt::AlignHCenter);
+    block = block.next();
+    ASSERT_TRUE(block.textList());
+    EXPECT_EQ(block.textList()->count(), 2);
+    block = block.next().next();
+    EXPECT_TRUE(block.text().isEmpty());
+    EXPECT_FALSE(block.textList());
+    EXPECT_EQ(block.next().text(), LangText(9, 1));
+    EXPECT_EQ(doc->blockCount(), 12);
+    EXPECT_EQ(doc->lastBlock().blockFormat().textIndent(), 10);
+}
+
+TEST_F(MainWindowTest, ProblemFileStaysOnTheErrorListUntilContinue)
+{
+    const QString path = write("foreign.ged", ForeignFile);
+    auto window = start();
+    openThroughDialog(*window, path);
+    AboutPage* about = window->TabSheet_About;
+    EXPECT_EQ(window->PageControl_Main->currentWidget(), about);
+    EXPECT_TRUE(about->Memo_Errors->isVisibleTo(window.get()));
+    EXPECT_TRUE(about->SB_ErrorClose->isVisibleTo(window.get()));
+    EXPECT_TRUE(about->Memo_Errors->toPlainText().startsWith("File Name : " + path));
+    EXPECT_FALSE(window->unsavedChanges());
+    EXPECT_EQ(about->Memo_Errors->geometry(), QRect(51, 60, 500, 341));
+
+    QTest::mouseClick(about->SB_ErrorClose, Qt::LeftButton);
+    EXPECT_EQ(window->PageControl_Main->currentWidget(), window->TabSheet_Main);
+    EXPECT_FALSE(about->Memo_Errors->isVisibleTo(window.get()));
+    EXPECT_TRUE(window->unsavedChanges());
+}
+
+TEST_F(MainWindowTest, ContinueOpensTheRememberedFileThenOnlySwitchesPage)
+{
+    const QString path = write("aile.ged", KinrowFile);
+    auto window = start({path});
+    QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
+    EXPECT_EQ(window->appState().persons.size(), 2u);
+    EXPECT_EQ(window->windowTitle(), path + " - KINROW - Family Tree");
+    EXPECT_EQ(window->PageControl_Main->currentWidget(), window->TabSheet_Main);
+    window->SB_AboutClick();
+    QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
+    EXPECT_EQ(window->PageControl_Main->currentWidget(), window->TabSheet_Main);
+    EXPECT_EQ(window->appState().persons.size(), 2u);
+}
+
+TEST_F(MainWindowTest, ReadOnlyChoiceMarksTheCaption)
+{
+    const QString path = write("aile.ged", KinrowFile);
+    auto window = start();
+    openThroughDialog(*window, path, true);
+    EXPECT_TRUE(window->appState().readOnlyMode);
+    EXPECT_TRUE(window->windowTitle().endsWith(" - Read Only !!!!!"));
+    // Nothing may replace a file opened only for reading.
+    window->setUnsavedChanges(true);
+    prompts->answerMessage(PromptAnswer::Ok);
+    EXPECT_FALSE(window->SB_SaveClick());
+    EXPECT_EQ(prompts->messages.last(), LangText(76, 1));
+    window->setUnsavedChanges(false);
+}
+
+TEST_F(MainWindowTest, FailedOpenKeepsThePreviousName)
+{
+    auto window = start();
+    const QString before = window->appState().familyFileName;
+    prompts->chooseFile(home.filePath("eski.dat"));
+    prompts->answerMessage(PromptAnswer::Ok);
+    QTest::mouseClick(window->TabSheet_About->BitBtn_Dosya, Qt::LeftButton);
+    EXPECT_EQ(prompts->messages.last(), LangText(79, 1));
+    EXPECT_EQ(window->appState().familyFileName, before);
+    prompts->cancelFileDialog();
+    QTest::mouseClick(window->TabSheet_About->BitBtn_Dosya, Qt::LeftButton);
+    EXPECT_EQ(window->appState().familyFileName, before);
+}
+
+TEST_F(MainWindowTest, LegacyImportEndsWithGedName)
+{
+    const QString path = write("eski.dat", QByteArray(1008, '\0'));
+    auto window = start();
+    openThroughDialog(*window, path);
+    EXPECT_EQ(window->appState().familyFileName, home.filePath("eski.ged"));
+    EXPECT_TRUE(window->windowTitle().startsWith(home.filePath("eski.ged")));
+    EXPECT_EQ(window->appState().persons.size(), 2u);
+    QTest::mouseClick(window->TabSheet_About->SB_ErrorClose, Qt::LeftButton);
+    EXPECT_TRUE(window->unsavedChanges());
+    EXPECT_TRUE(window->SB_SaveClick());
+    EXPECT_TRUE(QFile::exists(home.filePath("eski.ged")));
+    EXPECT_EQ(QFile(path).size(), 1008);
+}
+
+TEST_F(MainWindowTest, SavingTwiceKeepsOneBackup)
+{
+    const QString path = write("aile.ged", KinrowFile);
+    auto window = start({path});
+    QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
+    window->setUnsavedChanges(true);
+    ASSERT_TRUE(window->SB_SaveClick());
+    EXPECT_FALSE(window->unsavedChanges());
+    ASSERT_TRUE(window->SB_SaveClick());
+    const QStringList backups = QDir(home.path()).entryList({"*.bak"});
+    EXPECT_EQ(backups, QStringList{"aile.bak"});
+    EXPECT_TRUE(QFile::exists(path));
+}
+
+TEST_F(MainWindowTest, FileButtonAsksAboutUnsavedChanges)
+{
+    const QString first = write("aile.ged", KinrowFile);
+    const QString second = write("diger.ged", KinrowFile);
+    auto window = start({first});
+    QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
+    window->setUnsavedChanges(true);
+    prompts->answerMessage(PromptAnswer::Cancel);
+    QTest::mouseClick(window->TabSheet_About->BitBtn_Dosya, Qt::LeftButton);
+    EXPECT_EQ(prompts->messages.last(), LangText(78, 1));
+    EXPECT_EQ(window->appState().familyFileName, first);
+    prompts->answerMessage(PromptAnswer::Yes);
+    prompts->chooseFile(second);
+    QTest::mouseClick(window->TabSheet_About->BitBtn_Dosya, Qt::LeftButton);
+    EXPECT_TRUE(QFile::exists(home.filePath("aile.bak")));
+    EXPECT_EQ(window->appState().familyFileName, second);
+    EXPECT_FALSE(window->unsavedChanges());
+}
+
+TEST_F(MainWindowTest, ClosingWithUnsavedChangesHonoursTheAnswer)
+{
+    const QString path = write("aile.ged", KinrowFile);
+    auto window = start({path});
+    QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
+    window->show();
+    window->setUnsavedChanges(true);
+
+    prompts->answerMessage(PromptAnswer::Cancel);
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(prompts->messages.last(), LangText(94, 1));
+    EXPECT_FALSE(QFile::exists(home.filePath("aile.bak")));
+
+    prompts->answerMessage(PromptAnswer::No);
+    EXPECT_TRUE(window->close());
+    EXPECT_FALSE(QFile::exists(home.filePath("aile.bak")));
+
+    window->show();
+    window->setUnsavedChanges(true);
+    prompts->answerMessage(PromptAnswer::Yes);
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(QFile::exists(home.filePath("aile.bak")));
+    EXPECT_FALSE(window->unsavedChanges());
+}
+
+TEST_F(MainWindowTest, SettingsWrittenAtCloseAreReadAtTheNextStart)
+{
+    const QString path = write("aile.ged", KinrowFile);
+    {
+        auto window = start({path});
+        QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
+        window->appState().recNoMain = 2;
+        window->TabSheet_About->ComboBox_Lang->setCurrentIndex(0);
+        window->show();
+        EXPECT_TRUE(window->close());
+    }
+    auto window = start();
+    EXPECT_EQ(window->appState().langIndex, 0);
+    EXPECT_EQ(window->appState().recNoMain, 2);
+    EXPECT_EQ(window->appState().familyFileName, path);
+    EXPECT_EQ(window->TabSheet_About->Button_Devam->text(), "DEVAM");
+}
+
+TEST_F(MainWindowTest, ResizingKeepsTheShapeAndScalesControls)
+{
+    auto window = start();
+    window->show();
+    window->resize(400, 900);
+    EXPECT_EQ(window->size(), QSize(616, 480));
+    window->resize(1232, 200);
+    EXPECT_EQ(window->size(), QSize(1232, 960));
+    AboutPage* about = window->TabSheet_About;
+    EXPECT_EQ(about->BitBtn_Dosya->geometry(), QRect(670, 600, 402, 50));
+    EXPECT_EQ(about->Lb_Title->font().pixelSize(), 38);
+    // Back and forth many times: no rounding creeps into the design geometry.
+    for (int width : {700, 917, 633, 1001, 616})
+        window->resize(width, 1);
+    EXPECT_EQ(about->BitBtn_Dosya->geometry(), QRect(335, 300, 201, 25));
+    EXPECT_EQ(about->Lb_Title->font().pixelSize(), 19);
+}
+
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public Q_SLOTS:
+    void open(const QUrl& url) { opened.append(url); }
+};
+
+TEST_F(MainWindowTest, AddressLabelsOpenTheirAddresses)
+{
+    auto window = start();
+    window->show();
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler("mailto", &catcher, "open");
+    QDesktopServices::setUrlHandler("http", &catcher, "open");
+    QTest::mouseClick(window->TabSheet_About->Label3D_Email, Qt::LeftButton);
+    QTest::mouseClick(window->TabSheet_About->Label3D_WebPage, Qt::LeftButton);
+    QDesktopServices::unsetUrlHandler("mailto");
+    QDesktopServices::unsetUrlHandler("http");
+    ASSERT_EQ(catcher.opened.size(), 2);
+    EXPECT_EQ(catcher.opened[0].scheme(), "mailto");
+    EXPECT_EQ(catcher.opened[1].host(), "www.kinrow.example");
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+#include "mainwindow_test.moc"
