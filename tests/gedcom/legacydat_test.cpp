@@ -330,3 +330,33 @@ TEST(LegacyDat, FileImportFindsPicturesBesideIt)
     EXPECT_TRUE(persons.empty());
     EXPECT_EQ(reporter.messages.size(), 1);
 }
+
+TEST(LegacyDat, SampleFamilyFile)
+{
+    const QString fileName = QStringLiteral(KINROW_TEST_DATA "/legacy/eski.dat");
+    PersonList persons;
+    ErrorList errors;
+    ReadOptions options;
+    options.langIndex = 0;
+    ASSERT_TRUE(ReadLegacyDat(fileName, persons, errors, options));
+    ASSERT_EQ(persons.size(), 4u);
+    const TTreeData& father = persons[0];
+    EXPECT_EQ(father.GivenName + u' ' + father.Surname, QStringLiteral("MEHMET ÖZTÜRK"));
+    EXPECT_EQ(father.BirthPlace, QStringLiteral("İZMİR"));
+    EXPECT_EQ(FormatDateValue(father.BirthDate), QStringLiteral("1925"));
+    EXPECT_EQ(FormatDateValue(father.DeathDate), QStringLiteral("14 03 1990"));
+    EXPECT_EQ(father.Notes, QStringLiteral("Öğretmen.\r\nÇok sevilirdi."));
+    EXPECT_EQ(father.Pictures, QStringList({"img_eski/00001.bmp", "img_eski/00001b.BMP"}));
+    EXPECT_EQ(father.Spouses, QList<qint32>({2}));
+    EXPECT_EQ(persons[1].Children, QList<qint32>({3, 4}));
+    EXPECT_EQ(FormatDateValue(persons[1].BirthDate), QStringLiteral("10 05 1930"));
+    EXPECT_EQ(persons[1].BirthPlace, QStringLiteral("ŞANLIURFA"));
+    EXPECT_EQ(persons[1].Pictures, QStringList({"img_eski/00002a.jpg"}));
+    EXPECT_EQ(persons[2].Pictures, QStringList({"img_eski/00003.JPEG"}));
+    EXPECT_EQ(persons[3].GivenName, QStringLiteral("ÇAĞLAR"));
+    EXPECT_EQ(persons[3].MotherId, 2);
+    EXPECT_EQ(persons[3].FatherId, 1);
+    EXPECT_EQ(persons[3].Notes, QStringLiteral("Mühendis"));
+    EXPECT_EQ(errors.lines,
+              QStringList({LangText(141, 0) + fileName, LangText(142, 0), LangText(143, 0)}));
+}
