@@ -1,5 +1,6 @@
 #include "gedcom/legacydat.h"
 
+#include "gedcom/legacypictureindex.h"
 #include "model/codepage1254.h"
 #include "model/textrules.h"
 #include "shell/langtable.h"
@@ -10,10 +11,7 @@
 #include <QFileInfo>
 #include <QtEndian>
 
-#include <algorithm>
 #include <limits>
-#include <tuple>
-#include <vector>
 
 namespace kinrow {
 
@@ -40,76 +38,6 @@ constexpr qint32 YearOffset = 1000000;
 // Beyond this many lines about dropped links only their number is reported, so that a hostile
 // file cannot make the error list many times larger than the file itself.
 constexpr qint64 MaxLinkErrorLines = 10000;
-
-// Finds the pictures of each record in one listing of the picture folder: a file belongs to
-// record r when its name starts with r written with at least 5 digits and ends in .bmp, .jpg
-// or .jpeg.
-class LegacyPictureIndex
-{
-public:
-    LegacyPictureIndex(const QStringList& files, qint64 recordCount)
-    {
-        for (int file = 0; file < files.size(); ++file)
-            addFile(files.at(file), file, recordCount);
-        std::sort(hits_.begin(), hits_.end(), [](const Hit& a, const Hit& b) {
-            return std::tie(a.record, a.extension, a.file) <
-                   std::tie(b.record, b.extension, b.file);
-        });
-    }
-
-    // Records must be asked for in ascending order; bmp files come first, then jpg, then jpeg,
-    // each in listing order.
-    void FindLegacyPictures(qint64 record, const QStringList& files, const QString& folder,
-                            QStringList& pictures)
-    {
-        while (next_ < hits_.size() && hits_[next_].record < record)
-            ++next_;
-        for (; next_ < hits_.size() && hits_[next_].record == record; ++next_)
-            pictures.append(folder + files.at(hits_[next_].file));
-    }
-
-private:
-    struct Hit
-    {
-        qint64 record;
-        int extension;
-        int file;
-    };
-
-    static int extensionRank(const QString& name)
-    {
-        static const QString extensions[] = {QStringLiteral(".bmp"), QStringLiteral(".jpg"),
-                                             QStringLiteral(".jpeg")};
-        for (int rank = 0; rank < 3; ++rank)
-            if (name.endsWith(extensions[rank], Qt::CaseInsensitive))
-                return rank;
-        return -1;
-    }
-
-    void addFile(const QString& name, int file, qint64 recordCount)
-    {
-        const int extension = extensionRank(name);
-        if (extension < 0)
-            return;
-        qint64 number = 0;
-        for (int k = 0; k < name.size(); ++k) {
-            const char16_t c = name.at(k).unicode();
-            if (c < u'0' || c > u'9')
-                break;
-            // Numbers of six digits and more are written without leading zeros.
-            if (k >= 5 && name.at(0) == u'0')
-                break;
-            number = number * 10 + (c - u'0');
-            if (number > recordCount)
-                break;
-            if (k >= 4 && number >= 1)
-                hits_.push_back({number, extension, file});
-        }
-    }
-
-    std::vector<Hit> hits_;
-    size_t next_ = 0;
-};
 
 // Drops links to records the file does not have and reports each of them.
 class LinkCheck
@@ -260,7 +188,7 @@ bool ReadLegacyDatBytes(QByteArrayView bytes, const QString& fileName,
     persons.reserve(size_t(count));
     for (qint64 r = 1; r <= count; ++r) {
         persons.push_back(ReadRecord(bytes.data() + (r - 1) * LegacyRecordSize, r, links));
-        pictures.FindLegacyPictures(r, pictureFiles, folder, persons.back().Pictures);
+        pictures.FindLegacyPictures(r, folder, persons.back().Pictures);
     }
     links.finish();
     errors.lines.append(LangText(142, lang));
