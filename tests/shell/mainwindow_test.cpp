@@ -27,15 +27,6 @@ using kinrow::test::ScriptedPrompts;
 
 namespace {
 
-QApplication& App()
-{
-    static int argc = 1;
-    static char name[] = "test_mainwindow";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
-
 const QByteArray KinrowFile = "0 HEAD\r\n1 SOUR KINROW\r\n2 VERS 3.04\r\n1 CHAR ANSI\r\n"
                               "0 @I1@ INDI\r\n1 NAME AHMET /YILMAZ/\r\n1 SEX M\r\n"
                               "0 @I2@ INDI\r\n1 NAME AYSE /YILMAZ/\r\n1 SEX F\r\n0 TRLR\r\n";
@@ -64,7 +55,6 @@ class MainWindowTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        App();
         QStandardPaths::setTestModeEnabled(true);
         QFile::remove(SettingsFilePath());
         qputenv("XDG_DATA_HOME", home.filePath("data").toUtf8());
@@ -350,6 +340,14 @@ TEST_F(MainWindowTest, AddressLabelsOpenTheirAddresses)
     EXPECT_EQ(catcher.opened[0].scheme(), "mailto");
     EXPECT_EQ(catcher.opened[1].host(), "www.kinrow.example");
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+// The application must outlive every window and die before Qt's own statics do.
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
 }
 
 #include "mainwindow_test.moc"
