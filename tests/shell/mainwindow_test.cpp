@@ -1,9 +1,11 @@
 #include "scriptedprompts.h"
 #include "shell/aboutpage.h"
+#include "shell/association.h"
 #include "shell/label3d.h"
 #include "shell/langtable.h"
 #include "shell/mainwindow.h"
 #include "shell/settings.h"
+#include "shell/windowreadreporter.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -11,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QStandardPaths>
@@ -314,6 +317,43 @@ TEST_F(MainWindowTest, ResizingKeepsTheShapeAndScalesControls)
         window->resize(width, 1);
     EXPECT_EQ(about->BitBtn_Dosya->geometry(), QRect(335, 300, 201, 25));
     EXPECT_EQ(about->Lb_Title->font().pixelSize(), 19);
+}
+
+TEST_F(MainWindowTest, StartUpReadsTheAssociationAndTheStoredFont)
+{
+    ASSERT_TRUE(RegisterGedAssociation(QCoreApplication::applicationFilePath()));
+    ASSERT_TRUE(WriteFontValues(SettingsFilePath(), "DejaVu Serif", 0));
+    auto window = start();
+    EXPECT_TRUE(window->isGedAssociationTicked());
+    EXPECT_EQ(window->font().family(), "DejaVu Serif");
+    for (QWidget* widget : window->findChildren<QWidget*>())
+        EXPECT_EQ(widget->font().family(), "DejaVu Serif") << widget->objectName().toStdString();
+    // The title keeps its own size and weight under the program font.
+    EXPECT_EQ(window->TabSheet_About->Lb_Title->font().pixelSize(), 19);
+    EXPECT_TRUE(window->TabSheet_About->Lb_Title->font().bold());
+    // A font that was not changed is not offered for storing at close.
+    window->show();
+    EXPECT_TRUE(window->close());
+    ASSERT_TRUE(RemoveGedAssociation());
+}
+
+TEST_F(MainWindowTest, ReadProgressShowsTheBarAndMessagesGoThroughPrompts)
+{
+    auto window = start();
+    window->show();
+    QProgressBar* bar = window->TabSheet_About->ProgressBar_Read;
+    WindowReadReporter reporter(window->prompts(), bar);
+    reporter.progress(250, 1000);
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_EQ(bar->value(), 250);
+    reporter.progress(5'000'000'000, 10'000'000'000); // beyond int, still a fraction
+    EXPECT_EQ(bar->value(), 500);
+    EXPECT_EQ(bar->geometry(), QRect(56, 48, 500, 12));
+    reporter.progressDone();
+    EXPECT_FALSE(bar->isVisible());
+    prompts->answerMessage(PromptAnswer::Ok);
+    reporter.message("17. Line is too long. File could not open.");
+    EXPECT_EQ(prompts->messages.last(), "17. Line is too long. File could not open.");
 }
 
 class UrlCatcher : public QObject
