@@ -1,5 +1,6 @@
 #include "editing/persontexts.h"
 
+#include "editing/recordaccess.h"
 #include "model/textrules.h"
 #include "shell/langtable.h"
 
@@ -23,13 +24,6 @@ QString DateOrDashes(double value)
 QString YearOrDashes(double value)
 {
     return value > 0 ? FormatDateValue(value).right(4) : NoDate;
-}
-
-const TTreeData* RecordAt(const PersonList& persons, qint32 recNo)
-{
-    if (recNo < 1 || static_cast<size_t>(recNo) > persons.size())
-        return nullptr;
-    return &persons[static_cast<size_t>(recNo) - 1];
 }
 
 QString ParentGivenName(const PersonList& persons, qint32 recNo, int langIndex)
