@@ -168,7 +168,7 @@ void TForm_Main::resizeEvent(QResizeEvent* event)
 
 void TForm_Main::FormResize()
 {
-    if (resizing_)
+    if (resizing_ || !scaler_)
         return;
     const int width = qMax(DesignWidth, this->width());
     const int height = width * DesignHeight / DesignWidth;
