@@ -26,22 +26,22 @@ std::vector<int> CollationRanks(const std::vector<TListeData>& rows, int column,
 {
     QHash<QStringView, int> distinctIds;
     distinctIds.reserve(qsizetype(std::min<std::size_t>(rows.size(), 1 << 16)));
-    std::vector<QStringView> texts;
+    std::vector<const QString*> texts;
     std::vector<int> rowIds(rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        const QStringView text = NameOf(rows[i], column);
+        const QString& text = NameOf(rows[i], column);
         auto it = distinctIds.constFind(text);
         if (it == distinctIds.constEnd()) {
             it = distinctIds.insert(text, int(texts.size()));
-            texts.push_back(text);
+            texts.push_back(&text);
         }
         rowIds[i] = it.value();
     }
 
     std::vector<QCollatorSortKey> keys;
     keys.reserve(texts.size());
-    for (const QStringView text : texts)
-        keys.push_back(collator.sortKey(text.toString()));
+    for (const QString* text : texts)
+        keys.push_back(collator.sortKey(*text));
     std::vector<int> byKey(texts.size());
     std::iota(byKey.begin(), byKey.end(), 0);
     std::sort(byKey.begin(), byKey.end(), [&keys](int a, int b) {
