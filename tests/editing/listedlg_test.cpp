@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
@@ -153,6 +154,14 @@ TEST_F(ListeDlgTest, HeaderClicksFlipTheSameColumnAndShadeOnlyTheSortColumn)
     EXPECT_EQ(adCell.data(Qt::BackgroundRole).value<QColor>(), QColor(247, 247, 247));
     // The selection follows its person through the sorts and stays the tenth row.
     EXPECT_EQ(dlg.selectedRecord(), 50);
+    EXPECT_EQ(visibleRow(9), 50);
+
+    // Other buttons only bring the selected row back to the tenth place.
+    grid->verticalScrollBar()->setValue(0);
+    QHeaderView* header = grid->horizontalHeader();
+    QTest::mouseClick(header->viewport(), Qt::RightButton, {},
+                      QPoint(header->sectionViewportPosition(2) + 10, header->height() / 2));
+    EXPECT_EQ(dlg.sortColumn(), 1);
     EXPECT_EQ(visibleRow(9), 50);
     dlg.reject();
 }
