@@ -1,4 +1,6 @@
+#include "editing/listedlg.h"
 #include "shell/mainwindow.h"
+#include "shell/prompts.h"
 
 #include <QApplication>
 
@@ -7,9 +9,10 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("kinrow"));
     app.setOrganizationName(QStringLiteral("Kinrow"));
-    app.setApplicationDisplayName(QStringLiteral("KINROW - Aile Soyağacı"));
+    // Qt would append a display name to every window title, so the title lives in the prompts.
     kinrow::TForm_Main window(app.arguments().mid(1));
-    // TEMPORARY: the selection dialog TForm_ListeDlg is created here once it lands.
+    kinrow::TForm_ListeDlg listeDialog(&window);
+    window.setListeDialog(&listeDialog);
     window.show();
     return app.exec();
 }

@@ -1,5 +1,6 @@
 #include "shell/mainwindow.h"
 
+#include "editing/listedlg.h"
 #include "shell/aboutpage.h"
 #include "shell/association.h"
 #include "shell/familyopen.h"
@@ -158,6 +159,15 @@ void TForm_Main::ApplyProgramFont(const QString& fontName, int fontCharSet)
         f.setFamily(fontName);
         widget->setFont(f);
     }
+    if (listeDialog_)
+        listeDialog_->setMainFontName(fontName);
+}
+
+void TForm_Main::setListeDialog(TForm_ListeDlg* dialog)
+{
+    listeDialog_ = dialog;
+    if (listeDialog_)
+        listeDialog_->setMainFontName(font().family());
 }
 
 void TForm_Main::resizeEvent(QResizeEvent* event)

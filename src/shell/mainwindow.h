@@ -14,6 +14,7 @@ namespace kinrow {
 
 class AboutPage;
 class ProportionalScaler;
+class TForm_ListeDlg;
 
 // The program's one main window: the pages, the family file workflow, the language switch,
 // the settings and the proportional resizing.
@@ -32,6 +33,9 @@ public:
     AppState& appState() { return state_; }
     Prompts& prompts() { return *prompts_; }
     const ErrorList& errorList() const { return errors_; }
+    // The person selection list, created beside the window at program start.
+    void setListeDialog(TForm_ListeDlg* dialog);
+    TForm_ListeDlg* listeDialog() const { return listeDialog_; }
 
     // The unsaved-changes flag.
     bool unsavedChanges() const;
@@ -79,6 +83,7 @@ private:
     ErrorList errors_;
     std::unique_ptr<Prompts> prompts_;
     std::unique_ptr<ProportionalScaler> scaler_;
+    TForm_ListeDlg* listeDialog_ = nullptr;
     QString settingsPath_;
     QString openDialogTitle_;
     QString openPictureDialogTitle_;

@@ -1,6 +1,5 @@
 #include "shell/prompts.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -51,7 +50,7 @@ QString DialogTitle(MessageKind kind)
     case MessageKind::Plain:
         break;
     }
-    return QApplication::applicationDisplayName();
+    return ApplicationTitle();
 }
 
 } // namespace

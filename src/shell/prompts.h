@@ -65,6 +65,12 @@ public:
                                             const QString& value) = 0;
 };
 
+// The program's title, captioning plain message boxes.
+inline QString ApplicationTitle()
+{
+    return QStringLiteral("KINROW - Aile Soyağacı");
+}
+
 // The texts' carriage returns as line breaks of the dialogs.
 QString PromptText(const QString& text);
 
