@@ -181,6 +181,23 @@ TEST_F(MainWindowTest, ContinueOpensTheRememberedFileThenOnlySwitchesPage)
     EXPECT_EQ(window->appState().persons.size(), 2u);
 }
 
+TEST_F(MainWindowTest, ContinueWithoutTheRememberedFileAsksForOne)
+{
+    auto window = start();
+    prompts->cancelFileDialog();
+    QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
+    EXPECT_EQ(prompts->dialogTitles, QStringList{"File Open or Create New"});
+    EXPECT_EQ(window->PageControl_Main->currentWidget(), window->TabSheet_About);
+    EXPECT_FALSE(QFile::exists(home.filePath("Kinrow.ged")));
+
+    // A new name in a writable folder creates the file and starts the first record.
+    prompts->chooseFile(home.filePath("yeni.ged"));
+    QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
+    EXPECT_TRUE(QFile::exists(home.filePath("yeni.ged")));
+    EXPECT_EQ(window->appState().editMode, "ilkEklenmektedir");
+    EXPECT_EQ(window->PageControl_Main->currentWidget(), window->TabSheet_Main);
+}
+
 TEST_F(MainWindowTest, ReadOnlyChoiceMarksTheCaption)
 {
     const QString path = write("aile.ged", KinrowFile);
