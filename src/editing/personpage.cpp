@@ -8,16 +8,16 @@
 #include "editing/speedbutton.h"
 #include "editing/taglabel.h"
 #include "model/textrules.h"
+#include "print/picturebox.h"
+#include "print/picturepanel.h"
 #include "shell/langtable.h"
 
 #include <QApplication>
 #include <QDate>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 
@@ -337,73 +337,28 @@ void PersonPage::ShowPicture(qint32 recNo)
 {
     if (state_.persons.empty())
         return;
-    clearPicture();
+    Panel_Resim->clear();
     const QStringList pictures = isRecord(recNo) ? record(recNo).Pictures : QStringList();
-    const int count = int(pictures.size());
-    if (count == 0) {
-        Lb_ResimNo->setTag(0);
-        Lb_ResimNo->setText(QStringLiteral(" 0/0"));
-        SB_ResimEkle->setEnabled(true);
-        for (SpeedButton* other : {SB_ResimSil, SB_ResimNext, SB_ResimPrior})
-            other->setEnabled(false);
+    const PictureCounterState counter = PictureCounter(Lb_ResimNo->tag(), int(pictures.size()));
+    Lb_ResimNo->setTag(counter.tag);
+    Lb_ResimNo->setText(counter.caption);
+    if (counter.addEnabled)
+        SB_ResimEkle->setEnabled(*counter.addEnabled);
+    SB_ResimSil->setEnabled(counter.deleteEnabled);
+    SB_ResimNext->setEnabled(counter.nextEnabled);
+    SB_ResimPrior->setEnabled(counter.priorEnabled);
+    if (counter.tag == 0)
         return;
-    }
-    // One counter for every person: a person is first shown with the last picture.
-    if (Lb_ResimNo->tag() > count || Lb_ResimNo->tag() <= 0)
-        Lb_ResimNo->setTag(count);
-    const int shown = Lb_ResimNo->tag();
-    Lb_ResimNo->setText(QString::number(shown) + QLatin1Char('/') + QString::number(count));
-    SB_ResimSil->setEnabled(true);
-    SB_ResimNext->setEnabled(count > 1 && shown < count);
-    SB_ResimPrior->setEnabled(count > 1 && shown > 1);
-    drawPicture(pictures[shown - 1]);
-}
-
-void PersonPage::clearPicture()
-{
-    Image_Resim->setToolTip(QString());
-    Image_Resim->clear();
-    Image_Resim->hide();
-}
-
-void PersonPage::drawPicture(const QString& fileName)
-{
     // Entries written on Windows separate folders with backslashes.
-    const QString path = QString(fileName).replace(QLatin1Char('\\'), QLatin1Char('/'));
-    const QFileInfo file(path);
-    if (!file.isFile())
-        return;
-    QImageReader reader(path);
-    const QImage image = reader.read();
-    if (image.isNull() || image.width() <= 0 || image.height() <= 0)
-        return;
-    const int w = image.width();
-    const int h = image.height();
-    Image_Resim->setToolTip(
-        path + QStringLiteral("\nW x H : ") + QString::number(w) + QStringLiteral(" x ") +
-        QString::number(h) + QStringLiteral(" Pixels\nFile Size : ") +
-        QLocale(QLocale::English).toString(file.size()) + QStringLiteral(" bytes"));
-    const int panelWidth = Panel_Resim->width();
-    const int panelHeight = Panel_Resim->height();
-    const int aw = panelWidth - 3;
-    const int ah = panelHeight - 3;
-    int shownWidth = w;
-    int shownHeight = h;
-    if (aw <= w || ah <= h) {
-        const double scale = std::min(double(aw) / w, double(ah) / h);
-        shownWidth = int(w * scale);
-        shownHeight = int(h * scale);
-    }
-    Image_Resim->setPixmap(QPixmap::fromImage(
-        image.scaled(shownWidth, shownHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
-    Image_Resim->setGeometry((panelWidth - shownWidth) / 2, (panelHeight - shownHeight) / 2,
-                             shownWidth, shownHeight);
-    Image_Resim->show();
+    const QString path =
+        QString(pictures[counter.tag - 1]).replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (QFileInfo(path).isFile())
+        Panel_Resim->showFile(path);
 }
 
 bool PersonPage::pictureShown() const
 {
-    return Image_Resim->isVisible() || !Image_Resim->pixmap().isNull();
+    return !Panel_Resim->picture().isNull();
 }
 
 void PersonPage::SB_ResimPriorClick()
@@ -520,7 +475,7 @@ bool PersonPage::BeginAdding()
     Lb_Age->clear();
     clearRelatives();
     Memo_Notlar->setPlainText(LangText(107, lang));
-    clearPicture();
+    Panel_Resim->clear();
     SB_Esi->setText(LangText(44, lang));
     SB_Cocuklari->setText(LangText(45, lang));
     SB_Kardesleri->setText(LangText(46, lang));

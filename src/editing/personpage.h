@@ -84,8 +84,6 @@ private:
     void showHeadings(const TTreeData& person);
     void showTitle(const TTreeData& person);
     void setNotes(const QString& notes);
-    void clearPicture();
-    void drawPicture(const QString& fileName);
     void setEditColours(bool editing);
     void flipSpeedButtons();
     void disableMoveButtons();

@@ -4,6 +4,7 @@
 #include "editing/personlistbox.h"
 #include "editing/speedbutton.h"
 #include "editing/taglabel.h"
+#include "print/picturepanel.h"
 #include "shell/langtable.h"
 
 #include <QFrame>
@@ -213,18 +214,11 @@ void PersonPageUi::setupPicture(QWidget* page)
 {
     SB_ResimEkle = pictureButton(page, "SB_ResimEkle", {470, 40, 22, 22}, QStringLiteral("add"));
     SB_ResimSil = pictureButton(page, "SB_ResimSil", {470, 64, 22, 22}, QStringLiteral("delete"));
-    Panel_Resim = new QFrame(page);
+    Panel_Resim = new PicturePanel(page);
     Panel_Resim->setObjectName(QStringLiteral("Panel_Resim"));
-    Panel_Resim->setGeometry(497, 36, 111, 136);
-    Panel_Resim->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Panel_ResimCaption = new QLabel(Panel_Resim);
-    Panel_ResimCaption->setObjectName(QStringLiteral("Panel_ResimCaption"));
-    Panel_ResimCaption->setAlignment(Qt::AlignCenter);
-    Panel_ResimCaption->setGeometry(Panel_Resim->rect());
-    Image_Resim = new QLabel(Panel_Resim);
+    Panel_Resim->setGeometry(497, 36, PicturePanel::kDefaultWidth, PicturePanel::kDefaultHeight);
+    Image_Resim = Panel_Resim->imageWidget();
     Image_Resim->setObjectName(QStringLiteral("Image_Resim"));
-    Image_Resim->setScaledContents(true);
-    Image_Resim->hide();
     SB_ResimPrior =
         pictureButton(page, "SB_ResimPrior", {497, 175, 22, 20}, QStringLiteral("prior"));
     Lb_ResimNo = new TagLabel(page);
@@ -255,7 +249,7 @@ void PersonPageUi::retranslateUi(int lang)
     Lb_DogYer->setText(LangText(36, lang));
     LB_DogTarih->setText(LangText(37, lang));
     Lb_OlTarih->setText(LangText(38, lang));
-    Panel_ResimCaption->setText(LangText(41, lang));
+    Panel_Resim->setCaption(LangText(41, lang));
 
     // The age keeps its number: only the word before " : " changes.
     const QString age = Lb_Age->text();

@@ -15,6 +15,7 @@ namespace kinrow {
 
 class PersonLabel;
 class PersonListBox;
+class PicturePanel;
 class SpeedButton;
 class TagLabel;
 
@@ -86,9 +87,8 @@ public:
     PersonListBox* ListBox_Kardesleri = nullptr;
 
     // The picture box.
-    QFrame* Panel_Resim = nullptr;
-    QLabel* Panel_ResimCaption = nullptr; // shows through while no picture is drawn
-    QLabel* Image_Resim = nullptr;
+    PicturePanel* Panel_Resim = nullptr;
+    QWidget* Image_Resim = nullptr; // the picture inside Panel_Resim
     TagLabel* Lb_ResimNo = nullptr; // Tag: the number of the picture on show, 0 none
     SpeedButton* SB_ResimEkle = nullptr;
     SpeedButton* SB_ResimSil = nullptr;

@@ -6,6 +6,7 @@
 #include "editing/speedbutton.h"
 #include "editing/taglabel.h"
 #include "model/textrules.h"
+#include "print/picturepanel.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -246,7 +247,7 @@ TEST_F(PersonPageTest, AgeTextsAndTheirLanguageSwitch)
     page->retranslate();
     EXPECT_EQ(page->Lb_Age->text(), QStringLiteral("Yaş : 54"));
     EXPECT_EQ(page->SB_Duzelt->text(), QStringLiteral("&Düzelt"));
-    EXPECT_EQ(page->Panel_ResimCaption->text(), QStringLiteral("R E S İ M"));
+    EXPECT_EQ(page->Panel_Resim->caption(), QStringLiteral("R E S İ M"));
     state.langIndex = 1;
     page->retranslate();
     EXPECT_EQ(page->SB_Duzelt->text(), QStringLiteral("&Edit"));
