@@ -181,25 +181,26 @@ void PersonPageUi::setupLists(QWidget* page, const PersonList& persons)
         list->setGeometry(geometry);
         return list;
     };
-    SB_Esi = button(page, "SB_Esi", {8, 200, 86, 21});
-    SB_EsiEkle = button(page, "SB_EsiEkle", {96, 200, 34, 21});
-    SB_EsiListe = button(page, "SB_EsiListe", {132, 200, 36, 21});
-    SB_EsiSil = button(page, "SB_EsiSil", {170, 200, 36, 21});
-    ListBox_Esi = makeList("ListBox_Esi", {8, 223, 178, 140});
-    SB_Esi_Up = pictureButton(page, "SB_Esi_Up", {188, 223, 18, 18}, QStringLiteral("up"));
-    SB_Esi_Down = pictureButton(page, "SB_Esi_Down", {188, 243, 18, 18}, QStringLiteral("down"));
+    // The move buttons sit under their lists so that the lists can be as wide as the names.
+    SB_Esi = button(page, "SB_Esi", {8, 200, 74, 21});
+    SB_EsiEkle = button(page, "SB_EsiEkle", {84, 200, 36, 21});
+    SB_EsiListe = button(page, "SB_EsiListe", {122, 200, 38, 21});
+    SB_EsiSil = button(page, "SB_EsiSil", {162, 200, 38, 21});
+    ListBox_Esi = makeList("ListBox_Esi", {8, 223, 192, 122});
+    SB_Esi_Up = pictureButton(page, "SB_Esi_Up", {162, 347, 18, 18}, QStringLiteral("up"));
+    SB_Esi_Down = pictureButton(page, "SB_Esi_Down", {182, 347, 18, 18}, QStringLiteral("down"));
 
-    SB_Cocuklari = button(page, "SB_Cocuklari", {212, 200, 118, 21});
-    SB_CocuklariEkle = button(page, "SB_CocuklariEkle", {332, 200, 38, 21});
-    SB_CocuklariListe = button(page, "SB_CocuklariListe", {372, 200, 38, 21});
-    ListBox_Cocuklari = makeList("ListBox_Cocuklari", {212, 223, 178, 140});
+    SB_Cocuklari = button(page, "SB_Cocuklari", {208, 200, 112, 21});
+    SB_CocuklariEkle = button(page, "SB_CocuklariEkle", {322, 200, 38, 21});
+    SB_CocuklariListe = button(page, "SB_CocuklariListe", {362, 200, 38, 21});
+    ListBox_Cocuklari = makeList("ListBox_Cocuklari", {208, 223, 192, 122});
     SB_Cocuklari_Up =
-        pictureButton(page, "SB_Cocuklari_Up", {392, 223, 18, 18}, QStringLiteral("up"));
+        pictureButton(page, "SB_Cocuklari_Up", {362, 347, 18, 18}, QStringLiteral("up"));
     SB_Cocuklari_Down =
-        pictureButton(page, "SB_Cocuklari_Down", {392, 243, 18, 18}, QStringLiteral("down"));
+        pictureButton(page, "SB_Cocuklari_Down", {382, 347, 18, 18}, QStringLiteral("down"));
 
-    SB_Kardesleri = button(page, "SB_Kardesleri", {416, 200, 192, 21});
-    ListBox_Kardesleri = makeList("ListBox_Kardesleri", {416, 223, 192, 140});
+    SB_Kardesleri = button(page, "SB_Kardesleri", {408, 200, 200, 21});
+    ListBox_Kardesleri = makeList("ListBox_Kardesleri", {408, 223, 200, 122});
 
     for (SpeedButton* heading : {SB_Esi, SB_Cocuklari, SB_Kardesleri}) {
         QFont bold = heading->font();
@@ -208,6 +209,11 @@ void PersonPageUi::setupLists(QWidget* page, const PersonList& persons)
     }
     for (SpeedButton* move : {SB_Esi_Up, SB_Esi_Down, SB_Cocuklari_Up, SB_Cocuklari_Down})
         move->setEnabled(false);
+    // Raised, unlike the headings beside them, so they read as buttons.
+    for (SpeedButton* relative :
+         {SB_AnneEkle, SB_AnneListe, SB_AnneSil, SB_BabaEkle, SB_BabaListe, SB_BabaSil, SB_EsiEkle,
+          SB_EsiListe, SB_EsiSil, SB_CocuklariEkle, SB_CocuklariListe})
+        relative->setAutoRaise(false);
 }
 
 void PersonPageUi::setupPicture(QWidget* page)
