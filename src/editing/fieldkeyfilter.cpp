@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 
 #include <memory>
@@ -54,6 +55,8 @@ bool FieldKeyFilter::eventFilter(QObject* watched, QEvent* event)
         return keyPress(field, static_cast<QKeyEvent*>(event));
     if (event->type() == QEvent::ContextMenu)
         return contextMenu(field, static_cast<QContextMenuEvent*>(event));
+    if (event->type() == QEvent::MouseButtonRelease)
+        return middleClick(field, static_cast<QMouseEvent*>(event));
     return false;
 }
 
@@ -85,17 +88,38 @@ bool FieldKeyFilter::contextMenu(QWidget* field, QContextMenuEvent* event)
     if (!edit)
         return false;
     std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
-    if (auto* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
-        paste->disconnect();
-        connect(paste, &QAction::triggered, this, [this, field] { pasteInto(field); });
+    // The standard menu's paste item is known only by its text, translated as the line edit
+    // translates it, followed by a tab and the shortcut.
+    const QString pasteText = QCoreApplication::translate("QLineEdit", "&Paste");
+    for (QAction* item : menu->actions()) {
+        if (item->text().section(QLatin1Char('\t'), 0, 0) == pasteText) {
+            item->disconnect();
+            connect(item, &QAction::triggered, this, [this, field] { pasteInto(field); });
+        }
     }
     menu->exec(event->globalPos());
     return true;
 }
 
+bool FieldKeyFilter::middleClick(QWidget* field, QMouseEvent* event)
+{
+    // A middle click pastes the X11 selection into a line edit.
+    QClipboard* clipboard = QApplication::clipboard();
+    if (event->button() != Qt::MiddleButton || !clipboard->supportsSelection() ||
+        !qobject_cast<QLineEdit*>(field))
+        return false;
+    pasteInto(field, clipboard->text(QClipboard::Selection));
+    return true;
+}
+
 void FieldKeyFilter::pasteInto(QWidget* field)
 {
-    const QString passed = filtered(QApplication::clipboard()->text());
+    pasteInto(field, QApplication::clipboard()->text());
+}
+
+void FieldKeyFilter::pasteInto(QWidget* field, const QString& text)
+{
+    const QString passed = filtered(text);
     if (!isReadOnly(field) && !passed.isEmpty())
         insertInto(field, passed);
 }

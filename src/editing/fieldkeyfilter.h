@@ -5,6 +5,9 @@
 #include <functional>
 #include <optional>
 
+class QContextMenuEvent;
+class QKeyEvent;
+class QMouseEvent;
 class QWidget;
 
 namespace kinrow {
@@ -32,7 +35,9 @@ protected:
 private:
     bool keyPress(QWidget* field, QKeyEvent* event);
     bool contextMenu(QWidget* field, QContextMenuEvent* event);
+    bool middleClick(QWidget* field, QMouseEvent* event);
     void pasteInto(QWidget* field);
+    void pasteInto(QWidget* field, const QString& text);
     static void insertInto(QWidget* field, const QString& text);
     static bool isReadOnly(const QWidget* field);
 

@@ -12,6 +12,7 @@
 #include <QClipboard>
 #include <QImage>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -334,6 +335,36 @@ TEST_F(PersonPageTest, KeyFiltersShapeTypingAndPasting)
     EXPECT_TRUE(page->Edit_Ad->isReadOnly());
     EXPECT_FALSE(page->SB_AnneSil->isEnabled());
     EXPECT_FALSE(page->SB_ResimEkle->isVisibleTo(page.get()));
+}
+
+TEST_F(PersonPageTest, ContextMenuPasteIsFilteredToo)
+{
+    show(7);
+    state.langIndex = 0;
+    page->Edit_Soyad->clear();
+    QApplication::clipboard()->setText(QStringLiteral("kılıç"));
+    bool pasted = false;
+    QTimer::singleShot(0, [&] {
+        QMenu* menu = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->isVisible() && qobject_cast<QMenu*>(top))
+                menu = qobject_cast<QMenu*>(top);
+        }
+        if (!menu)
+            return;
+        for (QAction* item : menu->actions()) {
+            if (item->text().startsWith(QStringLiteral("&Paste"))) {
+                item->trigger();
+                pasted = true;
+            }
+        }
+        menu->close();
+    });
+    QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(5, 5),
+                              page->Edit_Soyad->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(page->Edit_Soyad, &request);
+    EXPECT_TRUE(pasted);
+    EXPECT_EQ(page->Edit_Soyad->text(), QStringLiteral("KILIÇ"));
 }
 
 TEST_F(PersonPageTest, EnterMovesToTheNextField)
