@@ -15,11 +15,21 @@ std::optional<qint32> PartnerNumber(std::string_view line, const ValueDecoder& d
 
 std::optional<qint64> FamilyTable::read(const ReadContext& context)
 {
-    LineScanner lines = context.lines();
-    GedcomLine line;
-    while (lines.next(line)) {
-        if (!line.startsWith("0 @F"))
-            continue;
+    const std::optional<qint64> badLine = readAll(context);
+    std::vector<qint32> numbers;
+    numbers.reserve(families_.size());
+    for (const FamilyRec& family : families_)
+        numbers.push_back(family.number);
+    byNumber_.build(numbers);
+    return badLine;
+}
+
+std::optional<qint64> FamilyTable::readAll(const ReadContext& context)
+{
+    for (const LineStart& start : context.familyStarts) {
+        LineScanner lines(context.bytes, start.offset, start.index);
+        GedcomLine line;
+        lines.next(line);
         const std::string_view id = context.decoder.left(context.decoder.from(line.text, 5), 10);
         if (id.find('@') == std::string_view::npos) {
             context.errors.lineError(line.index, QStringLiteral("<Family ID Number is Wrong>"));
@@ -36,11 +46,6 @@ std::optional<qint64> FamilyTable::read(const ReadContext& context)
         qint64 badLine = 0;
         if (!readBody(context, lines, family, badLine))
             return badLine;
-        if (byNumber_.contains(family.number)) {
-            children_.resize(size_t(family.firstChild)); // only the first of a number is found
-            continue;
-        }
-        byNumber_.insert(family.number, qsizetype(families_.size()));
         families_.push_back(family);
     }
     return std::nullopt;
@@ -84,8 +89,8 @@ bool FamilyTable::readBody(const ReadContext& context, LineScanner& lines, Famil
 
 const FamilyRec* FamilyTable::find(qint32 number) const
 {
-    const auto it = byNumber_.constFind(number);
-    return it == byNumber_.cend() ? nullptr : &families_[size_t(*it)];
+    const qsizetype index = byNumber_.find(number);
+    return index < 0 ? nullptr : &families_[size_t(index)];
 }
 
 std::span<const qint32> FamilyTable::children(const FamilyRec& family) const

@@ -1,9 +1,8 @@
 #pragma once
 
+#include "gedcom/numberindex.h"
 #include "gedcom/readcontext.h"
 #include "gedcom/seenids.h"
-
-#include <QHash>
 
 #include <optional>
 #include <span>
@@ -37,13 +36,14 @@ public:
     qsizetype size() const { return qsizetype(families_.size()); }
 
 private:
+    std::optional<qint64> readAll(const ReadContext& context);
     // Reads the lines of one family; false when a person number is not a whole number.
     bool readBody(const ReadContext& context, LineScanner& lines, FamilyRec& family,
                   qint64& badLine);
 
     std::vector<FamilyRec> families_;
     std::vector<qint32> children_;
-    QHash<qint32, qsizetype> byNumber_;
+    NumberIndex byNumber_;
     SeenIds seen_;
 };
 

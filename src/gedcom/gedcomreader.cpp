@@ -23,6 +23,8 @@ struct LineSurvey
     qint64 lines = 0;
     qint64 persons = 0;
     qint64 tooLongLine = -1; // zero-based, -1 when every line fits
+    std::vector<LineStart> familyStarts;
+    std::vector<LineStart> noteStarts;
 };
 
 bool startsWithUtf8Bom(std::string_view bytes)
@@ -55,7 +57,7 @@ LineSurvey surveyLines(std::string_view bytes, const ValueDecoder& decoder)
     GedcomLine line;
     // A UTF-8 character takes at most 4 bytes, so longer lines are refused without counting.
     const auto byteLimit = decoder.utf8() ? 4 * MaxLineLength : MaxLineLength;
-    while (lines.next(line)) {
+    for (qsizetype offset = 0; lines.next(line); offset = lines.offset()) {
         const auto size = qsizetype(line.text.size());
         if (size > MaxLineLength &&
             (size > byteLimit || decoder.length(line.text) > MaxLineLength)) {
@@ -64,6 +66,10 @@ LineSurvey surveyLines(std::string_view bytes, const ValueDecoder& decoder)
         }
         if (line.startsWith("0 @I"))
             ++survey.persons;
+        else if (line.startsWith("0 @F"))
+            survey.familyStarts.push_back({offset, line.index});
+        else if (line.startsWith("0 @NI"))
+            survey.noteStarts.push_back({offset, line.index});
         ++survey.lines;
     }
     return survey;
@@ -154,8 +160,13 @@ bool ReadGedcomBytes(const QByteArray& bytes, const QString& fileName, PersonLis
     sink.start(fileName);
     bool ok = true;
     if (survey.lines > 0) {
-        const ReadContext context{view, survey.lines, decoder, sink,
-                                  QFileInfo(fileName).absolutePath()};
+        const ReadContext context{view,
+                                  survey.lines,
+                                  decoder,
+                                  sink,
+                                  QFileInfo(fileName).absolutePath(),
+                                  survey.familyStarts,
+                                  survey.noteStarts};
         ok = readLines(context, survey.persons, persons, options);
         if (!ok)
             persons.clear();

@@ -4,11 +4,10 @@ namespace kinrow {
 
 void NoteTable::read(const ReadContext& context)
 {
-    LineScanner lines = context.lines();
-    GedcomLine line;
-    while (lines.next(line)) {
-        if (!line.startsWith("0 @NI"))
-            continue;
+    for (const LineStart& start : context.noteStarts) {
+        LineScanner lines(context.bytes, start.offset, start.index);
+        GedcomLine line;
+        lines.next(line);
         const std::string_view id = context.decoder.from(line.text, 6);
         if (id.find('@') == std::string_view::npos) {
             context.errors.lineError(line.index, QStringLiteral("<Note Format is Wrong>"));
@@ -19,17 +18,14 @@ void NoteTable::read(const ReadContext& context)
             context.errors.lineError(line.index, QStringLiteral("<Family Record Number is Wrong>"));
             continue;
         }
-        if (byNumber_.contains(number)) {
-            readBody(context, lines, nullptr); // only the first of a number is ever found
-            continue;
-        }
-        byNumber_.insert(number, qsizetype(texts_.size()));
+        numbers_.push_back(number);
         texts_.emplace_back();
-        readBody(context, lines, &texts_.back());
+        readBody(context, lines, texts_.back());
     }
+    byNumber_.build(numbers_);
 }
 
-void NoteTable::readBody(const ReadContext& context, LineScanner& lines, QString* text)
+void NoteTable::readBody(const ReadContext& context, LineScanner& lines, QString& text)
 {
     qint64 last = lines.nextIndex() - 1;
     while (const GedcomLine* next = lines.peek()) {
@@ -42,19 +38,19 @@ void NoteTable::readBody(const ReadContext& context, LineScanner& lines, QString
             context.errors.repeated(ErrorSink::Repeated::Error8, line.index);
         const std::string_view tag = line.tag();
         const bool conc = tag == "CONC";
-        if ((!conc && tag != "CONT") || !text)
+        if (!conc && tag != "CONT")
             continue;
         if (!conc)
-            text->append(QLatin1String("\r\n"));
-        context.decoder.appendTo(*text, context.decoder.from(line.text, 8), line.index);
+            text.append(QLatin1String("\r\n"));
+        context.decoder.appendTo(text, context.decoder.from(line.text, 8), line.index);
     }
     context.errors.lineError(last, QStringLiteral("<File Last Line Code is Wrong>"));
 }
 
 const QString* NoteTable::find(qint32 number) const
 {
-    const auto it = byNumber_.constFind(number);
-    return it == byNumber_.cend() ? nullptr : &texts_[size_t(*it)];
+    const qsizetype index = byNumber_.find(number);
+    return index < 0 ? nullptr : &texts_[size_t(index)];
 }
 
 } // namespace kinrow

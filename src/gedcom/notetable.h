@@ -1,8 +1,8 @@
 #pragma once
 
+#include "gedcom/numberindex.h"
 #include "gedcom/readcontext.h"
 
-#include <QHash>
 #include <QString>
 
 #include <vector>
@@ -18,11 +18,11 @@ public:
     const QString* find(qint32 number) const;
 
 private:
-    // Reads the lines of one note into text (when given).
-    void readBody(const ReadContext& context, LineScanner& lines, QString* text);
+    void readBody(const ReadContext& context, LineScanner& lines, QString& text);
 
+    std::vector<qint32> numbers_;
     std::vector<QString> texts_;
-    QHash<qint32, qsizetype> byNumber_;
+    NumberIndex byNumber_;
 };
 
 } // namespace kinrow

@@ -118,13 +118,15 @@ void PersonPass::readName(LineScanner& lines, GedcomLine& line, TTreeData& perso
         person.GivenName.clear();
         person.Surname.clear();
     } else {
-        person.GivenName = context_.decoder.upper(trimmedBlanks(rest.substr(0, first)), line.index);
+        context_.decoder.assignUpper(person.GivenName, trimmedBlanks(rest.substr(0, first)),
+                                     line.index);
         rest.remove_prefix(first + 1);
         const size_t second = rest.find('/');
-        person.Surname =
-            second == std::string_view::npos
-                ? QString()
-                : context_.decoder.upper(trimmedBlanks(rest.substr(0, second)), line.index);
+        if (second == std::string_view::npos)
+            person.Surname.clear();
+        else
+            context_.decoder.assignUpper(person.Surname, trimmedBlanks(rest.substr(0, second)),
+                                         line.index);
     }
     while (nextLevel2(lines, line)) {
         const std::string_view tag = line.tag();
@@ -143,10 +145,10 @@ void PersonPass::readEvent(LineScanner& lines, GedcomLine& line, double& date, Q
         const std::string_view tag = line.tag();
         const std::string_view value = context_.decoder.from(line.text, 8);
         if (tag == "DATE") {
-            dateText_ = context_.decoder.text(value, line.index);
+            context_.decoder.assign(dateText_, value, line.index);
             date = ParseDateText(dateText_);
         } else if (place && tag == "PLAC") {
-            *place = context_.decoder.upper(value, line.index);
+            context_.decoder.assignUpper(*place, value, line.index);
         }
     }
 }

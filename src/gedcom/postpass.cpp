@@ -1,6 +1,6 @@
 #include "gedcom/postpass.h"
 
-#include <QHash>
+#include "gedcom/numberindex.h"
 
 namespace kinrow {
 
@@ -20,26 +20,25 @@ public:
         count_ = count;
         if (identity_)
             return;
-        positions_.reserve(count);
-        for (qsizetype i = 0; i < count; ++i) {
-            const qint32 id = persons[size_t(i)].Id;
-            // The first person with a number takes it.
-            if (id != 0 && !positions_.contains(id))
-                positions_.insert(id, qint32(i + 1));
-        }
+        std::vector<qint32> numbers;
+        numbers.reserve(size_t(count));
+        for (const TTreeData& person : persons)
+            numbers.push_back(person.Id);
+        // The first person with a number takes it.
+        positions_.build(numbers);
     }
 
     qint32 operator()(qint32 n) const
     {
         if (identity_)
             return n >= 1 && n <= count_ ? n : 0;
-        return n == 0 ? 0 : positions_.value(n, 0);
+        return n == 0 ? 0 : qint32(positions_.find(n) + 1);
     }
 
 private:
     bool identity_ = true;
     qsizetype count_ = 0;
-    QHash<qint32, qint32> positions_;
+    NumberIndex positions_;
 };
 
 void reportMissing(ErrorSink& errors, qsizetype record, qint32 number)

@@ -6,8 +6,16 @@
 
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace kinrow {
+
+// Where a line starts in the bytes, and its number.
+struct LineStart
+{
+    qsizetype offset = 0;
+    qint64 index = 0;
+};
 
 // What every pass of one read shares: the file's lines, their decoding and the reports.
 struct ReadContext
@@ -17,6 +25,9 @@ struct ReadContext
     ValueDecoder& decoder;
     ErrorSink& errors;
     QString familyFolder; // anchors picture paths
+    // The opening lines of families and notes, so that their passes skip every other line.
+    const std::vector<LineStart>& familyStarts;
+    const std::vector<LineStart>& noteStarts;
 
     LineScanner lines() const { return LineScanner(bytes); }
 };

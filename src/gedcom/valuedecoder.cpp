@@ -83,39 +83,51 @@ QString ValueDecoder::fromUtf8(std::string_view bytes, qint64 line)
     return out;
 }
 
+void ValueDecoder::fill(QString& target, qsizetype at, std::string_view bytes,
+                        const std::array<char16_t, 256>& table)
+{
+    target.resize(at + qsizetype(bytes.size()));
+    QChar* d = target.data() + at;
+    for (char c : bytes)
+        *d++ = QChar(table[static_cast<unsigned char>(c)]);
+}
+
 QString ValueDecoder::text(std::string_view bytes, qint64 line)
 {
-    if (utf8_)
-        return fromUtf8(bytes, line);
-    QString out(qsizetype(bytes.size()), Qt::Uninitialized);
-    QChar* d = out.data();
-    for (char c : bytes)
-        *d++ = QChar(plain_[static_cast<unsigned char>(c)]);
+    QString out;
+    assign(out, bytes, line);
     return out;
 }
 
 QString ValueDecoder::upper(std::string_view bytes, qint64 line)
 {
-    if (utf8_)
-        return UpperCase1254(fromUtf8(bytes, line));
-    QString out(qsizetype(bytes.size()), Qt::Uninitialized);
-    QChar* d = out.data();
-    for (char c : bytes)
-        *d++ = QChar(upper_[static_cast<unsigned char>(c)]);
+    QString out;
+    assignUpper(out, bytes, line);
     return out;
+}
+
+void ValueDecoder::assign(QString& target, std::string_view bytes, qint64 line)
+{
+    if (utf8_)
+        target = fromUtf8(bytes, line);
+    else
+        fill(target, 0, bytes, plain_);
+}
+
+void ValueDecoder::assignUpper(QString& target, std::string_view bytes, qint64 line)
+{
+    if (utf8_)
+        target = UpperCase1254(fromUtf8(bytes, line));
+    else
+        fill(target, 0, bytes, upper_);
 }
 
 void ValueDecoder::appendTo(QString& target, std::string_view bytes, qint64 line)
 {
-    if (utf8_) {
+    if (utf8_)
         target.append(fromUtf8(bytes, line));
-        return;
-    }
-    const qsizetype start = target.size();
-    target.resize(start + qsizetype(bytes.size()));
-    QChar* d = target.data() + start;
-    for (char c : bytes)
-        *d++ = QChar(plain_[static_cast<unsigned char>(c)]);
+    else
+        fill(target, target.size(), bytes, plain_);
 }
 
 } // namespace kinrow

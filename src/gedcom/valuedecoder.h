@@ -21,6 +21,9 @@ public:
     QString text(std::string_view bytes, qint64 line);
     QString upper(std::string_view bytes, qint64 line);
     void appendTo(QString& target, std::string_view bytes, qint64 line);
+    // The same as target = text(...) or upper(...), reusing target's memory when it can.
+    void assign(QString& target, std::string_view bytes, qint64 line);
+    void assignUpper(QString& target, std::string_view bytes, qint64 line);
 
     // The bytes from the 1-based character position on (empty when the text is shorter).
     std::string_view from(std::string_view bytes, qsizetype position) const;
@@ -32,6 +35,8 @@ public:
 private:
     qsizetype byteOffset(std::string_view bytes, qsizetype chars) const;
     QString fromUtf8(std::string_view bytes, qint64 line);
+    static void fill(QString& target, qsizetype at, std::string_view bytes,
+                     const std::array<char16_t, 256>& table);
 
     bool utf8_;
     ErrorSink& errors_;
