@@ -3,7 +3,10 @@
 #include "gedcom/gedcomreader.h"
 
 #include <QByteArray>
+#include <QSet>
 #include <QStringList>
+
+#include <gtest/gtest.h>
 
 #include <initializer_list>
 
@@ -65,6 +68,30 @@ inline QByteArray dialectFile(std::initializer_list<const char*> records)
     bytes += joinLines(records);
     bytes += "0 TRLR\r\n";
     return bytes;
+}
+
+// The person list's rules after any read: numbers are positions, links name existing records
+// (parents may be 0), lists hold no 0 and no duplicates.
+inline ::testing::AssertionResult linksAreSound(const PersonList& persons)
+{
+    const auto count = qint32(persons.size());
+    for (qint32 n = 1; n <= count; ++n) {
+        const TTreeData& p = persons[size_t(n - 1)];
+        if (p.Id != n)
+            return ::testing::AssertionFailure() << "record " << n << " carries " << p.Id;
+        if (p.MotherId < 0 || p.MotherId > count || p.FatherId < 0 || p.FatherId > count)
+            return ::testing::AssertionFailure() << "record " << n << " has a parent outside";
+        for (const QList<qint32>* list : {&p.Spouses, &p.Children}) {
+            const QSet<qint32> unique(list->begin(), list->end());
+            if (unique.size() != list->size())
+                return ::testing::AssertionFailure() << "record " << n << " has duplicates";
+            for (qint32 link : *list) {
+                if (link < 1 || link > count)
+                    return ::testing::AssertionFailure() << "record " << n << " links " << link;
+            }
+        }
+    }
+    return ::testing::AssertionSuccess();
 }
 
 } // namespace kinrow::testing
