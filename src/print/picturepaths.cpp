@@ -53,7 +53,9 @@ QString RelativePicturePath(const QString& path, const QString& familyFolder)
 bool PictureFileExists(const QString& path)
 {
     const QString slashed = PictureSeparators(path);
-    return !slashed.isEmpty() && !IsDriveLetterPath(slashed) && QFileInfo(slashed).isFile();
+    // No file name holds a NUL, and the file system calls would only complain about it.
+    return !slashed.isEmpty() && !slashed.contains(QChar(0)) && !IsDriveLetterPath(slashed) &&
+           QFileInfo(slashed).isFile();
 }
 
 } // namespace kinrow

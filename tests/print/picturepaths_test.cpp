@@ -29,6 +29,23 @@ TEST(PicturePaths, RelativeAndDriveLetterPathsAreKeptWithSlashes)
     EXPECT_FALSE(PictureFileExists(""));
 }
 
+namespace {
+int messagesSeen = 0;
+void countMessage(QtMsgType, const QMessageLogContext&, const QString&)
+{
+    ++messagesSeen;
+}
+} // namespace
+
+TEST(PicturePaths, NamesWithNulAreMissingWithoutComplaint)
+{
+    messagesSeen = 0;
+    const QtMessageHandler previous = qInstallMessageHandler(countMessage);
+    EXPECT_FALSE(PictureFileExists(QString::fromLatin1("a\0.jpg", 6)));
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(messagesSeen, 0);
+}
+
 TEST(PicturePaths, OnlyBmpAndJpegPicturesAreAccepted)
 {
     for (const char* name : {"a.jpg", "A.JPG", "b.jpeg", "c.Bmp", "dir.x\\d.jpg"})
