@@ -2,7 +2,6 @@
 
 #include "model/textrules.h"
 #include "print/picturepaths.h"
-#include "shell/langtable.h"
 
 namespace kinrow {
 

@@ -3,6 +3,9 @@
 #include "model/textrules.h"
 #include "shell/langtable.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 using namespace kinrow;
@@ -312,4 +315,31 @@ TEST(ReaderEndOfFile, RecordsRunningToTheLastLineAreKept)
     ReadResult family;
     readInto(family, head + "0 @F2@ FAM");
     EXPECT_EQ(family.errors.lines.count("ERROR in Line - 14 - <File Last Line Code is Wrong>"), 1);
+}
+
+TEST(ReaderFile, ReadsAFileByNameAndRefusesWhatIsNoFile)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString name = folder.filePath("aile.ged");
+    QFile file(name);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(dialectFile({"0 @I1@ INDI", "1 SEX F"}));
+    file.close();
+
+    RecordingReporter reporter;
+    ReadOptions options;
+    options.reporter = &reporter;
+    PersonList persons;
+    ErrorList errors;
+    EXPECT_TRUE(ReadGedcom(name, persons, errors, options));
+    EXPECT_EQ(persons.size(), 1u);
+    EXPECT_EQ(errors.lines.first(), LangText(141, 1) + name);
+
+    for (const QString& bad : {folder.filePath("yok.ged"), folder.path()}) {
+        PersonList none;
+        EXPECT_FALSE(ReadGedcom(bad, none, errors, options));
+        EXPECT_TRUE(none.empty());
+    }
+    EXPECT_EQ(reporter.messages.size(), 2);
 }
