@@ -42,10 +42,11 @@ bool headerDeclaresUtf8(std::string_view bytes)
             break;
         if (!line.startsWith("1 CHAR "))
             continue;
-        QByteArray value(line.text.data() + 7, qsizetype(line.text.size()) - 7);
-        value = value.trimmed().toUpper();
-        if (value == "UTF-8" || value == "UTF8")
-            return true;
+        const std::string_view value = TrimLine(line.text.substr(7));
+        for (const char* name : {"UTF-8", "UTF8"}) {
+            if (qstrnicmp(value.data(), qsizetype(value.size()), name) == 0)
+                return true;
+        }
     }
     return false;
 }
