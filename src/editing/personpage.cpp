@@ -10,11 +10,11 @@
 #include "model/textrules.h"
 #include "print/picturebox.h"
 #include "print/picturepanel.h"
+#include "print/picturepaths.h"
 #include "shell/langtable.h"
 
 #include <QApplication>
 #include <QDate>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -349,11 +349,9 @@ void PersonPage::ShowPicture(qint32 recNo)
     SB_ResimPrior->setEnabled(counter.priorEnabled);
     if (counter.tag == 0)
         return;
-    // Entries written on Windows separate folders with backslashes.
-    const QString path =
-        QString(pictures[counter.tag - 1]).replace(QLatin1Char('\\'), QLatin1Char('/'));
-    if (QFileInfo(path).isFile())
-        Panel_Resim->showFile(path);
+    const QString& entry = pictures[counter.tag - 1];
+    if (PictureFileExists(entry))
+        Panel_Resim->showFile(PictureSeparators(entry));
 }
 
 bool PersonPage::pictureShown() const

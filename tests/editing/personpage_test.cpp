@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QImage>
 #include <QLineEdit>
 #include <QMenu>
@@ -544,6 +545,19 @@ TEST_F(PersonPagePictureTest, MissingOrBrokenFilesLeaveThePanelEmpty)
     EXPECT_EQ(page->Lb_ResimNo->text(), QStringLiteral("1/2"));
     EXPECT_FALSE(page->pictureShown());
     EXPECT_TRUE(page->Image_Resim->toolTip().isEmpty());
+}
+
+TEST_F(PersonPagePictureTest, WindowsSeparatorsResolveAgainstTheFamilyFolder)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("sub")));
+    picture(QStringLiteral("sub/small.bmp"), 50, 60);
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    state.persons[0].Pictures = {QStringLiteral("sub\\small.bmp")};
+    show(1);
+    EXPECT_TRUE(page->pictureShown());
+    EXPECT_EQ(page->Image_Resim->geometry(), QRect(30, 38, 50, 60));
+    QDir::setCurrent(previous);
 }
 
 } // namespace
