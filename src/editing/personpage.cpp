@@ -46,7 +46,7 @@ PersonPage::PersonPage(AppState& state, QWidget* parent) : QWidget(parent), stat
 {
     setupUi(this, state_.persons);
     showMessage = [this](const QString& text) {
-        QMessageBox::warning(this, windowTitle(), displayLines(text));
+        QMessageBox::warning(window(), window()->windowTitle(), displayLines(text));
     };
     currentYear = [] { return QDate::currentDate().year(); };
     attachKeyFilters();
