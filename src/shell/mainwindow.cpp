@@ -1,6 +1,8 @@
 #include "shell/mainwindow.h"
 
 #include "editing/listedlg.h"
+#include "editing/personpage.h"
+#include "editing/speedbutton.h"
 #include "shell/aboutpage.h"
 #include "shell/association.h"
 #include "shell/familyopen.h"
@@ -69,8 +71,8 @@ void TForm_Main::createPages()
     setCentralWidget(PageControl_Main);
     // The chart, table and print pages are filled by their own pages once those exist.
     TabSheet_Print = MakePage(PageControl_Main, "TabSheet_Print");
-    // TEMPORARY: an empty page until the person page lands.
-    TabSheet_Main = MakePage(PageControl_Main, "TabSheet_Main");
+    TabSheet_Main = new PersonPage(state_, PageControl_Main);
+    PageControl_Main->addWidget(TabSheet_Main);
     TabSheet_About = new AboutPage(PageControl_Main);
     PageControl_Main->addWidget(TabSheet_About);
     TabSheet_Tree = MakePage(PageControl_Main, "TabSheet_Tree");
@@ -85,6 +87,13 @@ void TForm_Main::connectControls()
     connect(about->BitBtn_Dosya, &QPushButton::clicked, this,
             [this, about] { Button_DevamClick(about->BitBtn_Dosya); });
     connect(about->SB_ErrorClose, &QToolButton::clicked, this, &TForm_Main::SB_ErrorCloseClick);
+    PersonPage* page = TabSheet_Main;
+    connect(page->SB_About, &QToolButton::clicked, this, &TForm_Main::SB_AboutClick);
+    connect(page->SB_Exit, &QToolButton::clicked, this, &TForm_Main::SB_ExitClick);
+    connect(page->SB_Save, &QToolButton::clicked, this, &TForm_Main::SB_SaveClick);
+    page->showMessage = [this](const QString& text) {
+        prompts_->message(MessageKind::Warning, text);
+    };
     connect(about->ComboBox_Lang, &QComboBox::currentIndexChanged, this, [this](int index) {
         state_.langIndex = index == 0 ? 0 : 1;
         ComboBox_LangChange();
@@ -144,7 +153,7 @@ void TForm_Main::ComboBox_LangChange()
     openPictureDialogTitle_ = LangText(1, lang);
     openDialogTitle_ = LangText(2, lang);
     TabSheet_About->retranslate(lang);
-    // TEMPORARY: the person page's own captions (PersonPage::retranslate) once it lands.
+    TabSheet_Main->retranslate();
 }
 
 void TForm_Main::ApplyProgramFont(const QString& fontName, int fontCharSet)
@@ -187,10 +196,12 @@ void TForm_Main::FormResize()
         resize(width, height);
         resizing_ = false;
     }
-    if (scaler_->scaledWidth() != width)
-        scaler_->scaleTo(width);
-    // TEMPORARY: redraw the active page's picture and set the person lists' item heights
-    // (width * 14 / 616) once the person page lands.
+    if (scaler_->scaledWidth() == width)
+        return;
+    scaler_->scaleTo(width);
+    // The chart and table pages bring their own pictures; the others show the current person's.
+    if (activePageTag() == 0 && !state_.persons.empty())
+        TabSheet_Main->ShowPicture(state_.recNoMain);
 }
 
 void TForm_Main::closeEvent(QCloseEvent* event)

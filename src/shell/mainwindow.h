@@ -13,6 +13,7 @@ class QStackedWidget;
 namespace kinrow {
 
 class AboutPage;
+class PersonPage;
 class ProportionalScaler;
 class TForm_ListeDlg;
 
@@ -56,7 +57,7 @@ public:
 
     QStackedWidget* PageControl_Main;
     QWidget* TabSheet_Print;
-    QWidget* TabSheet_Main;
+    PersonPage* TabSheet_Main;
     AboutPage* TabSheet_About;
     QWidget* TabSheet_Tree;
     QWidget* TabSheet_TView;
@@ -93,7 +94,6 @@ private:
     bool fontChanged_ = false;    // the program font differs from the stored one
     bool readOnlyTicked_ = false; // the open dialog's read-only box, kept between openings
     bool gedAssociationTicked_ = false;
-    int unsavedTag_ = 0; // TEMPORARY: becomes SB_Save's typed Tag when the person page lands
     bool resizing_ = false;
 };
 

@@ -1,6 +1,8 @@
 // The family file workflow of the main window: opening, the error list and saving.
 #include "shell/mainwindow.h"
 
+#include "editing/personpage.h"
+#include "editing/personpageui.h"
 #include "gedcom/familysave.h"
 #include "shell/aboutpage.h"
 #include "shell/familyopen.h"
@@ -19,18 +21,17 @@ namespace kinrow {
 
 bool TForm_Main::unsavedChanges() const
 {
-    return unsavedTag_ == 1;
+    return TabSheet_Main->hasUnsavedChanges();
 }
 
 void TForm_Main::setUnsavedChanges(bool pending)
 {
-    unsavedTag_ = pending ? 1 : 0;
+    TabSheet_Main->setUnsavedChanges(pending);
 }
 
 bool TForm_Main::isRecordBeingEdited() const
 {
-    // TEMPORARY: SB_Duzelt disabled and SB_Tamam enabled, once the person page lands.
-    return false;
+    return TabSheet_Main->isEditing();
 }
 
 std::optional<QString> TForm_Main::askFamilyFile()
@@ -107,16 +108,16 @@ void TForm_Main::showOpenedFile(bool readOnly)
         showPage(TabSheet_Main);
     if (count == 0) {
         state_.editMode = QStringLiteral("ilkEklenmektedir");
-        // TEMPORARY: PersonPage::BeginAdding and Lb_Info := LangText(108) once the page lands.
+        if (TabSheet_Main->BeginAdding())
+            TabSheet_Main->Lb_Info->setText(LangText(108, state_.langIndex));
     } else {
-        // TEMPORARY: PersonPage::ShowRecord once the page lands.
+        TabSheet_Main->ShowRecord();
     }
 }
 
 void TForm_Main::setEditingAllowed(bool allowed)
 {
-    Q_UNUSED(allowed);
-    // TEMPORARY: PersonPage::setEditingEnabled(allowed) once the page lands.
+    TabSheet_Main->setEditingEnabled(allowed);
 }
 
 void TForm_Main::SB_ErrorCloseClick()

@@ -1,3 +1,5 @@
+#include "editing/personpage.h"
+#include "editing/speedbutton.h"
 #include "scriptedprompts.h"
 #include "shell/aboutpage.h"
 #include "shell/association.h"
@@ -12,6 +14,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -50,7 +53,9 @@ QStringList Captions(TForm_Main& window)
             about->Label3D_Email->toolTip(),
             about->ComboBox_Lang->itemText(0),
             about->ComboBox_Lang->itemText(1),
-            QString::number(about->ComboBox_Lang->currentIndex())};
+            QString::number(about->ComboBox_Lang->currentIndex()),
+            window.TabSheet_Main->SB_Duzelt->text(),
+            window.TabSheet_Main->SB_Save->toolTip()};
 }
 
 class MainWindowTest : public ::testing::Test
@@ -103,7 +108,7 @@ TEST_F(MainWindowTest, StartsWithoutSettingsInEnglishOnTheAboutPage)
     EXPECT_EQ(window->size(), QSize(616, 480));
     EXPECT_FALSE(window->TabSheet_About->Memo_Errors->isVisibleTo(window.get()));
     EXPECT_EQ(window->PageControl_Main->count(), 5);
-    EXPECT_EQ(window->PageControl_Main->widget(1), window->TabSheet_Main);
+    EXPECT_EQ(window->PageControl_Main->widget(1), static_cast<QWidget*>(window->TabSheet_Main));
     EXPECT_FALSE(window->isGedAssociationTicked());
 }
 
@@ -118,6 +123,7 @@ TEST_F(MainWindowTest, LanguageSwitchRestoresEveryCaption)
     EXPECT_EQ(window->appState().langIndex, 0);
     EXPECT_EQ(turkish[3], "DEVAM");
     EXPECT_EQ(turkish[8], "Türkçe");
+    EXPECT_EQ(turkish[11], "&Düzelt");
     EXPECT_TRUE(turkish[0].startsWith("KINROW - Aile Soyağacı - "));
     EXPECT_TRUE(turkish[5].startsWith("KULLANIM ÖZELLİKLERİ\n"));
     for (int i = 0; i < 8; ++i)
@@ -161,8 +167,12 @@ TEST_F(MainWindowTest, ProblemFileStaysOnTheErrorListUntilContinue)
     EXPECT_FALSE(window->unsavedChanges());
     EXPECT_EQ(about->Memo_Errors->geometry(), QRect(51, 60, 500, 341));
 
+    EXPECT_FALSE(window->TabSheet_Main->SB_Save->isEnabled());
     QTest::mouseClick(about->SB_ErrorClose, Qt::LeftButton);
-    EXPECT_EQ(window->PageControl_Main->currentWidget(), window->TabSheet_Main);
+    EXPECT_EQ(window->TabSheet_Main->SB_Save->tag(), 1);
+    EXPECT_TRUE(window->TabSheet_Main->SB_Save->isEnabled());
+    EXPECT_EQ(window->PageControl_Main->currentWidget(),
+              static_cast<QWidget*>(window->TabSheet_Main));
     EXPECT_FALSE(about->Memo_Errors->isVisibleTo(window.get()));
     EXPECT_TRUE(window->unsavedChanges());
 }
@@ -174,10 +184,12 @@ TEST_F(MainWindowTest, ContinueOpensTheRememberedFileThenOnlySwitchesPage)
     QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
     EXPECT_EQ(window->appState().persons.size(), 2u);
     EXPECT_EQ(window->windowTitle(), path + " - KINROW - Family Tree");
-    EXPECT_EQ(window->PageControl_Main->currentWidget(), window->TabSheet_Main);
+    EXPECT_EQ(window->PageControl_Main->currentWidget(),
+              static_cast<QWidget*>(window->TabSheet_Main));
     window->SB_AboutClick();
     QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
-    EXPECT_EQ(window->PageControl_Main->currentWidget(), window->TabSheet_Main);
+    EXPECT_EQ(window->PageControl_Main->currentWidget(),
+              static_cast<QWidget*>(window->TabSheet_Main));
     EXPECT_EQ(window->appState().persons.size(), 2u);
 }
 
@@ -195,7 +207,30 @@ TEST_F(MainWindowTest, ContinueWithoutTheRememberedFileAsksForOne)
     QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
     EXPECT_TRUE(QFile::exists(home.filePath("yeni.ged")));
     EXPECT_EQ(window->appState().editMode, "ilkEklenmektedir");
-    EXPECT_EQ(window->PageControl_Main->currentWidget(), window->TabSheet_Main);
+    EXPECT_EQ(window->TabSheet_Main->Lb_Info->text(), LangText(108, 1));
+    EXPECT_TRUE(window->TabSheet_Main->SB_Tamam->isEnabled());
+
+    // A record being entered keeps the window open.
+    window->show();
+    prompts->answerMessage(PromptAnswer::Ok);
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(prompts->messages.last(), LangText(93, 1));
+    EXPECT_EQ(window->PageControl_Main->currentWidget(),
+              static_cast<QWidget*>(window->TabSheet_Main));
+}
+
+TEST_F(MainWindowTest, ToolbarLeadsToAboutAndExit)
+{
+    const QString path = write("aile.ged", KinrowFile);
+    auto window = start({path});
+    window->show();
+    QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
+    EXPECT_EQ(window->TabSheet_Main->Edit_Ad->text(), "AHMET");
+    QTest::mouseClick(window->TabSheet_Main->SB_About, Qt::LeftButton);
+    EXPECT_EQ(window->PageControl_Main->currentWidget(), window->TabSheet_About);
+    QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
+    QTest::mouseClick(window->TabSheet_Main->SB_Exit, Qt::LeftButton);
+    EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(MainWindowTest, ReadOnlyChoiceMarksTheCaption)
@@ -205,6 +240,9 @@ TEST_F(MainWindowTest, ReadOnlyChoiceMarksTheCaption)
     openThroughDialog(*window, path, true);
     EXPECT_TRUE(window->appState().readOnlyMode);
     EXPECT_TRUE(window->windowTitle().endsWith(" - Read Only !!!!!"));
+    EXPECT_FALSE(window->TabSheet_Main->SB_Duzelt->isEnabled());
+    EXPECT_FALSE(window->TabSheet_Main->SB_AnneEkle->isEnabled());
+    EXPECT_TRUE(window->TabSheet_Main->Edit_Ad->isReadOnly());
     // Nothing may replace a file opened only for reading.
     window->setUnsavedChanges(true);
     prompts->answerMessage(PromptAnswer::Ok);
