@@ -1,4 +1,5 @@
 // Time the window takes to open a family file, with its progress bar and repainting.
+#include "editing/personpage.h"
 #include "shell/aboutpage.h"
 #include "shell/mainwindow.h"
 
@@ -98,6 +99,20 @@ BENCHMARK(BM_OpenFamilyFile)
     ->Arg(1000000)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
+
+// Showing record 1 once the file is open: its cost must not grow with the family.
+void BM_ShowRecordOne(benchmark::State& state)
+{
+    auto prompts = std::make_unique<BenchPrompts>();
+    prompts->file = FamilyFilePath(int(state.range(0)));
+    TForm_Main window({}, std::move(prompts));
+    window.show();
+    window.Button_DevamClick(window.TabSheet_About->BitBtn_Dosya);
+    window.appState().recNoMain = 1;
+    for (auto _ : state)
+        window.TabSheet_Main->ShowRecord();
+}
+BENCHMARK(BM_ShowRecordOne)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
