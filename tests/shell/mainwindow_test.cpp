@@ -411,6 +411,41 @@ TEST_F(MainWindowTest, ReadProgressShowsTheBarAndMessagesGoThroughPrompts)
     EXPECT_EQ(prompts->messages.last(), "17. Line is too long. File could not open.");
 }
 
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject
+{
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+TEST_F(MainWindowTest, LargeFileMovesAndRepaintsTheProgressBar)
+{
+    QByteArray bytes = "0 HEAD\r\n1 SOUR KINROW\r\n2 VERS 3.04\r\n1 CHAR ANSI\r\n";
+    for (int p = 1; p <= 60000; ++p)
+        bytes += "0 @I" + QByteArray::number(p) + "@ INDI\r\n1 NAME AD /SOYAD/\r\n1 SEX M\r\n";
+    bytes += "0 TRLR\r\n";
+    const QString path = write("buyuk.ged", bytes);
+    auto window = start();
+    window->show();
+    QProgressBar* bar = window->TabSheet_About->ProgressBar_Read;
+    QList<int> values;
+    QObject::connect(bar, &QProgressBar::valueChanged, bar, [&values](int v) { values.append(v); });
+    PaintCounter painter;
+    bar->installEventFilter(&painter);
+    openThroughDialog(*window, path);
+    EXPECT_EQ(window->appState().persons.size(), 60000u);
+    EXPECT_GT(values.size(), 10);
+    EXPECT_GE(painter.paints, 1);
+    EXPECT_FALSE(bar->isVisible());
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
 class UrlCatcher : public QObject
 {
     Q_OBJECT
