@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Times kinrow-tool on a generated family of a million persons: wall time and peak memory.
+# Usage: bench/run.sh BUILD_DIR [PERSONS]
+set -euo pipefail
+
+build=${1:?usage: bench/run.sh BUILD_DIR [PERSONS]}
+persons=${2:-1000000}
+tool="$build/tools/kinrow-tool"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+cmake --build "$build" -j 2 --target kinrow-tool >/dev/null
+
+measure() {
+    local label=$1
+    shift
+    /usr/bin/time -v "$@" >"$work/out" 2>"$work/time"
+    local wall rss
+    wall=$(sed -n 's/.*Elapsed (wall clock) time (h:mm:ss or m:ss): //p' "$work/time")
+    rss=$(sed -n 's/.*Maximum resident set size (kbytes): //p' "$work/time")
+    printf '%-10s wall %-8s max RSS %6d MB\n' "$label" "$wall" $((rss / 1024))
+}
+
+measure generate "$tool" generate "$persons" "$work/aile.ged" --seed 1
+size=$(stat -c %s "$work/aile.ged")
+printf 'file       %d persons, %d MB\n' "$persons" $((size / 1024 / 1024))
+measure check "$tool" check "$work/aile.ged"
+tail -n 1 "$work/out"
+measure convert "$tool" convert "$work/aile.ged" "$work/kopya.ged"
+echo "machine    $(nproc) cores, $(sed -n 's/^model name\s*: //p' /proc/cpuinfo | head -n 1)"
+
+if [[ -x "$build/bench/kinrow_bench" ]]; then
+    "$build/bench/kinrow_bench" --benchmark_min_time=1x 2>/dev/null || "$build/bench/kinrow_bench"
+fi
