@@ -129,10 +129,10 @@ private:
     QString noteText()
     {
         const int r = random_.below(100);
-        if (r >= 30)
+        if (r >= 18)
             return {};
         QString note;
-        const int sentences = r < 3 ? 8 + random_.below(6) : 1 + random_.below(3);
+        const int sentences = r < 2 ? 8 + random_.below(6) : 1 + random_.below(3);
         for (int i = 0; i < sentences; ++i) {
             if (i > 0)
                 note += (random_.chance(25) ? QStringLiteral("\r\n") : QStringLiteral(" "));
@@ -151,7 +151,8 @@ private:
     void settle(const Pending& p)
     {
         const char sex = at(p.id).Sex;
-        if (sex != SexMale && sex != SexFemale)
+        // The youngest have no families yet; new founders then start the next branches.
+        if ((sex != SexMale && sex != SexFemale) || p.birthYear > 2000)
             return;
         const int r = random_.below(100);
         if (r < 25)

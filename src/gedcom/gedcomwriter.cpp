@@ -4,9 +4,9 @@
 #include "model/textrules.h"
 
 #include <QFileInfo>
-#include <QHash>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <unordered_set>
 #include <utility>
@@ -14,6 +14,19 @@
 namespace kinrow {
 
 namespace {
+
+// Turkish letters all lie below U+0180; a table of its own spares a call per letter.
+constexpr char16_t kLatinEnd = 0x180;
+const std::array<qint16, kLatinEnd>& latinBytes()
+{
+    static const std::array<qint16, kLatinEnd> table = [] {
+        std::array<qint16, kLatinEnd> t{};
+        for (char16_t u = 0; u < kLatinEnd; ++u)
+            t[u] = qint16(Cp1254Byte(QChar(u)));
+        return t;
+    }();
+    return table;
+}
 
 // A growing byte buffer written through a raw pointer: appending a million persons' lines
 // through QByteArray::append would pay a detach and capacity check per call.
@@ -55,7 +68,7 @@ public:
             if (u < 0x80) {
                 *out++ = (oneLine && (u == '\r' || u == '\n')) ? ' ' : char(u);
             } else {
-                const int b = Cp1254Byte(c);
+                const int b = u < kLatinEnd ? latinBytes()[u] : Cp1254Byte(c);
                 *out++ = b < 0 ? '?' : char(b);
             }
         }
@@ -79,28 +92,101 @@ private:
     qsizetype size_ = 0;
 };
 
-// The families rebuilt from the person links, numbered from 1 in order of first use.
+// The families rebuilt from the person links, numbered from 1 in order of first use. The
+// pairs are found through an open-addressing hash table: a million persons make about as
+// many lookups, which a node-based hash spends most of its time allocating for.
 class FamilyTable
 {
 public:
-    explicit FamilyTable(qsizetype expected) { index_.reserve(expected); }
+    explicit FamilyTable(size_t expected)
+    {
+        size_t capacity = 1024;
+        while (capacity < expected * 2)
+            capacity *= 2;
+        slots_.assign(capacity, Slot{});
+    }
 
     int numberOf(qint32 husband, qint32 wife)
     {
         const quint64 key = (quint64(quint32(husband)) << 32) | quint32(wife);
-        const auto it = index_.constFind(key);
-        if (it != index_.constEnd())
-            return it.value();
+        size_t i = slotOf(key);
+        while (slots_[i].number != 0) {
+            if (slots_[i].key == key)
+                return slots_[i].number;
+            i = (i + 1) & (slots_.size() - 1);
+        }
         pairs_.emplace_back(husband, wife);
-        const int number = int(pairs_.size());
-        index_.insert(key, number);
-        return number;
+        slots_[i] = {key, int(pairs_.size())};
+        if (pairs_.size() * 2 > slots_.size())
+            grow();
+        return int(pairs_.size());
     }
     const std::vector<std::pair<qint32, qint32>>& pairs() const { return pairs_; }
 
 private:
+    struct Slot
+    {
+        quint64 key = 0;
+        int number = 0; // 0 marks a free slot
+    };
+
+    size_t slotOf(quint64 key) const
+    {
+        return size_t((key * 0x9E3779B97F4A7C15ull) >> 20) & (slots_.size() - 1);
+    }
+
+    void grow()
+    {
+        std::vector<Slot> old(slots_.size() * 2);
+        old.swap(slots_);
+        for (const Slot& slot : old) {
+            if (slot.number == 0)
+                continue;
+            size_t i = slotOf(slot.key);
+            while (slots_[i].number != 0)
+                i = (i + 1) & (slots_.size() - 1);
+            slots_[i] = slot;
+        }
+    }
+
     std::vector<std::pair<qint32, qint32>> pairs_;
-    QHash<quint64, int> index_;
+    std::vector<Slot> slots_;
+};
+
+// Formatted dates by value: a family holds far fewer distinct days than dates, and
+// formatting one costs more than writing the rest of its line.
+class DateCache
+{
+public:
+    DateCache() : entries_(4096) {}
+
+    QByteArrayView text(double value)
+    {
+        quint64 bits;
+        std::memcpy(&bits, &value, sizeof bits);
+        Entry& e = entries_[size_t((bits * 0x9E3779B97F4A7C15ull) >> 52)];
+        if (!e.used || e.value != value) {
+            const QByteArray text = EncodeCp1254(FormatDateValue(value));
+            e.used = text.size() <= qsizetype(sizeof e.text);
+            e.value = value;
+            if (!e.used)
+                return spill_ = text;
+            e.size = quint8(text.size());
+            std::memcpy(e.text, text.constData(), size_t(text.size()));
+        }
+        return QByteArrayView(e.text, e.size);
+    }
+
+private:
+    struct Entry
+    {
+        double value = 0;
+        bool used = false;
+        quint8 size = 0;
+        char text[14];
+    };
+    std::vector<Entry> entries_;
+    QByteArray spill_;
 };
 
 const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
@@ -110,7 +196,7 @@ class Writer
 {
 public:
     Writer(const PersonList& persons, qsizetype reserve)
-        : persons_(persons), out_(reserve), families_(qsizetype(persons.size()))
+        : persons_(persons), out_(reserve), families_(persons.size())
     {}
 
     QByteArray run(const QString& familyFileName, const WriteOptions& options)
@@ -202,14 +288,22 @@ private:
         if (!p.BirthPlace.isEmpty() || p.BirthDate != 0) {
             out_.lit("1 BIRT\r\n");
             if (p.BirthDate != 0)
-                line("2 DATE ", FormatDateValue(p.BirthDate));
+                date(p.BirthDate);
             if (!p.BirthPlace.isEmpty())
                 line("2 PLAC ", p.BirthPlace);
         }
         if (p.DeathDate != 0) {
             out_.lit("1 DEAT\r\n");
-            line("2 DATE ", FormatDateValue(p.DeathDate));
+            date(p.DeathDate);
         }
+    }
+
+    void date(double value)
+    {
+        const QByteArrayView text = dates_.text(value);
+        out_.lit("2 DATE ");
+        out_.raw(text.data(), text.size());
+        out_.endLine();
     }
 
     void spouseFamilies(const TTreeData& p, qint32 id)
@@ -332,16 +426,30 @@ private:
     const PersonList& persons_;
     ByteSink out_;
     FamilyTable families_;
+    DateCache dates_;
     int noteCounter_ = 0;
 };
+
+// Close to the file's size, so the buffer is rarely copied and never far too large.
+qsizetype expectedSize(const PersonList& persons)
+{
+    qsizetype size = 1024;
+    for (const TTreeData& p : persons) {
+        size += 120 + 2 * (p.GivenName.size() + p.Surname.size()) + p.BirthPlace.size();
+        size += p.Notes.size() + p.Notes.size() / 16 + 40;
+        size += 20 * (2 * p.Spouses.size() + 3 * p.Children.size());
+        for (const QString& picture : p.Pictures)
+            size += 40 + picture.size();
+    }
+    return size;
+}
 
 } // namespace
 
 QByteArray WriteGedcomBytes(const PersonList& persons, const QString& familyFileName,
                             const WriteOptions& options)
 {
-    // About 200 bytes a person in a typical family; the sink grows when that is short.
-    Writer writer(persons, qsizetype(persons.size()) * 220 + 1024);
+    Writer writer(persons, expectedSize(persons));
     return writer.run(familyFileName, options);
 }
 

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
+#include <ctime>
 
 using namespace kinrow;
 
@@ -244,14 +244,17 @@ TEST(GedcomWriter, LinksOutsideTheListDoNotCrash)
 TEST(GedcomWriter, WritesAMillionPersonsQuickly)
 {
     const PersonList persons = GenerateFamily(1'000'000, 7);
-    QElapsedTimer timer;
-    timer.start();
+    // Processor time, not wall time: the test machine is shared.
+    const std::clock_t start = std::clock();
     const QByteArray bytes = WriteGedcomBytes(persons, u"big.ged"_qs, fixedDate());
-    const qint64 ms = timer.elapsed();
-    RecordProperty("write_ms", int(ms));
-    EXPECT_GT(bytes.size(), 100'000'000);
-    // Generous against the 1.5 s goal: shared machines and debug builds are slower.
-    EXPECT_LT(ms, 6000);
+    const long ms = long((std::clock() - start) * 1000 / CLOCKS_PER_SEC);
+    RecordProperty("write_cpu_ms", int(ms));
+    EXPECT_GT(bytes.size(), 150'000'000);
+    EXPECT_LT(bytes.size(), 200'000'000);
+#if !defined(__SANITIZE_ADDRESS__)
+    // The goal is 1.5 s; the margin is for debug builds.
+    EXPECT_LT(ms, 4000);
+#endif
 }
 
 } // namespace
