@@ -160,7 +160,9 @@ int generate(QStringList args)
     }
     bool ok = false;
     const int n = args.size() == 2 ? args.at(0).toInt(&ok) : 0;
-    if (!ok || n < 0)
+    // Record numbers are 32-bit and a person takes a few hundred bytes in memory.
+    constexpr int kMaxPersons = 20'000'000;
+    if (!ok || n < 0 || n > kMaxPersons)
         return usage();
     const QString target = QFileInfo(args.at(1)).absoluteFilePath();
     const PersonList persons = GenerateFamily(n, seed);

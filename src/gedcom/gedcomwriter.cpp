@@ -92,9 +92,9 @@ private:
     qsizetype size_ = 0;
 };
 
-// The families rebuilt from the person links, numbered from 1 in order of first use. The
-// pairs are found through an open-addressing hash table: a million persons make about as
-// many lookups, which a node-based hash spends most of its time allocating for.
+// The families rebuilt from the person links, numbered from 1 in order of first use. A pair
+// is found through a flat open-addressing hash table: a million persons make millions of
+// lookups, and one probe of a flat array is the cheapest way to answer them.
 class FamilyTable
 {
 public:
