@@ -1,0 +1,342 @@
+#include "model/textrules.h"
+
+#include "model/codepage1254.h"
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+
+namespace kinrow {
+
+namespace {
+
+constexpr char16_t kCapCedilla = 0x00C7, kSmallCedilla = 0x00E7;
+constexpr char16_t kCapBreve = 0x011E, kSmallBreve = 0x011F;
+constexpr char16_t kCapOUml = 0x00D6, kSmallOUml = 0x00F6;
+constexpr char16_t kCapUUml = 0x00DC, kSmallUUml = 0x00FC;
+constexpr char16_t kCapSCedilla = 0x015E, kSmallSCedilla = 0x015F;
+constexpr char16_t kCapDottedI = 0x0130, kSmallDotlessI = 0x0131;
+
+bool isNameUpper(char16_t c)
+{
+    return (c >= u'A' && c <= u'Z') || c == kCapCedilla || c == kCapBreve || c == kCapOUml ||
+           c == kCapUUml || c == kCapDottedI || c == kCapSCedilla;
+}
+
+char16_t nameLower(char16_t c, int langIndex)
+{
+    if (c == u'I')
+        return langIndex == 0 ? kSmallDotlessI : u'i';
+    if (c >= u'A' && c <= u'Z')
+        return c + (u'a' - u'A');
+    switch (c) {
+    case kCapCedilla:
+        return kSmallCedilla;
+    case kCapBreve:
+        return kSmallBreve;
+    case kCapOUml:
+        return kSmallOUml;
+    case kCapSCedilla:
+        return kSmallSCedilla;
+    case kCapUUml:
+        return kSmallUUml;
+    case kCapDottedI:
+        return u'i';
+    default:
+        return c;
+    }
+}
+
+// Reads an optional sign and decimal digits, nothing else; 0 when the text is anything else
+// or does not fit a 32-bit integer, as the number readers of the file formats did.
+int wholeNumber(const char16_t* text, qsizetype size)
+{
+    qsizetype i = 0;
+    bool negative = false;
+    if (i < size && (text[i] == u'+' || text[i] == u'-')) {
+        negative = text[i] == u'-';
+        ++i;
+    }
+    if (i == size)
+        return 0;
+    std::int64_t value = 0;
+    for (; i < size; ++i) {
+        const char16_t c = text[i];
+        if (c < u'0' || c > u'9')
+            return 0;
+        value = value * 10 + (c - u'0');
+        if (value > std::int64_t(INT32_MAX) + 1)
+            return 0;
+    }
+    if (negative)
+        value = -value;
+    if (value > INT32_MAX || value < INT32_MIN)
+        return 0;
+    return int(value);
+}
+
+// A fixed working copy of the date text. Every step before the field reading only shortens
+// the text or inserts before character 5, so characters 1-10 of the result depend on the
+// first few dozen input characters alone; the rest is never copied.
+class DateBuffer
+{
+public:
+    explicit DateBuffer(const QString& text)
+    {
+        m_size = std::min<qsizetype>(text.size(), kCapacity - 2);
+        std::copy_n(reinterpret_cast<const char16_t*>(text.constData()), m_size, m_chars.data());
+    }
+
+    qsizetype size() const { return m_size; }
+    char16_t at(qsizetype i) const { return i < m_size ? m_chars[i] : u'\0'; }
+
+    void insertZero(qsizetype pos)
+    {
+        std::copy_backward(m_chars.begin() + pos, m_chars.begin() + m_size,
+                           m_chars.begin() + m_size + 1);
+        m_chars[pos] = u'0';
+        ++m_size;
+    }
+
+    void upperAscii()
+    {
+        for (qsizetype i = 0; i < m_size; ++i)
+            if (m_chars[i] >= u'a' && m_chars[i] <= u'z')
+                m_chars[i] -= u'a' - u'A';
+    }
+
+    // Replaces the first occurrence of a three-letter word by a two-digit number.
+    void replaceFirst(const char* word, const char* digits)
+    {
+        for (qsizetype i = 0; i + 3 <= m_size; ++i) {
+            if (m_chars[i] == char16_t(word[0]) && m_chars[i + 1] == char16_t(word[1]) &&
+                m_chars[i + 2] == char16_t(word[2])) {
+                m_chars[i] = char16_t(digits[0]);
+                m_chars[i + 1] = char16_t(digits[1]);
+                std::copy(m_chars.begin() + i + 3, m_chars.begin() + m_size,
+                          m_chars.begin() + i + 2);
+                --m_size;
+                return;
+            }
+        }
+    }
+
+    // Characters first..first+count-1 (1-based) read as a whole number, cut at the text's end.
+    int field(qsizetype first, qsizetype count) const
+    {
+        const qsizetype start = first - 1;
+        if (start >= m_size)
+            return 0;
+        return wholeNumber(m_chars.data() + start, std::min(count, m_size - start));
+    }
+
+private:
+    static constexpr qsizetype kCapacity = 64;
+    std::array<char16_t, kCapacity> m_chars{};
+    qsizetype m_size = 0;
+};
+
+constexpr std::array<std::pair<const char*, const char*>, 12> kMonths = {{{"JAN", "01"},
+                                                                          {"FEB", "02"},
+                                                                          {"MAR", "03"},
+                                                                          {"APR", "04"},
+                                                                          {"MAY", "05"},
+                                                                          {"JUN", "06"},
+                                                                          {"JUL", "07"},
+                                                                          {"AUG", "08"},
+                                                                          {"SEP", "09"},
+                                                                          {"OCT", "10"},
+                                                                          {"NOV", "11"},
+                                                                          {"DEC", "12"}}};
+
+bool inDateRange(int year)
+{
+    return year >= 100 && year <= 2500;
+}
+
+} // namespace
+
+QString ProperCaseName(const QString& text, int langIndex)
+{
+    QString result = text;
+    for (qsizetype i = 1; i < text.size(); ++i) {
+        if (isNameUpper(text.at(i - 1).unicode()))
+            result[i] = QChar(nameLower(text.at(i).unicode(), langIndex));
+    }
+    return result;
+}
+
+QString ReplaceFirst(const QString& text, const QString& oldText, const QString& newText)
+{
+    if (oldText.isEmpty())
+        return text;
+    const qsizetype at = text.indexOf(oldText);
+    if (at < 0)
+        return text;
+    QString result = text;
+    result.replace(at, oldText.size(), newText);
+    return result;
+}
+
+double ParseDateText(const QString& text)
+{
+    const int n = wholeNumber(reinterpret_cast<const char16_t*>(text.constData()), text.size());
+    if (n > 0 && n < 10000)
+        return n;
+    if (text.size() < 6)
+        return n;
+
+    DateBuffer date(text);
+    if (date.at(1) == u'.')
+        date.insertZero(0);
+    if (date.at(4) == u'.')
+        date.insertZero(3);
+    // Only the ASCII month names matter, and per-letter casing keeps every position in place.
+    date.upperAscii();
+    for (const auto& [word, digits] : kMonths)
+        date.replaceFirst(word, digits);
+
+    const int day = date.field(1, 2);
+    const int month = date.field(4, 2);
+    const int year = date.field(7, 4);
+    if (day < 1 || day > 31 || month < 1 || month > 12 || !inDateRange(year))
+        return 0;
+    return DateToJulian(day, month, year);
+}
+
+QString FormatDateValue(double value)
+{
+    if (value == 0 || std::isnan(value))
+        return QString();
+    if (value < 10000) {
+        const double whole = std::trunc(value);
+        if (whole > -1e15)
+            return QString::number(qint64(whole));
+        return QString::number(whole, 'f', 0);
+    }
+    int day = 0, month = 0, year = 0;
+    JulianToDate(value, day, month, year);
+    if (!inDateRange(year))
+        return QString();
+    return QStringLiteral("%1 %2 %3")
+        .arg(day, 2, 10, QLatin1Char('0'))
+        .arg(month, 2, 10, QLatin1Char('0'))
+        .arg(year, 4, 10, QLatin1Char('0'));
+}
+
+double DateToJulian(int day, int month, int year)
+{
+    double y = year;
+    if (month < 3)
+        y -= 1;
+    double m = double(month) + 1;
+    if (m < 4)
+        m += 12;
+    double j = std::trunc((y + 4712) * 365.25) + std::trunc(30.6 * m + 0.000001) + day - 63.5;
+    double c = std::trunc(std::fabs(y) / 100) - std::trunc(std::fabs(y) / 400);
+    if (y < 0)
+        c = -c;
+    j = j - c + 2;
+    if (y < 0 && y / 100 == std::trunc(y / 100) && y / 400 != std::trunc(y / 400))
+        j -= 1;
+    return j;
+}
+
+void JulianToDate(double julian, int& day, int& month, int& year)
+{
+    day = month = year = 0;
+    // Far outside any calendar date the integer conversions below would overflow.
+    if (!(julian > -1e9 && julian < 1e9))
+        return;
+    const double a = julian + 32082.5;
+    double t = std::trunc(a / 36525) + a - std::trunc(a / 146100) - 38;
+    if (julian >= 1830691.5)
+        t += 1;
+    const double c = std::trunc(t / 36525) + a - std::trunc(t / 146100) - 38;
+    const double d = std::trunc(c + 123);
+    const double e = std::trunc((d - 122.2) / 365.25);
+    const double f = std::trunc((d - std::trunc(365.25 * e)) / 30.6001);
+    double m = f - 1;
+    if (m > 12)
+        m -= 12;
+    day = int((d - std::trunc(365.25 * e)) - std::trunc(30.6001 * f));
+    month = int(m);
+    year = int(std::trunc((f - 2) / 12) + e - 4800);
+}
+
+QChar UpperCase1254(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= u'a' && u <= u'z')
+        return QChar(char16_t(u - (u'a' - u'A')));
+    if (u >= 0x00E0 && u <= 0x00FE && u != 0x00F7)
+        return QChar(char16_t(u - 0x20));
+    switch (u) {
+    case kSmallDotlessI:
+        return QChar(u'I');
+    case kSmallBreve:
+        return QChar(kCapBreve);
+    case kSmallSCedilla:
+        return QChar(kCapSCedilla);
+    case 0x0161: // š
+        return QChar(char16_t(0x0160));
+    case 0x0153: // œ
+        return QChar(char16_t(0x0152));
+    case 0x00FF: // ÿ
+        return QChar(char16_t(0x0178));
+    default:
+        return c;
+    }
+}
+
+QString UpperCase1254(const QString& text)
+{
+    QString result = text;
+    for (QChar& c : result)
+        c = UpperCase1254(c);
+    return result;
+}
+
+bool IsRepresentable1254(QChar c)
+{
+    return Cp1254Byte(c) >= 0;
+}
+
+std::optional<QChar> TurkceKeyPress(QChar typed, int langIndex, bool readOnlyMode)
+{
+    if (readOnlyMode || typed.unicode() == 13)
+        return std::nullopt;
+    QChar c = typed;
+    if (langIndex == 0) {
+        if (c.unicode() == u'i')
+            c = QChar(kCapDottedI);
+        else if (c.unicode() == kSmallDotlessI)
+            c = QChar(u'I');
+    }
+    c = UpperCase1254(c);
+    if (!IsRepresentable1254(c))
+        return std::nullopt;
+    return c;
+}
+
+std::optional<QChar> DateKeyPress(QChar typed)
+{
+    char16_t c = typed.unicode();
+    if (c == u' ' || c == u',' || c == u'-' || c == u'.' || c == u'/')
+        c = u'.';
+    if (c == 8 || c == u'.' || (c >= u'0' && c <= u'9'))
+        return QChar(c);
+    return std::nullopt;
+}
+
+std::optional<QChar> Memo_NotlarKeyPress(QChar typed, bool readOnlyMode)
+{
+    if (readOnlyMode)
+        return std::nullopt;
+    // The notes are written in code page 1254 too; a letter it cannot hold would come back as '?'.
+    if (!IsRepresentable1254(typed))
+        return std::nullopt;
+    return typed;
+}
+
+} // namespace kinrow

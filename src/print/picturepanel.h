@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QFrame>
+#include <QImage>
+#include <QString>
+
+namespace kinrow {
+
+class PictureImage;
+
+// A framed box that shows one picture shrunk to fit and centred, or its caption when empty.
+class PicturePanel : public QFrame
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kDefaultWidth = 111;
+    static constexpr int kDefaultHeight = 136;
+
+    explicit PicturePanel(QWidget* parent = nullptr);
+
+    void setCaption(const QString& caption);
+    QString caption() const { return m_caption; }
+
+    // Removes the picture and its hint; the caption shows again.
+    void clear();
+    // Loads the file and shows it with its hint; false, and empty, when it cannot be loaded.
+    bool showFile(const QString& path);
+    void setPicture(const QImage& picture, const QString& hint);
+
+    // The picture at its natural size; null when none is shown.
+    const QImage& picture() const;
+    // The hint of the picture on show, lines separated by a carriage return; empty for none.
+    QString hint() const { return m_hint; }
+    QWidget* imageWidget() const;
+
+    QSize sizeHint() const override;
+
+Q_SIGNALS:
+    // A click on the panel or on its picture.
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void fitImage();
+
+    PictureImage* m_image;
+    QString m_caption;
+    QString m_hint;
+};
+
+} // namespace kinrow
