@@ -1,0 +1,170 @@
+#include "editing/acceptance.h"
+
+#include "editing/editmode.h"
+#include "editing/recordaccess.h"
+#include "model/textrules.h"
+#include "shell/langtable.h"
+
+namespace kinrow {
+
+namespace {
+
+constexpr int SurnameAdviceEntry = 80;
+
+bool IsTrimmed(QChar c)
+{
+    return c.unicode() <= 0x20;
+}
+
+QString TrimField(const QString& text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && IsTrimmed(text.at(begin)))
+        ++begin;
+    while (end > begin && IsTrimmed(text.at(end - 1)))
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+bool IsUpperCaseLetter(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= u'A' && u <= u'Z') || u == u'Ç' || u == u'Ğ' || u == u'Ö' || u == u'Ü' ||
+           u == u'İ' || u == u'Ş';
+}
+
+TTreeData RecordFromForm(qint32 id, const PersonForm& form)
+{
+    TTreeData p;
+    p.Id = id;
+    p.GivenName = form.GivenName;
+    p.Surname = form.Surname;
+    p.BirthPlace = form.BirthPlace;
+    p.BirthDate = ParseDateText(form.BirthDateText);
+    p.DeathDate = ParseDateText(form.DeathDateText);
+    p.MotherId = form.MotherId;
+    p.FatherId = form.FatherId;
+    p.Sex = SexFromTag(form.SexTag);
+    p.Notes = IsNotesPlaceholder(form.Notes) ? QString() : form.Notes;
+    p.Spouses = form.Spouses;
+    p.Children = form.Children;
+    return p;
+}
+
+void LinkToAnchor(PersonList& persons, qint32 anchor, const QString& editMode, qint32 n)
+{
+    TTreeData* a = RecordAt(persons, anchor);
+    if (!a)
+        return;
+    const TTreeData& added = persons[static_cast<size_t>(n) - 1];
+    if (editMode.contains(u"Anne")) {
+        a->MotherId = n;
+        if (TTreeData* father = RecordAt(persons, a->FatherId))
+            father->Spouses.append(n);
+    } else if (editMode.contains(u"Baba")) {
+        a->FatherId = n;
+        if (TTreeData* mother = RecordAt(persons, a->MotherId))
+            mother->Spouses.append(n);
+    } else if (editMode.contains(u"Eşi")) {
+        a->Spouses.append(n);
+        for (qint32 c : a->Children) {
+            TTreeData* child = RecordAt(persons, c);
+            if (!child)
+                continue;
+            if (added.Sex == SexMale && child->FatherId == 0)
+                child->FatherId = n;
+            else if (added.Sex == SexFemale && child->MotherId == 0)
+                child->MotherId = n;
+        }
+    } else if (editMode.contains(u"Çocukları")) {
+        a->Children.append(n);
+        qint32 other = 0;
+        if (a->Sex == SexMale)
+            other = added.MotherId;
+        else if (a->Sex == SexFemale)
+            other = added.FatherId;
+        if (TTreeData* otherParent = RecordAt(persons, other))
+            otherParent->Children.append(n);
+    }
+}
+
+void CorrectRecord(TTreeData& p, const PersonForm& form)
+{
+    const TTreeData fromForm = RecordFromForm(p.Id, form);
+    p.GivenName = fromForm.GivenName;
+    p.Surname = fromForm.Surname;
+    p.BirthPlace = fromForm.BirthPlace;
+    p.BirthDate = fromForm.BirthDate;
+    p.DeathDate = fromForm.DeathDate;
+    p.Sex = fromForm.Sex;
+    p.Notes = fromForm.Notes;
+}
+
+} // namespace
+
+char SexFromTag(int sexTag)
+{
+    return sexTag == 1 ? SexMale : SexFemale;
+}
+
+void TrimNameFields(PersonForm& form)
+{
+    form.GivenName = TrimField(form.GivenName);
+    form.Surname = TrimField(form.Surname);
+    form.BirthPlace = TrimField(form.BirthPlace);
+}
+
+QString SurnameOddCharacters(const QString& surname)
+{
+    QString collected;
+    for (QChar c : surname) {
+        if (!IsUpperCaseLetter(c))
+            collected += c + QLatin1Char(' ');
+    }
+    return collected;
+}
+
+QString SurnameAdviceText(const QString& surname, int langIndex)
+{
+    const QString collected = SurnameOddCharacters(surname);
+    if (collected.isEmpty())
+        return {};
+    return QLatin1Char('<') + collected + QStringLiteral(">\r\r") +
+           LangText(SurnameAdviceEntry, langIndex);
+}
+
+bool IsNotesPlaceholder(const QString& notes)
+{
+    return notes == u"Kısa Notlar : " || notes == u"Short Notes : ";
+}
+
+qint32 FindSameName(const PersonList& persons, const QString& givenName, const QString& surname)
+{
+    for (size_t i = 0; i < persons.size(); ++i) {
+        if (persons[i].GivenName == givenName && persons[i].Surname == surname)
+            return qint32(i + 1);
+    }
+    return 0;
+}
+
+qint32 ApplyAcceptedForm(PersonList& persons, qint32 anchor, const QString& editMode,
+                         const PersonForm& form)
+{
+    if (IsAddingMode(editMode)) {
+        const qint32 n = qint32(persons.size()) + 1;
+        persons.push_back(RecordFromForm(n, form));
+        LinkToAnchor(persons, anchor, editMode, n);
+        return n;
+    }
+    if (IsCorrectingMode(editMode)) {
+        TTreeData* p = RecordAt(persons, anchor);
+        if (!p)
+            return 0;
+        CorrectRecord(*p, form);
+        return anchor;
+    }
+    return 0;
+}
+
+} // namespace kinrow

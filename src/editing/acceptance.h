@@ -1,0 +1,53 @@
+#pragma once
+
+#include "model/person.h"
+
+#include <QString>
+
+namespace kinrow {
+
+// The person form of the page in plain values: what the fields, labels and lists hold
+// while a person is being corrected or entered.
+struct PersonForm
+{
+    QString GivenName;
+    QString Surname;
+    QString BirthPlace;
+    QString BirthDateText;
+    QString DeathDateText;
+    QString Notes;
+    int SexTag = 1; // 1 man, 2 woman, as on the sex button
+    qint32 MotherId = 0;
+    qint32 FatherId = 0;
+    QList<qint32> Spouses;  // list order of the spouse list
+    QList<qint32> Children; // list order of the child list
+
+    bool operator==(const PersonForm&) const = default;
+};
+
+// The stored sex letter for a sex-button tag.
+char SexFromTag(int sexTag);
+
+// Strips leading and trailing blanks and control characters from the three name fields.
+void TrimNameFields(PersonForm& form);
+
+// Every character of the surname that is not an upper-case letter, each followed by a
+// blank; empty when the surname is clean.
+QString SurnameOddCharacters(const QString& surname);
+
+// The advice shown for such a surname, or an empty text when there is nothing to advise.
+QString SurnameAdviceText(const QString& surname, int langIndex);
+
+// True when the notes are exactly the placeholder of either language.
+bool IsNotesPlaceholder(const QString& notes);
+
+// Record number of the first person with exactly this given name and surname, 0 when none.
+qint32 FindSameName(const PersonList& persons, const QString& givenName, const QString& surname);
+
+// Writes an accepted form into the list: appends and links a new person when editMode is an
+// add, or corrects record anchor. Returns the number of the record written (0 when editMode
+// names neither or the record to correct does not exist).
+qint32 ApplyAcceptedForm(PersonList& persons, qint32 anchor, const QString& editMode,
+                         const PersonForm& form);
+
+} // namespace kinrow

@@ -1,0 +1,88 @@
+#include "editing/sexchange.h"
+
+#include "editing/persontexts.h"
+#include "editing/recordaccess.h"
+
+#include <QSet>
+
+#include <utility>
+
+namespace kinrow {
+
+namespace {
+
+void AppendEntries(QString& text, const PersonList& persons, const QList<qint32>& numbers,
+                   int langIndex)
+{
+    for (qint32 n : numbers) {
+        if (const TTreeData* p = RecordAt(persons, n))
+            text += QStringLiteral("\r - ") + PersonEntryText(*p, langIndex);
+    }
+}
+
+} // namespace
+
+QList<qint32> SpouseGroup(const PersonList& persons, qint32 start)
+{
+    if (!RecordAt(persons, start))
+        return {};
+    QList<qint32> group{start};
+    QSet<qint32> members{start};
+    // The group list itself is the breadth-first queue: members not yet expanded follow
+    // the ones already expanded.
+    for (qsizetype next = 0; next < group.size(); ++next) {
+        const TTreeData* member = RecordAt(persons, group.at(next));
+        for (qint32 s : member->Spouses) {
+            if (RecordAt(persons, s) && !members.contains(s)) {
+                members.insert(s);
+                group.append(s);
+            }
+        }
+    }
+    return group;
+}
+
+QList<qint32> AffectedChildren(const PersonList& persons, const QList<qint32>& group)
+{
+    QList<qint32> children;
+    QSet<qint32> seen;
+    for (qint32 m : group) {
+        const TTreeData* member = RecordAt(persons, m);
+        if (!member)
+            continue;
+        for (qint32 c : member->Children) {
+            if (RecordAt(persons, c) && !seen.contains(c)) {
+                seen.insert(c);
+                children.append(c);
+            }
+        }
+    }
+    return children;
+}
+
+QString SexChangeQuestion(const PersonList& persons, const QList<qint32>& group,
+                          const QList<qint32>& children, int langIndex)
+{
+    QString text = QStringLiteral("Cinsiyeti Etkilenen Diğer Kişiler");
+    AppendEntries(text, persons, group, langIndex);
+    if (!children.isEmpty()) {
+        text += QStringLiteral("\r\rAnne ve Baba yeri Değişecek kişiler");
+        AppendEntries(text, persons, children, langIndex);
+    }
+    text += QStringLiteral("\r\rBu değişikliklerin yapılmasını istiyormusunuz ?");
+    return text;
+}
+
+void ApplySexChange(PersonList& persons, const QList<qint32>& group, const QList<qint32>& children)
+{
+    for (qint32 m : group) {
+        if (TTreeData* p = RecordAt(persons, m))
+            p->Sex = p->Sex == SexMale ? SexFemale : SexMale;
+    }
+    for (qint32 c : children) {
+        if (TTreeData* p = RecordAt(persons, c))
+            std::swap(p->MotherId, p->FatherId);
+    }
+}
+
+} // namespace kinrow
