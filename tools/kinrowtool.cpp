@@ -2,6 +2,7 @@
 #include "gedcom/familysave.h"
 #include "gedcom/gedcomreader.h"
 #include "gedcom/gedcomwriter.h"
+#include "gedcom/legacydat.h"
 #include "shell/version.h"
 
 #include <QCoreApplication>
@@ -77,6 +78,9 @@ Loaded load(const QString& path, int langIndex)
     const QString suffix = info.suffix().toLower();
     if (suffix == u"ged")
         result.read = ReadGedcom(info.absoluteFilePath(), result.persons, result.errors, options);
+    else if (suffix == u"dat")
+        result.read =
+            ReadLegacyDat(info.absoluteFilePath(), result.persons, result.errors, options);
     else
         result.read = true; // opening reads nothing from a file of another kind
     QDir::setCurrent(previous);

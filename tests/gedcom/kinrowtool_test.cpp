@@ -94,4 +94,19 @@ TEST(KinrowTool, AnEmptyFileReadsAsNoPersons)
     EXPECT_EQ(lastLine(run.out), u"persons: 0"_qs);
 }
 
+TEST(KinrowTool, LegacyFilesAreImportedAndConverted)
+{
+    QTemporaryDir dir;
+    put(dir.filePath(u"eski.dat"_qs), QByteArray(2 * 504, '\0'));
+    const Run run = tool({u"check"_qs, dir.filePath(u"eski.dat"_qs)});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(lastLine(run.out), u"persons: 2"_qs);
+    const QString converted = dir.filePath(u"eski.ged"_qs);
+    ASSERT_EQ(tool({u"convert"_qs, dir.filePath(u"eski.dat"_qs), converted}).exitCode, 0);
+    EXPECT_EQ(lastLine(tool({u"check"_qs, converted}).out), u"persons: 2"_qs);
+
+    put(dir.filePath(u"kisa.dat"_qs), QByteArray(1000, '\0'));
+    EXPECT_EQ(tool({u"check"_qs, dir.filePath(u"kisa.dat"_qs)}).exitCode, 1);
+}
+
 } // namespace
