@@ -15,6 +15,9 @@ namespace kinrow {
 
 namespace {
 
+// The longest line the writer makes, its prefix included.
+constexpr qsizetype kMaxLine = 256;
+
 // Turkish letters all lie below U+0180; a table of its own spares a call per letter.
 constexpr char16_t kLatinEnd = 0x180;
 const std::array<qint16, kLatinEnd>& latinBytes()
@@ -75,6 +78,8 @@ public:
         size_ = out - buffer_.data();
     }
     void endLine() { lit("\r\n"); }
+    qsizetype size() const { return size_; }
+    void cutTo(qsizetype size) { size_ = qMin(size_, size); }
     QByteArray take()
     {
         buffer_.truncate(size_);
@@ -255,13 +260,19 @@ private:
     {
         out_.lit("0 @I");
         out_.number(id);
-        out_.lit("@ INDI\r\n1 NAME ");
+        out_.lit("@ INDI\r\n");
+        const qsizetype nameStart = out_.size();
+        out_.lit("1 NAME ");
         out_.text(p.GivenName);
         if (!p.Surname.isEmpty()) {
             out_.lit(" /");
             out_.text(p.Surname);
             out_.lit("/");
         }
+        // The reader refuses a file with a line over 270 characters. Two long names read
+        // from GIVN and SURN lines could make this line too long; it is cut, and the full
+        // names still come back from the GIVN and SURN lines, which the reader takes last.
+        out_.cutTo(nameStart + kMaxLine);
         out_.endLine();
         line("2 GIVN ", p.GivenName);
         line("2 SURN ", p.Surname);
@@ -364,7 +375,7 @@ private:
     // 256 characters a file line may carry.
     void noteLine(QStringView text, bool first)
     {
-        constexpr qsizetype kPiece = 256 - 7;
+        constexpr qsizetype kPiece = kMaxLine - 7;
         const char* prefix = first ? "1 CONC " : "1 CONT ";
         do {
             out_.raw(prefix, 7);

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
+
 #include <ctime>
 
 using namespace kinrow;
@@ -207,6 +209,19 @@ TEST(GedcomWriter, OneLineValuesNeverBreakTheLine)
     EXPECT_TRUE(text.contains(u"\r\n1 NAME A  0 @F1@ FAM /B C/\r\n"_qs));
     EXPECT_TRUE(text.contains(u"\r\n2 PLAC X Y\r\n"_qs));
     EXPECT_FALSE(text.contains(u"\r\n0 @F1@"_qs));
+}
+
+TEST(GedcomWriter, LongNamesNeverMakeALineTheReaderRefuses)
+{
+    PersonList persons{person(QString(200, u'A'), QString(200, u'Ş'), SexMale)};
+    persons[0].Id = 1;
+    const QStringList lines =
+        DecodeCp1254(WriteGedcomBytes(persons, u"a.ged"_qs, fixedDate())).split(u"\r\n"_qs);
+    const qsizetype name = lines.indexOf(QRegularExpression(u"1 NAME A.*"_qs));
+    ASSERT_GT(name, 0);
+    EXPECT_EQ(lines[name], u"1 NAME "_qs + QString(200, u'A') + u" /"_qs + QString(47, u'Ş'));
+    EXPECT_EQ(lines[name + 1], u"2 GIVN "_qs + QString(200, u'A'));
+    EXPECT_EQ(lines[name + 2], u"2 SURN "_qs + QString(200, u'Ş'));
 }
 
 TEST(GedcomWriter, NotePiecesFitTheLineLimitAtEveryLength)
