@@ -29,7 +29,8 @@ bool makeBackup(const QString& path, QString& error)
     const QFileInfo old(path);
     if (!old.exists())
         return true;
-    const auto from = nativePath(path);
+    // The new file replaces the link's target, so the backup must keep that target.
+    const auto from = nativePath(old.canonicalFilePath());
     const auto to = nativePath(BackupName(path));
     std::error_code ec;
     if (std::filesystem::is_directory(to, ec)) {

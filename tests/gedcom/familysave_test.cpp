@@ -73,6 +73,15 @@ TEST_F(SaveTest, SavingTwiceKeepsOneBackupOfThePreviousFile)
     EXPECT_EQ(entries(dir.path()), (QStringList{u"Aile.GED"_qs, u"Aile.bak"_qs}));
 }
 
+TEST_F(SaveTest, TheBackupOfALinkedFileKeepsTheOldContents)
+{
+    put(path(u"gercek.ged"_qs), "old contents");
+    ASSERT_TRUE(QFile::link(path(u"gercek.ged"_qs), path(u"aile.ged"_qs)));
+    ASSERT_TRUE(SaveFamilyFile(path(u"aile.ged"_qs), family, {}).saved);
+    EXPECT_EQ(contents(path(u"aile.bak"_qs)), "old contents");
+    EXPECT_TRUE(contents(path(u"aile.ged"_qs)).startsWith("0 HEAD\r\n"));
+}
+
 TEST_F(SaveTest, ANewFileNeedsNoBackup)
 {
     const SaveResult result = SaveFamilyFile(path(u"yeni.ged"_qs), family, {});
