@@ -1,0 +1,77 @@
+#pragma once
+
+#include "model/person.h"
+
+#include <QCollator>
+#include <QList>
+#include <QLocale>
+#include <QString>
+
+#include <array>
+#include <vector>
+
+namespace kinrow {
+
+// One row of the person selection list.
+struct TListeData
+{
+    qint32 No = 0; // record number
+    QString Ad;    // display form of the given name
+    QString Soyad; // surname as stored
+};
+
+// Column numbers of the selection list.
+constexpr int ListeColumnNo = 0;
+constexpr int ListeColumnAd = 1;
+constexpr int ListeColumnSoyad = 2;
+constexpr int ListeColumnCount = 3;
+
+// The row of record recNo, which must be a valid record number.
+TListeData ListeRow(const PersonList& persons, qint32 recNo, int langIndex);
+
+// One row for every person, in record order.
+std::vector<TListeData> ListeRowsAll(const PersonList& persons, int langIndex);
+
+// One row for each of recNos in the given order; numbers outside the list are skipped.
+std::vector<TListeData> ListeRowsOf(const PersonList& persons, const QList<qint32>& recNos,
+                                    int langIndex);
+
+// Negative, zero or positive as row a sorts before, with or after row b in the column.
+int VST_ListeCompareNodes(const TListeData& a, const TListeData& b, int column,
+                          const QCollator& collator);
+
+// A case-insensitive collator of the locale, as the name columns sort.
+QCollator ListeCollator(const QLocale& locale);
+
+// The rows of the selection list and their display order, sorted stably by a column.
+class ListeTable
+{
+public:
+    explicit ListeTable(const QLocale& collationLocale = QLocale());
+
+    // Replaces the rows; the display order becomes the given order.
+    void setRows(std::vector<TListeData> rows);
+    void setCollationLocale(const QLocale& locale);
+
+    int size() const { return int(m_rows.size()); }
+    // The row shown at a position of the display order.
+    const TListeData& at(int position) const { return m_rows[std::size_t(m_order[position])]; }
+    // The display position of the row with record number no, -1 when absent.
+    int positionOfNo(qint32 no) const;
+    // Index into the given rows of the row shown at each position.
+    const std::vector<int>& order() const { return m_order; }
+
+    // Reorders the display stably: rows that compare equal keep their current order.
+    void sort(int column, Qt::SortOrder order);
+
+private:
+    const std::vector<int>& ranks(int column);
+
+    std::vector<TListeData> m_rows;
+    std::vector<int> m_order;
+    // Per name column, the collation rank of every row; empty until first needed.
+    std::array<std::vector<int>, 2> m_ranks;
+    QLocale m_locale;
+};
+
+} // namespace kinrow

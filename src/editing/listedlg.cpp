@@ -1,0 +1,294 @@
+#include "editing/listedlg.h"
+
+#include "editing/listedata.h"
+#include "editing/listedelegate.h"
+#include "editing/listemodel.h"
+#include "shell/langtable.h"
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace kinrow {
+
+namespace {
+
+constexpr int ClientWidth = 454;
+constexpr int ClientHeight = 373;
+constexpr int TenthRow = 9; // zero-based position of the focused row in the viewport
+// Header clicks never come from position 0, which is reserved for the re-sort on showing.
+constexpr int ClickX = 1;
+
+// Shows the hourglass while the rows are built.
+class WaitCursor
+{
+public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+QString LabelText(QString text)
+{
+    return text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
+} // namespace
+
+TForm_ListeDlg::TForm_ListeDlg(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("TForm_ListeDlg"));
+    setModal(true);
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    buildControls();
+    configureGrid();
+    setFixedSize(ClientWidth, ClientHeight);
+}
+
+void TForm_ListeDlg::buildControls()
+{
+    VST_Liste = new QTableView(this);
+    VST_Liste->setObjectName(QStringLiteral("VST_Liste"));
+    Lb_Dikkat = new QLabel(this);
+    Lb_Dikkat->setObjectName(QStringLiteral("Lb_Dikkat"));
+    Lb_Dikkat->setWordWrap(true);
+    Lb_Dikkat->setAlignment(Qt::AlignCenter);
+    Lb_Dikkat->setTextFormat(Qt::PlainText);
+    BitBtn_Tamam = new QPushButton(QStringLiteral("&Tamam"), this);
+    BitBtn_Tamam->setObjectName(QStringLiteral("BitBtn_Tamam"));
+    BitBtn_Tamam->setDefault(true);
+    BitBtn_Iptal = new QPushButton(QStringLiteral("&İptal"), this);
+    BitBtn_Iptal->setObjectName(QStringLiteral("BitBtn_Iptal"));
+    connect(BitBtn_Tamam, &QPushButton::clicked, this, &QDialog::accept);
+    connect(BitBtn_Iptal, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(Lb_Dikkat, 1);
+    side->addWidget(BitBtn_Tamam);
+    side->addWidget(BitBtn_Iptal);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->addWidget(VST_Liste, 0);
+    layout->addLayout(side, 1);
+}
+
+void TForm_ListeDlg::configureGrid()
+{
+    m_model = new ListeModel(this);
+    VST_Liste->setModel(m_model);
+    VST_Liste->setItemDelegate(new ListeDelegate(VST_Liste));
+    VST_Liste->setSelectionBehavior(QAbstractItemView::SelectRows);
+    VST_Liste->setSelectionMode(QAbstractItemView::SingleSelection);
+    VST_Liste->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    VST_Liste->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    VST_Liste->setShowGrid(false); // the delegate draws the vertical lines only
+    VST_Liste->setMouseTracking(true);
+    VST_Liste->viewport()->setAttribute(Qt::WA_Hover);
+    VST_Liste->setWordWrap(false);
+
+    QHeaderView* rows = VST_Liste->verticalHeader();
+    rows->hide();
+    rows->setMinimumSectionSize(ListeDelegate::RowHeight);
+    rows->setDefaultSectionSize(ListeDelegate::RowHeight);
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+
+    QHeaderView* header = VST_Liste->horizontalHeader();
+    header->setSectionsMovable(true);
+    header->setSectionsClickable(true);
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    header->setStretchLastSection(false);
+    header->setHighlightSections(false);
+    header->setSortIndicator(-1, Qt::AscendingOrder);
+    header->setSortIndicatorShown(true);
+    header->resizeSection(ListeColumnNo, 60);
+    header->resizeSection(ListeColumnAd, 95);
+    header->resizeSection(ListeColumnSoyad, 95);
+    header->viewport()->installEventFilter(this);
+    connect(header, &QHeaderView::sectionClicked, this,
+            [this](int section) { VST_ListeHeaderClick(section, Qt::LeftButton, ClickX); });
+    connect(VST_Liste, &QAbstractItemView::doubleClicked, this, &TForm_ListeDlg::VST_ListeDblClick);
+
+    const int frame = 2 * VST_Liste->frameWidth();
+    VST_Liste->setFixedWidth(60 + 95 + 95 + frame +
+                             VST_Liste->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+}
+
+void TForm_ListeDlg::setMainFontName(const QString& name)
+{
+    m_mainFontName = name;
+}
+
+void TForm_ListeDlg::setCollationLocale(const QLocale& locale)
+{
+    m_model->setCollationLocale(locale);
+}
+
+void TForm_ListeDlg::resetRows(const PersonList& persons, const QList<qint32>* recNos,
+                               qint32 recNoMain, int langIndex)
+{
+    m_langIndex = langIndex;
+    m_model->setRows(recNos ? ListeRowsOf(persons, *recNos, langIndex)
+                            : ListeRowsAll(persons, langIndex),
+                     &persons, recNoMain, langIndex);
+    VST_Liste->selectionModel()->clear();
+}
+
+void TForm_ListeDlg::FillJumpList(const PersonList& persons, qint32 recNoMain, int langIndex)
+{
+    const WaitCursor wait;
+    setWindowTitle(LangText(110, langIndex));
+    m_callerText.clear();
+    resetRows(persons, nullptr, recNoMain, langIndex);
+    const int row = m_model->rowOfNo(recNoMain);
+    if (row >= 0)
+        VST_Liste->selectionModel()->setCurrentIndex(m_model->index(row, ListeColumnNo),
+                                                     QItemSelectionModel::ClearAndSelect |
+                                                         QItemSelectionModel::Rows);
+}
+
+void TForm_ListeDlg::FillCandidateList(const PersonList& persons, qint32 recNoMain, int langIndex,
+                                       const QString& caption, const QString& warning,
+                                       const QList<qint32>& candidates)
+{
+    const WaitCursor wait;
+    setWindowTitle(caption);
+    m_callerText = warning;
+    resetRows(persons, &candidates, recNoMain, langIndex);
+}
+
+std::optional<qint32> TForm_ListeDlg::SB_ListeClick(const PersonList& persons, qint32 recNoMain,
+                                                    int langIndex)
+{
+    FillJumpList(persons, recNoMain, langIndex);
+    if (exec() != QDialog::Accepted)
+        return std::nullopt;
+    return focusedRecord();
+}
+
+std::optional<qint32> TForm_ListeDlg::ChooseCandidate(const PersonList& persons, qint32 recNoMain,
+                                                      int langIndex, const QString& caption,
+                                                      const QString& warning,
+                                                      const QList<qint32>& candidates)
+{
+    FillCandidateList(persons, recNoMain, langIndex, caption, warning, candidates);
+    if (exec() != QDialog::Accepted)
+        return std::nullopt;
+    return selectedRecord();
+}
+
+std::optional<qint32> TForm_ListeDlg::focusedRecord() const
+{
+    const QModelIndex current = VST_Liste->currentIndex();
+    if (!current.isValid())
+        return std::nullopt;
+    return current.data(ListeModel::RecNoRole).value<qint32>();
+}
+
+std::optional<qint32> TForm_ListeDlg::selectedRecord() const
+{
+    const QModelIndexList rows = VST_Liste->selectionModel()->selectedRows();
+    if (rows.isEmpty())
+        return std::nullopt;
+    return rows.first().data(ListeModel::RecNoRole).value<qint32>();
+}
+
+void TForm_ListeDlg::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    centreOnScreen();
+    FormActivate();
+}
+
+void TForm_ListeDlg::centreOnScreen()
+{
+    const QScreen* target = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (target)
+        move(target->availableGeometry().center() - rect().center());
+}
+
+void TForm_ListeDlg::FormActivate()
+{
+    if (!m_mainFontName.isEmpty()) {
+        QFont dialogFont = font();
+        dialogFont.setFamily(m_mainFontName);
+        setFont(dialogFont);
+    }
+    m_model->setBaseFont(VST_Liste->font());
+    VST_Liste->setFocus(Qt::OtherFocusReason);
+    // Built from the caller's text every time, so showing the list again never repeats the count.
+    Lb_Dikkat->setText(LabelText(LangText(113, m_langIndex) + QString::number(m_model->rowCount()) +
+                                 QStringLiteral("\r\r") + m_callerText));
+    BitBtn_Tamam->setText(LangText(18, m_langIndex));
+    BitBtn_Iptal->setText(LangText(19, m_langIndex));
+    m_model->setHeaderTexts(
+        {QStringLiteral("No"), LangText(34, m_langIndex), LangText(35, m_langIndex)});
+    if (m_sortColumn >= 0)
+        VST_ListeHeaderClick(m_sortColumn, Qt::LeftButton, 0);
+    else
+        scrollFocusedToTenthRow();
+}
+
+void TForm_ListeDlg::VST_ListeHeaderClick(int column, Qt::MouseButton button, int x)
+{
+    if (column < 0 || column >= ListeColumnCount)
+        return;
+    if (button == Qt::LeftButton) {
+        if (m_sortColumn >= 0)
+            m_model->setColumnShaded(m_sortColumn, false);
+        if (m_sortColumn < 0 || column != m_sortColumn) {
+            m_sortColumn = column;
+            m_sortOrder = Qt::AscendingOrder;
+        } else if (x != 0) {
+            m_sortOrder =
+                m_sortOrder == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
+        }
+        m_model->setColumnShaded(m_sortColumn, true);
+        VST_Liste->horizontalHeader()->setSortIndicator(m_sortColumn, m_sortOrder);
+        m_model->sortRows(m_sortColumn, m_sortOrder);
+    }
+    scrollFocusedToTenthRow();
+}
+
+void TForm_ListeDlg::VST_ListeDblClick(const QModelIndex& index)
+{
+    if (index.isValid())
+        accept();
+}
+
+bool TForm_ListeDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    // The header reports clicks of the left button only; the others still scroll the list.
+    QHeaderView* header = VST_Liste->horizontalHeader();
+    if (watched == header->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const int section = header->logicalIndexAt(mouse->position().toPoint());
+        if (mouse->button() != Qt::LeftButton && section >= 0)
+            VST_ListeHeaderClick(section, mouse->button(),
+                                 std::max(ClickX, int(mouse->position().x())));
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TForm_ListeDlg::scrollFocusedToTenthRow()
+{
+    const QItemSelectionModel* selection = VST_Liste->selectionModel();
+    if (!selection->hasSelection())
+        return;
+    QModelIndex focused = VST_Liste->currentIndex();
+    if (!focused.isValid())
+        focused = selection->selectedRows().value(0);
+    VST_Liste->doItemsLayout();
+    VST_Liste->verticalScrollBar()->setValue(std::max(0, focused.row() - TenthRow));
+}
+
+} // namespace kinrow

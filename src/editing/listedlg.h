@@ -1,0 +1,81 @@
+#pragma once
+
+#include "model/person.h"
+
+#include <QDialog>
+#include <QLocale>
+
+#include <optional>
+
+class QLabel;
+class QPushButton;
+class QTableView;
+
+namespace kinrow {
+
+class ListeModel;
+
+// The modal person selection list: a sortable grid of persons from which the user picks one.
+// Created once and reused; the sort column and direction survive from one use to the next.
+class TForm_ListeDlg : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TForm_ListeDlg(QWidget* parent = nullptr);
+
+    // The main window's font name, applied each time the list is shown.
+    void setMainFontName(const QString& name);
+    // Collation of the name columns; the user's locale unless set.
+    void setCollationLocale(const QLocale& locale);
+
+    // The jump list: every person in record order, record recNoMain focused and selected.
+    void FillJumpList(const PersonList& persons, qint32 recNoMain, int langIndex);
+    // The candidate list for a new link: the given records, nothing focused or selected.
+    void FillCandidateList(const PersonList& persons, qint32 recNoMain, int langIndex,
+                           const QString& caption, const QString& warning,
+                           const QList<qint32>& candidates);
+
+    // Fills the jump list, shows it modally and returns the focused record on OK.
+    std::optional<qint32> SB_ListeClick(const PersonList& persons, qint32 recNoMain, int langIndex);
+    // Fills the candidate list, shows it modally and returns the selected record on OK.
+    std::optional<qint32> ChooseCandidate(const PersonList& persons, qint32 recNoMain,
+                                          int langIndex, const QString& caption,
+                                          const QString& warning, const QList<qint32>& candidates);
+
+    std::optional<qint32> focusedRecord() const;
+    std::optional<qint32> selectedRecord() const;
+    // -1 until a header has been clicked.
+    int sortColumn() const { return m_sortColumn; }
+    Qt::SortOrder sortOrder() const { return m_sortOrder; }
+
+    void FormActivate();
+    // x is 0 only for the re-sort on showing, which keeps the direction.
+    void VST_ListeHeaderClick(int column, Qt::MouseButton button, int x);
+    void VST_ListeDblClick(const QModelIndex& index);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void configureGrid();
+    void resetRows(const PersonList& persons, const QList<qint32>* recNos, qint32 recNoMain,
+                   int langIndex);
+    void scrollFocusedToTenthRow();
+    void centreOnScreen();
+
+    QTableView* VST_Liste = nullptr;
+    QLabel* Lb_Dikkat = nullptr;
+    QPushButton* BitBtn_Tamam = nullptr;
+    QPushButton* BitBtn_Iptal = nullptr;
+    ListeModel* m_model = nullptr;
+
+    QString m_callerText; // what the caller put under the count
+    QString m_mainFontName;
+    int m_langIndex = 1;
+    int m_sortColumn = -1;
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
+};
+
+} // namespace kinrow
