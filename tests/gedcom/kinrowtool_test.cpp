@@ -7,18 +7,18 @@
 
 namespace {
 
-struct Run
+struct ToolRun
 {
     int exitCode = -1;
     QString out;
     QString err;
 };
 
-Run tool(const QStringList& args)
+ToolRun tool(const QStringList& args)
 {
     QProcess process;
     process.start(QStringLiteral(KINROW_TOOL), args);
-    Run run;
+    ToolRun run;
     if (!process.waitForFinished(120000))
         return run;
     run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
@@ -54,14 +54,14 @@ TEST(KinrowTool, GeneratedFamilyIsCheckedAndConverted)
 {
     QTemporaryDir dir;
     const QString family = dir.filePath(u"aile.ged"_qs);
-    const Run generated = tool({u"generate"_qs, u"250"_qs, family, u"--seed"_qs, u"4"_qs});
+    const ToolRun generated = tool({u"generate"_qs, u"250"_qs, family, u"--seed"_qs, u"4"_qs});
     ASSERT_EQ(generated.exitCode, 0) << generated.err.toStdString();
 
-    const Run checked = tool({u"check"_qs, family});
+    const ToolRun checked = tool({u"check"_qs, family});
     ASSERT_EQ(checked.exitCode, 0) << checked.err.toStdString();
     EXPECT_EQ(lastLine(checked.out), u"persons: 250"_qs);
     EXPECT_TRUE(checked.out.startsWith(u"File Name : "_qs)) << checked.out.toStdString();
-    const Run turkish = tool({u"check"_qs, family, u"--lang"_qs, u"tr"_qs});
+    const ToolRun turkish = tool({u"check"_qs, family, u"--lang"_qs, u"tr"_qs});
     EXPECT_TRUE(turkish.out.startsWith(u"Dosya Adı : "_qs)) << turkish.out.toStdString();
 
     // Converting twice: the second run keeps the first output as the backup.
@@ -77,7 +77,7 @@ TEST(KinrowTool, RefusedFilesExitWithOneAndSayWhy)
     QTemporaryDir dir;
     const QString bad = dir.filePath(u"bozuk.ged"_qs);
     put(bad, "0 HEAD\r\n1 NOTE x\r\n2 A\r\n3 B\r\n4 C\r\n5 D\r\n");
-    const Run refused = tool({u"check"_qs, bad});
+    const ToolRun refused = tool({u"check"_qs, bad});
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_TRUE(refused.err.contains(u"File format is not right."_qs)) << refused.err.toStdString();
     EXPECT_EQ(tool({u"check"_qs, dir.filePath(u"yok.ged"_qs)}).exitCode, 1);
@@ -89,7 +89,7 @@ TEST(KinrowTool, AnEmptyFileReadsAsNoPersons)
 {
     QTemporaryDir dir;
     put(dir.filePath(u"bos.ged"_qs), {});
-    const Run run = tool({u"check"_qs, dir.filePath(u"bos.ged"_qs)});
+    const ToolRun run = tool({u"check"_qs, dir.filePath(u"bos.ged"_qs)});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(lastLine(run.out), u"persons: 0"_qs);
 }
@@ -98,7 +98,7 @@ TEST(KinrowTool, LegacyFilesAreImportedAndConverted)
 {
     QTemporaryDir dir;
     put(dir.filePath(u"eski.dat"_qs), QByteArray(2 * 504, '\0'));
-    const Run run = tool({u"check"_qs, dir.filePath(u"eski.dat"_qs)});
+    const ToolRun run = tool({u"check"_qs, dir.filePath(u"eski.dat"_qs)});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(lastLine(run.out), u"persons: 2"_qs);
     const QString converted = dir.filePath(u"eski.ged"_qs);
