@@ -61,6 +61,8 @@ TEST(KinrowTool, GeneratedFamilyIsCheckedAndConverted)
     ASSERT_EQ(checked.exitCode, 0) << checked.err.toStdString();
     EXPECT_EQ(lastLine(checked.out), u"persons: 250"_qs);
     EXPECT_TRUE(checked.out.startsWith(u"File Name : "_qs)) << checked.out.toStdString();
+    EXPECT_FALSE(checked.out.contains(u"ERROR"_qs)) << checked.out.toStdString();
+    EXPECT_FALSE(checked.out.contains(u"ATTANTION"_qs)) << checked.out.toStdString();
     const ToolRun turkish = tool({u"check"_qs, family, u"--lang"_qs, u"tr"_qs});
     EXPECT_TRUE(turkish.out.startsWith(u"Dosya Adı : "_qs)) << turkish.out.toStdString();
 

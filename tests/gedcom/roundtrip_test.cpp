@@ -165,6 +165,28 @@ TEST_P(RoundTrip, WriteThenReadGivesTheSamePersons)
     EXPECT_EQ(WriteGedcomBytes(read, fileName, {}), WriteGedcomBytes(expected, fileName, {}));
 }
 
+TEST(SampleFamily, ReadAndWrittenAgainGivesTheSameBytes)
+{
+    const QString folder = QStringLiteral(KINROW_SOURCE_DIR "/data/sample");
+    const QString fileName = folder + u"/aile.ged"_qs;
+    QFile file(fileName);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray original = file.readAll();
+
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(folder);
+    PersonList persons;
+    ErrorList errors;
+    const bool read = ReadGedcomBytes(original, fileName, persons, errors, {});
+    QDir::setCurrent(previous);
+    ASSERT_TRUE(read);
+    ASSERT_FALSE(persons.empty());
+
+    WriteOptions options;
+    options.date = QDate(2025, 1, 20); // the date of writing in the sample's header
+    EXPECT_EQ(WriteGedcomBytes(persons, fileName, options), original);
+}
+
 INSTANTIATE_TEST_SUITE_P(Seeds, RoundTrip, ::testing::Values(1, 2, 3, 17, 123456789));
 
 } // namespace
