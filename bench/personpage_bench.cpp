@@ -1,0 +1,56 @@
+// Time of showing one person on the person page, for families of growing size.
+#include "editing/personpage.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+using namespace kinrow;
+
+namespace {
+
+// Record 5 with both parents, two spouses, three children and three siblings; everybody else
+// unrelated, so only the size of the family changes between runs.
+AppState Family(int size)
+{
+    AppState state;
+    state.persons.resize(std::size_t(size));
+    for (int i = 0; i < size; ++i) {
+        TTreeData& p = state.persons[std::size_t(i)];
+        p.Id = i + 1;
+        p.GivenName = QStringLiteral("AHMET");
+        p.Surname = QStringLiteral("YILMAZ");
+        p.Sex = i % 2 == 0 ? SexMale : SexFemale;
+    }
+    PersonList& p = state.persons;
+    p[4].MotherId = 2;
+    p[4].FatherId = 1;
+    p[4].Spouses = {6, 8};
+    p[4].Children = {10, 11, 12};
+    p[0].Children = {3, 4, 5, 7};
+    p[1].Children = {3, 4, 5, 9};
+    state.recNoMain = 5;
+    return state;
+}
+
+void BM_ShowRecord(benchmark::State& run)
+{
+    AppState state = Family(int(run.range(0)));
+    PersonPage page(state);
+    page.currentYear = [] { return 2004; };
+    for (auto _ : run)
+        page.ShowRecord();
+}
+BENCHMARK(BM_ShowRecord)->Arg(1'000)->Arg(1'000'000)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

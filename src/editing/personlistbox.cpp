@@ -1,0 +1,44 @@
+#include "editing/personlistbox.h"
+
+#include "editing/personlistdelegate.h"
+
+namespace kinrow {
+
+PersonListBox::PersonListBox(const PersonList& persons, QWidget* parent) : QListWidget(parent)
+{
+    setItemDelegate(new PersonListDelegate(persons, this));
+    setUniformItemSizes(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+void PersonListBox::addPerson(const QString& text, qint32 recNo)
+{
+    auto* item = new QListWidgetItem(text);
+    item->setData(RecNoRole, recNo);
+    addItem(item);
+}
+
+qint32 PersonListBox::recNoAt(int row) const
+{
+    const QListWidgetItem* entry = item(row);
+    return entry ? entry->data(RecNoRole).toInt() : 0;
+}
+
+bool PersonListBox::containsRecNo(qint32 recNo) const
+{
+    for (int row = 0; row < count(); ++row) {
+        if (recNoAt(row) == recNo)
+            return true;
+    }
+    return false;
+}
+
+int PersonListBox::selectedRow() const
+{
+    const QList<QListWidgetItem*> chosen = selectedItems();
+    return chosen.isEmpty() ? -1 : row(chosen.first());
+}
+
+} // namespace kinrow

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "model/person.h"
+
+#include <QListWidget>
+
+namespace kinrow {
+
+// A list of relatives of the current person: one entry per person, each carrying the
+// person's record number, drawn in the sex's colour by PersonListDelegate.
+class PersonListBox : public QListWidget
+{
+    Q_OBJECT
+public:
+    static constexpr int RecNoRole = Qt::UserRole + 1;
+    static constexpr int ItemHeight = 14;
+
+    PersonListBox(const PersonList& persons, QWidget* parent = nullptr);
+
+    void addPerson(const QString& text, qint32 recNo);
+    qint32 recNoAt(int row) const;
+    // Whether the list holds an entry carrying recNo.
+    bool containsRecNo(qint32 recNo) const;
+    // The selected entry's row, -1 when none is selected.
+    int selectedRow() const;
+};
+
+} // namespace kinrow

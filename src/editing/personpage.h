@@ -1,0 +1,98 @@
+#pragma once
+
+#include "editing/personpageui.h"
+#include "shell/appstate.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class QKeyEvent;
+
+namespace kinrow {
+
+// The person page: one person of the open family with parents, spouses, children, siblings,
+// age, notes and pictures, and the moves from person to person.
+class PersonPage : public QWidget, public PersonPageUi
+{
+    Q_OBJECT
+public:
+    explicit PersonPage(AppState& state, QWidget* parent = nullptr);
+
+    // Fills the whole page from record state.recNoMain.
+    void ShowRecord();
+    // Shows the current picture of person recNo on the page's picture panel.
+    void ShowPicture(qint32 recNo);
+
+    // Navigation to the relative that sender (a heading button, parent label or list) names.
+    void SB_GosterClick(QObject* sender);
+    void ListBox_EsiClick();
+    void ListBox_CocuklariClick();
+    // Enter in a one-line field moves the focus on; true when the key was used.
+    bool FormKeyDown(QKeyEvent* event);
+    void SB_BigNoteClick();
+    void SB_ResimPriorClick();
+    void SB_ResimNextClick();
+
+    // The page's fixed captions and hints in the current language.
+    void retranslate();
+
+    // Read-only mode off (true) or on (false): editing buttons and fields follow.
+    void setEditingEnabled(bool enabled);
+    void EnterEditState();
+    void LeaveEditState();
+    // Prepares the empty form for a new person; false (after a message) in read-only mode.
+    bool BeginAdding();
+    // Browsing and editing are told apart by the edit and OK buttons.
+    bool isEditing() const;
+
+    // The unsaved-changes flag, held in SB_Save's Tag.
+    void setUnsavedChanges(bool pending);
+    bool hasUnsavedChanges() const;
+
+    // The notes as stored: lines separated by CR LF.
+    QString notesText() const;
+    // Whether a picture is drawn on the panel.
+    bool pictureShown() const;
+
+    // Shows a message to the user; tests replace it.
+    std::function<void(const QString&)> showMessage;
+    // The calendar year the age of a living person is counted to; tests replace it.
+    std::function<int()> currentYear;
+
+Q_SIGNALS:
+    // A field was changed by the user while browsing: the change starts correcting the record.
+    void fieldChanged();
+    void editStateChanged(bool editing);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void connectControls();
+    void attachKeyFilters();
+    void onFieldChanged();
+    void listDoubleClicked(QObject* list);
+    bool isRecord(qint32 recNo) const;
+    const TTreeData& record(qint32 recNo) const { return state_.record(recNo); }
+    void showAge();
+    void showSex(int tag);
+    void showParentButtons(const TTreeData& person);
+    void clearRelatives();
+    void fillRelatives(const TTreeData& person);
+    void fillList(PersonListBox* list, const QList<qint32>& recNos);
+    void showHeadings(const TTreeData& person);
+    void showTitle(const TTreeData& person);
+    void setNotes(const QString& notes);
+    void setEditColours(bool editing);
+    void flipSpeedButtons();
+    void disableMoveButtons();
+    QList<SpeedButton*> pictureButtons() const;
+    QList<QWidget*> fields() const;
+
+    AppState& state_;
+    bool changeHandlerAttached_ = true;
+    bool listNavigation_ = true;
+};
+
+} // namespace kinrow

@@ -1,0 +1,87 @@
+#include "gedcom/errorsink.h"
+
+#include "shell/langtable.h"
+
+namespace kinrow {
+
+ErrorSink::ErrorSink(ErrorList& list, const ReadOptions& options) : list_(list), options_(options)
+{}
+
+void ErrorSink::start(const QString& fileName)
+{
+    list_.lines.clear();
+    list_.visible = false;
+    suppressed_ = 0;
+    add(lang(141) + fileName);
+}
+
+void ErrorSink::add(const QString& line)
+{
+    if (list_.lines.size() < MaxLines)
+        list_.lines.append(line);
+    else
+        ++suppressed_;
+}
+
+void ErrorSink::lineError(qint64 line, const QString& text)
+{
+    if (list_.lines.size() < MaxLines)
+        add(QStringLiteral("ERROR in Line - ") + QString::number(line) + QStringLiteral(" - ") +
+            text);
+    else
+        ++suppressed_;
+}
+
+void ErrorSink::message(const QString& text)
+{
+    if (options_.reporter)
+        options_.reporter->message(text);
+}
+
+void ErrorSink::repeated(Repeated kind, qint64 line)
+{
+    const int k = int(kind);
+    static const char* const names[3] = {"ERROR_3", "ERROR_8", "ERROR_9"};
+    const QString name = QString::fromLatin1(names[k]);
+    if (!shown_[k]) {
+        shown_[k] = true;
+        message(name);
+    } else {
+        lineError(line, QLatin1Char('<') + name + QLatin1Char('>'));
+    }
+}
+
+void ErrorSink::progress(qint64 position, qint64 maximum)
+{
+    if (options_.reporter)
+        options_.reporter->progress(position, maximum);
+}
+
+void ErrorSink::progressDone()
+{
+    if (options_.reporter)
+        options_.reporter->progressDone();
+}
+
+void ErrorSink::finish()
+{
+    if (suppressed_ == 0)
+        return;
+    const QString n = QString::number(suppressed_);
+    list_.lines.append(
+        pick(QStringLiteral("... ve ") + n + QStringLiteral(" hata satırı daha (gösterilmedi)."),
+             QStringLiteral("... and ") + n + QStringLiteral(" more error lines (not shown).")));
+    suppressed_ = 0;
+}
+
+QString ErrorSink::lang(int entry) const
+{
+    return LangText(entry, options_.langIndex);
+}
+
+QString ErrorSink::pick(const QString& turkish, const QString& english) const
+{
+    return options_.langIndex == 0 ? turkish : english;
+}
+
+} // namespace kinrow

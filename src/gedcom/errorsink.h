@@ -1,0 +1,51 @@
+#pragma once
+
+#include "gedcom/readsession.h"
+
+#include <QString>
+
+namespace kinrow {
+
+// Collects what one read reports: error-list lines up to a limit, message boxes, progress.
+class ErrorSink
+{
+public:
+    // Lines beyond this are counted, not kept, so that a hostile file cannot fill memory.
+    static constexpr qsizetype MaxLines = 10000;
+
+    // Message boxes that a file could raise once per line; only the first is shown.
+    enum class Repeated
+    {
+        Error3,
+        Error8,
+        Error9
+    };
+
+    ErrorSink(ErrorList& list, const ReadOptions& options);
+
+    // Empties the list and names the file.
+    void start(const QString& fileName);
+    void add(const QString& line);
+    // "ERROR in Line - " + line + " - " + text
+    void lineError(qint64 line, const QString& text);
+    void makeVisible() { list_.visible = true; }
+    void message(const QString& text);
+    void repeated(Repeated kind, qint64 line);
+    void progress(qint64 position, qint64 maximum);
+    void progressDone();
+    // Adds the line that counts the suppressed lines, if any.
+    void finish();
+
+    QString lang(int entry) const;
+    // The Turkish or the English text, by the read's language.
+    QString pick(const QString& turkish, const QString& english) const;
+    int langIndex() const { return options_.langIndex; }
+
+private:
+    ErrorList& list_;
+    const ReadOptions& options_;
+    qint64 suppressed_ = 0;
+    bool shown_[3] = {false, false, false};
+};
+
+} // namespace kinrow

@@ -1,0 +1,258 @@
+#include "gedcom/personpass.h"
+
+#include "model/textrules.h"
+#include "print/picturepaths.h"
+
+namespace kinrow {
+
+namespace {
+
+constexpr qint64 ProgressStep = 16384;
+
+std::string_view trimmedBlanks(std::string_view text)
+{
+    while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ')
+        text.remove_suffix(1);
+    return text;
+}
+
+} // namespace
+
+PersonPass::PersonPass(const ReadContext& context, const FamilyTable& families,
+                       const NoteTable& notes, PersonList& persons)
+    : context_(context), families_(families), notes_(notes), persons_(persons),
+      childLinksLeft_(2 * qint64(families.totalChildren()) + 1000000),
+      noteCharsLeft_(qint64(context.bytes.size()) + 65536)
+{}
+
+void PersonPass::run()
+{
+    LineScanner lines = context_.lines();
+    GedcomLine line;
+    qint64 reported = 0;
+    context_.errors.progress(0, context_.lineCount);
+    while (lines.next(line)) {
+        if (line.startsWith("0 @I") && !readPerson(lines, line))
+            break;
+        if (line.index - reported >= ProgressStep) {
+            reported = line.index;
+            context_.errors.progress(lines.nextIndex(), context_.lineCount);
+        }
+    }
+    context_.errors.progress(context_.lineCount, context_.lineCount);
+}
+
+bool PersonPass::readPerson(LineScanner& lines, const GedcomLine& opening)
+{
+    const ValueDecoder& decoder = context_.decoder;
+    const std::string_view id = decoder.left(decoder.from(opening.text, 5), 100);
+    if (id.find('@') == std::string_view::npos) {
+        context_.errors.lineError(opening.index, QStringLiteral("<Person Record Format is Wrong>"));
+        return false;
+    }
+    TTreeData person;
+    person.Id = ParseWholeNumber(BeforeAt(id)).value_or(0);
+    if (person.Id == 0)
+        context_.errors.repeated(ErrorSink::Repeated::Error9, opening.index);
+    seenSpouses_.reset();
+    seenChildren_.reset();
+    seenFamilies_.reset();
+    joinedFamilies_.clear();
+    qint64 last = opening.index;
+    bool ended = false;
+    while (const GedcomLine* next = lines.peek()) {
+        if (next->startsWith("0")) {
+            ended = true;
+            break;
+        }
+        GedcomLine line;
+        lines.next(line);
+        readLine(lines, line, person);
+        last = line.index;
+    }
+    if (!ended)
+        context_.errors.lineError(last, QStringLiteral("<File Last Line Code is Wrong>"));
+    persons_.push_back(std::move(person));
+    return true;
+}
+
+void PersonPass::readLine(LineScanner& lines, GedcomLine& line, TTreeData& person)
+{
+    const std::string_view text = line.text;
+    if (text.size() < 6 || text[0] != '1')
+        return;
+    if (text.starts_with("1 NAME"))
+        readName(lines, line, person);
+    else if (text == "1 SEX F")
+        person.Sex = SexFemale;
+    else if (text == "1 SEX M")
+        person.Sex = SexMale;
+    else if (text.starts_with("1 BIRT"))
+        readEvent(lines, line, person.BirthDate, &person.BirthPlace);
+    else if (text.starts_with("1 DEAT"))
+        readEvent(lines, line, person.DeathDate, nullptr);
+    else if (text.starts_with("1 FAMS @F"))
+        joinFamily(line, person);
+    else if (text.starts_with("1 FAMC @F"))
+        setParents(line, person);
+    else if (text.starts_with("1 NOTE @NI"))
+        addNote(line, person);
+    else if (text.starts_with("1 OBJE"))
+        readPictures(lines, line, person);
+}
+
+bool PersonPass::nextLevel2(LineScanner& lines, GedcomLine& line)
+{
+    const GedcomLine* next = lines.peek();
+    return next && next->startsWith("2") && lines.next(line);
+}
+
+void PersonPass::readName(LineScanner& lines, GedcomLine& line, TTreeData& person)
+{
+    std::string_view rest = line.text.substr(6);
+    const size_t first = rest.find('/');
+    if (first == std::string_view::npos) {
+        person.GivenName.clear();
+        person.Surname.clear();
+    } else {
+        context_.decoder.assignUpper(person.GivenName, trimmedBlanks(rest.substr(0, first)),
+                                     line.index);
+        rest.remove_prefix(first + 1);
+        const size_t second = rest.find('/');
+        if (second == std::string_view::npos)
+            person.Surname.clear();
+        else
+            context_.decoder.assignUpper(person.Surname, trimmedBlanks(rest.substr(0, second)),
+                                         line.index);
+    }
+    while (nextLevel2(lines, line)) {
+        const std::string_view tag = line.tag();
+        if (tag == "GIVN")
+            person.GivenName =
+                context_.decoder.upper(context_.decoder.from(line.text, 8), line.index);
+        else if (tag == "SURN")
+            person.Surname =
+                context_.decoder.upper(context_.decoder.from(line.text, 8), line.index);
+    }
+}
+
+void PersonPass::readEvent(LineScanner& lines, GedcomLine& line, double& date, QString* place)
+{
+    while (nextLevel2(lines, line)) {
+        const std::string_view tag = line.tag();
+        const std::string_view value = context_.decoder.from(line.text, 8);
+        if (tag == "DATE") {
+            context_.decoder.assign(dateText_, value, line.index);
+            date = ParseDateText(dateText_);
+        } else if (place && tag == "PLAC") {
+            context_.decoder.assignUpper(*place, value, line.index);
+        }
+    }
+}
+
+const FamilyRec* PersonPass::familyOf(const GedcomLine& line, size_t prefix) const
+{
+    const qint32 number = ParseWholeNumber(BeforeAt(line.text.substr(prefix))).value_or(0);
+    return number == 0 ? nullptr : families_.find(number);
+}
+
+void PersonPass::joinFamily(const GedcomLine& line, TTreeData& person)
+{
+    const FamilyRec* family = familyOf(line, 9);
+    if (!family) {
+        context_.errors.lineError(line.index, QStringLiteral("<Family Spouse ID Number is Wrong>"));
+        return;
+    }
+    if (family->husband >= 1 && family->wife >= 1) {
+        qint32 partner = 0;
+        if (person.Id == family->husband)
+            partner = family->wife;
+        else if (person.Id == family->wife)
+            partner = family->husband;
+        else
+            context_.errors.repeated(ErrorSink::Repeated::Error3, line.index);
+        if (partner != 0 &&
+            !seenSpouses_.contains(person.Spouses.constData(), person.Spouses.size(), partner)) {
+            person.Spouses.append(partner);
+            seenSpouses_.added(partner);
+        }
+    }
+    addChildren(line, *family, person);
+}
+
+void PersonPass::addChildren(const GedcomLine& line, const FamilyRec& family, TTreeData& person)
+{
+    // A family joined twice has nothing more to give.
+    const auto index = qint32(families_.indexOf(family));
+    if (seenFamilies_.contains(joinedFamilies_.data(), qsizetype(joinedFamilies_.size()), index))
+        return;
+    joinedFamilies_.push_back(index);
+    seenFamilies_.added(index);
+    const std::span<const qint32> children = families_.children(family);
+    if (qint64(children.size()) > childLinksLeft_) {
+        context_.errors.lineError(line.index,
+                                  QStringLiteral("<Too Many Links to Family Children>"));
+        return;
+    }
+    childLinksLeft_ -= qint64(children.size());
+    for (qint32 child : children) {
+        if (seenChildren_.contains(person.Children.constData(), person.Children.size(), child))
+            continue;
+        person.Children.append(child);
+        seenChildren_.added(child);
+    }
+}
+
+void PersonPass::setParents(const GedcomLine& line, TTreeData& person)
+{
+    const FamilyRec* family = familyOf(line, 9);
+    if (!family) {
+        context_.errors.lineError(line.index, QStringLiteral("<Family Child ID Number is Wrong>"));
+        return;
+    }
+    person.MotherId = family->wife;
+    person.FatherId = family->husband;
+}
+
+void PersonPass::addNote(const GedcomLine& line, TTreeData& person)
+{
+    const qint32 number = ParseWholeNumber(BeforeAt(line.text.substr(10))).value_or(0);
+    const QString* text = number == 0 ? nullptr : notes_.find(number);
+    if (!text) {
+        context_.errors.lineError(line.index, QStringLiteral("<Notes ID Number is Wrong>"));
+        return;
+    }
+    if (text->size() > noteCharsLeft_) {
+        context_.errors.lineError(line.index, QStringLiteral("<Note Text Limit Reached>"));
+        return;
+    }
+    noteCharsLeft_ -= text->size();
+    person.Notes.append(*text);
+}
+
+void PersonPass::readPictures(LineScanner& lines, GedcomLine& line, TTreeData& person)
+{
+    while (nextLevel2(lines, line)) {
+        if (line.tag() == "FILE")
+            addPicture(line, person);
+    }
+}
+
+void PersonPass::addPicture(const GedcomLine& line, TTreeData& person)
+{
+    const QString path = context_.decoder.text(context_.decoder.from(line.text, 8), line.index);
+    const QString number = QString::number(line.index) + QStringLiteral(" - ") + path;
+    if (!PictureFileExists(path)) {
+        context_.errors.makeVisible();
+        context_.errors.add(context_.errors.lang(139) + number);
+    } else if (!IsPictureExtension(path)) {
+        context_.errors.makeVisible();
+        context_.errors.add(context_.errors.lang(138) + number);
+    } else {
+        person.Pictures.append(RelativePicturePath(path, context_.familyFolder));
+    }
+}
+
+} // namespace kinrow

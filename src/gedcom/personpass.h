@@ -1,0 +1,54 @@
+#pragma once
+
+#include "gedcom/familytable.h"
+#include "gedcom/notetable.h"
+#include "gedcom/readcontext.h"
+#include "gedcom/seenids.h"
+#include "model/person.h"
+
+#include <vector>
+
+namespace kinrow {
+
+// Reads the person records of a file into persons, taking families and notes from the tables
+// the earlier passes built. Record numbers are still the file's numbers afterwards.
+class PersonPass
+{
+public:
+    PersonPass(const ReadContext& context, const FamilyTable& families, const NoteTable& notes,
+               PersonList& persons);
+    void run();
+
+private:
+    // Reads one record whose opening line was just consumed; false ends the pass.
+    bool readPerson(LineScanner& lines, const GedcomLine& opening);
+    void readLine(LineScanner& lines, GedcomLine& line, TTreeData& person);
+    void readName(LineScanner& lines, GedcomLine& line, TTreeData& person);
+    void readEvent(LineScanner& lines, GedcomLine& line, double& date, QString* place);
+    void readPictures(LineScanner& lines, GedcomLine& line, TTreeData& person);
+    void addPicture(const GedcomLine& line, TTreeData& person);
+    void joinFamily(const GedcomLine& line, TTreeData& person);
+    void addChildren(const GedcomLine& line, const FamilyRec& family, TTreeData& person);
+    void setParents(const GedcomLine& line, TTreeData& person);
+    void addNote(const GedcomLine& line, TTreeData& person);
+    const FamilyRec* familyOf(const GedcomLine& line, size_t prefix) const;
+    // Consumes the next line into line when it is a level-2 line.
+    static bool nextLevel2(LineScanner& lines, GedcomLine& line);
+
+    const ReadContext& context_;
+    const FamilyTable& families_;
+    const NoteTable& notes_;
+    PersonList& persons_;
+    QString dateText_;
+    // Per record: which spouses, children and families it already has.
+    SeenIds seenSpouses_;
+    SeenIds seenChildren_;
+    SeenIds seenFamilies_;
+    std::vector<qint32> joinedFamilies_;
+    // Linking many persons to one large family, or one large note to many persons, would
+    // multiply the file's size in memory; files of the dialect stay far below these.
+    qint64 childLinksLeft_ = 0;
+    qint64 noteCharsLeft_ = 0;
+};
+
+} // namespace kinrow

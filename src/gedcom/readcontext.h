@@ -1,0 +1,42 @@
+#pragma once
+
+#include "gedcom/errorsink.h"
+#include "gedcom/linescanner.h"
+#include "gedcom/valuedecoder.h"
+
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace kinrow {
+
+// Where a line starts in the bytes, and its number.
+struct LineStart
+{
+    qsizetype offset = 0;
+    qint64 index = 0;
+};
+
+// What every pass of one read shares: the file's lines, their decoding and the reports.
+struct ReadContext
+{
+    std::string_view bytes; // without a byte-order mark
+    qint64 lineCount = 0;
+    ValueDecoder& decoder;
+    ErrorSink& errors;
+    QString familyFolder; // anchors picture paths
+    // The opening lines of families and notes, so that their passes skip every other line.
+    const std::vector<LineStart>& familyStarts;
+    const std::vector<LineStart>& noteStarts;
+
+    LineScanner lines() const { return LineScanner(bytes); }
+};
+
+// A whole decimal number with an optional sign (blanks before it allowed), as a 32-bit value;
+// nothing when the text is not one.
+std::optional<qint32> ParseWholeNumber(std::string_view text);
+
+// The text before the first '@' (all of it when there is none).
+std::string_view BeforeAt(std::string_view text);
+
+} // namespace kinrow

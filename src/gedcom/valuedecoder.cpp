@@ -1,0 +1,133 @@
+#include "gedcom/valuedecoder.h"
+
+#include "model/codepage1254.h"
+#include "model/textrules.h"
+
+namespace kinrow {
+
+namespace {
+
+bool isContinuation(char c)
+{
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+} // namespace
+
+ValueDecoder::ValueDecoder(bool utf8, ErrorSink& errors) : utf8_(utf8), errors_(errors)
+{
+    for (int b = 0; b < 256; ++b) {
+        const QChar c = Cp1254Char(static_cast<unsigned char>(b));
+        plain_[b] = c.unicode();
+        upper_[b] = UpperCase1254(c).unicode();
+    }
+}
+
+qsizetype ValueDecoder::byteOffset(std::string_view bytes, qsizetype chars) const
+{
+    const auto size = qsizetype(bytes.size());
+    if (!utf8_)
+        return qMin(chars, size);
+    qsizetype pos = 0;
+    for (qsizetype seen = 0; pos < size && seen < chars; ++seen) {
+        ++pos;
+        while (pos < size && isContinuation(bytes[size_t(pos)]))
+            ++pos;
+    }
+    return pos;
+}
+
+std::string_view ValueDecoder::from(std::string_view bytes, qsizetype position) const
+{
+    return bytes.substr(size_t(byteOffset(bytes, qMax<qsizetype>(0, position - 1))));
+}
+
+std::string_view ValueDecoder::left(std::string_view bytes, qsizetype count) const
+{
+    return bytes.substr(0, size_t(byteOffset(bytes, count)));
+}
+
+qsizetype ValueDecoder::length(std::string_view bytes) const
+{
+    if (!utf8_)
+        return qsizetype(bytes.size());
+    qsizetype n = 0;
+    for (char c : bytes)
+        n += isContinuation(c) ? 0 : 1;
+    return n;
+}
+
+QString ValueDecoder::fromUtf8(std::string_view bytes, qint64 line)
+{
+    const QString decoded = QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
+    QString out;
+    out.reserve(decoded.size());
+    bool lost = false;
+    for (qsizetype i = 0; i < decoded.size(); ++i) {
+        const QChar c = decoded[i];
+        if (Cp1254Byte(c) >= 0) {
+            out.append(c);
+            continue;
+        }
+        lost = true;
+        out.append(QLatin1Char('?'));
+        // A character outside the basic plane is one '?', not two.
+        if (c.isHighSurrogate() && i + 1 < decoded.size() && decoded[i + 1].isLowSurrogate())
+            ++i;
+    }
+    if (lost && !lossReported_) {
+        lossReported_ = true;
+        errors_.lineError(line,
+                          QStringLiteral("<Character not in Code Page 1254 (replaced by ?)>"));
+    }
+    return out;
+}
+
+void ValueDecoder::fill(QString& target, qsizetype at, std::string_view bytes,
+                        const std::array<char16_t, 256>& table)
+{
+    target.resize(at + qsizetype(bytes.size()));
+    QChar* d = target.data() + at;
+    for (char c : bytes)
+        *d++ = QChar(table[static_cast<unsigned char>(c)]);
+}
+
+QString ValueDecoder::text(std::string_view bytes, qint64 line)
+{
+    QString out;
+    assign(out, bytes, line);
+    return out;
+}
+
+QString ValueDecoder::upper(std::string_view bytes, qint64 line)
+{
+    QString out;
+    assignUpper(out, bytes, line);
+    return out;
+}
+
+void ValueDecoder::assign(QString& target, std::string_view bytes, qint64 line)
+{
+    if (utf8_)
+        target = fromUtf8(bytes, line);
+    else
+        fill(target, 0, bytes, plain_);
+}
+
+void ValueDecoder::assignUpper(QString& target, std::string_view bytes, qint64 line)
+{
+    if (utf8_)
+        target = UpperCase1254(fromUtf8(bytes, line));
+    else
+        fill(target, 0, bytes, upper_);
+}
+
+void ValueDecoder::appendTo(QString& target, std::string_view bytes, qint64 line)
+{
+    if (utf8_)
+        target.append(fromUtf8(bytes, line));
+    else
+        fill(target, target.size(), bytes, plain_);
+}
+
+} // namespace kinrow

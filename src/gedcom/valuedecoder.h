@@ -1,0 +1,48 @@
+#pragma once
+
+#include "gedcom/errorsink.h"
+
+#include <QString>
+
+#include <array>
+#include <string_view>
+
+namespace kinrow {
+
+// Turns the bytes of the values the reader keeps into text: Windows-1254 for the program's own
+// files, UTF-8 for files that declare it. Characters code page 1254 cannot hold become '?',
+// reported once per read, so that every kept text can be written back unchanged.
+class ValueDecoder
+{
+public:
+    ValueDecoder(bool utf8, ErrorSink& errors);
+
+    bool utf8() const { return utf8_; }
+    QString text(std::string_view bytes, qint64 line);
+    QString upper(std::string_view bytes, qint64 line);
+    void appendTo(QString& target, std::string_view bytes, qint64 line);
+    // The same as target = text(...) or upper(...), reusing target's memory when it can.
+    void assign(QString& target, std::string_view bytes, qint64 line);
+    void assignUpper(QString& target, std::string_view bytes, qint64 line);
+
+    // The bytes from the 1-based character position on (empty when the text is shorter).
+    std::string_view from(std::string_view bytes, qsizetype position) const;
+    // The first count characters.
+    std::string_view left(std::string_view bytes, qsizetype count) const;
+    // Number of characters, for the line-length rule.
+    qsizetype length(std::string_view bytes) const;
+
+private:
+    qsizetype byteOffset(std::string_view bytes, qsizetype chars) const;
+    QString fromUtf8(std::string_view bytes, qint64 line);
+    static void fill(QString& target, qsizetype at, std::string_view bytes,
+                     const std::array<char16_t, 256>& table);
+
+    bool utf8_;
+    ErrorSink& errors_;
+    bool lossReported_ = false;
+    std::array<char16_t, 256> plain_{};
+    std::array<char16_t, 256> upper_{};
+};
+
+} // namespace kinrow

@@ -1,0 +1,345 @@
+#include "readertesting.h"
+
+#include "model/textrules.h"
+#include "shell/langtable.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace kinrow;
+using namespace kinrow::testing;
+
+namespace {
+
+const TTreeData& rec(const ReadResult& r, int number)
+{
+    return r.persons.at(size_t(number - 1));
+}
+
+} // namespace
+
+TEST(ReaderHeader, EmptyFileIsAFamilyWithoutPersons)
+{
+    ReadResult r;
+    readInto(r, QByteArray());
+    EXPECT_TRUE(r.ok);
+    EXPECT_TRUE(r.persons.empty());
+    EXPECT_EQ(r.errors.lines, QStringList{LangText(141, 1) + "/tmp/kinrow-test/aile.ged"});
+    EXPECT_FALSE(r.errors.visible);
+    EXPECT_TRUE(r.reporter.messages.isEmpty());
+}
+
+TEST(ReaderHeader, BadHeadersAreRefusedWithTheFormatMessage)
+{
+    const QByteArray cases[] = {
+        joinLines({"0 HEAD", "1 SOUR Kinrow", "0 TRLR"}), // too short
+        joinLines({"0 HEADER", "1 SOUR Kinrow", "2 VERS 3.04", "1 CHAR ANSI", "0 TRLR", "x"}),
+        joinLines({"0 HEAD", "1 CHAR ANSI", "1 SOUR Kinrow", "2 VERS 3.04", "0 TRLR", "x"}),
+        joinLines({"x"}),
+    };
+    for (const QByteArray& bytes : cases) {
+        ReadResult r;
+        readInto(r, bytes, 0);
+        EXPECT_FALSE(r.ok) << bytes.constData();
+        EXPECT_EQ(r.reporter.messages, QStringList{LangText(103, 0)}) << bytes.constData();
+    }
+}
+
+TEST(ReaderHeader, LinesAreTrimmedBeforeTheyAreTested)
+{
+    ReadResult r;
+    readInto(r, "  0 HEAD \t\r\n1 SOUR Kinrow\r\n2 VERS 3.04\r\n\r\n\r\n0 @I1@ INDI\r\n"
+                "1 NAME  Ali /Veli/ \r\n\x01"
+                "0 TRLR\r\n");
+    ASSERT_TRUE(r.ok);
+    ASSERT_EQ(r.persons.size(), 1u);
+    EXPECT_EQ(rec(r, 1).GivenName, UpperCase1254(QStringLiteral("Ali")));
+    EXPECT_EQ(rec(r, 1).Surname, UpperCase1254(QStringLiteral("Veli")));
+}
+
+TEST(ReaderHeader, OtherProgramsAndOlderVersionsOpenTheErrorList)
+{
+    ReadResult own;
+    readInto(own, dialectFile({}));
+    EXPECT_TRUE(own.ok);
+    EXPECT_FALSE(own.errors.visible);
+    EXPECT_EQ(own.errors.lines.mid(1),
+              (QStringList{LangText(145, 1) + "Kinrow", " - Version : 3.04"}));
+
+    ReadResult older;
+    readInto(older, joinLines({"0 HEAD", "1 SOUR KINROW", "2 VERS 3.03", "1 CHAR ANSI",
+                               "0 @S0@ SUBM", "0 TRLR"}));
+    EXPECT_TRUE(older.errors.visible);
+    EXPECT_EQ(older.errors.lines.last(), " - Version : 3.03");
+
+    ReadResult other;
+    readInto(other, joinLines({"0 HEAD", "1 SOUR GEDitCOM", "2 NAME GEDitCOM", "1 CHAR ANSI",
+                               "0 @S0@ SUBM", "0 TRLR"}));
+    EXPECT_TRUE(other.errors.visible);
+    EXPECT_EQ(other.errors.lines.mid(1),
+              (QStringList{LangText(145, 1) + "GEDitCOM", LangText(136, 1)}));
+}
+
+TEST(ReaderHeader, TooLongLineRefusesWithItsOneBasedNumber)
+{
+    QByteArray bytes = dialectFile({"0 @I1@ INDI"});
+    bytes.replace("1 NAME Not Given", "1 NAME " + QByteArray(263, 'A')); // 270 characters
+    ReadResult fits;
+    readInto(fits, bytes);
+    EXPECT_TRUE(fits.ok);
+
+    bytes.replace(QByteArray(263, 'A'), QByteArray(264, 'A'));
+    ReadResult r;
+    readInto(r, bytes);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.reporter.messages, QStringList{"7. Line is too long. File could not open."});
+    EXPECT_TRUE(r.persons.empty());
+}
+
+TEST(ReaderPersons, NamesFromSlashesAndLevel2Lines)
+{
+    ReadResult r;
+    readInto(r, dialectFile({"0 @I1@ INDI", "1 NAME Ali Veli", "2 GIVN Ali", //
+                             "0 @I2@ INDI", "1 NAME  / Kaya  /",             //
+                             "0 @I3@ INDI", "1 NAME Can /Oz", "2 SURN Tan",  //
+                             "0 @I4@ INDI",
+                             "1 NAME \xC7"
+                             "elik"}));
+    ASSERT_EQ(r.persons.size(), 4u);
+    EXPECT_EQ(rec(r, 1).GivenName, UpperCase1254(QStringLiteral("Ali")));
+    EXPECT_EQ(rec(r, 1).Surname, "");
+    EXPECT_EQ(rec(r, 2).GivenName, "");
+    EXPECT_EQ(rec(r, 2).Surname, "KAYA");
+    EXPECT_EQ(rec(r, 3).GivenName, "CAN");
+    EXPECT_EQ(rec(r, 3).Surname, "TAN");
+    EXPECT_EQ(rec(r, 4).GivenName, "");
+}
+
+TEST(ReaderPersons, Windows1254TextIsUpperCasedByItsOwnRule)
+{
+    ReadResult r;
+    readInto(r, dialectFile({"0 @I1@ INDI", "1 NAME \xFE\x65nol /\xE7\x61\xF0lar/", "1 BIRT",
+                             "2 PLAC izmir", "2 DATE 05 NOV 1950"}));
+    ASSERT_EQ(r.persons.size(), 1u);
+    EXPECT_EQ(rec(r, 1).GivenName, UpperCase1254(QStringLiteral("şenol")));
+    EXPECT_EQ(rec(r, 1).Surname, UpperCase1254(QStringLiteral("çağlar")));
+    EXPECT_EQ(rec(r, 1).BirthPlace, UpperCase1254(QStringLiteral("izmir")));
+    EXPECT_EQ(rec(r, 1).BirthDate, ParseDateText("05 11 1950"));
+    EXPECT_NE(rec(r, 1).BirthDate, 0);
+}
+
+TEST(ReaderPersons, SexDatesAndEvents)
+{
+    ReadResult r;
+    readInto(r, dialectFile({"0 @I1@ INDI", "1 SEX M", "1 BIRT", "2 DATE 1950", "1 DEAT",
+                             "2 DATE 01.02.2001", "2 PLAC ignored", "0 @I2@ INDI", "1 SEX F",
+                             "0 @I3@ INDI", "1 SEX X"}));
+    ASSERT_EQ(r.persons.size(), 3u);
+    EXPECT_EQ(rec(r, 1).Sex, SexMale);
+    EXPECT_EQ(rec(r, 1).BirthDate, 1950);
+    EXPECT_EQ(rec(r, 1).DeathDate, ParseDateText("01 02 2001"));
+    EXPECT_EQ(rec(r, 1).BirthPlace, "");
+    EXPECT_EQ(rec(r, 2).Sex, SexFemale);
+    EXPECT_NE(rec(r, 3).Sex, SexMale);
+    EXPECT_NE(rec(r, 3).Sex, SexFemale);
+}
+
+TEST(ReaderFamilies, SpousesAndChildrenFromFamilies)
+{
+    ReadResult r;
+    readInto(r, dialectFile({"0 @I1@ INDI", "1 SEX M", "1 FAMS @F1@", "0 @I2@ INDI", "1 SEX F",
+                             "1 FAMS @F1@", "0 @I3@ INDI", "1 FAMC @F1@", "0 @I4@ INDI",
+                             "1 FAMC @F1@", "0 @F1@ FAM", "1 HUSB @I1@", "1 WIFE @I2@",
+                             "1 CHIL @I3@", "1 CHIL @I4@", "1 CHIL @I3@"}));
+    ASSERT_TRUE(r.ok);
+    ASSERT_EQ(r.persons.size(), 4u);
+    EXPECT_EQ(rec(r, 1).Spouses, QList<qint32>{2});
+    EXPECT_EQ(rec(r, 2).Spouses, QList<qint32>{1});
+    EXPECT_EQ(rec(r, 1).Children, (QList<qint32>{3, 4}));
+    EXPECT_EQ(rec(r, 2).Children, (QList<qint32>{3, 4}));
+    EXPECT_EQ(rec(r, 3).FatherId, 1);
+    EXPECT_EQ(rec(r, 3).MotherId, 2);
+    EXPECT_EQ(rec(r, 4).MotherId, 2);
+    EXPECT_FALSE(r.errors.visible);
+}
+
+TEST(ReaderFamilies, UnknownFamiliesAndNotesAreErrorLines)
+{
+    ReadResult r;
+    readInto(r, dialectFile({"0 @I1@ INDI", "1 FAMS @F9@", "1 FAMC @Fx@", "1 NOTE @NI4@"}));
+    ASSERT_TRUE(r.ok);
+    EXPECT_TRUE(r.errors.lines.contains("ERROR in Line - 8 - <Family Spouse ID Number is Wrong>"));
+    EXPECT_TRUE(r.errors.lines.contains("ERROR in Line - 9 - <Family Child ID Number is Wrong>"));
+    EXPECT_TRUE(r.errors.lines.contains("ERROR in Line - 10 - <Notes ID Number is Wrong>"));
+    EXPECT_TRUE(rec(r, 1).Spouses.isEmpty());
+}
+
+TEST(ReaderFamilies, BadFamilyIdentifiers)
+{
+    ReadResult r;
+    readInto(r,
+             dialectFile({"0 @I1@ INDI", "1 FAMS @F2@", "0 @F0@ FAM", "1 HUSB @I1@", "0 @F2@ FAM",
+                          "1 HUSB @I1@", "1 WIFE @I1@", "0 @F12345678901@ FAM", "0 @F3@ FAM"}));
+    ASSERT_TRUE(r.ok);
+    EXPECT_TRUE(r.errors.lines.contains("- FAM Sıra No Hatalı. Satır => 9"));
+    EXPECT_TRUE(r.errors.lines.contains("ERROR in Line - 14 - <Family ID Number is Wrong>"));
+    // Husband and wife at once: the person is taken as the husband.
+    EXPECT_EQ(rec(r, 1).Spouses, QList<qint32>{1});
+}
+
+TEST(ReaderFamilies, FamsToAFamilyOfOthersAddsChildrenOnly)
+{
+    ReadResult r;
+    readInto(r, dialectFile({"0 @I1@ INDI", "0 @I2@ INDI", "0 @I3@ INDI", "1 FAMS @F1@",
+                             "1 FAMS @F1@", "0 @I4@ INDI", "1 FAMS @F1@", "0 @F1@ FAM",
+                             "1 HUSB @I1@", "1 WIFE @I2@", "1 CHIL @I1@"}));
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.reporter.messages, QStringList{"ERROR_3"});
+    EXPECT_TRUE(r.errors.lines.contains("ERROR in Line - 13 - <ERROR_3>"));
+    EXPECT_TRUE(rec(r, 3).Spouses.isEmpty());
+    EXPECT_EQ(rec(r, 3).Children, QList<qint32>{1});
+}
+
+TEST(ReaderFamilies, NotAWholePersonNumberStopsReading)
+{
+    for (const char* line : {"1 CHIL @I1x@", "1 HUSB @PERSON1@", "1 WIFE @I@"}) {
+        ReadResult r;
+        readInto(r, dialectFile({"0 @I1@ INDI", "0 @F1@ FAM", "1 HUSB @I1@", line}), 0);
+        EXPECT_FALSE(r.ok) << line;
+        EXPECT_TRUE(r.persons.empty());
+        ASSERT_EQ(r.reporter.messages.size(), 1);
+        EXPECT_TRUE(r.reporter.messages[0].startsWith("11. ")) << line;
+    }
+}
+
+TEST(ReaderNotes, ContinuationLinesJoinWithCrLf)
+{
+    ReadResult r;
+    readInto(r, dialectFile({"0 @I1@ INDI", "1 NOTE @NI1@", "1 NOTE @NI2@", "0 @NI1@ NOTE ignored",
+                             "1 CONC Hello", "1 CONT World", "1 CONT", "0 @NI2@ NOTE", "2 CONC !",
+                             "0 @NI2@ NOTE", "1 CONC second"}));
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(rec(r, 1).Notes, "Hello\r\nWorld\r\n!");
+    EXPECT_EQ(r.reporter.messages, QStringList{"ERROR_8"});
+}
+
+TEST(ReaderNotes, BadNoteIdentifiers)
+{
+    ReadResult r;
+    readInto(r, dialectFile({"0 @NI0@ NOTE", "1 CONC x", "0 @NIx NOTE", "0 @NI1@ NOTE"}));
+    EXPECT_TRUE(r.errors.lines.contains("ERROR in Line - 7 - <Family Record Number is Wrong>"));
+    EXPECT_TRUE(r.errors.lines.contains("ERROR in Line - 9 - <Note Format is Wrong>"));
+}
+
+TEST(ReaderRenumbering, NumbersBecomePositionsWithLinksFollowing)
+{
+    ReadResult r;
+    readInto(r, dialectFile({"0 @I30@ INDI", "1 FAMC @F1@", "0 @I10@ INDI", "1 FAMS @F1@",
+                             "0 @I20@ INDI", "1 FAMS @F1@", "1 SEX F", "0 @F1@ FAM", "1 HUSB @I10@",
+                             "1 WIFE @I20@", "1 CHIL @I30@"}));
+    ASSERT_EQ(r.persons.size(), 3u);
+    for (int n = 1; n <= 3; ++n)
+        EXPECT_EQ(rec(r, n).Id, n);
+    EXPECT_EQ(rec(r, 1).FatherId, 2);
+    EXPECT_EQ(rec(r, 1).MotherId, 3);
+    EXPECT_EQ(rec(r, 2).Spouses, QList<qint32>{3});
+    EXPECT_EQ(rec(r, 3).Spouses, QList<qint32>{2});
+    EXPECT_EQ(rec(r, 2).Children, QList<qint32>{1});
+    // Wife of known sex: the husband is inferred a man.
+    EXPECT_EQ(rec(r, 2).Sex, SexMale);
+}
+
+TEST(ReaderRenumbering, ThreeOneTwoKeepsEveryLinkOnTheSamePersons)
+{
+    ReadResult r;
+    readInto(
+        r, dialectFile({"0 @I3@ INDI", "1 NAME C /X/", "1 FAMC @F1@", "0 @I1@ INDI", "1 NAME A /X/",
+                        "1 SEX M", "1 FAMS @F1@", "0 @I2@ INDI", "1 NAME B /X/", "1 SEX F",
+                        "1 FAMS @F1@", "0 @F1@ FAM", "1 HUSB @I1@", "1 WIFE @I2@", "1 CHIL @I3@"}));
+    ASSERT_EQ(r.persons.size(), 3u);
+    EXPECT_EQ(rec(r, rec(r, 1).FatherId).GivenName, "A");
+    EXPECT_EQ(rec(r, rec(r, 1).MotherId).GivenName, "B");
+    EXPECT_EQ(rec(r, rec(r, 2).Spouses[0]).GivenName, "B");
+    EXPECT_EQ(rec(r, rec(r, 3).Children[0]).GivenName, "C");
+}
+
+TEST(ReaderRenumbering, MissingAndDuplicateNumbers)
+{
+    ReadResult r;
+    readInto(r, dialectFile({"0 @I5@ INDI", "1 NAME first", "1 FAMC @F1@", "0 @I5@ INDI",
+                             "1 NAME second", "0 @Ix@ INDI", "1 FAMS @F1@", "0 @F1@ FAM",
+                             "1 HUSB @I7@", "1 WIFE @I0@", "1 CHIL @I5@", "1 CHIL @I99@"}));
+    ASSERT_TRUE(r.ok);
+    ASSERT_EQ(r.persons.size(), 3u);
+    EXPECT_EQ(r.reporter.messages, QStringList{"ERROR_9"});
+    EXPECT_EQ(rec(r, 1).FatherId, 0); // person 7 is not in the file
+    EXPECT_EQ(rec(r, 1).MotherId, 0);
+    EXPECT_EQ(rec(r, 3).Children, QList<qint32>{1}); // the first person numbered 5
+    EXPECT_TRUE(
+        r.errors.lines.contains("ERROR in Record No - 1 - <Person ID Number not Found> => 7"));
+    EXPECT_TRUE(
+        r.errors.lines.contains("ERROR in Record No - 3 - <Person ID Number not Found> => 99"));
+    for (const TTreeData& p : r.persons)
+        for (qint32 link : p.Spouses + p.Children + QList<qint32>{p.MotherId, p.FatherId})
+            EXPECT_TRUE(link >= 0 && link <= 3);
+}
+
+TEST(ReaderRenumbering, SexInferenceAndUndeterminedParents)
+{
+    ReadResult r;
+    readInto(r, dialectFile({"0 @I1@ INDI", "1 FAMS @F1@", "0 @I2@ INDI", "1 SEX F", "1 FAMS @F1@",
+                             "0 @I3@ INDI", "1 FAMS @F2@", "0 @F1@ FAM", "1 HUSB @I1@",
+                             "1 WIFE @I2@", "0 @F2@ FAM", "1 HUSB @I3@", "1 CHIL @I1@"}));
+    ASSERT_EQ(r.persons.size(), 3u);
+    EXPECT_EQ(rec(r, 1).Sex, SexMale);
+    EXPECT_EQ(r.errors.lines.last(), LangText(140, 1) + "3");
+    EXPECT_FALSE(r.errors.visible);
+}
+
+TEST(ReaderEndOfFile, RecordsRunningToTheLastLineAreKept)
+{
+    const QByteArray head =
+        joinLines({"0 HEAD", "1 SOUR Kinrow", "2 VERS 3.04", "1 CHAR ANSI", "0 @NI1@ NOTE",
+                   "1 CONC n", "0 @F1@ FAM", "1 HUSB @I1@", "1 WIFE @I2@", "0 @I1@ INDI",
+                   "1 FAMS @F1@", "1 NOTE @NI1@", "0 @I2@ INDI", "1 NAME Son /Ki\xFEi/"});
+    ReadResult r;
+    readInto(r, head);
+    ASSERT_TRUE(r.ok);
+    ASSERT_EQ(r.persons.size(), 2u);
+    EXPECT_EQ(rec(r, 2).Surname, UpperCase1254(QStringLiteral("Kişi")));
+    EXPECT_EQ(rec(r, 1).Notes, "n");
+    EXPECT_EQ(r.errors.lines.count("ERROR in Line - 13 - <File Last Line Code is Wrong>"), 1);
+
+    ReadResult family;
+    readInto(family, head + "0 @F2@ FAM");
+    EXPECT_EQ(family.errors.lines.count("ERROR in Line - 14 - <File Last Line Code is Wrong>"), 1);
+}
+
+TEST(ReaderFile, ReadsAFileByNameAndRefusesWhatIsNoFile)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString name = folder.filePath("aile.ged");
+    QFile file(name);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(dialectFile({"0 @I1@ INDI", "1 SEX F"}));
+    file.close();
+
+    RecordingReporter reporter;
+    ReadOptions options;
+    options.reporter = &reporter;
+    PersonList persons;
+    ErrorList errors;
+    EXPECT_TRUE(ReadGedcom(name, persons, errors, options));
+    EXPECT_EQ(persons.size(), 1u);
+    EXPECT_EQ(errors.lines.first(), LangText(141, 1) + name);
+
+    for (const QString& bad : {folder.filePath("yok.ged"), folder.path()}) {
+        PersonList none;
+        EXPECT_FALSE(ReadGedcom(bad, none, errors, options));
+        EXPECT_TRUE(none.empty());
+    }
+    EXPECT_EQ(reporter.messages.size(), 2);
+}
