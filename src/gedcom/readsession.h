@@ -33,9 +33,9 @@ public:
 
 struct ReadOptions
 {
-    int langIndex = 1;                 // 0 Turkish, 1 English: language of the messages
+    int langIndex = 1; // 0 Turkish, 1 English: language of the messages
     QString programVersion = QStringLiteral("3.04");
-    ReadReporter* reporter = nullptr;  // may be null
+    ReadReporter* reporter = nullptr; // may be null
 };
 
 } // namespace kinrow

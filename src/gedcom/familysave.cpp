@@ -1,0 +1,102 @@
+#include "gedcom/familysave.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <filesystem>
+#include <system_error>
+
+namespace kinrow {
+
+namespace {
+
+std::filesystem::path nativePath(const QString& path)
+{
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+QString failure(const QString& path, const QString& reason)
+{
+    return QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(path), reason);
+}
+
+// The previous file becomes the backup through a hard link, so the family file never
+// disappears from its name; a copy serves where the file system has no hard links.
+bool makeBackup(const QString& path, QString& error)
+{
+    const QFileInfo old(path);
+    if (!old.exists())
+        return true;
+    // The new file replaces the link's target, so the backup must keep that target.
+    const auto from = nativePath(old.canonicalFilePath());
+    const auto to = nativePath(BackupName(path));
+    std::error_code ec;
+    if (std::filesystem::is_directory(to, ec)) {
+        error = QStringLiteral("The backup name is taken by a folder.");
+        return false;
+    }
+    std::filesystem::remove(to, ec);
+    if (ec) {
+        error = QString::fromStdString(ec.message());
+        return false;
+    }
+    std::filesystem::create_hard_link(from, to, ec);
+    if (!ec)
+        return true;
+    ec.clear();
+    if (!std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing,
+                                    ec)) {
+        error = QString::fromStdString(ec.message());
+        return false;
+    }
+    return true;
+}
+
+SaveResult writeReplacing(const QString& path, const QByteArray& bytes, bool backup)
+{
+    if (QFileInfo(path).isDir())
+        return {false, failure(path, QStringLiteral("This name is taken by a folder."))};
+    QSaveFile file(path);
+    // Never fall back to writing the family file in place: a failure half way would lose it.
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly))
+        return {false, failure(path, file.errorString())};
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return {false, failure(path, reason)};
+    }
+    QString reason;
+    if (backup && !makeBackup(path, reason)) {
+        file.cancelWriting();
+        return {false, failure(BackupName(path), reason)};
+    }
+    if (!file.commit())
+        return {false, failure(path, file.errorString())};
+    return {true, {}};
+}
+
+} // namespace
+
+QString BackupName(const QString& familyFile)
+{
+    static const QLatin1String ged(".ged");
+    if (familyFile.endsWith(ged, Qt::CaseInsensitive) && familyFile.size() > ged.size())
+        return familyFile.left(familyFile.size() - ged.size()) + QStringLiteral(".bak");
+    return familyFile + QStringLiteral(".bak");
+}
+
+SaveResult SaveFamilyFile(const QString& path, const PersonList& persons,
+                          const WriteOptions& options)
+{
+    return writeReplacing(path, WriteGedcomBytes(persons, path, options), true);
+}
+
+SaveResult WriteFileAtomically(const QString& path, const QByteArray& bytes)
+{
+    return writeReplacing(path, bytes, false);
+}
+
+} // namespace kinrow

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "gedcom/gedcomwriter.h"
+#include "model/person.h"
+
+#include <QString>
+
+namespace kinrow {
+
+// What a save did: saved is false when the family file was left as it was, and error then
+// holds the text for the user.
+struct SaveResult
+{
+    bool saved = false;
+    QString error;
+};
+
+// The backup of a family file: its own ".ged" extension (any case) becomes ".bak"; any
+// other name gets ".bak" appended, so the backup is never the family file itself.
+QString BackupName(const QString& familyFile);
+
+// Writes persons to path in full, and only when that succeeded makes the previous file the
+// backup and puts the new one in its place. On failure the file at path is untouched.
+SaveResult SaveFamilyFile(const QString& path, const PersonList& persons,
+                          const WriteOptions& options);
+
+// Replaces path by bytes without a backup, written in full before anything is replaced.
+SaveResult WriteFileAtomically(const QString& path, const QByteArray& bytes);
+
+} // namespace kinrow

@@ -1,0 +1,467 @@
+#include "gedcom/gedcomwriter.h"
+
+#include "model/codepage1254.h"
+#include "model/textrules.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <unordered_set>
+#include <utility>
+
+namespace kinrow {
+
+namespace {
+
+// The longest line the writer makes, its prefix included.
+constexpr qsizetype kMaxLine = 256;
+
+// Turkish letters all lie below U+0180; a table of its own spares a call per letter.
+constexpr char16_t kLatinEnd = 0x180;
+const std::array<qint16, kLatinEnd>& latinBytes()
+{
+    static const std::array<qint16, kLatinEnd> table = [] {
+        std::array<qint16, kLatinEnd> t{};
+        for (char16_t u = 0; u < kLatinEnd; ++u)
+            t[u] = qint16(Cp1254Byte(QChar(u)));
+        return t;
+    }();
+    return table;
+}
+
+// A growing byte buffer written through a raw pointer: appending a million persons' lines
+// through QByteArray::append would pay a detach and capacity check per call.
+class ByteSink
+{
+public:
+    explicit ByteSink(qsizetype reserve) { buffer_.resize(qMax<qsizetype>(reserve, 4096)); }
+
+    void raw(const char* text, qsizetype n)
+    {
+        ensure(n);
+        std::memcpy(buffer_.data() + size_, text, size_t(n));
+        size_ += n;
+    }
+    template <qsizetype N> void lit(const char (&text)[N]) { raw(text, N - 1); }
+    void number(qint64 value)
+    {
+        char digits[24];
+        int n = 0;
+        quint64 v = value < 0 ? quint64(-(value + 1)) + 1 : quint64(value);
+        do {
+            digits[n++] = char('0' + v % 10);
+            v /= 10;
+        } while (v);
+        ensure(n + 1);
+        if (value < 0)
+            buffer_.data()[size_++] = '-';
+        while (n)
+            buffer_.data()[size_++] = digits[--n];
+    }
+    // Windows-1254 bytes of text. A line break inside a one-line value would start a new
+    // file line the reader takes for a record of its own, so it becomes a blank.
+    void text(QStringView s, bool oneLine = true)
+    {
+        ensure(s.size());
+        char* out = buffer_.data() + size_;
+        for (QChar c : s) {
+            const char16_t u = c.unicode();
+            if (u < 0x80) {
+                *out++ = (oneLine && (u == '\r' || u == '\n')) ? ' ' : char(u);
+            } else {
+                const int b = u < kLatinEnd ? latinBytes()[u] : Cp1254Byte(c);
+                *out++ = b < 0 ? '?' : char(b);
+            }
+        }
+        size_ = out - buffer_.data();
+    }
+    void endLine() { lit("\r\n"); }
+    qsizetype size() const { return size_; }
+    void cutTo(qsizetype size) { size_ = qMin(size_, size); }
+    QByteArray take()
+    {
+        buffer_.truncate(size_);
+        return std::move(buffer_);
+    }
+
+private:
+    void ensure(qsizetype n)
+    {
+        if (size_ + n > buffer_.size())
+            buffer_.resize(qMax(buffer_.size() * 2, size_ + n));
+    }
+
+    QByteArray buffer_;
+    qsizetype size_ = 0;
+};
+
+// The families rebuilt from the person links, numbered from 1 in order of first use. A pair
+// is found through a flat open-addressing hash table: a million persons make millions of
+// lookups, and one probe of a flat array is the cheapest way to answer them.
+class FamilyTable
+{
+public:
+    explicit FamilyTable(size_t expected)
+    {
+        size_t capacity = 1024;
+        while (capacity < expected * 2)
+            capacity *= 2;
+        slots_.assign(capacity, Slot{});
+    }
+
+    int numberOf(qint32 husband, qint32 wife)
+    {
+        const quint64 key = (quint64(quint32(husband)) << 32) | quint32(wife);
+        size_t i = slotOf(key);
+        while (slots_[i].number != 0) {
+            if (slots_[i].key == key)
+                return slots_[i].number;
+            i = (i + 1) & (slots_.size() - 1);
+        }
+        pairs_.emplace_back(husband, wife);
+        slots_[i] = {key, int(pairs_.size())};
+        if (pairs_.size() * 2 > slots_.size())
+            grow();
+        return int(pairs_.size());
+    }
+    const std::vector<std::pair<qint32, qint32>>& pairs() const { return pairs_; }
+
+private:
+    struct Slot
+    {
+        quint64 key = 0;
+        int number = 0; // 0 marks a free slot
+    };
+
+    size_t slotOf(quint64 key) const
+    {
+        return size_t((key * 0x9E3779B97F4A7C15ull) >> 20) & (slots_.size() - 1);
+    }
+
+    void grow()
+    {
+        std::vector<Slot> old(slots_.size() * 2);
+        old.swap(slots_);
+        for (const Slot& slot : old) {
+            if (slot.number == 0)
+                continue;
+            size_t i = slotOf(slot.key);
+            while (slots_[i].number != 0)
+                i = (i + 1) & (slots_.size() - 1);
+            slots_[i] = slot;
+        }
+    }
+
+    std::vector<std::pair<qint32, qint32>> pairs_;
+    std::vector<Slot> slots_;
+};
+
+// Formatted dates by value: a family holds far fewer distinct days than dates, and
+// formatting one costs more than writing the rest of its line.
+class DateCache
+{
+public:
+    DateCache() : entries_(4096) {}
+
+    QByteArrayView text(double value)
+    {
+        quint64 bits;
+        std::memcpy(&bits, &value, sizeof bits);
+        Entry& e = entries_[size_t((bits * 0x9E3779B97F4A7C15ull) >> 52)];
+        if (!e.used || e.value != value) {
+            const QByteArray text = EncodeCp1254(FormatDateValue(value));
+            e.used = text.size() <= qsizetype(sizeof e.text);
+            e.value = value;
+            if (!e.used)
+                return spill_ = text;
+            e.size = quint8(text.size());
+            std::memcpy(e.text, text.constData(), size_t(text.size()));
+        }
+        return QByteArrayView(e.text, e.size);
+    }
+
+private:
+    struct Entry
+    {
+        double value = 0;
+        bool used = false;
+        quint8 size = 0;
+        char text[14];
+    };
+    std::vector<Entry> entries_;
+    QByteArray spill_;
+};
+
+const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                               "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+class Writer
+{
+public:
+    Writer(const PersonList& persons, qsizetype reserve)
+        : persons_(persons), out_(reserve), families_(persons.size())
+    {}
+
+    QByteArray run(const QString& familyFileName, const WriteOptions& options)
+    {
+        header(familyFileName, options);
+        for (size_t i = 0; i < persons_.size(); ++i)
+            person(persons_[i], qint32(i + 1));
+        familyRecords();
+        out_.lit("0 TRLR\r\n");
+        return out_.take();
+    }
+
+private:
+    const TTreeData* at(qint32 id) const
+    {
+        return id >= 1 && size_t(id) <= persons_.size() ? &persons_[size_t(id) - 1] : nullptr;
+    }
+
+    void line(const char* start, QStringView value)
+    {
+        out_.raw(start, qsizetype(std::strlen(start)));
+        out_.text(value);
+        out_.endLine();
+    }
+
+    void header(const QString& familyFileName, const WriteOptions& options)
+    {
+        out_.lit("0 HEAD\r\n1 SOUR Kinrow\r\n");
+        line("2 VERS ",
+             QStringView(options.versionText).mid(qMin<qsizetype>(8, options.versionText.size())));
+        out_.lit("2 NAME Kinrow\r\n2 CORP Olmar Software\r\n");
+        line("3 ADDR ", u"Kinrow Yazılım, Kordon Sokak No 7");
+        line("4 CONT ", u"35210 Alsancak İzmir Türkiye");
+        out_.lit("1 DEST Gedcom55\r\n1 DATE ");
+        const QDate& d = options.date;
+        const int month = d.isValid() ? d.month() : 1;
+        const QString date = QStringLiteral("%1 %2 %3")
+                                 .arg(d.isValid() ? d.day() : 1, 2, 10, QLatin1Char('0'))
+                                 .arg(QLatin1String(kMonths[month - 1]))
+                                 .arg(d.isValid() ? d.year() : 2000, 4, 10, QLatin1Char('0'));
+        out_.text(date);
+        out_.endLine();
+        line("1 FILE ", QFileInfo(familyFileName).fileName().toLower());
+        out_.lit("1 GEDC\r\n2 VERS\r\n2 FORM LINEAGE_LINKED\r\n1 CHAR ANSI\r\n1 LANG Turkish\r\n");
+        out_.lit("0 @S0@ SUBM\r\n1 NAME Not Given\r\n1 ADDR Not Supplied\r\n2 CONT\r\n");
+    }
+
+    void familyLine(const char* start, int number)
+    {
+        out_.raw(start, qsizetype(std::strlen(start)));
+        out_.number(number);
+        out_.lit("@\r\n");
+    }
+
+    void person(const TTreeData& p, qint32 id)
+    {
+        out_.lit("0 @I");
+        out_.number(id);
+        out_.lit("@ INDI\r\n");
+        const qsizetype nameStart = out_.size();
+        out_.lit("1 NAME ");
+        out_.text(p.GivenName);
+        if (!p.Surname.isEmpty()) {
+            out_.lit(" /");
+            out_.text(p.Surname);
+            out_.lit("/");
+        }
+        // The reader refuses a file with a line over 270 characters. Two long names read
+        // from GIVN and SURN lines could make this line too long; it is cut, and the full
+        // names still come back from the GIVN and SURN lines, which the reader takes last.
+        out_.cutTo(nameStart + kMaxLine);
+        out_.endLine();
+        line("2 GIVN ", p.GivenName);
+        line("2 SURN ", p.Surname);
+        // An unknown sex written as F would be read back as a woman.
+        if (p.Sex == SexMale)
+            out_.lit("1 SEX M\r\n");
+        else if (p.Sex == SexFemale)
+            out_.lit("1 SEX F\r\n");
+        else
+            out_.lit("1 SEX U\r\n");
+        events(p);
+        for (const QString& picture : p.Pictures) {
+            out_.lit("1 OBJE\r\n2 FORM bmp\r\n");
+            line("2 FILE ", picture);
+        }
+        spouseFamilies(p, id);
+        if (p.MotherId > 0 || p.FatherId > 0)
+            familyLine("1 FAMC @F", families_.numberOf(p.FatherId, p.MotherId));
+        note(p.Notes);
+    }
+
+    void events(const TTreeData& p)
+    {
+        if (!p.BirthPlace.isEmpty() || p.BirthDate != 0) {
+            out_.lit("1 BIRT\r\n");
+            if (p.BirthDate != 0)
+                date(p.BirthDate);
+            if (!p.BirthPlace.isEmpty())
+                line("2 PLAC ", p.BirthPlace);
+        }
+        if (p.DeathDate != 0) {
+            out_.lit("1 DEAT\r\n");
+            date(p.DeathDate);
+        }
+    }
+
+    void date(double value)
+    {
+        const QByteArrayView text = dates_.text(value);
+        out_.lit("2 DATE ");
+        out_.raw(text.data(), text.size());
+        out_.endLine();
+    }
+
+    void spouseFamilies(const TTreeData& p, qint32 id)
+    {
+        const bool male = p.Sex == SexMale;
+        const bool female = p.Sex == SexFemale;
+        for (qint32 s : p.Spouses) {
+            const int number = male     ? families_.numberOf(id, s)
+                               : female ? families_.numberOf(s, id)
+                                        : families_.numberOf(0, 0);
+            familyLine("1 FAMS @F", number);
+        }
+        for (qsizetype j = 0; j < p.Children.size(); ++j) {
+            if (p.Spouses.isEmpty() && j > 0)
+                break;
+            const TTreeData* child = at(p.Children[j]);
+            bool matched = false;
+            if (child && (male || female)) {
+                const qint32 otherParent = male ? child->MotherId : child->FatherId;
+                matched = otherParent > 0 && p.Spouses.contains(otherParent);
+            }
+            if (matched)
+                continue;
+            const int number = male     ? families_.numberOf(id, 0)
+                               : female ? families_.numberOf(0, id)
+                                        : families_.numberOf(0, 0);
+            familyLine("1 FAMS @F", number);
+        }
+    }
+
+    void note(const QString& text)
+    {
+        if (text.trimmed().isEmpty())
+            return;
+        ++noteCounter_;
+        out_.lit("1 NOTE @NI");
+        out_.number(noteCounter_);
+        out_.lit("@\r\n0 @NI");
+        out_.number(noteCounter_);
+        out_.lit("@ NOTE\r\n");
+        const QStringView all(text);
+        qsizetype start = 0;
+        bool first = true;
+        while (start <= all.size()) {
+            qsizetype end = start;
+            while (end < all.size() && all[end] != u'\r' && all[end] != u'\n')
+                ++end;
+            noteLine(all.mid(start, end - start), first);
+            first = false;
+            if (end == all.size())
+                break;
+            start = end +
+                    ((all[end] == u'\r' && end + 1 < all.size() && all[end + 1] == u'\n') ? 2 : 1);
+        }
+    }
+
+    // A note line of any length goes out in pieces that, with their prefix, fit the
+    // 256 characters a file line may carry.
+    void noteLine(QStringView text, bool first)
+    {
+        constexpr qsizetype kPiece = kMaxLine - 7;
+        const char* prefix = first ? "1 CONC " : "1 CONT ";
+        do {
+            out_.raw(prefix, 7);
+            out_.text(text.left(kPiece), false);
+            out_.endLine();
+            text = text.size() > kPiece ? text.mid(kPiece) : QStringView();
+            prefix = "1 CONC ";
+        } while (!text.isEmpty());
+    }
+
+    void familyRecords()
+    {
+        const auto& pairs = families_.pairs();
+        std::vector<qint32> children;
+        for (size_t k = 0; k < pairs.size(); ++k) {
+            const auto [husband, wife] = pairs[k];
+            out_.lit("0 @F");
+            out_.number(qint64(k + 1));
+            out_.lit("@ FAM\r\n");
+            children.clear();
+            if (husband > 0) {
+                familyLine("1 HUSB @I", husband);
+                if (const TTreeData* h = at(husband))
+                    for (qint32 c : h->Children)
+                        if (const TTreeData* child = at(c); child && child->MotherId == wife)
+                            children.push_back(c);
+            }
+            if (wife > 0) {
+                familyLine("1 WIFE @I", wife);
+                if (const TTreeData* w = at(wife))
+                    addWifeChildren(*w, husband, children);
+            }
+            for (qint32 c : children)
+                familyLine("1 CHIL @I", c);
+        }
+    }
+
+    // Adds, in the wife's order, her children by this husband that are not yet collected.
+    void addWifeChildren(const TTreeData& wife, qint32 husband, std::vector<qint32>& children)
+    {
+        // A hash set only for long lists, so a person with thousands of children does not
+        // make the writer quadratic.
+        const bool useSet = children.size() + size_t(wife.Children.size()) > 32;
+        std::unordered_set<qint32> seen;
+        if (useSet)
+            seen.insert(children.begin(), children.end());
+        for (qint32 c : wife.Children) {
+            const TTreeData* child = at(c);
+            if (!child || child->FatherId != husband)
+                continue;
+            const bool collected =
+                useSet ? !seen.insert(c).second
+                       : std::find(children.begin(), children.end(), c) != children.end();
+            if (!collected)
+                children.push_back(c);
+        }
+    }
+
+    const PersonList& persons_;
+    ByteSink out_;
+    FamilyTable families_;
+    DateCache dates_;
+    int noteCounter_ = 0;
+};
+
+// Close to the file's size, so the buffer is rarely copied and never far too large.
+qsizetype expectedSize(const PersonList& persons)
+{
+    qsizetype size = 1024;
+    for (const TTreeData& p : persons) {
+        size += 120 + 2 * (p.GivenName.size() + p.Surname.size()) + p.BirthPlace.size();
+        size += p.Notes.size() + p.Notes.size() / 16 + 40;
+        size += 20 * (2 * p.Spouses.size() + 3 * p.Children.size());
+        for (const QString& picture : p.Pictures)
+            size += 40 + picture.size();
+    }
+    return size;
+}
+
+} // namespace
+
+QByteArray WriteGedcomBytes(const PersonList& persons, const QString& familyFileName,
+                            const WriteOptions& options)
+{
+    Writer writer(persons, expectedSize(persons));
+    return writer.run(familyFileName, options);
+}
+
+} // namespace kinrow

@@ -1,0 +1,137 @@
+#include "gedcom/familysave.h"
+
+#include "gedcom/familygenerator.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <unistd.h>
+
+using namespace kinrow;
+
+namespace {
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void put(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QStringList entries(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                                  QDir::Name);
+}
+
+TEST(BackupName, ReplacesOnlyTheFilesOwnExtension)
+{
+    EXPECT_EQ(BackupName(u"Dir.GED/Aile.GED"_qs), u"Dir.GED/Aile.bak"_qs);
+    EXPECT_EQ(BackupName(u"/Ev/Aile.Ged"_qs), u"/Ev/Aile.bak"_qs);
+    EXPECT_EQ(BackupName(u"aile"_qs), u"aile.bak"_qs);
+    EXPECT_EQ(BackupName(u"x.ged.old"_qs), u"x.ged.old.bak"_qs);
+    EXPECT_EQ(BackupName(u"a.dat"_qs), u"a.dat.bak"_qs);
+    for (const QString& name : {u"a.bak"_qs, u"Dir.GED/x"_qs, u".ged"_qs})
+        EXPECT_NE(BackupName(name), name);
+}
+
+class SaveTest : public ::testing::Test
+{
+protected:
+    QTemporaryDir dir;
+    PersonList family = GenerateFamily(30, 3);
+    QString path(const QString& name) const { return dir.filePath(name); }
+};
+
+TEST_F(SaveTest, SavingTwiceKeepsOneBackupOfThePreviousFile)
+{
+    const QString file = path(u"Aile.GED"_qs);
+    put(file, "old contents");
+    ASSERT_TRUE(SaveFamilyFile(file, family, {}).saved);
+    EXPECT_EQ(contents(path(u"Aile.bak"_qs)), "old contents");
+    const QByteArray first = contents(file);
+    EXPECT_TRUE(first.startsWith("0 HEAD\r\n"));
+
+    family.resize(10);
+    for (auto& p : family) {
+        p.Spouses.removeIf([](qint32 s) { return s > 10; });
+        p.Children.removeIf([](qint32 c) { return c > 10; });
+    }
+    const SaveResult second = SaveFamilyFile(file, family, {});
+    ASSERT_TRUE(second.saved) << second.error.toStdString();
+    EXPECT_EQ(contents(path(u"Aile.bak"_qs)), first);
+    EXPECT_NE(contents(file), first);
+    EXPECT_EQ(entries(dir.path()), (QStringList{u"Aile.GED"_qs, u"Aile.bak"_qs}));
+}
+
+TEST_F(SaveTest, TheBackupOfALinkedFileKeepsTheOldContents)
+{
+    put(path(u"gercek.ged"_qs), "old contents");
+    ASSERT_TRUE(QFile::link(path(u"gercek.ged"_qs), path(u"aile.ged"_qs)));
+    ASSERT_TRUE(SaveFamilyFile(path(u"aile.ged"_qs), family, {}).saved);
+    EXPECT_EQ(contents(path(u"aile.bak"_qs)), "old contents");
+    EXPECT_TRUE(contents(path(u"aile.ged"_qs)).startsWith("0 HEAD\r\n"));
+}
+
+TEST_F(SaveTest, ANewFileNeedsNoBackup)
+{
+    const SaveResult result = SaveFamilyFile(path(u"yeni.ged"_qs), family, {});
+    ASSERT_TRUE(result.saved);
+    EXPECT_TRUE(result.error.isEmpty());
+    EXPECT_EQ(entries(dir.path()), QStringList{u"yeni.ged"_qs});
+}
+
+TEST_F(SaveTest, ATargetThatIsAFolderIsReportedAndLeftAlone)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"aile.ged"_qs));
+    const SaveResult result = SaveFamilyFile(path(u"aile.ged"_qs), family, {});
+    EXPECT_FALSE(result.saved);
+    EXPECT_FALSE(result.error.isEmpty());
+    EXPECT_TRUE(QFileInfo(path(u"aile.ged"_qs)).isDir());
+    EXPECT_EQ(entries(dir.path()), QStringList{u"aile.ged"_qs});
+}
+
+TEST_F(SaveTest, ABackupNameTakenByAFolderStopsTheSaveBeforeAnythingChanges)
+{
+    put(path(u"aile.ged"_qs), "old contents");
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"aile.bak"_qs));
+    const SaveResult result = SaveFamilyFile(path(u"aile.ged"_qs), family, {});
+    EXPECT_FALSE(result.saved);
+    EXPECT_FALSE(result.error.isEmpty());
+    EXPECT_EQ(contents(path(u"aile.ged"_qs)), "old contents");
+    EXPECT_EQ(entries(dir.path()), (QStringList{u"aile.bak"_qs, u"aile.ged"_qs}));
+}
+
+TEST_F(SaveTest, AReadOnlyFolderLeavesTheFamilyFileUntouched)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "the superuser may write into read-only folders";
+    const QString sub = path(u"salt"_qs);
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"salt"_qs));
+    put(sub + u"/aile.ged"_qs, "old contents");
+    QFile::setPermissions(sub, QFile::ReadOwner | QFile::ExeOwner);
+    const SaveResult result = SaveFamilyFile(sub + u"/aile.ged"_qs, family, {});
+    QFile::setPermissions(sub, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_FALSE(result.saved);
+    EXPECT_FALSE(result.error.isEmpty());
+    EXPECT_EQ(contents(sub + u"/aile.ged"_qs), "old contents");
+    EXPECT_EQ(entries(sub), QStringList{u"aile.ged"_qs});
+}
+
+TEST_F(SaveTest, AMissingFolderIsReported)
+{
+    const SaveResult result = SaveFamilyFile(path(u"yok/aile.ged"_qs), family, {});
+    EXPECT_FALSE(result.saved);
+    EXPECT_FALSE(result.error.isEmpty());
+}
+
+} // namespace

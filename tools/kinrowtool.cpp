@@ -1,0 +1,215 @@
+#include "gedcom/familygenerator.h"
+#include "gedcom/familysave.h"
+#include "gedcom/gedcomreader.h"
+#include "gedcom/gedcomwriter.h"
+#include "gedcom/legacydat.h"
+#include "shell/version.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace {
+
+using namespace kinrow;
+
+constexpr int kRead = 0;
+constexpr int kRefused = 1;
+constexpr int kUsage = 2;
+
+QTextStream& out()
+{
+    static QTextStream stream(stdout);
+    return stream;
+}
+
+QTextStream& err()
+{
+    static QTextStream stream(stderr);
+    return stream;
+}
+
+// Message boxes of the reader go to standard error, each as it comes.
+class StderrReporter : public ReadReporter
+{
+public:
+    void message(const QString& text) override
+    {
+        err() << QString(text).replace(u'\r', u'\n') << Qt::endl;
+    }
+};
+
+int usage()
+{
+    err() << "usage: kinrow-tool check FILE [--lang tr|en]\n"
+             "       kinrow-tool convert IN OUT [--lang tr|en]\n"
+             "       kinrow-tool generate N OUT [--seed S]\n"
+             "       kinrow-tool time FILE"
+          << Qt::endl;
+    return kUsage;
+}
+
+struct Loaded
+{
+    bool read = false;
+    PersonList persons;
+    ErrorList errors;
+};
+
+// Reads a family file as opening it in the program does, the current folder being the
+// file's folder while it is read.
+Loaded load(const QString& path, int langIndex)
+{
+    Loaded result;
+    const QFileInfo info(path);
+    if (!info.isFile()) {
+        err() << "cannot open " << path << Qt::endl;
+        return result;
+    }
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(info.absolutePath());
+    StderrReporter reporter;
+    ReadOptions options;
+    options.langIndex = langIndex;
+    options.programVersion = ProgramVersion();
+    options.reporter = &reporter;
+    const QString suffix = info.suffix().toLower();
+    if (suffix == u"ged")
+        result.read = ReadGedcom(info.absoluteFilePath(), result.persons, result.errors, options);
+    else if (suffix == u"dat")
+        result.read =
+            ReadLegacyDat(info.absoluteFilePath(), result.persons, result.errors, options);
+    else
+        result.read = true; // opening reads nothing from a file of another kind
+    QDir::setCurrent(previous);
+    if (!result.read)
+        result.persons.clear();
+    return result;
+}
+
+void printErrors(const Loaded& loaded)
+{
+    for (const QString& line : loaded.errors.lines)
+        out() << QString(line).replace(u'\r', u' ') << '\n';
+    out() << "persons: " << loaded.persons.size() << Qt::endl;
+}
+
+// Takes "--lang tr|en" out of args; false on a bad value.
+bool takeLang(QStringList& args, int& langIndex)
+{
+    langIndex = 1;
+    const qsizetype at = args.indexOf(QStringLiteral("--lang"));
+    if (at < 0)
+        return true;
+    if (at + 1 >= args.size())
+        return false;
+    const QString value = args.at(at + 1);
+    args.remove(at, 2);
+    if (value == u"tr")
+        langIndex = 0;
+    else if (value != u"en")
+        return false;
+    return true;
+}
+
+int check(QStringList args)
+{
+    int lang = 1;
+    if (!takeLang(args, lang) || args.size() != 1)
+        return usage();
+    const Loaded loaded = load(args.at(0), lang);
+    if (!loaded.read)
+        return kRefused;
+    printErrors(loaded);
+    return kRead;
+}
+
+WriteOptions writeOptions()
+{
+    WriteOptions options;
+    options.versionText = VersionLabelText();
+    return options;
+}
+
+int convert(QStringList args)
+{
+    int lang = 1;
+    if (!takeLang(args, lang) || args.size() != 2)
+        return usage();
+    const QString target = QFileInfo(args.at(1)).absoluteFilePath();
+    const Loaded loaded = load(args.at(0), lang);
+    if (!loaded.read)
+        return kRefused;
+    printErrors(loaded);
+    const SaveResult saved = SaveFamilyFile(target, loaded.persons, writeOptions());
+    if (!saved.saved) {
+        err() << saved.error << Qt::endl;
+        return kRefused;
+    }
+    return kRead;
+}
+
+int generate(QStringList args)
+{
+    quint64 seed = 1;
+    const qsizetype at = args.indexOf(QStringLiteral("--seed"));
+    if (at >= 0) {
+        bool ok = false;
+        seed = at + 1 < args.size() ? args.at(at + 1).toULongLong(&ok) : 0;
+        if (!ok)
+            return usage();
+        args.remove(at, 2);
+    }
+    bool ok = false;
+    const int n = args.size() == 2 ? args.at(0).toInt(&ok) : 0;
+    // Record numbers are 32-bit and a person takes a few hundred bytes in memory.
+    constexpr int kMaxPersons = 20'000'000;
+    if (!ok || n < 0 || n > kMaxPersons)
+        return usage();
+    const QString target = QFileInfo(args.at(1)).absoluteFilePath();
+    const PersonList persons = GenerateFamily(n, seed);
+    const SaveResult saved =
+        WriteFileAtomically(target, WriteGedcomBytes(persons, target, writeOptions()));
+    if (!saved.saved) {
+        err() << saved.error << Qt::endl;
+        return kRefused;
+    }
+    out() << "persons: " << persons.size() << Qt::endl;
+    return kRead;
+}
+
+int time(QStringList args)
+{
+    if (args.size() != 1)
+        return usage();
+    QElapsedTimer timer;
+    timer.start();
+    const Loaded loaded = load(args.at(0), 1);
+    const qint64 ms = timer.elapsed();
+    if (!loaded.read)
+        return kRefused;
+    out() << "persons: " << loaded.persons.size() << "\nread: " << ms << " ms" << Qt::endl;
+    return kRead;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty())
+        return usage();
+    const QString command = args.takeFirst();
+    if (command == u"check")
+        return check(args);
+    if (command == u"convert")
+        return convert(args);
+    if (command == u"generate")
+        return generate(args);
+    if (command == u"time")
+        return time(args);
+    return usage();
+}
