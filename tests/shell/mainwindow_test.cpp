@@ -294,6 +294,37 @@ TEST_F(MainWindowTest, SavingTwiceKeepsOneBackup)
     EXPECT_TRUE(QFile::exists(path));
 }
 
+TEST_F(MainWindowTest, FailedSaveKeepsTheFlagAndTheWindowOpen)
+{
+    QDir(home.path()).mkdir("gone");
+    const QString path = write("gone/aile.ged", KinrowFile);
+    auto window = start({path});
+    QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
+    window->show();
+    window->setUnsavedChanges(true);
+    QDir::setCurrent(home.path());
+    ASSERT_TRUE(QDir(home.filePath("gone")).removeRecursively());
+
+    prompts->answerMessage(PromptAnswer::Ok);
+    EXPECT_FALSE(window->SB_SaveClick());
+    EXPECT_FALSE(prompts->messages.last().isEmpty());
+    EXPECT_TRUE(window->unsavedChanges());
+
+    // Yes to saving at exit, but the save fails: the window stays with the changes.
+    prompts->answerMessage(PromptAnswer::Yes);
+    prompts->answerMessage(PromptAnswer::Ok);
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->unsavedChanges());
+
+    // Yes to saving before opening another file, failing likewise: no dialog follows.
+    prompts->answerMessage(PromptAnswer::Yes);
+    prompts->answerMessage(PromptAnswer::Ok);
+    QTest::mouseClick(window->TabSheet_About->BitBtn_Dosya, Qt::LeftButton);
+    EXPECT_EQ(window->appState().familyFileName, path);
+    window->setUnsavedChanges(false);
+}
+
 TEST_F(MainWindowTest, FileButtonAsksAboutUnsavedChanges)
 {
     const QString first = write("aile.ged", KinrowFile);
