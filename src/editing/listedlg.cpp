@@ -147,11 +147,7 @@ void TForm_ListeDlg::FillJumpList(const PersonList& persons, qint32 recNoMain, i
     setWindowTitle(LangText(110, langIndex));
     m_callerText.clear();
     resetRows(persons, nullptr, recNoMain, langIndex);
-    const int row = m_model->rowOfNo(recNoMain);
-    if (row >= 0)
-        VST_Liste->selectionModel()->setCurrentIndex(m_model->index(row, ListeColumnNo),
-                                                     QItemSelectionModel::ClearAndSelect |
-                                                         QItemSelectionModel::Rows);
+    selectRecord(recNoMain);
 }
 
 void TForm_ListeDlg::FillCandidateList(const PersonList& persons, qint32 recNoMain, int langIndex,
@@ -168,7 +164,7 @@ std::optional<qint32> TForm_ListeDlg::SB_ListeClick(const PersonList& persons, q
                                                     int langIndex)
 {
     FillJumpList(persons, recNoMain, langIndex);
-    if (exec() != QDialog::Accepted)
+    if (showModal() != QDialog::Accepted)
         return std::nullopt;
     return focusedRecord();
 }
@@ -179,9 +175,25 @@ std::optional<qint32> TForm_ListeDlg::ChooseCandidate(const PersonList& persons,
                                                       const QList<qint32>& candidates)
 {
     FillCandidateList(persons, recNoMain, langIndex, caption, warning, candidates);
-    if (exec() != QDialog::Accepted)
+    if (showModal() != QDialog::Accepted)
         return std::nullopt;
     return selectedRecord();
+}
+
+int TForm_ListeDlg::showModal()
+{
+    return runModal ? runModal(*this) : exec();
+}
+
+bool TForm_ListeDlg::selectRecord(qint32 recNo)
+{
+    const int row = m_model->rowOfNo(recNo);
+    if (row < 0)
+        return false;
+    VST_Liste->selectionModel()->setCurrentIndex(m_model->index(row, ListeColumnNo),
+                                                 QItemSelectionModel::ClearAndSelect |
+                                                     QItemSelectionModel::Rows);
+    return true;
 }
 
 std::optional<qint32> TForm_ListeDlg::focusedRecord() const

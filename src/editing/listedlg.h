@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QLocale>
 
+#include <functional>
 #include <optional>
 
 class QLabel;
@@ -42,6 +43,12 @@ public:
                                           int langIndex, const QString& caption,
                                           const QString& warning, const QList<qint32>& candidates);
 
+    // Makes the row of record recNo the focused and selected row; false when it is not listed.
+    bool selectRecord(qint32 recNo);
+    // Shows the filled list and returns its result (QDialog::Accepted or Rejected); the modal
+    // exec() unless set, so that tests can answer in place of the user.
+    std::function<int(TForm_ListeDlg&)> runModal;
+
     std::optional<qint32> focusedRecord() const;
     std::optional<qint32> selectedRecord() const;
     // -1 until a header has been clicked.
@@ -58,6 +65,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    int showModal();
     void buildControls();
     void configureGrid();
     void resetRows(const PersonList& persons, const QList<qint32>* recNos, qint32 recNoMain,

@@ -4,9 +4,10 @@
 
 namespace kinrow {
 
-PersonListBox::PersonListBox(const PersonList& persons, QWidget* parent) : QListWidget(parent)
+PersonListBox::PersonListBox(const PersonList& persons, QWidget* parent)
+    : QListWidget(parent), delegate_(new PersonListDelegate(persons, this))
 {
-    setItemDelegate(new PersonListDelegate(persons, this));
+    setItemDelegate(delegate_);
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -24,6 +25,29 @@ qint32 PersonListBox::recNoAt(int row) const
 {
     const QListWidgetItem* entry = item(row);
     return entry ? entry->data(RecNoRole).toInt() : 0;
+}
+
+QList<qint32> PersonListBox::recNos() const
+{
+    QList<qint32> result;
+    result.reserve(count());
+    for (int row = 0; row < count(); ++row)
+        result.append(recNoAt(row));
+    return result;
+}
+
+void PersonListBox::setItemHeight(int height)
+{
+    if (height == delegate_->itemHeight())
+        return;
+    delegate_->setItemHeight(height);
+    // Uniform item sizes are cached by the view; a new layout measures them again.
+    doItemsLayout();
+}
+
+int PersonListBox::itemHeight() const
+{
+    return delegate_->itemHeight();
 }
 
 bool PersonListBox::containsRecNo(qint32 recNo) const

@@ -6,6 +6,8 @@
 
 namespace kinrow {
 
+class PersonListDelegate;
+
 // A list of relatives of the current person: one entry per person, each carrying the
 // person's record number, drawn in the sex's colour by PersonListDelegate.
 class PersonListBox : public QListWidget
@@ -19,10 +21,18 @@ public:
 
     void addPerson(const QString& text, qint32 recNo);
     qint32 recNoAt(int row) const;
+    // The record numbers of all entries, in list order.
+    QList<qint32> recNos() const;
     // Whether the list holds an entry carrying recNo.
     bool containsRecNo(qint32 recNo) const;
     // The selected entry's row, -1 when none is selected.
     int selectedRow() const;
+    // The height of every entry; ItemHeight at the window's design width.
+    void setItemHeight(int height);
+    int itemHeight() const;
+
+private:
+    PersonListDelegate* delegate_;
 };
 
 } // namespace kinrow

@@ -7,7 +7,8 @@
 namespace kinrow {
 
 PersonListDelegate::PersonListDelegate(const PersonList& persons, QObject* parent)
-    : QStyledItemDelegate(parent), persons_(persons), font_(QStringLiteral("Verdana"))
+    : QStyledItemDelegate(parent), persons_(persons), font_(QStringLiteral("Verdana")),
+      itemHeight_(PersonListBox::ItemHeight)
 {
     font_.setPixelSize(12);
 }
@@ -30,7 +31,7 @@ void PersonListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
 QSize PersonListDelegate::sizeHint(const QStyleOptionViewItem&, const QModelIndex& index) const
 {
     const int width = QFontMetrics(font_).horizontalAdvance(index.data().toString());
-    return {width, PersonListBox::ItemHeight};
+    return {width, itemHeight_};
 }
 
 QColor PersonListDelegate::colorFor(qint32 recNo) const

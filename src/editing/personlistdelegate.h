@@ -4,10 +4,12 @@
 
 #include <QStyledItemDelegate>
 
+#include <algorithm>
+
 namespace kinrow {
 
-// Draws one entry of a relatives list: fixed height, Verdana 12 px, silver when selected,
-// blue for men and red for everybody else.
+// Draws one entry of a relatives list: one height for all entries, Verdana 12 px, silver when
+// selected, blue for men and red for everybody else.
 class PersonListDelegate : public QStyledItemDelegate
 {
 public:
@@ -17,12 +19,16 @@ public:
                const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
+    int itemHeight() const { return itemHeight_; }
+    void setItemHeight(int height) { itemHeight_ = std::max(1, height); }
+
     // The colour an entry carrying recNo is drawn in.
     QColor colorFor(qint32 recNo) const;
 
 private:
     const PersonList& persons_;
     QFont font_;
+    int itemHeight_;
 };
 
 } // namespace kinrow

@@ -151,6 +151,17 @@ void PersonPage::showSex(int tag)
     SB_Sex->setIcon(ImageList_Sex[tag == 1 ? 0 : 1]);
 }
 
+void PersonPage::setTitleColor(int sexTag)
+{
+    setTextColor(Lb_Info, sexTag == 1 ? QColor(0, 0, 255) : QColor(255, 0, 0));
+}
+
+void PersonPage::setListItemHeight(int height)
+{
+    for (PersonListBox* list : {ListBox_Esi, ListBox_Cocuklari, ListBox_Kardesleri})
+        list->setItemHeight(height);
+}
+
 void PersonPage::showParentButtons(const TTreeData& person)
 {
     SB_AnneEkle->setVisible(person.MotherId == 0);
@@ -401,8 +412,13 @@ bool PersonPage::isEditing() const
 
 void PersonPage::flipSpeedButtons()
 {
-    for (SpeedButton* speed : std::as_const(speedButtons))
-        speed->setEnabled(!speed->isEnabled());
+    // Every speed button of the window, on every page, so that no other page can be opened
+    // while a person is being edited.
+    const QList<QToolButton*> buttons = window()->findChildren<QToolButton*>();
+    for (QToolButton* button : buttons) {
+        if (auto* speed = dynamic_cast<SpeedButton*>(button))
+            speed->setEnabled(!speed->isEnabled());
+    }
 }
 
 void PersonPage::setEditColours(bool editing)

@@ -50,6 +50,13 @@ public:
     void setUnsavedChanges(bool pending);
     bool hasUnsavedChanges() const;
 
+    // The sex button: Tag 1 man, 2 woman, with the matching picture.
+    void showSex(int tag);
+    // The title's colour for a sex-button tag: blue for a man, red for a woman.
+    void setTitleColor(int sexTag);
+    // Height of one entry of the three relatives lists, following the window's width.
+    void setListItemHeight(int height);
+
     // The notes as stored: lines separated by CR LF.
     QString notesText() const;
     // Whether a picture is drawn on the panel.
@@ -76,7 +83,6 @@ private:
     bool isRecord(qint32 recNo) const;
     const TTreeData& record(qint32 recNo) const { return state_.record(recNo); }
     void showAge();
-    void showSex(int tag);
     void showParentButtons(const TTreeData& person);
     void clearRelatives();
     void fillRelatives(const TTreeData& person);

@@ -56,7 +56,6 @@ SpeedButton* PersonPageUi::button(QWidget* parent, const char* name, QRect geome
     auto* created = new SpeedButton(parent);
     created->setObjectName(QLatin1String(name));
     created->setGeometry(geometry);
-    speedButtons.append(created);
     return created;
 }
 

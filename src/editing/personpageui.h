@@ -98,9 +98,6 @@ public:
     // ImageList_Sex: picture 1 man, picture 2 woman.
     QIcon ImageList_Sex[2];
 
-    // Every speed button of the page, in creation order; the editing state flips them all.
-    QList<SpeedButton*> speedButtons;
-
     void setupUi(QWidget* page, const PersonList& persons);
     // Puts the page's fixed captions and hints into the controls in the given language.
     void retranslateUi(int langIndex);

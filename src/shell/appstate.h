@@ -17,6 +17,8 @@ struct AppState
     QString editMode; // what the editing state is doing; read only while it lasts
     QString familyFileName = QStringLiteral("Kinrow.ged"); // the open dialog's file name
 
+    // Whether recNoMain names a record of the list.
+    bool hasCurrent() const { return recNoMain >= 1 && std::size_t(recNoMain) <= persons.size(); }
     const TTreeData& current() const { return persons[std::size_t(recNoMain - 1)]; }
     TTreeData& current() { return persons[std::size_t(recNoMain - 1)]; }
     const TTreeData& record(qint32 n) const { return persons[std::size_t(n - 1)]; }

@@ -1,7 +1,10 @@
 #include "shell/mainwindow.h"
 
 #include "editing/listedlg.h"
+#include "editing/personeditor.h"
+#include "editing/personlistbox.h"
 #include "editing/personpage.h"
+#include "editing/relativeeditor.h"
 #include "editing/speedbutton.h"
 #include "shell/aboutpage.h"
 #include "shell/association.h"
@@ -91,6 +94,9 @@ void TForm_Main::connectControls()
     connect(page->SB_About, &QToolButton::clicked, this, &TForm_Main::SB_AboutClick);
     connect(page->SB_Exit, &QToolButton::clicked, this, &TForm_Main::SB_ExitClick);
     connect(page->SB_Save, &QToolButton::clicked, this, &TForm_Main::SB_SaveClick);
+    personEditor_ = new PersonEditor(state_, *page, *prompts_, this);
+    relativeEditor_ = new RelativeEditor(state_, *page, *prompts_, this);
+    connect(personEditor_, &PersonEditor::aboutPageRequested, this, &TForm_Main::SB_AboutClick);
     page->showMessage = [this](const QString& text) {
         prompts_->message(MessageKind::Warning, text);
     };
@@ -175,6 +181,7 @@ void TForm_Main::ApplyProgramFont(const QString& fontName, int fontCharSet)
 void TForm_Main::setListeDialog(TForm_ListeDlg* dialog)
 {
     listeDialog_ = dialog;
+    relativeEditor_->setListeDialog(dialog);
     if (listeDialog_)
         listeDialog_->setMainFontName(font().family());
 }
@@ -199,6 +206,7 @@ void TForm_Main::FormResize()
     if (scaler_->scaledWidth() == width)
         return;
     scaler_->scaleTo(width);
+    TabSheet_Main->setListItemHeight(width * PersonListBox::ItemHeight / DesignWidth);
     // The chart and table pages bring their own pictures; the others show the current person's.
     if (activePageTag() == 0 && !state_.persons.empty())
         TabSheet_Main->ShowPicture(state_.recNoMain);

@@ -13,8 +13,10 @@ class QStackedWidget;
 namespace kinrow {
 
 class AboutPage;
+class PersonEditor;
 class PersonPage;
 class ProportionalScaler;
+class RelativeEditor;
 class TForm_ListeDlg;
 
 // The program's one main window: the pages, the family file workflow, the language switch,
@@ -37,6 +39,9 @@ public:
     // The person selection list, created beside the window at program start.
     void setListeDialog(TForm_ListeDlg* dialog);
     TForm_ListeDlg* listeDialog() const { return listeDialog_; }
+    // The person page's editing handlers.
+    PersonEditor* personEditor() const { return personEditor_; }
+    RelativeEditor* relativeEditor() const { return relativeEditor_; }
 
     // The unsaved-changes flag.
     bool unsavedChanges() const;
@@ -85,6 +90,8 @@ private:
     std::unique_ptr<Prompts> prompts_;
     std::unique_ptr<ProportionalScaler> scaler_;
     TForm_ListeDlg* listeDialog_ = nullptr;
+    PersonEditor* personEditor_ = nullptr;
+    RelativeEditor* relativeEditor_ = nullptr;
     QString settingsPath_;
     QString openDialogTitle_;
     QString openPictureDialogTitle_;

@@ -22,6 +22,8 @@ QMessageBox::StandardButtons ButtonsOf(MessageButtons buttons)
         return QMessageBox::Yes | QMessageBox::No;
     case MessageButtons::YesNoCancel:
         return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MessageButtons::YesCancel:
+        return QMessageBox::Yes | QMessageBox::Cancel;
     }
     return QMessageBox::Ok;
 }

@@ -20,7 +20,8 @@ enum class MessageButtons
     Ok,
     OkCancel,
     YesNo,
-    YesNoCancel
+    YesNoCancel,
+    YesCancel
 };
 enum class PromptAnswer
 {

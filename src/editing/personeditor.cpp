@@ -1,0 +1,232 @@
+#include "editing/personeditor.h"
+
+#include "editing/personlabel.h"
+#include "editing/personlistbox.h"
+#include "editing/personpage.h"
+#include "editing/sexchange.h"
+#include "editing/speedbutton.h"
+#include "shell/langtable.h"
+#include "shell/overridecursor.h"
+#include "shell/prompts.h"
+
+#include <QEventLoop>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+
+namespace kinrow {
+
+namespace {
+
+constexpr int EditingTitleEntry = 109;
+constexpr int SurnameAdviceEntry = 80;
+constexpr int EmptyNameEntry = 81;
+constexpr int SameNameEntry = 82;
+
+constexpr int ShakeLeft = 11;
+constexpr int ShakeRight = 21;
+constexpr int ShakePause = 15;
+
+void Wait(int milliseconds)
+{
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+} // namespace
+
+PersonEditor::PersonEditor(AppState& state, PersonPage& page, Prompts& prompts, QObject* parent)
+    : QObject(parent), pause(Wait), state_(state), page_(page), prompts_(prompts)
+{
+    connectControls();
+}
+
+void PersonEditor::connectControls()
+{
+    PersonPage* page = &page_;
+    connect(page->SB_Duzelt, &QToolButton::clicked, this, &PersonEditor::SB_DuzeltClick);
+    connect(page, &PersonPage::fieldChanged, this, &PersonEditor::SB_DuzeltClick);
+    connect(page->SB_Tamam, &QToolButton::clicked, this, &PersonEditor::SB_TamamClick);
+    connect(page->SB_Iptal, &QToolButton::clicked, this, &PersonEditor::SB_IptalClick);
+    connect(page->SB_AnneEkle, &QToolButton::clicked, this, &PersonEditor::SB_AnneEkleClick);
+    connect(page->SB_BabaEkle, &QToolButton::clicked, this, &PersonEditor::SB_BabaEkleClick);
+    connect(page->SB_EsiEkle, &QToolButton::clicked, this, &PersonEditor::SB_EsiEkleClick);
+    connect(page->SB_CocuklariEkle, &QToolButton::clicked, this,
+            &PersonEditor::SB_CocuklariEkleClick);
+    connect(page->SB_Sex, &QToolButton::clicked, this, &PersonEditor::SB_SexClick);
+}
+
+void PersonEditor::SB_DuzeltClick()
+{
+    if (state_.readOnlyMode || !page_.SB_Duzelt->isEnabled() || !state_.hasCurrent())
+        return;
+    const TTreeData& p = state_.current();
+    page_.Lb_Info->setText(p.GivenName + QLatin1Char(' ') + p.Surname +
+                           LangText(EditingTitleEntry, state_.langIndex));
+    state_.editMode = EditModeCorrect.toString();
+    page_.EnterEditState();
+}
+
+PersonForm PersonEditor::formFromPage() const
+{
+    PersonForm form;
+    form.GivenName = page_.Edit_Ad->text();
+    form.Surname = page_.Edit_Soyad->text();
+    form.BirthPlace = page_.Edit_DogYer->text();
+    form.BirthDateText = page_.Edit_DogTarih->text();
+    form.DeathDateText = page_.Edit_OlTarih->text();
+    form.Notes = page_.notesText();
+    form.SexTag = page_.SB_Sex->tag();
+    form.MotherId = page_.Lb_Anne->tag();
+    form.FatherId = page_.Lb_Baba->tag();
+    form.Spouses = page_.ListBox_Esi->recNos();
+    form.Children = page_.ListBox_Cocuklari->recNos();
+    return form;
+}
+
+void PersonEditor::SB_TamamClick()
+{
+    if (!page_.isEditing())
+        return;
+    const int lang = state_.langIndex;
+    PersonForm form = formFromPage();
+    TrimNameFields(form);
+    page_.Edit_Ad->setText(form.GivenName);
+    page_.Edit_Soyad->setText(form.Surname);
+    page_.Edit_DogYer->setText(form.BirthPlace);
+    const QString advice = SurnameAdviceText(form.Surname, lang);
+    if (!advice.isEmpty())
+        prompts_.message(MessageKind::Plain, advice);
+    if (form.GivenName.isEmpty()) {
+        prompts_.message(MessageKind::Plain, LangText(EmptyNameEntry, lang));
+        page_.Edit_Ad->setFocus();
+        return;
+    }
+    const OverrideCursorGuard hourglass;
+    const bool adding = IsAddingMode(state_.editMode);
+    if (adding && FindSameName(state_.persons, form.GivenName, form.Surname) > 0 &&
+        prompts_.message(MessageKind::Information, LangText(SameNameEntry, lang),
+                         MessageButtons::YesNo) != PromptAnswer::Yes)
+        return;
+    const bool wasEmpty = state_.persons.empty();
+    if (ApplyAcceptedForm(state_.persons, state_.recNoMain, state_.editMode, form) == 0)
+        return;
+    if (wasEmpty)
+        state_.recNoMain = 1; // the very first person of the file
+    page_.setUnsavedChanges(true);
+    page_.LeaveEditState();
+    page_.ShowRecord();
+}
+
+void PersonEditor::SB_IptalClick()
+{
+    if (!page_.isEditing())
+        return;
+    if (state_.persons.empty()) {
+        Q_EMIT aboutPageRequested();
+        page_.LeaveEditState();
+        return;
+    }
+    page_.ShowRecord();
+    page_.LeaveEditState();
+}
+
+void PersonEditor::addRelative(RelativeRole role)
+{
+    if (page_.isEditing() || !state_.hasCurrent())
+        return;
+    int selectedSpouse = -1;
+    if (role == RelativeRole::Child) {
+        PersonListBox* spouses = page_.ListBox_Esi;
+        if (spouses->count() > 0 && spouses->selectedRow() < 0)
+            spouses->setCurrentRow(0);
+        selectedSpouse = spouses->selectedRow();
+    }
+    const AddFormPrefill prefill =
+        PrepareAddForm(state_.persons, state_.recNoMain, role, selectedSpouse, state_.langIndex);
+    state_.editMode = prefill.EditMode;
+    if (!page_.BeginAdding())
+        return;
+    showAddForm(role, prefill);
+}
+
+void PersonEditor::showAddForm(RelativeRole role, const AddFormPrefill& prefill)
+{
+    const PersonForm& form = prefill.Form;
+    page_.Lb_Info->setText(page_.Lb_Info->text() + prefill.TitleSuffix);
+    page_.Edit_Soyad->setText(form.Surname);
+    if (form.MotherId > 0) {
+        page_.Lb_Anne->setTag(form.MotherId);
+        page_.Lb_Anne->setText(prefill.MotherCaption);
+    }
+    if (form.FatherId > 0) {
+        page_.Lb_Baba->setTag(form.FatherId);
+        page_.Lb_Baba->setText(prefill.FatherCaption);
+    }
+    for (qsizetype i = 0; i < form.Spouses.size(); ++i)
+        page_.ListBox_Esi->addPerson(prefill.SpouseEntries.value(i), form.Spouses.at(i));
+    for (qsizetype i = 0; i < form.Children.size(); ++i)
+        page_.ListBox_Cocuklari->addPerson(prefill.ChildEntries.value(i), form.Children.at(i));
+    page_.showSex(form.SexTag);
+    // A spouse of a person of unknown sex starts as a man without a coloured title.
+    const char anchorSex = state_.current().Sex;
+    const bool knownSpouse = anchorSex == SexMale || anchorSex == SexFemale;
+    if (role != RelativeRole::Child && (role != RelativeRole::Spouse || knownSpouse))
+        page_.setTitleColor(form.SexTag);
+}
+
+void PersonEditor::SB_SexClick()
+{
+    if (state_.readOnlyMode || shaking_)
+        return;
+    const bool relatives = page_.ListBox_Esi->count() > 0 || page_.ListBox_Cocuklari->count() > 0;
+    // The lists of an add name the new person's relatives-to-be, not a group whose sex could
+    // change: the click sets the sex of the person being entered.
+    const bool adding = page_.isEditing() && IsAddingMode(state_.editMode);
+    if (relatives && !adding && !changeSpouseGroup())
+        return;
+    page_.showSex(page_.SB_Sex->tag() == 1 ? 2 : 1);
+    shakeTitle();
+    page_.setTitleColor(page_.SB_Sex->tag());
+    if (!relatives)
+        SB_DuzeltClick();
+}
+
+bool PersonEditor::changeSpouseGroup()
+{
+    if (!state_.hasCurrent())
+        return false;
+    const QList<qint32> group = SpouseGroup(state_.persons, state_.recNoMain);
+    const QList<qint32> children = AffectedChildren(state_.persons, group);
+    const QString question = SexChangeQuestion(state_.persons, group, children, state_.langIndex);
+    if (prompts_.message(MessageKind::Warning, question, MessageButtons::OkCancel) !=
+        PromptAnswer::Ok)
+        return false;
+    ApplySexChange(state_.persons, group, children);
+    page_.ListBox_Esi->viewport()->update();
+    page_.setUnsavedChanges(true);
+    return true;
+}
+
+void PersonEditor::shakeTitle()
+{
+    shaking_ = true;
+    QLabel* title = page_.Lb_Info;
+    const QPoint start = title->pos();
+    const auto step = [this, title](int dx) {
+        title->move(title->pos() + QPoint(dx, 0));
+        pause(ShakePause);
+    };
+    for (int i = 0; i < ShakeLeft; ++i)
+        step(-1);
+    for (int i = 0; i < ShakeRight; ++i)
+        step(1);
+    for (int i = 0; i < ShakeRight - ShakeLeft; ++i)
+        step(-1);
+    // Whatever happened while the window repainted, the title ends where it began.
+    title->move(start);
+    shaking_ = false;
+}
+
+} // namespace kinrow

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "editing/editmode.h"
+#include "shell/appstate.h"
+
+#include <QObject>
+
+namespace kinrow {
+
+class PersonPage;
+class Prompts;
+class TForm_ListeDlg;
+
+// The person page's buttons that change links without a form: picking an existing person as a
+// relative, removing links, deleting the current person, reordering spouses and children, and
+// jumping to any person through the selection list.
+class RelativeEditor : public QObject
+{
+    Q_OBJECT
+public:
+    RelativeEditor(AppState& state, PersonPage& page, Prompts& prompts, QObject* parent = nullptr);
+
+    // The person selection list, created beside the window at program start.
+    void setListeDialog(TForm_ListeDlg* dialog) { listeDialog_ = dialog; }
+
+    void SB_ListedenEkleClick(RelativeRole role);
+    void SB_AnneSilClick() { unlinkParent(RelativeRole::Mother); }
+    void SB_BabaSilClick() { unlinkParent(RelativeRole::Father); }
+    void SB_EsiSilClick();
+    void SB_SilClick();
+    void SB_Esi_UpDownClick(bool up);
+    void SB_Cocuklari_UpDownClick(bool up);
+    void SB_ListeClick();
+
+private:
+    void connectControls();
+    bool mayChangeLinks() const;
+    bool askWarning(const QString& question);
+    void unlinkParent(RelativeRole role);
+    qint32 selectedSpouse() const;
+    void changed();
+
+    AppState& state_;
+    PersonPage& page_;
+    Prompts& prompts_;
+    TForm_ListeDlg* listeDialog_ = nullptr;
+};
+
+} // namespace kinrow
