@@ -38,9 +38,11 @@ public:
     }
     void cancelFileDialog() { script.push_back(OpenFile{std::nullopt}); }
 
-    PromptAnswer message(MessageKind, const QString& text, MessageButtons) override
+    PromptAnswer message(MessageKind kind, const QString& text, MessageButtons buttons) override
     {
         messages.append(text);
+        kinds.append(kind);
+        buttonSets.append(buttons);
         if (script.empty() || !std::holds_alternative<Message>(script.front())) {
             ADD_FAILURE() << "unexpected message: " << text.toStdString();
             return PromptAnswer::Cancel;
@@ -85,6 +87,8 @@ public:
 
     std::deque<Step> script;
     QStringList messages;
+    QList<MessageKind> kinds;         // the box of each message, in order
+    QList<MessageButtons> buttonSets; // and its buttons
     QStringList dialogTitles;
 };
 

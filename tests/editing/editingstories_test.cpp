@@ -1,0 +1,536 @@
+// Whole editing stories on the real window, with scripted answers for every box and list.
+#include "editing/family.h"
+#include "editing/listedlg.h"
+#include "editing/personeditor.h"
+#include "editing/personlabel.h"
+#include "editing/personlistbox.h"
+#include "editing/personpage.h"
+#include "editing/speedbutton.h"
+#include "gedcom/familysave.h"
+#include "shell/aboutpage.h"
+#include "shell/langtable.h"
+#include "shell/mainwindow.h"
+#include "shell/scriptedprompts.h"
+#include "shell/settings.h"
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace kinrow;
+using kinrow::test::At;
+using kinrow::test::ScriptedPrompts;
+
+namespace {
+
+constexpr int English = 1;
+
+TTreeData Person(qint32 id, const char* given, const char* surname, char sex)
+{
+    TTreeData p;
+    p.Id = id;
+    p.GivenName = QString::fromLatin1(given);
+    p.Surname = QString::fromLatin1(surname);
+    p.Sex = sex;
+    return p;
+}
+
+// Mehmet (1) is married to Ayse (2) and Zeynep (3), with Can (4) from Ayse and Elif (5) from
+// Zeynep; Osman (6) is Ali's (8) father; Seda (7) stands alone.
+PersonList Family()
+{
+    PersonList persons{Person(1, "MEHMET", "KAYA", 'E'),  Person(2, "AYSE", "KAYA", 'K'),
+                       Person(3, "ZEYNEP", "DEMIR", 'K'), Person(4, "CAN", "KAYA", 'E'),
+                       Person(5, "ELIF", "KAYA", 'K'),    Person(6, "OSMAN", "KOC", 'E'),
+                       Person(7, "SEDA", "KOC", 'K'),     Person(8, "ALI", "KOC", 'E')};
+    test::Marry(persons, 1, 2);
+    test::Marry(persons, 1, 3);
+    test::Child(persons, 2, 1, 4);
+    test::Child(persons, 3, 1, 5);
+    test::Child(persons, 0, 6, 8);
+    return persons;
+}
+
+QList<qint32> RecNos(const PersonListBox* list)
+{
+    return list->recNos();
+}
+
+class EditingStoriesTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QFile::remove(SettingsFilePath());
+        qputenv("XDG_DATA_HOME", home.filePath("data").toUtf8());
+        qputenv("XDG_CONFIG_HOME", home.filePath("config").toUtf8());
+        QDir::setCurrent(home.path());
+    }
+    void TearDown() override { QFile::remove(SettingsFilePath()); }
+
+    // A window with the selection list beside it, the shake recorded instead of waited for.
+    void start(const QStringList& arguments = {})
+    {
+        auto scripted = std::make_unique<ScriptedPrompts>();
+        prompts = scripted.get();
+        window = std::make_unique<TForm_Main>(arguments, std::move(scripted));
+        liste = new TForm_ListeDlg(window.get());
+        window->setListeDialog(liste);
+        liste->runModal = [](TForm_ListeDlg&) {
+            ADD_FAILURE() << "unexpected selection list";
+            return int(QDialog::Rejected);
+        };
+        window->personEditor()->pause = [this](int ms) {
+            pauses += ms;
+            titleSteps.append(page()->Lb_Info->x());
+        };
+        window->show();
+    }
+
+    // Writes the family to a file and opens it with CONTINUE.
+    void open(const PersonList& persons, qint32 recNo)
+    {
+        path = home.filePath("aile.ged");
+        ASSERT_TRUE(SaveFamilyFile(path, persons, {}).saved);
+        start({path});
+        QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
+        ASSERT_EQ(window->appState().persons.size(), persons.size());
+        show(recNo);
+    }
+
+    void show(qint32 recNo)
+    {
+        window->appState().recNoMain = recNo;
+        page()->ShowRecord();
+    }
+
+    // The next use of the selection list picks record recNo (0: closes it with Cancel).
+    void pickFromList(qint32 recNo)
+    {
+        liste->runModal = [this, recNo](TForm_ListeDlg& dialog) {
+            listCaption = dialog.windowTitle();
+            auto* grid = dialog.findChild<QTableView*>(QStringLiteral("VST_Liste"));
+            listRows = grid->model()->rowCount();
+            focusedOnShow = dialog.focusedRecord().value_or(0);
+            if (recNo == 0)
+                return int(QDialog::Rejected);
+            EXPECT_TRUE(dialog.selectRecord(recNo));
+            return int(QDialog::Accepted);
+        };
+    }
+
+    void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+    PersonPage* page() const { return window->TabSheet_Main; }
+    PersonList& persons() { return window->appState().persons; }
+    TTreeData& at(qint32 n) { return At(persons(), n); }
+
+    QTemporaryDir home;
+    QString path;
+    ScriptedPrompts* prompts = nullptr;
+    std::unique_ptr<TForm_Main> window;
+    TForm_ListeDlg* liste = nullptr;
+    int pauses = 0;
+    QList<int> titleSteps;
+    QString listCaption;
+    int listRows = -1;
+    qint32 focusedOnShow = 0;
+};
+
+TEST_F(EditingStoriesTest, NewFileTakesItsFirstPersonAfterTheChecks)
+{
+    start();
+    prompts->chooseFile(home.filePath("yeni.ged"));
+    click(window->TabSheet_About->BitBtn_Dosya);
+    ASSERT_TRUE(page()->isEditing());
+    EXPECT_EQ(window->PageControl_Main->currentWidget(), page());
+    EXPECT_EQ(page()->Lb_Info->text(), LangText(108, English));
+    EXPECT_EQ(page()->Lb_RecNoMain->text(), QStringLiteral("Rec No : 1 (New)"));
+
+    // Blanks alone are no name: refused, still editing.
+    page()->Edit_Ad->setText(QStringLiteral("   "));
+    page()->Edit_Soyad->setText(QStringLiteral(" AL-KAN "));
+    prompts->answerMessage(PromptAnswer::Ok);
+    prompts->answerMessage(PromptAnswer::Ok);
+    click(page()->SB_Tamam);
+    EXPECT_EQ(prompts->messages, QStringList({QStringLiteral("<- >\r\r") + LangText(80, English),
+                                              LangText(81, English)}));
+    EXPECT_TRUE(page()->isEditing());
+    EXPECT_TRUE(persons().empty());
+
+    QTest::keyClicks(page()->Edit_Ad, QStringLiteral("ali"));
+    page()->Edit_DogTarih->setText(QStringLiteral("1921"));
+    prompts->answerMessage(PromptAnswer::Ok); // the surname advice again, then acceptance
+    click(page()->SB_Tamam);
+    ASSERT_EQ(persons().size(), 1u);
+    EXPECT_EQ(at(1).GivenName, QStringLiteral("ALI")); // typed in upper case
+    EXPECT_EQ(at(1).Surname, QStringLiteral("AL-KAN"));
+    EXPECT_EQ(at(1).BirthDate, 1921);
+    EXPECT_TRUE(at(1).Notes.isEmpty()); // the placeholder is not stored
+    EXPECT_EQ(window->appState().recNoMain, 1);
+    EXPECT_FALSE(page()->isEditing());
+    EXPECT_EQ(page()->Lb_RecNoMain->text(), QStringLiteral("Rec No : 1"));
+    EXPECT_TRUE(window->unsavedChanges());
+    EXPECT_TRUE(page()->SB_Save->isEnabled());
+}
+
+TEST_F(EditingStoriesTest, CancellingTheFirstPersonReturnsToTheAboutPage)
+{
+    start();
+    prompts->chooseFile(home.filePath("yeni.ged"));
+    click(window->TabSheet_About->BitBtn_Dosya);
+    ASSERT_TRUE(page()->isEditing());
+    click(page()->SB_Iptal);
+    EXPECT_EQ(window->PageControl_Main->currentWidget(), window->TabSheet_About);
+    EXPECT_FALSE(page()->isEditing());
+    EXPECT_TRUE(persons().empty());
+}
+
+TEST_F(EditingStoriesTest, EditingLeavesOnlyOkAndCancelOnEveryPage)
+{
+    open(Family(), 4);
+    // A speed button of another page follows the editing state like the toolbar's.
+    auto* back = new SpeedButton(window->TabSheet_Tree);
+    back->setObjectName(QStringLiteral("SB_T_Back"));
+    window->setUnsavedChanges(true);
+    QTest::keyClicks(page()->Edit_DogYer, QStringLiteral("a"));
+    ASSERT_TRUE(page()->isEditing());
+    EXPECT_EQ(window->appState().editMode, QStringLiteral("Düzeltilmektedir"));
+    EXPECT_EQ(page()->Lb_Info->text(), QStringLiteral("CAN KAYA Record is Editing."));
+    EXPECT_EQ(page()->Edit_DogYer->text(), QStringLiteral("A")); // the first key stays
+    const QList<QToolButton*> toolbar = page()->Panel_Ust->findChildren<QToolButton*>();
+    ASSERT_EQ(toolbar.size(), 11);
+    for (QToolButton* button : toolbar) {
+        const bool offered = button == page()->SB_Tamam || button == page()->SB_Iptal;
+        EXPECT_EQ(button->isEnabled(), offered) << button->objectName().toStdString();
+    }
+    EXPECT_FALSE(back->isEnabled());
+    EXPECT_TRUE(page()->SB_Sex->isEnabled());
+
+    // Cancel shows the stored values again and gives every button back.
+    click(page()->SB_Iptal);
+    EXPECT_FALSE(page()->isEditing());
+    EXPECT_TRUE(page()->Edit_DogYer->text().isEmpty());
+    EXPECT_EQ(page()->Lb_Info->text(), QStringLiteral("Can KAYA"));
+    EXPECT_EQ(persons(), Family());
+    EXPECT_TRUE(back->isEnabled());
+    EXPECT_TRUE(page()->SB_Save->isEnabled()); // the flag set before editing began
+    EXPECT_FALSE(page()->SB_Tamam->isEnabled());
+}
+
+TEST_F(EditingStoriesTest, ANewMotherStandsBesideTheFather)
+{
+    open(Family(), 8);
+    click(page()->SB_AnneEkle);
+    ASSERT_TRUE(page()->isEditing());
+    EXPECT_EQ(page()->Lb_Info->text(),
+              QStringLiteral("Ali KOC >> ") + LangText(88, English) + LangText(97, English));
+    EXPECT_EQ(RecNos(page()->ListBox_Cocuklari), QList<qint32>{8});
+    EXPECT_EQ(RecNos(page()->ListBox_Esi), QList<qint32>{6});
+    EXPECT_EQ(page()->SB_Sex->tag(), 2);
+    EXPECT_EQ(page()->Lb_RecNoMain->text(), QStringLiteral("Rec No : 9 (New)"));
+
+    // During an add the sex button sets the new person's sex only; no group is asked about.
+    click(page()->SB_Sex);
+    EXPECT_EQ(page()->SB_Sex->tag(), 1);
+    click(page()->SB_Sex);
+    EXPECT_EQ(page()->SB_Sex->tag(), 2);
+    EXPECT_EQ(persons(), Family());
+
+    page()->Edit_Ad->setText(QStringLiteral("HATİCE"));
+    page()->Edit_Soyad->setText(QStringLiteral("KOC"));
+    click(page()->SB_Tamam);
+    ASSERT_EQ(persons().size(), 9u);
+    EXPECT_EQ(at(9).Sex, SexFemale);
+    EXPECT_EQ(at(9).Children, QList<qint32>{8});
+    EXPECT_EQ(at(9).Spouses, QList<qint32>{6});
+    EXPECT_EQ(at(8).MotherId, 9);
+    EXPECT_EQ(at(6).Spouses, QList<qint32>{9});
+    EXPECT_EQ(window->appState().recNoMain, 8);
+    EXPECT_EQ(page()->Lb_Anne->tag(), 9);
+    EXPECT_EQ(page()->Lb_Anne->text(), QStringLiteral("  Hatice KOC"));
+    EXPECT_FALSE(page()->SB_AnneEkle->isVisibleTo(page()));
+    EXPECT_TRUE(page()->SB_AnneSil->isVisibleTo(page()));
+    EXPECT_TRUE(prompts->messages.isEmpty());
+
+    // Saved and opened again, the file holds the same family.
+    ASSERT_TRUE(window->SB_SaveClick());
+    const PersonList saved = persons();
+    auto scripted = std::make_unique<ScriptedPrompts>();
+    TForm_Main reopened({path}, std::move(scripted));
+    click(reopened.TabSheet_About->Button_Devam);
+    EXPECT_EQ(reopened.appState().persons, saved);
+}
+
+TEST_F(EditingStoriesTest, AChildOfTheSelectedWifeAndADuplicateNameQuestion)
+{
+    open(Family(), 1);
+    page()->ListBox_Esi->setCurrentRow(1); // Zeynep
+    click(page()->SB_CocuklariEkle);
+    EXPECT_EQ(page()->Lb_Baba->tag(), 1);
+    EXPECT_EQ(page()->Lb_Anne->tag(), 3);
+    EXPECT_EQ(page()->Lb_Anne->text(), QStringLiteral("ZEYNEP DEMIR"));
+    EXPECT_EQ(page()->Edit_Soyad->text(), QStringLiteral("KAYA"));
+    page()->Edit_Ad->setText(QStringLiteral("CAN"));
+    prompts->answerMessage(PromptAnswer::No); // another Can Kaya exists: not added
+    click(page()->SB_Tamam);
+    EXPECT_EQ(prompts->messages.value(0), LangText(82, English));
+    EXPECT_EQ(prompts->kinds.value(0), MessageKind::Information);
+    EXPECT_TRUE(page()->isEditing());
+    EXPECT_EQ(persons().size(), 8u);
+
+    prompts->answerMessage(PromptAnswer::Yes);
+    click(page()->SB_Tamam);
+    ASSERT_EQ(persons().size(), 9u);
+    EXPECT_EQ(at(1).Children, QList<qint32>({4, 5, 9}));
+    EXPECT_EQ(at(3).Children, QList<qint32>({5, 9}));
+    EXPECT_EQ(at(2).Children, QList<qint32>{4});
+    EXPECT_EQ(at(9).MotherId, 3);
+    EXPECT_EQ(at(9).FatherId, 1);
+}
+
+TEST_F(EditingStoriesTest, AnExistingSpouseIsPickedFromTheList)
+{
+    open(Family(), 6);
+    pickFromList(7);
+    prompts->answerMessage(PromptAnswer::Cancel); // the pick is not confirmed
+    click(page()->SB_EsiListe);
+    EXPECT_EQ(listCaption,
+              QStringLiteral("Osman KOC") + LangText(90, English) + LangText(97, English));
+    EXPECT_EQ(listRows, 4); // the women outside the family: 2, 3, 5, 7
+    EXPECT_EQ(focusedOnShow, 0);
+    EXPECT_EQ(prompts->messages.value(0), QStringLiteral("< SEDA KOC >\r\r") + listCaption);
+    EXPECT_EQ(prompts->buttonSets.value(0), MessageButtons::YesCancel);
+    EXPECT_EQ(persons(), Family());
+
+    pickFromList(7);
+    prompts->answerMessage(PromptAnswer::Yes);
+    click(page()->SB_EsiListe);
+    EXPECT_EQ(at(6).Spouses, QList<qint32>{7});
+    EXPECT_EQ(at(7).Spouses, QList<qint32>{6});
+    EXPECT_EQ(RecNos(page()->ListBox_Esi), QList<qint32>{7});
+    EXPECT_TRUE(page()->SB_Save->isEnabled());
+
+    // With one spouse, a child picked from the list gets her as mother without a question.
+    pickFromList(4);
+    prompts->answerMessage(PromptAnswer::Yes);
+    click(page()->SB_CocuklariListe);
+    EXPECT_EQ(at(6).Children, QList<qint32>({8, 4}));
+    EXPECT_EQ(at(7).Children, QList<qint32>{4});
+    EXPECT_EQ(at(4).FatherId, 6);
+    EXPECT_EQ(at(4).MotherId, 7);
+    EXPECT_FALSE(at(1).Children.contains(4)); // the former father lets go
+}
+
+TEST_F(EditingStoriesTest, AChildWithoutASelectedWifeIsAskedAboutFirst)
+{
+    open(Family(), 1);
+    prompts->answerMessage(PromptAnswer::Cancel);
+    click(page()->SB_CocuklariListe); // no selection list follows Cancel
+    EXPECT_EQ(prompts->messages, QStringList{LangText(87, English)});
+    EXPECT_EQ(prompts->buttonSets.value(0), MessageButtons::YesCancel);
+
+    pickFromList(0); // the list is closed with Cancel
+    prompts->answerMessage(PromptAnswer::Yes);
+    click(page()->SB_CocuklariListe);
+    EXPECT_EQ(persons(), Family());
+}
+
+TEST_F(EditingStoriesTest, DeletingAFounderLandsOnHisFirstWife)
+{
+    open(Family(), 1);
+    prompts->answerMessage(PromptAnswer::Yes);
+    click(page()->SB_Sil);
+    EXPECT_EQ(prompts->messages.value(0), QStringLiteral("Mehmet KAYA") + LangText(85, English));
+    ASSERT_EQ(persons().size(), 7u);
+    EXPECT_EQ(window->appState().recNoMain, 2);
+    EXPECT_EQ(page()->Lb_Info->text(), QStringLiteral("Ayse KAYA"));
+    EXPECT_EQ(at(4).FatherId, 0);
+    EXPECT_EQ(at(5).FatherId, 0);
+    EXPECT_TRUE(at(2).Spouses.isEmpty());
+    EXPECT_EQ(at(1).GivenName, QStringLiteral("ALI")); // the last record took number 1
+    EXPECT_EQ(at(6).Children, QList<qint32>{1});
+    EXPECT_TRUE(window->unsavedChanges());
+}
+
+TEST_F(EditingStoriesTest, DeletionRefusalsAndANo)
+{
+    PersonList single{Person(1, "TEK", "KISI", 'E')};
+    open(single, 1);
+    prompts->answerMessage(PromptAnswer::Ok);
+    click(page()->SB_Sil);
+    EXPECT_EQ(prompts->messages, QStringList{LangText(83, English)});
+
+    PersonList chain = Family();
+    test::Child(chain, 0, 4, 7); // Can has parents and a child of his own
+    open(chain, 4);
+    prompts->answerMessage(PromptAnswer::Ok);
+    click(page()->SB_Sil);
+    EXPECT_EQ(prompts->messages, QStringList{LangText(84, English)});
+    prompts->answerMessage(PromptAnswer::No);
+    show(7);
+    click(page()->SB_Sil);
+    EXPECT_EQ(persons(), chain);
+    EXPECT_FALSE(window->unsavedChanges());
+}
+
+TEST_F(EditingStoriesTest, ChangingAMarriedMansSexExchangesTheChildrensParents)
+{
+    open(Family(), 1);
+    const QPoint titleAt = page()->Lb_Info->pos();
+    prompts->answerMessage(PromptAnswer::Cancel);
+    click(page()->SB_Sex);
+    EXPECT_EQ(prompts->buttonSets.value(0), MessageButtons::OkCancel);
+    EXPECT_TRUE(prompts->messages.value(0).startsWith(
+        QStringLiteral("Cinsiyeti Etkilenen Diğer Kişiler\r - Mehmet KAYA\r - Ayse KAYA")));
+    EXPECT_EQ(page()->SB_Sex->tag(), 1); // Cancel changes nothing, not even the button
+    EXPECT_EQ(persons(), Family());
+    EXPECT_EQ(pauses, 0);
+
+    prompts->answerMessage(PromptAnswer::Ok);
+    click(page()->SB_Sex);
+    EXPECT_EQ(at(1).Sex, SexFemale);
+    EXPECT_EQ(at(2).Sex, SexMale);
+    EXPECT_EQ(at(3).Sex, SexMale);
+    EXPECT_EQ(at(4).MotherId, 1);
+    EXPECT_EQ(at(4).FatherId, 2);
+    EXPECT_EQ(at(5).MotherId, 1);
+    EXPECT_EQ(at(5).FatherId, 3);
+    EXPECT_EQ(page()->SB_Sex->tag(), 2);
+    EXPECT_EQ(page()->Lb_Info->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_FALSE(page()->isEditing()); // the records are already written
+    EXPECT_TRUE(page()->SB_Save->isEnabled());
+
+    // 11 steps left, 21 right, back to the start, 15 ms after each.
+    ASSERT_EQ(titleSteps.size(), 42);
+    EXPECT_EQ(pauses, 42 * 15);
+    EXPECT_EQ(titleSteps.first(), titleAt.x() - 1);
+    EXPECT_EQ(titleSteps.at(10), titleAt.x() - 11);
+    EXPECT_EQ(titleSteps.at(31), titleAt.x() + 10);
+    EXPECT_EQ(titleSteps.last(), titleAt.x());
+    EXPECT_EQ(page()->Lb_Info->pos(), titleAt);
+}
+
+TEST_F(EditingStoriesTest, ALonePersonsSexIsStoredOnlyByOk)
+{
+    open(Family(), 7);
+    click(page()->SB_Sex);
+    EXPECT_TRUE(prompts->messages.isEmpty());
+    ASSERT_TRUE(page()->isEditing());
+    EXPECT_EQ(page()->SB_Sex->tag(), 1);
+    EXPECT_EQ(at(7).Sex, SexFemale);
+    click(page()->SB_Iptal);
+    EXPECT_EQ(page()->SB_Sex->tag(), 2);
+
+    click(page()->SB_Sex);
+    click(page()->SB_Tamam);
+    EXPECT_EQ(at(7).Sex, SexMale);
+    EXPECT_EQ(page()->Lb_Info->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+}
+
+TEST_F(EditingStoriesTest, LinksAreRemovedAfterTheQuestion)
+{
+    open(Family(), 8);
+    prompts->answerMessage(PromptAnswer::No);
+    click(page()->SB_BabaSil);
+    EXPECT_EQ(at(8).FatherId, 6);
+    prompts->answerMessage(PromptAnswer::Yes);
+    click(page()->SB_BabaSil);
+    EXPECT_EQ(at(8).FatherId, 0);
+    EXPECT_TRUE(at(6).Children.isEmpty());
+    EXPECT_EQ(page()->Lb_Baba->tag(), 0);
+
+    // Nothing selected: the last spouse goes.
+    show(1);
+    prompts->answerMessage(PromptAnswer::Yes);
+    click(page()->SB_EsiSil);
+    EXPECT_TRUE(prompts->messages.last().contains(QStringLiteral("Zeynep DEMIR")));
+    EXPECT_EQ(at(1).Spouses, QList<qint32>{2});
+    EXPECT_TRUE(at(3).Spouses.isEmpty());
+    EXPECT_EQ(at(5).FatherId, 1); // children keep their parents
+}
+
+TEST_F(EditingStoriesTest, MovedEntriesStaySelected)
+{
+    PersonList persons = Family();
+    test::Marry(persons, 1, 7);
+    test::Child(persons, 2, 1, 8); // Ali now Ayse's and Mehmet's too
+    open(persons, 1);
+    // The file keeps each couple's children together: Ayse's 4 and 8, then Zeynep's 5.
+    ASSERT_EQ(at(1).Children, QList<qint32>({4, 8, 5}));
+    page()->ListBox_Cocuklari->setCurrentRow(1);
+    ASSERT_TRUE(page()->SB_Cocuklari_Up->isEnabled());
+    click(page()->SB_Cocuklari_Up);
+    EXPECT_EQ(at(1).Children, QList<qint32>({8, 4, 5}));
+    EXPECT_EQ(at(2).Children, QList<qint32>({8, 4})); // the mother's list follows
+    EXPECT_EQ(RecNos(page()->ListBox_Cocuklari), QList<qint32>({8, 4, 5}));
+    EXPECT_EQ(page()->ListBox_Cocuklari->selectedRow(), 0);
+    EXPECT_FALSE(page()->SB_Cocuklari_Up->isEnabled());
+    click(page()->SB_Cocuklari_Down);
+    click(page()->SB_Cocuklari_Down);
+    EXPECT_EQ(at(1).Children, QList<qint32>({4, 5, 8}));
+    EXPECT_EQ(at(3).Children, QList<qint32>{5});
+    EXPECT_EQ(page()->ListBox_Cocuklari->selectedRow(), 2);
+
+    page()->ListBox_Esi->setCurrentRow(0);
+    click(page()->SB_Esi_Down);
+    EXPECT_EQ(at(1).Spouses, QList<qint32>({3, 2, 7}));
+    EXPECT_EQ(page()->ListBox_Esi->selectedRow(), 1);
+    // The bullets mark Ayse's children after the move too.
+    const auto marked = [this](int row) {
+        return page()->ListBox_Cocuklari->item(row)->text().startsWith(QChar(0x2022));
+    };
+    EXPECT_TRUE(marked(0));
+    EXPECT_FALSE(marked(1));
+    EXPECT_TRUE(marked(2));
+    EXPECT_TRUE(window->unsavedChanges());
+}
+
+TEST_F(EditingStoriesTest, TheJumpListShowsThePickedPerson)
+{
+    open(Family(), 3);
+    pickFromList(5);
+    click(page()->SB_Liste);
+    EXPECT_EQ(focusedOnShow, 3);
+    EXPECT_EQ(listRows, 8);
+    EXPECT_EQ(listCaption, LangText(110, English));
+    EXPECT_EQ(window->appState().recNoMain, 5);
+    EXPECT_EQ(page()->Lb_Info->text(), QStringLiteral("Elif KAYA"));
+
+    pickFromList(0);
+    click(page()->SB_Liste);
+    EXPECT_EQ(window->appState().recNoMain, 5);
+}
+
+TEST_F(EditingStoriesTest, RelativesListsGrowWithTheWindow)
+{
+    open(Family(), 1);
+    EXPECT_EQ(page()->ListBox_Esi->visualItemRect(page()->ListBox_Esi->item(0)).height(), 14);
+    window->resize(1000, 779);
+    for (PersonListBox* list :
+         {page()->ListBox_Esi, page()->ListBox_Cocuklari, page()->ListBox_Kardesleri})
+        EXPECT_EQ(list->itemHeight(), 22); // 1000 x 14 / 616, rounded down
+    EXPECT_EQ(page()->ListBox_Esi->visualItemRect(page()->ListBox_Esi->item(1)).height(), 22);
+    EXPECT_EQ(page()->ListBox_Esi->visualItemRect(page()->ListBox_Esi->item(1)).top(), 22);
+    window->resize(616, 480);
+    EXPECT_EQ(page()->ListBox_Esi->itemHeight(), 14);
+}
+
+} // namespace
+
+// The application must outlive every window and die before Qt's own statics do.
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
