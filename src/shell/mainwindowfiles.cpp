@@ -95,6 +95,10 @@ void TForm_Main::openChosenFile(const QString& fileName, const QString& previous
 
 void TForm_Main::showOpenedFile(bool readOnly)
 {
+    // The first person of an empty file is entered on the About page's error list too, from
+    // where another file can be opened: the new file starts from browsing.
+    if (TabSheet_Main->isEditing())
+        TabSheet_Main->LeaveEditState();
     state_.readOnlyMode = readOnly;
     QString caption = state_.familyFileName + QStringLiteral(" - ") + LangText(0, state_.langIndex);
     if (readOnly)

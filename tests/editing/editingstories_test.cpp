@@ -19,6 +19,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QStandardPaths>
@@ -193,6 +194,30 @@ TEST_F(EditingStoriesTest, CancellingTheFirstPersonReturnsToTheAboutPage)
     EXPECT_EQ(window->PageControl_Main->currentWidget(), window->TabSheet_About);
     EXPECT_FALSE(page()->isEditing());
     EXPECT_TRUE(persons().empty());
+}
+
+TEST_F(EditingStoriesTest, AnotherFileOpenedFromTheErrorListEndsTheFirstEntry)
+{
+    const QString foreign = home.filePath("foreign.ged");
+    QFile file(foreign);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("0 HEAD\r\n1 SOUR OTHERPROG\r\n2 VERS 5.5\r\n1 CHAR ANSI\r\n1 GEDC\r\n0 TRLR\r\n");
+    file.close();
+    const QString family = home.filePath("aile.ged");
+    ASSERT_TRUE(SaveFamilyFile(family, Family(), {}).saved);
+    start();
+    prompts->chooseFile(foreign);
+    click(window->TabSheet_About->BitBtn_Dosya);
+    ASSERT_TRUE(window->TabSheet_About->Memo_Errors->isVisibleTo(window.get()));
+    ASSERT_TRUE(page()->isEditing()); // the first person is awaited behind the error list
+
+    prompts->chooseFile(family);
+    click(window->TabSheet_About->BitBtn_Dosya);
+    ASSERT_EQ(persons().size(), 8u);
+    EXPECT_FALSE(page()->isEditing());
+    EXPECT_TRUE(page()->SB_Duzelt->isEnabled());
+    EXPECT_TRUE(page()->SB_Liste->isEnabled());
+    EXPECT_FALSE(page()->SB_Tamam->isEnabled());
 }
 
 TEST_F(EditingStoriesTest, EditingLeavesOnlyOkAndCancelOnEveryPage)

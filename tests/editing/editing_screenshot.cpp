@@ -1,0 +1,126 @@
+// Saves pictures of person editing for the documentation: editing_screenshot OUTDIR.
+#include "editing/listedlg.h"
+#include "editing/personpage.h"
+#include "editing/speedbutton.h"
+#include "gedcom/familysave.h"
+#include "shell/aboutpage.h"
+#include "shell/mainwindow.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+
+using namespace kinrow;
+
+namespace {
+
+TTreeData Person(const char* given, const char* surname, char sex, double born)
+{
+    TTreeData p;
+    p.GivenName = QString::fromUtf8(given);
+    p.Surname = QString::fromUtf8(surname);
+    p.Sex = sex;
+    p.BirthDate = born;
+    return p;
+}
+
+void Link(PersonList& persons, qint32 mother, qint32 father, qint32 child)
+{
+    persons[std::size_t(child - 1)].MotherId = mother;
+    persons[std::size_t(child - 1)].FatherId = father;
+    persons[std::size_t(mother - 1)].Children.append(child);
+    persons[std::size_t(father - 1)].Children.append(child);
+}
+
+PersonList Family()
+{
+    PersonList persons{Person("MEHMET", "KAYA", 'E', 1921),  Person("AYŞE", "KAYA", 'K', 1925),
+                       Person("ZEYNEP", "DEMİR", 'K', 1930), Person("CAN", "KAYA", 'E', 1950),
+                       Person("ELİF", "KAYA", 'K', 1955),    Person("ALİ", "KAYA", 'E', 1948)};
+    for (std::size_t i = 0; i < persons.size(); ++i)
+        persons[i].Id = qint32(i + 1);
+    persons[0].Spouses = {2, 3};
+    persons[1].Spouses = {1};
+    persons[2].Spouses = {1};
+    Link(persons, 2, 1, 6);
+    Link(persons, 2, 1, 4);
+    Link(persons, 3, 1, 5);
+    return persons;
+}
+
+void Settle()
+{
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        qWarning("usage: editing_screenshot OUTDIR");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    QStandardPaths::setTestModeEnabled(true); // never the user's real settings
+    QTemporaryDir home;
+    const QString path = home.filePath(QStringLiteral("aile.ged"));
+    if (!SaveFamilyFile(path, Family(), {}).saved)
+        return 1;
+
+    TForm_Main window({path});
+    TForm_ListeDlg liste(&window);
+    window.setListeDialog(&liste);
+    window.TabSheet_About->ComboBox_Lang->setCurrentIndex(1);
+    window.show();
+    window.Button_DevamClick(window.TabSheet_About->Button_Devam);
+    PersonPage* page = window.TabSheet_Main;
+    window.appState().recNoMain = 4;
+    page->ShowRecord();
+    Settle();
+
+    bool ok = true;
+    // The jump list, as the user sees it over the window.
+    liste.runModal = [&](TForm_ListeDlg& dialog) {
+        dialog.show();
+        Settle();
+        ok = dialog.grab().save(out.filePath(QStringLiteral("selection-list.png"))) && ok;
+        dialog.hide();
+        return int(QDialog::Rejected);
+    };
+    page->SB_Liste->click();
+
+    // A mother being added, half typed.
+    page->SB_AnneEkle->click();
+    page->Edit_Ad->setText(QStringLiteral("HATİCE"));
+    page->Edit_DogTarih->setText(QStringLiteral("1927"));
+    Settle();
+    ok = window.grab().save(out.filePath(QStringLiteral("editing.png"))) && ok;
+    page->SB_Iptal->click();
+
+    // The sex change of a married man asks about his whole group.
+    window.appState().recNoMain = 1;
+    page->ShowRecord();
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        poll.stop();
+        Settle();
+        ok = box->grab().save(out.filePath(QStringLiteral("sex-change.png"))) && ok;
+        box->reject();
+    });
+    poll.start(50);
+    page->SB_Sex->click();
+    return ok ? 0 : 1;
+}
