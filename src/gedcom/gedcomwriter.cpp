@@ -194,6 +194,34 @@ private:
     QByteArray spill_;
 };
 
+// The family numbers one person has listed: a short list, a hash set once it grows long.
+class ListedFamilies
+{
+public:
+    void clear()
+    {
+        list_.clear();
+        if (!set_.empty())
+            std::unordered_set<int>().swap(set_);
+    }
+    // True when the number was not listed yet.
+    bool add(int number)
+    {
+        if (!set_.empty())
+            return set_.insert(number).second;
+        if (std::find(list_.begin(), list_.end(), number) != list_.end())
+            return false;
+        list_.push_back(number);
+        if (list_.size() > 16)
+            set_.insert(list_.begin(), list_.end());
+        return true;
+    }
+
+private:
+    std::vector<int> list_;
+    std::unordered_set<int> set_;
+};
+
 const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
@@ -317,30 +345,60 @@ private:
         out_.endLine();
     }
 
+    // The family of a couple: a man is its husband, a woman its wife; a partner of unknown sex
+    // takes the side opposite the other's known sex, so that both partners reach one family,
+    // and of two partners of unknown sex the lower number is the husband.
+    std::pair<qint32, qint32> couple(const TTreeData& p, qint32 id, qint32 spouse) const
+    {
+        if (p.Sex == SexMale)
+            return {id, spouse};
+        if (p.Sex == SexFemale)
+            return {spouse, id};
+        const TTreeData* s = at(spouse);
+        const char other = s ? s->Sex : '\0';
+        if (other == SexMale)
+            return {spouse, id};
+        if (other == SexFemale || id < spouse)
+            return {id, spouse};
+        return {spouse, id};
+    }
+
+    // The family of the person alone; one of unknown sex stands on the husband's side.
+    static std::pair<qint32, qint32> single(const TTreeData& p, qint32 id)
+    {
+        return p.Sex == SexFemale ? std::pair<qint32, qint32>{0, id}
+                                  : std::pair<qint32, qint32>{id, 0};
+    }
+
+    // A child's family is the pair its own parent fields name, so that the family its FAMC
+    // line names is the one its parents list, whether or not they are a couple. A child that
+    // does not name this parent can only stand in the parent's family alone.
+    std::pair<qint32, qint32> childFamily(const TTreeData& p, qint32 id, qint32 c) const
+    {
+        const TTreeData* child = at(c);
+        if (child && (child->FatherId == id || child->MotherId == id))
+            return {child->FatherId, child->MotherId};
+        return single(p, id);
+    }
+
     void spouseFamilies(const TTreeData& p, qint32 id)
     {
-        const bool male = p.Sex == SexMale;
-        const bool female = p.Sex == SexFemale;
+        written_.clear();
         for (qint32 s : p.Spouses) {
-            const int number = male     ? families_.numberOf(id, s)
-                               : female ? families_.numberOf(s, id)
-                                        : families_.numberOf(0, 0);
+            const auto [husband, wife] = couple(p, id, s);
+            const int number = families_.numberOf(husband, wife);
+            written_.add(number);
             familyLine("1 FAMS @F", number);
         }
-        for (qsizetype j = 0; j < p.Children.size(); ++j) {
-            if (p.Spouses.isEmpty() && j > 0)
-                break;
-            const TTreeData* child = at(p.Children[j]);
-            bool matched = false;
-            if (child && (male || female)) {
-                const qint32 otherParent = male ? child->MotherId : child->FatherId;
-                matched = otherParent > 0 && p.Spouses.contains(otherParent);
-            }
-            if (matched)
+        // A spouse's family already carries the children it shares with the person. A family
+        // with the person alone is listed again for each of its children when the person has
+        // spouses, as files have always been written.
+        const std::pair<qint32, qint32> alone = single(p, id);
+        for (qint32 c : p.Children) {
+            const std::pair<qint32, qint32> pair = childFamily(p, id, c);
+            const int number = families_.numberOf(pair.first, pair.second);
+            if (!written_.add(number) && (pair != alone || p.Spouses.isEmpty()))
                 continue;
-            const int number = male     ? families_.numberOf(id, 0)
-                               : female ? families_.numberOf(0, id)
-                                        : families_.numberOf(0, 0);
             familyLine("1 FAMS @F", number);
         }
     }
@@ -400,31 +458,44 @@ private:
                 familyLine("1 HUSB @I", husband);
                 if (const TTreeData* h = at(husband))
                     for (qint32 c : h->Children)
-                        if (const TTreeData* child = at(c); child && child->MotherId == wife)
+                        if (const TTreeData* child = at(c);
+                            child && standsIn(*child, husband, wife))
                             children.push_back(c);
             }
             if (wife > 0) {
                 familyLine("1 WIFE @I", wife);
                 if (const TTreeData* w = at(wife))
-                    addWifeChildren(*w, husband, children);
+                    addWifeChildren(*w, wife, husband, children);
             }
             for (qint32 c : children)
                 familyLine("1 CHIL @I", c);
         }
     }
 
+    // Whether a child listed by partner stands in the family of partner and other: its other
+    // parent field names other. A partner alone also keeps a child that names the partner in
+    // neither field, which only such a family can carry back.
+    static bool standsIn(const TTreeData& child, qint32 partner, qint32 other, bool wife = false)
+    {
+        const qint32 otherField = wife ? child.FatherId : child.MotherId;
+        if (otherField == other)
+            return true;
+        return other == 0 && child.FatherId != partner && child.MotherId != partner;
+    }
+
     // Adds, in the wife's order, her children by this husband that are not yet collected.
-    void addWifeChildren(const TTreeData& wife, qint32 husband, std::vector<qint32>& children)
+    void addWifeChildren(const TTreeData& w, qint32 wife, qint32 husband,
+                         std::vector<qint32>& children)
     {
         // A hash set only for long lists, so a person with thousands of children does not
         // make the writer quadratic.
-        const bool useSet = children.size() + size_t(wife.Children.size()) > 32;
+        const bool useSet = children.size() + size_t(w.Children.size()) > 32;
         std::unordered_set<qint32> seen;
         if (useSet)
             seen.insert(children.begin(), children.end());
-        for (qint32 c : wife.Children) {
+        for (qint32 c : w.Children) {
             const TTreeData* child = at(c);
-            if (!child || child->FatherId != husband)
+            if (!child || !standsIn(*child, wife, husband, true))
                 continue;
             const bool collected =
                 useSet ? !seen.insert(c).second
@@ -438,6 +509,7 @@ private:
     ByteSink out_;
     FamilyTable families_;
     DateCache dates_;
+    ListedFamilies written_;
     int noteCounter_ = 0;
 };
 

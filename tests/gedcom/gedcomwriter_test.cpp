@@ -154,15 +154,15 @@ QStringList expectedSmallFamily()
     l << personLines(10, u"EMRE"_qs, u"ŞAHİN"_qs, "M") << u"1 FAMC @F4@"_qs;
     l << personLines(11, u"GÜL"_qs, u"ŞAHİN"_qs, "F") << u"1 FAMC @F4@"_qs;
     l << personLines(12, u"DENİZ"_qs, QString(), "U")
-      << QStringList{u"1 FAMS @F5@"_qs, u"1 FAMS @F5@"_qs};
-    l << personLines(13, u"OSMAN"_qs, u"KOÇ"_qs, "M") << u"1 FAMS @F6@"_qs;
-    l << personLines(14, u"ÖMER"_qs, u"KOÇ"_qs, "M") << u"1 FAMC @F6@"_qs;
-    l << QStringList{u"0 @F1@ FAM"_qs,   u"1 HUSB @I1@"_qs, u"1 WIFE @I2@"_qs,  u"1 CHIL @I3@"_qs,
-                     u"0 @F2@ FAM"_qs,   u"1 HUSB @I4@"_qs, u"1 WIFE @I5@"_qs,  u"0 @F3@ FAM"_qs,
-                     u"1 HUSB @I4@"_qs,  u"1 CHIL @I6@"_qs, u"1 CHIL @I7@"_qs,  u"0 @F4@ FAM"_qs,
-                     u"1 WIFE @I8@"_qs,  u"1 CHIL @I9@"_qs, u"1 CHIL @I10@"_qs, u"1 CHIL @I11@"_qs,
-                     u"0 @F5@ FAM"_qs,   u"0 @F6@ FAM"_qs,  u"1 HUSB @I13@"_qs, u"1 WIFE @I12@"_qs,
-                     u"1 CHIL @I14@"_qs, u"0 TRLR"_qs};
+      << u"1 FAMS @F5@"_qs; // wife of a man, so the couple's family
+    l << personLines(13, u"OSMAN"_qs, u"KOÇ"_qs, "M") << u"1 FAMS @F5@"_qs;
+    l << personLines(14, u"ÖMER"_qs, u"KOÇ"_qs, "M") << u"1 FAMC @F5@"_qs;
+    l << QStringList{u"0 @F1@ FAM"_qs,  u"1 HUSB @I1@"_qs,  u"1 WIFE @I2@"_qs,  u"1 CHIL @I3@"_qs,
+                     u"0 @F2@ FAM"_qs,  u"1 HUSB @I4@"_qs,  u"1 WIFE @I5@"_qs,  u"0 @F3@ FAM"_qs,
+                     u"1 HUSB @I4@"_qs, u"1 CHIL @I6@"_qs,  u"1 CHIL @I7@"_qs,  u"0 @F4@ FAM"_qs,
+                     u"1 WIFE @I8@"_qs, u"1 CHIL @I9@"_qs,  u"1 CHIL @I10@"_qs, u"1 CHIL @I11@"_qs,
+                     u"0 @F5@ FAM"_qs,  u"1 HUSB @I13@"_qs, u"1 WIFE @I12@"_qs, u"1 CHIL @I14@"_qs,
+                     u"0 TRLR"_qs};
     return l;
 }
 
