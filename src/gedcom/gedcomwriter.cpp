@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <unordered_map>
 #include <unordered_set>
 #include <utility>
 
@@ -370,15 +371,36 @@ private:
                                   : std::pair<qint32, qint32>{id, 0};
     }
 
-    // A child's family is the pair its own parent fields name, so that the family its FAMC
-    // line names is the one its parents list, whether or not they are a couple. A child that
-    // does not name this parent can only stand in the parent's family alone.
+    // The family in which a parent lists a child. The child's own family, the pair its parent
+    // fields name, when the parent is named there and the other parent is none, or a spouse
+    // who lists the child too: a parent listing the family of a second parent who is no spouse
+    // would become that parent's spouse on reading, and a spouse would gain a child it does
+    // not list. Every other child stands in the parent's family alone.
     std::pair<qint32, qint32> childFamily(const TTreeData& p, qint32 id, qint32 c) const
     {
-        const TTreeData* child = at(c);
-        if (child && (child->FatherId == id || child->MotherId == id))
-            return {child->FatherId, child->MotherId};
+        if (const TTreeData* child = at(c)) {
+            const bool father = child->FatherId == id;
+            if (father || child->MotherId == id) {
+                const qint32 other = father ? child->MotherId : child->FatherId;
+                if (other == 0 || (p.Spouses.contains(other) && lists(other, c)))
+                    return {child->FatherId, child->MotherId};
+            }
+        }
         return single(p, id);
+    }
+
+    // Whether parent lists child; long lists are looked up through a set made once.
+    bool lists(qint32 parent, qint32 child) const
+    {
+        const TTreeData* p = at(parent);
+        if (!p)
+            return false;
+        if (p->Children.size() <= 32)
+            return p->Children.contains(child);
+        auto [it, made] = childSets_.try_emplace(parent);
+        if (made)
+            it->second.insert(p->Children.begin(), p->Children.end());
+        return it->second.contains(child);
     }
 
     void spouseFamilies(const TTreeData& p, qint32 id)
@@ -458,8 +480,7 @@ private:
                 familyLine("1 HUSB @I", husband);
                 if (const TTreeData* h = at(husband))
                     for (qint32 c : h->Children)
-                        if (const TTreeData* child = at(c);
-                            child && standsIn(*child, husband, wife))
+                        if (at(c) && childFamily(*h, husband, c) == pairs[k])
                             children.push_back(c);
             }
             if (wife > 0) {
@@ -470,17 +491,6 @@ private:
             for (qint32 c : children)
                 familyLine("1 CHIL @I", c);
         }
-    }
-
-    // Whether a child listed by partner stands in the family of partner and other: its other
-    // parent field names other. A partner alone also keeps a child that names the partner in
-    // neither field, which only such a family can carry back.
-    static bool standsIn(const TTreeData& child, qint32 partner, qint32 other, bool wife = false)
-    {
-        const qint32 otherField = wife ? child.FatherId : child.MotherId;
-        if (otherField == other)
-            return true;
-        return other == 0 && child.FatherId != partner && child.MotherId != partner;
     }
 
     // Adds, in the wife's order, her children by this husband that are not yet collected.
@@ -494,8 +504,7 @@ private:
         if (useSet)
             seen.insert(children.begin(), children.end());
         for (qint32 c : w.Children) {
-            const TTreeData* child = at(c);
-            if (!child || !standsIn(*child, wife, husband, true))
+            if (!at(c) || childFamily(w, wife, c) != std::pair(husband, wife))
                 continue;
             const bool collected =
                 useSet ? !seen.insert(c).second
@@ -510,6 +519,7 @@ private:
     FamilyTable families_;
     DateCache dates_;
     ListedFamilies written_;
+    mutable std::unordered_map<qint32, std::unordered_set<qint32>> childSets_;
     int noteCounter_ = 0;
 };
 
