@@ -70,4 +70,24 @@ TEST(EditingHistories, GeneratedFamiliesComeBackFromTheirFiles)
               << tally.reordered << " child orders excluded\n";
 }
 
+// Files of other programs bring persons of unknown sex, one-sided links and orders of their own.
+TEST(EditingHistories, SampleFilesComeBackFromTheirFiles)
+{
+    Tally tally;
+    for (const char* name : {"royal92.ged", "washington.ged", "sample.ged"}) {
+        QFile file(QStringLiteral(KINROW_SAMPLES "/") + QLatin1String(name));
+        if (!file.open(QIODevice::ReadOnly))
+            GTEST_SKIP() << name << " is not there";
+        PersonList start;
+        ErrorList errors;
+        ASSERT_TRUE(ReadGedcomBytes(file.readAll(), kFileName, start, errors, {})) << name;
+        const int histories = start.size() > 1000 ? 12 : 60;
+        runHistories(start, quint64(start.size()), histories, 60, tally);
+        if (HasFatalFailure())
+            return;
+    }
+    std::cout << tally.histories << " histories, " << tally.operations << " operations, "
+              << tally.reordered << " child orders excluded\n";
+}
+
 } // namespace
