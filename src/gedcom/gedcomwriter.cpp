@@ -493,7 +493,7 @@ private:
         }
     }
 
-    // Adds, in the wife's order, her children by this husband that are not yet collected.
+    // Adds, in the wife's order, her children that stand in this family and are not yet collected.
     void addWifeChildren(const TTreeData& w, qint32 wife, qint32 husband,
                          std::vector<qint32>& children)
     {
