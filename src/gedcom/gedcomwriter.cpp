@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <unordered_map>
 #include <unordered_set>
 #include <utility>
 
@@ -194,6 +195,34 @@ private:
     QByteArray spill_;
 };
 
+// The family numbers one person has listed: a short list, a hash set once it grows long.
+class ListedFamilies
+{
+public:
+    void clear()
+    {
+        list_.clear();
+        if (!set_.empty())
+            std::unordered_set<int>().swap(set_);
+    }
+    // True when the number was not listed yet.
+    bool add(int number)
+    {
+        if (!set_.empty())
+            return set_.insert(number).second;
+        if (std::find(list_.begin(), list_.end(), number) != list_.end())
+            return false;
+        list_.push_back(number);
+        if (list_.size() > 16)
+            set_.insert(list_.begin(), list_.end());
+        return true;
+    }
+
+private:
+    std::vector<int> list_;
+    std::unordered_set<int> set_;
+};
+
 const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
@@ -317,30 +346,81 @@ private:
         out_.endLine();
     }
 
+    // The family of a couple: a man is its husband, a woman its wife; a partner of unknown sex
+    // takes the side opposite the other's known sex, so that both partners reach one family,
+    // and of two partners of unknown sex the lower number is the husband.
+    std::pair<qint32, qint32> couple(const TTreeData& p, qint32 id, qint32 spouse) const
+    {
+        if (p.Sex == SexMale)
+            return {id, spouse};
+        if (p.Sex == SexFemale)
+            return {spouse, id};
+        const TTreeData* s = at(spouse);
+        const char other = s ? s->Sex : '\0';
+        if (other == SexMale)
+            return {spouse, id};
+        if (other == SexFemale || id < spouse)
+            return {id, spouse};
+        return {spouse, id};
+    }
+
+    // The family of the person alone; one of unknown sex stands on the husband's side.
+    static std::pair<qint32, qint32> single(const TTreeData& p, qint32 id)
+    {
+        return p.Sex == SexFemale ? std::pair<qint32, qint32>{0, id}
+                                  : std::pair<qint32, qint32>{id, 0};
+    }
+
+    // The family in which a parent lists a child. The child's own family, the pair its parent
+    // fields name, when the parent is named there and the other parent is none, or a spouse
+    // who lists the child too: a parent listing the family of a second parent who is no spouse
+    // would become that parent's spouse on reading, and a spouse would gain a child it does
+    // not list. Every other child stands in the parent's family alone.
+    std::pair<qint32, qint32> childFamily(const TTreeData& p, qint32 id, qint32 c) const
+    {
+        if (const TTreeData* child = at(c)) {
+            const bool father = child->FatherId == id;
+            if (father || child->MotherId == id) {
+                const qint32 other = father ? child->MotherId : child->FatherId;
+                if (other == 0 || (p.Spouses.contains(other) && lists(other, c)))
+                    return {child->FatherId, child->MotherId};
+            }
+        }
+        return single(p, id);
+    }
+
+    // Whether parent lists child; long lists are looked up through a set made once.
+    bool lists(qint32 parent, qint32 child) const
+    {
+        const TTreeData* p = at(parent);
+        if (!p)
+            return false;
+        if (p->Children.size() <= 32)
+            return p->Children.contains(child);
+        auto [it, made] = childSets_.try_emplace(parent);
+        if (made)
+            it->second.insert(p->Children.begin(), p->Children.end());
+        return it->second.contains(child);
+    }
+
     void spouseFamilies(const TTreeData& p, qint32 id)
     {
-        const bool male = p.Sex == SexMale;
-        const bool female = p.Sex == SexFemale;
+        written_.clear();
         for (qint32 s : p.Spouses) {
-            const int number = male     ? families_.numberOf(id, s)
-                               : female ? families_.numberOf(s, id)
-                                        : families_.numberOf(0, 0);
+            const auto [husband, wife] = couple(p, id, s);
+            const int number = families_.numberOf(husband, wife);
+            written_.add(number);
             familyLine("1 FAMS @F", number);
         }
-        for (qsizetype j = 0; j < p.Children.size(); ++j) {
-            if (p.Spouses.isEmpty() && j > 0)
-                break;
-            const TTreeData* child = at(p.Children[j]);
-            bool matched = false;
-            if (child && (male || female)) {
-                const qint32 otherParent = male ? child->MotherId : child->FatherId;
-                matched = otherParent > 0 && p.Spouses.contains(otherParent);
-            }
-            if (matched)
+        // A spouse's family already carries the children it shares with the person. A family
+        // with the person alone is listed again for each of its children when the person has
+        // spouses, as files have always been written.
+        const std::pair<qint32, qint32> alone = single(p, id);
+        for (qint32 c : p.Children) {
+            const std::pair<qint32, qint32> pair = childFamily(p, id, c);
+            const int number = families_.numberOf(pair.first, pair.second);
+            if (!written_.add(number) && (pair != alone || p.Spouses.isEmpty()))
                 continue;
-            const int number = male     ? families_.numberOf(id, 0)
-                               : female ? families_.numberOf(0, id)
-                                        : families_.numberOf(0, 0);
             familyLine("1 FAMS @F", number);
         }
     }
@@ -400,31 +480,31 @@ private:
                 familyLine("1 HUSB @I", husband);
                 if (const TTreeData* h = at(husband))
                     for (qint32 c : h->Children)
-                        if (const TTreeData* child = at(c); child && child->MotherId == wife)
+                        if (at(c) && childFamily(*h, husband, c) == pairs[k])
                             children.push_back(c);
             }
             if (wife > 0) {
                 familyLine("1 WIFE @I", wife);
                 if (const TTreeData* w = at(wife))
-                    addWifeChildren(*w, husband, children);
+                    addWifeChildren(*w, wife, husband, children);
             }
             for (qint32 c : children)
                 familyLine("1 CHIL @I", c);
         }
     }
 
-    // Adds, in the wife's order, her children by this husband that are not yet collected.
-    void addWifeChildren(const TTreeData& wife, qint32 husband, std::vector<qint32>& children)
+    // Adds, in the wife's order, her children that stand in this family and are not yet collected.
+    void addWifeChildren(const TTreeData& w, qint32 wife, qint32 husband,
+                         std::vector<qint32>& children)
     {
         // A hash set only for long lists, so a person with thousands of children does not
         // make the writer quadratic.
-        const bool useSet = children.size() + size_t(wife.Children.size()) > 32;
+        const bool useSet = children.size() + size_t(w.Children.size()) > 32;
         std::unordered_set<qint32> seen;
         if (useSet)
             seen.insert(children.begin(), children.end());
-        for (qint32 c : wife.Children) {
-            const TTreeData* child = at(c);
-            if (!child || child->FatherId != husband)
+        for (qint32 c : w.Children) {
+            if (!at(c) || childFamily(w, wife, c) != std::pair(husband, wife))
                 continue;
             const bool collected =
                 useSet ? !seen.insert(c).second
@@ -438,6 +518,8 @@ private:
     ByteSink out_;
     FamilyTable families_;
     DateCache dates_;
+    ListedFamilies written_;
+    mutable std::unordered_map<qint32, std::unordered_set<qint32>> childSets_;
     int noteCounter_ = 0;
 };
 

@@ -154,15 +154,15 @@ QStringList expectedSmallFamily()
     l << personLines(10, u"EMRE"_qs, u"ŞAHİN"_qs, "M") << u"1 FAMC @F4@"_qs;
     l << personLines(11, u"GÜL"_qs, u"ŞAHİN"_qs, "F") << u"1 FAMC @F4@"_qs;
     l << personLines(12, u"DENİZ"_qs, QString(), "U")
-      << QStringList{u"1 FAMS @F5@"_qs, u"1 FAMS @F5@"_qs};
-    l << personLines(13, u"OSMAN"_qs, u"KOÇ"_qs, "M") << u"1 FAMS @F6@"_qs;
-    l << personLines(14, u"ÖMER"_qs, u"KOÇ"_qs, "M") << u"1 FAMC @F6@"_qs;
-    l << QStringList{u"0 @F1@ FAM"_qs,   u"1 HUSB @I1@"_qs, u"1 WIFE @I2@"_qs,  u"1 CHIL @I3@"_qs,
-                     u"0 @F2@ FAM"_qs,   u"1 HUSB @I4@"_qs, u"1 WIFE @I5@"_qs,  u"0 @F3@ FAM"_qs,
-                     u"1 HUSB @I4@"_qs,  u"1 CHIL @I6@"_qs, u"1 CHIL @I7@"_qs,  u"0 @F4@ FAM"_qs,
-                     u"1 WIFE @I8@"_qs,  u"1 CHIL @I9@"_qs, u"1 CHIL @I10@"_qs, u"1 CHIL @I11@"_qs,
-                     u"0 @F5@ FAM"_qs,   u"0 @F6@ FAM"_qs,  u"1 HUSB @I13@"_qs, u"1 WIFE @I12@"_qs,
-                     u"1 CHIL @I14@"_qs, u"0 TRLR"_qs};
+      << u"1 FAMS @F5@"_qs; // wife of a man, so the couple's family
+    l << personLines(13, u"OSMAN"_qs, u"KOÇ"_qs, "M") << u"1 FAMS @F5@"_qs;
+    l << personLines(14, u"ÖMER"_qs, u"KOÇ"_qs, "M") << u"1 FAMC @F5@"_qs;
+    l << QStringList{u"0 @F1@ FAM"_qs,  u"1 HUSB @I1@"_qs,  u"1 WIFE @I2@"_qs,  u"1 CHIL @I3@"_qs,
+                     u"0 @F2@ FAM"_qs,  u"1 HUSB @I4@"_qs,  u"1 WIFE @I5@"_qs,  u"0 @F3@ FAM"_qs,
+                     u"1 HUSB @I4@"_qs, u"1 CHIL @I6@"_qs,  u"1 CHIL @I7@"_qs,  u"0 @F4@ FAM"_qs,
+                     u"1 WIFE @I8@"_qs, u"1 CHIL @I9@"_qs,  u"1 CHIL @I10@"_qs, u"1 CHIL @I11@"_qs,
+                     u"0 @F5@ FAM"_qs,  u"1 HUSB @I13@"_qs, u"1 WIFE @I12@"_qs, u"1 CHIL @I14@"_qs,
+                     u"0 TRLR"_qs};
     return l;
 }
 
@@ -186,6 +186,109 @@ TEST(GedcomWriter, WritesTheSmallFamilyByteForByte)
         ASSERT_EQ(got.size(), want.size());
     }
     EXPECT_EQ(written, expected);
+}
+
+// The lines of persons named only by a letter, and of the families after them: links the
+// editing operations leave behind that families of couples alone cannot carry.
+QStringList linkedFile(const PersonList& persons, const QStringList& familyLines,
+                       const QList<QStringList>& personLinkLines)
+{
+    QStringList l = expectedSmallFamily().mid(0, 19);
+    for (size_t i = 0; i < persons.size(); ++i) {
+        const char sex = persons[i].Sex;
+        l << personLines(int(i + 1), persons[i].GivenName, QString(),
+                         sex == SexMale     ? "M"
+                         : sex == SexFemale ? "F"
+                                            : "U")
+          << personLinkLines[qsizetype(i)];
+    }
+    return l << familyLines << u"0 TRLR"_qs;
+}
+
+PersonList lettered(const char* sexes)
+{
+    PersonList p;
+    for (int i = 0; sexes[i]; ++i) {
+        p.push_back(person(QString(QChar(u'A' + i)), QString(), sexes[i] == 'U' ? '\0' : sexes[i]));
+        p.back().Id = i + 1;
+    }
+    return p;
+}
+
+void expectFile(const PersonList& persons, const QStringList& lines)
+{
+    const QString written = DecodeCp1254(WriteGedcomBytes(persons, u"aile.ged"_qs, fixedDate()));
+    EXPECT_EQ(written.split(u"\r\n"_qs).join(u'\n').toStdString(),
+              (lines.join(u'\n') + u'\n').toStdString());
+}
+
+TEST(GedcomWriter, ParentsWhoAreNoCoupleEachListTheirChildAlone)
+{
+    // The spouse link of A and B was removed; their child C keeps both. A man D without
+    // spouses has children E and F by two women he is not married to (G and H list them).
+    PersonList p = lettered("EKEEEEKK");
+    link(p, 3, 1, 2);
+    link(p, 5, 4, 7);
+    link(p, 6, 4, 8);
+    expectFile(
+        p,
+        linkedFile(p, {u"0 @F1@ FAM"_qs,  u"1 HUSB @I1@"_qs, u"1 CHIL @I3@"_qs, u"0 @F2@ FAM"_qs,
+                       u"1 WIFE @I2@"_qs, u"1 CHIL @I3@"_qs, u"0 @F3@ FAM"_qs,  u"1 HUSB @I1@"_qs,
+                       u"1 WIFE @I2@"_qs, u"0 @F4@ FAM"_qs,  u"1 HUSB @I4@"_qs, u"1 CHIL @I5@"_qs,
+                       u"1 CHIL @I6@"_qs, u"0 @F5@ FAM"_qs,  u"1 HUSB @I4@"_qs, u"1 WIFE @I7@"_qs,
+                       u"0 @F6@ FAM"_qs,  u"1 HUSB @I4@"_qs, u"1 WIFE @I8@"_qs, u"0 @F7@ FAM"_qs,
+                       u"1 WIFE @I7@"_qs, u"1 CHIL @I5@"_qs, u"0 @F8@ FAM"_qs,  u"1 WIFE @I8@"_qs,
+                       u"1 CHIL @I6@"_qs},
+                   {{u"1 FAMS @F1@"_qs},
+                    {u"1 FAMS @F2@"_qs},
+                    {u"1 FAMC @F3@"_qs},
+                    {u"1 FAMS @F4@"_qs},
+                    {u"1 FAMC @F5@"_qs},
+                    {u"1 FAMC @F6@"_qs},
+                    {u"1 FAMS @F7@"_qs},
+                    {u"1 FAMS @F8@"_qs}}));
+}
+
+TEST(GedcomWriter, PartnersOfUnknownSexShareTheirCouplesFamily)
+{
+    // A and B of unknown sex with their child C; D of unknown sex married to a woman E.
+    PersonList p = lettered("UUEUK");
+    marry(p, 1, 2);
+    link(p, 3, 1, 2);
+    marry(p, 4, 5);
+    expectFile(
+        p, linkedFile(p,
+                      {u"0 @F1@ FAM"_qs, u"1 HUSB @I1@"_qs, u"1 WIFE @I2@"_qs, u"1 CHIL @I3@"_qs,
+                       u"0 @F2@ FAM"_qs, u"1 HUSB @I4@"_qs, u"1 WIFE @I5@"_qs},
+                      {{u"1 FAMS @F1@"_qs},
+                       {u"1 FAMS @F1@"_qs},
+                       {u"1 FAMC @F1@"_qs},
+                       {u"1 FAMS @F2@"_qs},
+                       {u"1 FAMS @F2@"_qs}}));
+}
+
+TEST(GedcomWriter, OneSidedChildLinksStayOnTheirSide)
+{
+    // A of unknown sex lists B, whose mother is C. D and E are a couple; their child F names
+    // both but only E lists it, as after a spouse was added to a person of unknown sex.
+    PersonList p = lettered("UEKEKE");
+    link(p, 2, 0, 3);
+    p[0].Children = {2};
+    marry(p, 4, 5);
+    p[5].FatherId = 4;
+    p[5].MotherId = 5;
+    p[4].Children = {6};
+    expectFile(
+        p, linkedFile(p,
+                      {u"0 @F1@ FAM"_qs, u"1 HUSB @I1@"_qs, u"1 CHIL @I2@"_qs, u"0 @F2@ FAM"_qs,
+                       u"1 WIFE @I3@"_qs, u"1 CHIL @I2@"_qs, u"0 @F3@ FAM"_qs, u"1 HUSB @I4@"_qs,
+                       u"1 WIFE @I5@"_qs, u"0 @F4@ FAM"_qs, u"1 WIFE @I5@"_qs, u"1 CHIL @I6@"_qs},
+                      {{u"1 FAMS @F1@"_qs},
+                       {u"1 FAMC @F2@"_qs},
+                       {u"1 FAMS @F2@"_qs},
+                       {u"1 FAMS @F3@"_qs},
+                       {u"1 FAMS @F3@"_qs, u"1 FAMS @F4@"_qs},
+                       {u"1 FAMC @F3@"_qs}}));
 }
 
 TEST(GedcomWriter, HeaderDateUsesEnglishMonthsAndTheFileNameAlone)

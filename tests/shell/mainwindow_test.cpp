@@ -1,4 +1,6 @@
+#include "editing/personlabel.h"
 #include "editing/personpage.h"
+#include "editing/persontexts.h"
 #include "editing/speedbutton.h"
 #include "scriptedprompts.h"
 #include "shell/aboutpage.h"
@@ -512,3 +514,42 @@ int main(int argc, char** argv)
 }
 
 #include "mainwindow_test.moc"
+
+TEST_F(MainWindowTest, SampleFamilyOpensAndEveryRelativeIsOneClickAway)
+{
+    QDir sampleDir(QStringLiteral(KINROW_SOURCE_DIR "/data/sample"));
+    const QString path = write("aile.ged", [&] {
+        QFile file(sampleDir.filePath("aile.ged"));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        return file.readAll();
+    }());
+    auto window = start({path});
+    QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
+    AppState& state = window->appState();
+    ASSERT_EQ(state.persons.size(), 41u);
+    PersonPage* page = window->TabSheet_Main;
+
+    // A person of the third generation with both parents, two wives, children and a half-sister.
+    const auto found = std::find_if(state.persons.begin(), state.persons.end(), [](auto& p) {
+        return p.MotherId > 0 && p.FatherId > 0 && p.Spouses.size() > 1 && !p.Children.isEmpty();
+    });
+    ASSERT_NE(found, state.persons.end());
+    const TTreeData person = *found;
+    const auto visit = [&](auto* control, int clicks) {
+        state.recNoMain = person.Id;
+        page->ShowRecord();
+        for (int i = 0; i < clicks; ++i)
+            QTest::mouseClick(control, Qt::LeftButton);
+        return state.recNoMain;
+    };
+    EXPECT_EQ(visit(page->Lb_Anne, 1), person.MotherId);
+    EXPECT_EQ(visit(page->Lb_Baba, 1), person.FatherId);
+    // The first click on a heading only selects the list's first entry.
+    EXPECT_EQ(visit(page->SB_Esi, 1), person.Id);
+    EXPECT_EQ(visit(page->SB_Esi, 2), person.Spouses.first());
+    EXPECT_EQ(visit(page->SB_Cocuklari, 2), person.Children.first());
+    const QList<qint32> siblings = SiblingsOf(state.persons, person.Id);
+    ASSERT_FALSE(siblings.isEmpty());
+    EXPECT_EQ(visit(page->SB_Kardesleri, 2), siblings.first());
+    EXPECT_EQ(page->Lb_RecAdet->text(), QStringLiteral("Total Records : 41"));
+}

@@ -1,0 +1,328 @@
+#include "gedcom/editinghistory.h"
+
+#include "editing/addforms.h"
+#include "editing/deletion.h"
+#include "editing/linking.h"
+#include "editing/reordering.h"
+#include "editing/sexchange.h"
+#include "model/textrules.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace kinrow::testing {
+
+namespace {
+
+const QString kNames[] = {u"ALİ"_qs, u"AYŞE"_qs, u"ÇİĞDEM"_qs, u"ŞÜKRÜ"_qs, u"İPEK"_qs};
+
+bool knownSex(char sex)
+{
+    return sex == SexMale || sex == SexFemale;
+}
+
+const TTreeData& at(const PersonList& persons, qint32 n)
+{
+    return persons[size_t(n - 1)];
+}
+
+} // namespace
+
+EditingHistory::EditingHistory(PersonList persons, quint64 seed)
+    : persons_(std::move(persons)), state_(seed * 2 + 1)
+{}
+
+int EditingHistory::below(int n)
+{
+    state_ = state_ * 6364136223846793005ull + 1442695040888963407ull;
+    return int((state_ >> 33) % quint64(n));
+}
+
+qint32 EditingHistory::anyone()
+{
+    return qint32(1 + below(int(persons_.size())));
+}
+
+void EditingHistory::forgetSomeSexes()
+{
+    for (int k = below(4); k > 0 && !persons_.empty(); --k) {
+        TTreeData& p = persons_[size_t(anyone() - 1)];
+        if (p.Spouses.isEmpty()) {
+            p.Sex = '\0';
+        } else if (p.Spouses.size() == 1) {
+            TTreeData& s = persons_[size_t(p.Spouses[0] - 1)];
+            if (s.Spouses.size() == 1)
+                p.Sex = s.Sex = '\0';
+        }
+    }
+}
+
+bool EditingHistory::step()
+{
+    if (persons_.empty())
+        return false;
+    const qint32 anchor = anyone();
+    switch (below(12)) {
+    case 0:
+    case 1:
+    case 2:
+        return addRelative(anchor);
+    case 3:
+    case 4:
+        return linkExisting(anchor);
+    case 5:
+    case 6:
+        return unlink(anchor);
+    case 7:
+    case 8:
+    case 9:
+        return move(anchor);
+    case 10:
+        return remove(anchor);
+    default:
+        return changeSex(anchor);
+    }
+}
+
+bool EditingHistory::addRelative(qint32 anchor)
+{
+    const TTreeData& a = at(persons_, anchor);
+    const auto role = RelativeRole(below(4));
+    if ((role == RelativeRole::Mother && a.MotherId != 0) ||
+        (role == RelativeRole::Father && a.FatherId != 0))
+        return false;
+    const int spouses = int(a.Spouses.size());
+    const int selected = spouses == 0 ? -1 : below(spouses + 1) - 1;
+    AddFormPrefill prefill = PrepareAddForm(persons_, anchor, role, selected, below(2));
+    PersonForm& form = prefill.Form;
+    form.GivenName = kNames[below(5)];
+    if (form.Surname.isEmpty() && below(2))
+        form.Surname = kNames[below(5)];
+    form.Notes = below(3) ? QString() : u"Satır\r\nikinci"_qs;
+    // The sex button only toggles the form while the form lists no spouse and no child.
+    if (form.Spouses.isEmpty() && form.Children.isEmpty() && below(3) == 0)
+        form.SexTag = 3 - form.SexTag;
+    return ApplyAcceptedForm(persons_, anchor, prefill.EditMode, form) != 0;
+}
+
+bool EditingHistory::linkExisting(qint32 anchor)
+{
+    const TTreeData& a = at(persons_, anchor);
+    const auto role = RelativeRole(below(4));
+    if ((role == RelativeRole::Mother && a.MotherId != 0) ||
+        (role == RelativeRole::Father && a.FatherId != 0))
+        return false;
+    const QList<qint32> candidates = LinkCandidates(persons_, anchor, role);
+    if (candidates.isEmpty())
+        return false;
+    const qint32 picked = candidates[below(int(candidates.size()))];
+    const int spouses = int(a.Spouses.size());
+    const int index = SpouseSelectionForLink(spouses, spouses == 0 ? -1 : below(spouses + 1) - 1);
+    const qint32 spouse = index < 0 ? 0 : a.Spouses[index];
+    return LinkExisting(persons_, anchor, role, picked, spouse);
+}
+
+bool EditingHistory::unlink(qint32 anchor)
+{
+    const TTreeData& a = at(persons_, anchor);
+    switch (below(3)) {
+    case 0:
+        return UnlinkParent(persons_, anchor, RelativeRole::Mother);
+    case 1:
+        return UnlinkParent(persons_, anchor, RelativeRole::Father);
+    default:
+        return !a.Spouses.isEmpty() && UnlinkSpouse(persons_, anchor, below(int(a.Spouses.size())));
+    }
+}
+
+bool EditingHistory::move(qint32 anchor)
+{
+    const TTreeData& a = at(persons_, anchor);
+    const bool spouses = below(3) == 0;
+    const int count = int(spouses ? a.Spouses.size() : a.Children.size());
+    if (count < 2)
+        return false;
+    const int i = below(count);
+    const int j = i == 0 ? 1 : (i == count - 1 || below(2) ? i - 1 : i + 1);
+    return spouses ? MoveSpouse(persons_, anchor, i, j) : MoveChild(persons_, anchor, i, j);
+}
+
+bool EditingHistory::remove(qint32 anchor)
+{
+    if (CheckDeletion(persons_, anchor, false) != DeleteRefusal::None)
+        return false;
+    DeletePerson(persons_, anchor);
+    return true;
+}
+
+bool EditingHistory::changeSex(qint32 anchor)
+{
+    TTreeData& a = persons_[size_t(anchor - 1)];
+    if (a.Spouses.isEmpty() && a.Children.isEmpty()) {
+        a.Sex = a.Sex == SexMale ? SexFemale : SexMale; // stored by the correction's OK
+        return true;
+    }
+    const QList<qint32> group = SpouseGroup(persons_, anchor);
+    ApplySexChange(persons_, group, AffectedChildren(persons_, group));
+    return true;
+}
+
+QString CarriedNote(const QString& note)
+{
+    if (note.trimmed().isEmpty())
+        return {};
+    QStringList lines;
+    for (const QString& line : note.split(QRegularExpression(u"\r\n|\r|\n"_qs))) {
+        QString kept;
+        for (qsizetype at = 0; at == 0 || at < line.size(); at += 249) {
+            QString piece = line.mid(at, 249);
+            while (!piece.isEmpty() && piece.back() <= u' ')
+                piece.chop(1);
+            kept += piece;
+        }
+        lines << kept;
+    }
+    return lines.join(u"\r\n"_qs);
+}
+
+PersonList CarriedPersons(PersonList persons)
+{
+    for (TTreeData& p : persons) {
+        p.Notes = CarriedNote(p.Notes);
+        p.BirthDate = ParseDateText(FormatDateValue(p.BirthDate));
+        p.DeathDate = ParseDateText(FormatDateValue(p.DeathDate));
+        p.Pictures.clear(); // the histories' persons have none; a sample's name missing files
+    }
+    // The reader gives a person of unknown sex the sex opposite its last spouse of known sex,
+    // record by record, so a sex settled earlier counts for later records.
+    for (TTreeData& p : persons) {
+        if (knownSex(p.Sex))
+            continue;
+        for (qint32 s : p.Spouses) {
+            const char sex = at(persons, s).Sex;
+            if (knownSex(sex))
+                p.Sex = sex == SexMale ? SexFemale : SexMale;
+        }
+    }
+    return persons;
+}
+
+std::optional<QString> FirstDifference(const PersonList& got, const PersonList& want,
+                                       const QSet<qint32>& anyChildOrder)
+{
+    if (got.size() != want.size())
+        return QStringLiteral("%1 persons instead of %2").arg(got.size()).arg(want.size());
+    auto list = [](const QList<qint32>& l) {
+        QStringList t;
+        for (qint32 n : l)
+            t << QString::number(n);
+        return t.join(u' ');
+    };
+    for (size_t i = 0; i < got.size(); ++i) {
+        const TTreeData& g = got[i];
+        const TTreeData& w = want[i];
+        const QString who = QStringLiteral("record %1: ").arg(i + 1);
+        if (g.Id != w.Id || g.GivenName != w.GivenName || g.Surname != w.Surname ||
+            g.BirthPlace != w.BirthPlace || g.BirthDate != w.BirthDate ||
+            g.DeathDate != w.DeathDate || g.Notes != w.Notes || g.Pictures != w.Pictures)
+            return who + u"fields differ"_qs;
+        if (g.Sex != w.Sex)
+            return who + QStringLiteral("sex %1 instead of %2").arg(g.Sex).arg(w.Sex);
+        if (g.MotherId != w.MotherId || g.FatherId != w.FatherId)
+            return who + QStringLiteral("parents %1,%2 instead of %3,%4")
+                             .arg(g.MotherId)
+                             .arg(g.FatherId)
+                             .arg(w.MotherId)
+                             .arg(w.FatherId);
+        if (g.Spouses != w.Spouses)
+            return who + u"spouses "_qs + list(g.Spouses) + u" instead of "_qs + list(w.Spouses);
+        QList<qint32> children = g.Children;
+        if (anyChildOrder.contains(qint32(i + 1)) && children.size() == w.Children.size()) {
+            std::sort(children.begin(), children.end());
+            QList<qint32> wanted = w.Children;
+            std::sort(wanted.begin(), wanted.end());
+            if (children == wanted)
+                continue;
+        }
+        if (g.Children != w.Children)
+            return who + u"children "_qs + list(g.Children) + u" instead of "_qs + list(w.Children);
+    }
+    return std::nullopt;
+}
+
+namespace {
+
+// The family a parent's child belongs to in a file: its own parents' pair when the child names
+// the parent and the other parent is none or a spouse listing the child; otherwise the
+// parent's family alone,
+// the side of its sex.
+std::pair<qint32, qint32> familyKey(const PersonList& persons, qint32 n, qint32 c)
+{
+    const TTreeData& p = at(persons, n);
+    const TTreeData& child = at(persons, c);
+    const bool father = child.FatherId == n;
+    if (father || child.MotherId == n) {
+        const qint32 other = father ? child.MotherId : child.FatherId;
+        if (other == 0 || (p.Spouses.contains(other) && at(persons, other).Children.contains(c)))
+            return {child.FatherId, child.MotherId};
+    }
+    return p.Sex == SexFemale ? std::pair<qint32, qint32>{0, n} : std::pair<qint32, qint32>{n, 0};
+}
+
+// The family of a couple as a file names it: a man is its husband, a woman its wife; a
+// partner of unknown sex takes the side opposite the other's known sex, and of two of unknown
+// sex the lower number is the husband.
+std::pair<qint32, qint32> coupleKey(const PersonList& persons, qint32 n, qint32 s)
+{
+    const char sex = at(persons, n).Sex;
+    const char other = at(persons, s).Sex;
+    if (sex == SexMale || (!knownSex(sex) && (other == SexFemale || (!knownSex(other) && n < s))))
+        return {n, s};
+    return {s, n};
+}
+
+bool sameRelativeOrder(const QList<qint32>& a, const QList<qint32>& b)
+{
+    QList<qint32> inA, inB;
+    for (qint32 x : a)
+        if (b.contains(x))
+            inA << x;
+    for (qint32 x : b)
+        if (a.contains(x))
+            inB << x;
+    return inA == inB;
+}
+
+} // namespace
+
+bool ChildOrderExpressible(const PersonList& persons, qint32 n)
+{
+    const TTreeData& p = at(persons, n);
+    QList<std::pair<qint32, qint32>> order; // families in the order the children run through them
+    for (qint32 c : p.Children) {
+        const auto key = familyKey(persons, n, c);
+        if (order.isEmpty() || order.back() != key) {
+            if (order.contains(key))
+                return false; // the family's children are not kept together
+            order << key;
+        }
+    }
+    // Families of spouses come first, in spouse order.
+    QList<std::pair<qint32, qint32>> spouseFamilies;
+    for (qint32 s : p.Spouses)
+        if (order.contains(coupleKey(persons, n, s)))
+            spouseFamilies << coupleKey(persons, n, s);
+    if (order.mid(0, spouseFamilies.size()) != spouseFamilies)
+        return false;
+    // A family's children run in one order for both partners.
+    for (const auto& key : order) {
+        const qint32 other = key.first == n ? key.second : key.first;
+        if (key.first > 0 && key.second > 0 &&
+            !sameRelativeOrder(p.Children, at(persons, other).Children))
+            return false;
+    }
+    return true;
+}
+
+} // namespace kinrow::testing

@@ -1,0 +1,93 @@
+#include "gedcom/editinghistory.h"
+
+#include "gedcom/familygenerator.h"
+#include "gedcom/gedcomreader.h"
+#include "gedcom/gedcomwriter.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include <iostream>
+
+using namespace kinrow;
+using namespace kinrow::testing;
+
+namespace {
+
+const QString kFileName = QStringLiteral("/nonexistent/kinrow-history/aile.ged");
+
+struct Tally
+{
+    int histories = 0;
+    int operations = 0;
+    int reordered = 0; // persons whose child order a file cannot carry
+};
+
+// The difference between the persons and what their file gives back, nothing when none. The
+// one state excluded: the order of children that no file with one family per couple can
+// express (ChildOrderExpressible); those children must still all come back.
+std::optional<QString> roundTripDifference(const PersonList& persons, Tally& tally)
+{
+    const QByteArray bytes = WriteGedcomBytes(persons, kFileName, {});
+    PersonList read;
+    ErrorList errors;
+    if (!ReadGedcomBytes(bytes, kFileName, read, errors, {}))
+        return QStringLiteral("the written file was refused");
+    QSet<qint32> anyOrder;
+    for (qint32 n = 1; n <= qint32(persons.size()); ++n)
+        if (!ChildOrderExpressible(persons, n))
+            anyOrder.insert(n);
+    tally.reordered += int(anyOrder.size());
+    return FirstDifference(read, CarriedPersons(persons), anyOrder);
+}
+
+// Runs histories from the start family, each checked against its file at its end.
+void runHistories(const PersonList& start, quint64 seed, int histories, int maxSteps, Tally& tally)
+{
+    for (int h = 0; h < histories; ++h) {
+        EditingHistory history(start, seed * 7919 + quint64(h));
+        history.forgetSomeSexes();
+        const int steps = 1 + int((seed + quint64(h) * 31) % quint64(maxSteps));
+        for (int s = 0; s < steps; ++s)
+            tally.operations += history.step() ? 1 : 0;
+        ++tally.histories;
+        const std::optional<QString> difference = roundTripDifference(history.persons(), tally);
+        ASSERT_FALSE(difference) << "seed " << seed << " history " << h << ": "
+                                 << difference->toStdString();
+    }
+}
+
+TEST(EditingHistories, GeneratedFamiliesComeBackFromTheirFiles)
+{
+    Tally tally;
+    for (quint64 seed = 1; seed <= 200; ++seed) {
+        runHistories(GenerateFamily(8 + int(seed % 40), seed), seed, 10, 40, tally);
+        if (HasFatalFailure())
+            return;
+    }
+    std::cout << tally.histories << " histories, " << tally.operations << " operations, "
+              << tally.reordered << " child orders excluded\n";
+}
+
+// Files of other programs bring persons of unknown sex, one-sided links and orders of their own.
+TEST(EditingHistories, SampleFilesComeBackFromTheirFiles)
+{
+    Tally tally;
+    for (const char* name : {"royal92.ged", "washington.ged", "sample.ged"}) {
+        QFile file(QStringLiteral(KINROW_SAMPLES "/") + QLatin1String(name));
+        if (!file.open(QIODevice::ReadOnly))
+            GTEST_SKIP() << name << " is not there";
+        PersonList start;
+        ErrorList errors;
+        ASSERT_TRUE(ReadGedcomBytes(file.readAll(), kFileName, start, errors, {})) << name;
+        const int histories = start.size() > 1000 ? 12 : 60;
+        runHistories(start, quint64(start.size()), histories, 60, tally);
+        if (HasFatalFailure())
+            return;
+    }
+    std::cout << tally.histories << " histories, " << tally.operations << " operations, "
+              << tally.reordered << " child orders excluded\n";
+}
+
+} // namespace
