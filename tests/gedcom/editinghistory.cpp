@@ -296,6 +296,25 @@ bool sameRelativeOrder(const QList<qint32>& a, const QList<qint32>& b)
 
 } // namespace
 
+QSet<qint32> RecordsNamedForChildOrder(const ErrorList& errors)
+{
+    const QString prefix = u"- Order of children could not be kept in the file. Record No => "_qs;
+    QSet<qint32> named;
+    for (const QString& line : errors.lines)
+        if (line.startsWith(prefix))
+            named.insert(line.mid(prefix.size()).toInt());
+    return named;
+}
+
+QSet<qint32> RecordsWithOtherChildOrder(const PersonList& read, const PersonList& want)
+{
+    QSet<qint32> other;
+    for (size_t i = 0; i < qMin(read.size(), want.size()); ++i)
+        if (read[i].Children != want[i].Children)
+            other.insert(qint32(i + 1));
+    return other;
+}
+
 bool ChildOrderExpressible(const PersonList& persons, qint32 n)
 {
     const TTreeData& p = at(persons, n);
@@ -315,11 +334,10 @@ bool ChildOrderExpressible(const PersonList& persons, qint32 n)
             spouseFamilies << coupleKey(persons, n, s);
     if (order.mid(0, spouseFamilies.size()) != spouseFamilies)
         return false;
-    // A family's children run in one order for both partners.
+    // A couple's family lists its children in the husband's order, so the wife's must be his.
     for (const auto& key : order) {
-        const qint32 other = key.first == n ? key.second : key.first;
-        if (key.first > 0 && key.second > 0 &&
-            !sameRelativeOrder(p.Children, at(persons, other).Children))
+        if (key.first > 0 && key.second == n &&
+            !sameRelativeOrder(p.Children, at(persons, key.first).Children))
             return false;
     }
     return true;
