@@ -5,11 +5,26 @@
 #include "gedcom/gedcomreader.h"
 #include "gedcom/gedcomwriter.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
 using namespace kinrow;
 using namespace kinrow::testing;
+
+namespace {
+
+QString numbers(const QSet<qint32>& set)
+{
+    QList<qint32> sorted(set.begin(), set.end());
+    std::sort(sorted.begin(), sorted.end());
+    QStringList t;
+    for (qint32 n : sorted)
+        t << QString::number(n);
+    return t.join(u' ');
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -45,7 +60,8 @@ int main(int argc, char** argv)
             if (!difference && named != RecordsWithOtherChildOrder(read, want))
                 difference = QStringLiteral("named records differ from changed orders");
             else if (!difference && named != modelled)
-                difference = QStringLiteral("named records differ from the model");
+                difference = QStringLiteral("named records differ from the model: named ") +
+                             numbers(named) + QStringLiteral(", modelled ") + numbers(modelled);
             else if (!difference && !named.isEmpty() && !errors.visible)
                 difference = QStringLiteral("the error list stays closed");
         }

@@ -282,18 +282,6 @@ std::pair<qint32, qint32> coupleKey(const PersonList& persons, qint32 n, qint32 
     return {s, n};
 }
 
-bool sameRelativeOrder(const QList<qint32>& a, const QList<qint32>& b)
-{
-    QList<qint32> inA, inB;
-    for (qint32 x : a)
-        if (b.contains(x))
-            inA << x;
-    for (qint32 x : b)
-        if (a.contains(x))
-            inB << x;
-    return inA == inB;
-}
-
 } // namespace
 
 QSet<qint32> RecordsNamedForChildOrder(const ErrorList& errors)
@@ -334,10 +322,24 @@ bool ChildOrderExpressible(const PersonList& persons, qint32 n)
             spouseFamilies << coupleKey(persons, n, s);
     if (order.mid(0, spouseFamilies.size()) != spouseFamilies)
         return false;
-    // A couple's family lists its children in the husband's order, so the wife's must be his.
+    // A couple's family lists the husband's children of it in his order, then the wife's that
+    // he does not list; the wife's children of it must come in that order.
     for (const auto& key : order) {
-        if (key.first > 0 && key.second == n &&
-            !sameRelativeOrder(p.Children, at(persons, key.first).Children))
+        if (key.first <= 0 || key.second != n)
+            continue;
+        const auto inFamily = [&](qint32 parent) {
+            QList<qint32> children;
+            for (qint32 c : at(persons, parent).Children)
+                if (familyKey(persons, parent, c) == key && !children.contains(c))
+                    children << c;
+            return children;
+        };
+        const QList<qint32> hers = inFamily(n);
+        QList<qint32> family = inFamily(key.first);
+        for (qint32 c : hers)
+            if (!family.contains(c))
+                family << c;
+        if (hers != family)
             return false;
     }
     return true;
