@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <span>
 #include <unordered_map>
 #include <unordered_set>
 #include <utility>
@@ -320,6 +321,10 @@ private:
         spouseFamilies(p, id);
         if (p.MotherId > 0 || p.FatherId > 0)
             familyLine("1 FAMC @F", families_.numberOf(p.FatherId, p.MotherId));
+        // Families carry one order of children for both partners; where the person's own order
+        // cannot be rebuilt from them, reading tells the user whose order changed.
+        if (!childOrderCarried(p))
+            out_.lit("1 _ORDER CHIL\r\n");
         note(p.Notes);
     }
 
@@ -406,10 +411,12 @@ private:
     void spouseFamilies(const TTreeData& p, qint32 id)
     {
         written_.clear();
+        joined_.clear();
         for (qint32 s : p.Spouses) {
             const auto [husband, wife] = couple(p, id, s);
             const int number = families_.numberOf(husband, wife);
-            written_.add(number);
+            if (written_.add(number))
+                joined_.push_back(number);
             familyLine("1 FAMS @F", number);
         }
         // A spouse's family already carries the children it shares with the person. A family
@@ -419,7 +426,10 @@ private:
         for (qint32 c : p.Children) {
             const std::pair<qint32, qint32> pair = childFamily(p, id, c);
             const int number = families_.numberOf(pair.first, pair.second);
-            if (!written_.add(number) && (pair != alone || p.Spouses.isEmpty()))
+            const bool added = written_.add(number);
+            if (added)
+                joined_.push_back(number);
+            else if (pair != alone || p.Spouses.isEmpty())
                 continue;
             familyLine("1 FAMS @F", number);
         }
@@ -469,28 +479,108 @@ private:
     void familyRecords()
     {
         const auto& pairs = families_.pairs();
-        std::vector<qint32> children;
         for (size_t k = 0; k < pairs.size(); ++k) {
             const auto [husband, wife] = pairs[k];
             out_.lit("0 @F");
             out_.number(qint64(k + 1));
             out_.lit("@ FAM\r\n");
-            children.clear();
-            if (husband > 0) {
+            if (husband > 0)
                 familyLine("1 HUSB @I", husband);
-                if (const TTreeData* h = at(husband))
-                    for (qint32 c : h->Children)
-                        if (at(c) && childFamily(*h, husband, c) == pairs[k])
-                            children.push_back(c);
-            }
-            if (wife > 0) {
+            if (wife > 0)
                 familyLine("1 WIFE @I", wife);
-                if (const TTreeData* w = at(wife))
-                    addWifeChildren(*w, wife, husband, children);
-            }
-            for (qint32 c : children)
+            for (qint32 c : familyChildren(int(k + 1)))
                 familyLine("1 CHIL @I", c);
         }
+    }
+
+    // The children the record of family number lists: the husband's that stand in it, in his
+    // order, then the wife's not yet among them, in hers. Worked out once per family, since
+    // the order check of both partners reads them before the record is written.
+    std::span<const qint32> familyChildren(int number)
+    {
+        if (size_t(number) > childRanges_.size())
+            childRanges_.resize(families_.pairs().size());
+        ChildRange& range = childRanges_[size_t(number) - 1];
+        if (range.start < 0) {
+            const auto [husband, wife] = families_.pairs()[size_t(number) - 1];
+            scratch_.clear();
+            if (husband > 0) {
+                if (const TTreeData* h = at(husband))
+                    for (qint32 c : h->Children)
+                        if (at(c) && childFamily(*h, husband, c) == std::pair(husband, wife))
+                            scratch_.push_back(c);
+            }
+            if (wife > 0) {
+                if (const TTreeData* w = at(wife))
+                    addWifeChildren(*w, wife, husband, scratch_);
+            }
+            range.start = qint64(allChildren_.size());
+            range.count = qint64(scratch_.size());
+            allChildren_.insert(allChildren_.end(), scratch_.begin(), scratch_.end());
+        }
+        return {allChildren_.data() + range.start, size_t(range.count)};
+    }
+
+    // Whether reading gives the person its children back in their order. The reader takes
+    // the families of the FAMS lines once each, in their order, and appends every child of a
+    // family it does not hold yet; this repeats that on the families as they will be written.
+    // Links to persons not in the list are left out on both sides: they cannot be written.
+    bool childOrderCarried(const TTreeData& p)
+    {
+        const QList<qint32>& want = p.Children;
+        if (hasRepeatedChild(want))
+            return false; // the reader holds each child once
+        qsizetype k = 0;
+        const auto skipMissing = [&] {
+            while (k < want.size() && !at(want[k]))
+                ++k;
+        };
+        skipMissing();
+        if (!heldSet_.empty())
+            std::unordered_set<qint32>().swap(heldSet_);
+        heldUpTo_ = 0;
+        for (int number : joined_) {
+            for (qint32 c : familyChildren(number)) {
+                if (k < want.size() && c == want[k]) {
+                    ++k;
+                    skipMissing();
+                } else if (!holds(want, k, c)) {
+                    return false;
+                }
+            }
+        }
+        return k == want.size();
+    }
+
+    // Whether c is among the first k children; long lists are looked up through a set that
+    // grows with k.
+    bool holds(const QList<qint32>& list, qsizetype k, qint32 c)
+    {
+        if (k <= 32)
+            return std::find(list.begin(), list.begin() + k, c) != list.begin() + k;
+        for (; heldUpTo_ < k; ++heldUpTo_)
+            heldSet_.insert(list[heldUpTo_]);
+        return heldSet_.contains(c);
+    }
+
+    // Whether a child of the list, one that can be written, stands in it twice.
+    bool hasRepeatedChild(const QList<qint32>& list)
+    {
+        if (list.size() < 2)
+            return false;
+        if (list.size() <= 16) {
+            for (qsizetype i = 1; i < list.size(); ++i)
+                for (qsizetype j = 0; j < i; ++j)
+                    if (list[i] == list[j] && at(list[i]))
+                        return true;
+            return false;
+        }
+        sorted_.assign(list.begin(), list.end());
+        std::sort(sorted_.begin(), sorted_.end());
+        for (size_t i = 1; i < sorted_.size(); ++i)
+            if (sorted_[i] == sorted_[i - 1] && at(sorted_[i]))
+                return true;
+        return false;
     }
 
     // Adds, in the wife's order, her children that stand in this family and are not yet collected.
@@ -519,6 +609,19 @@ private:
     FamilyTable families_;
     DateCache dates_;
     ListedFamilies written_;
+    // The person's families in the order of its FAMS lines, each once.
+    std::vector<int> joined_;
+    struct ChildRange
+    {
+        qint64 start = -1; // into allChildren_; -1 while not worked out
+        qint64 count = 0;
+    };
+    std::vector<ChildRange> childRanges_; // by family number - 1
+    std::vector<qint32> allChildren_;
+    std::vector<qint32> scratch_;
+    std::vector<qint32> sorted_;
+    std::unordered_set<qint32> heldSet_;
+    qsizetype heldUpTo_ = 0;
     mutable std::unordered_map<qint32, std::unordered_set<qint32>> childSets_;
     int noteCounter_ = 0;
 };

@@ -60,6 +60,7 @@ bool PersonPass::readPerson(LineScanner& lines, const GedcomLine& opening)
     seenChildren_.reset();
     seenFamilies_.reset();
     joinedFamilies_.clear();
+    orderReported_ = false;
     qint64 last = opening.index;
     bool ended = false;
     while (const GedcomLine* next = lines.peek()) {
@@ -101,6 +102,23 @@ void PersonPass::readLine(LineScanner& lines, GedcomLine& line, TTreeData& perso
         addNote(line, person);
     else if (text.starts_with("1 OBJE"))
         readPictures(lines, line, person);
+    else if (text.starts_with("1 _ORDER CHIL"))
+        reportChildOrder();
+}
+
+void PersonPass::reportChildOrder()
+{
+    if (orderReported_)
+        return;
+    orderReported_ = true;
+    // Records are appended in file order, so the position is the number renumbering gives.
+    const QString record = QString::number(persons_.size() + 1);
+    ErrorSink& errors = context_.errors;
+    // The user arranged an order that reopening changed; they must see which persons it hit.
+    errors.makeVisible();
+    errors.add(errors.pick(u"- Çocukların sırası dosyada korunamadı. KayıtNo => "_qs,
+                           u"- Order of children could not be kept in the file. Record No => "_qs) +
+               record);
 }
 
 bool PersonPass::nextLevel2(LineScanner& lines, GedcomLine& line)

@@ -31,6 +31,8 @@ private:
     void addChildren(const GedcomLine& line, const FamilyRec& family, TTreeData& person);
     void setParents(const GedcomLine& line, TTreeData& person);
     void addNote(const GedcomLine& line, TTreeData& person);
+    // The file could not keep the record's order of children.
+    void reportChildOrder();
     const FamilyRec* familyOf(const GedcomLine& line, size_t prefix) const;
     // Consumes the next line into line when it is a level-2 line.
     static bool nextLevel2(LineScanner& lines, GedcomLine& line);
@@ -45,6 +47,7 @@ private:
     SeenIds seenChildren_;
     SeenIds seenFamilies_;
     std::vector<qint32> joinedFamilies_;
+    bool orderReported_ = false; // for the current record
     // Linking many persons to one large family, or one large note to many persons, would
     // multiply the file's size in memory; files of the dialect stay far below these.
     qint64 childLinksLeft_ = 0;

@@ -282,19 +282,26 @@ std::pair<qint32, qint32> coupleKey(const PersonList& persons, qint32 n, qint32 
     return {s, n};
 }
 
-bool sameRelativeOrder(const QList<qint32>& a, const QList<qint32>& b)
+} // namespace
+
+QSet<qint32> RecordsNamedForChildOrder(const ErrorList& errors)
 {
-    QList<qint32> inA, inB;
-    for (qint32 x : a)
-        if (b.contains(x))
-            inA << x;
-    for (qint32 x : b)
-        if (a.contains(x))
-            inB << x;
-    return inA == inB;
+    const QString prefix = u"- Order of children could not be kept in the file. Record No => "_qs;
+    QSet<qint32> named;
+    for (const QString& line : errors.lines)
+        if (line.startsWith(prefix))
+            named.insert(line.mid(prefix.size()).toInt());
+    return named;
 }
 
-} // namespace
+QSet<qint32> RecordsWithOtherChildOrder(const PersonList& read, const PersonList& want)
+{
+    QSet<qint32> other;
+    for (size_t i = 0; i < qMin(read.size(), want.size()); ++i)
+        if (read[i].Children != want[i].Children)
+            other.insert(qint32(i + 1));
+    return other;
+}
 
 bool ChildOrderExpressible(const PersonList& persons, qint32 n)
 {
@@ -315,11 +322,24 @@ bool ChildOrderExpressible(const PersonList& persons, qint32 n)
             spouseFamilies << coupleKey(persons, n, s);
     if (order.mid(0, spouseFamilies.size()) != spouseFamilies)
         return false;
-    // A family's children run in one order for both partners.
+    // A couple's family lists the husband's children of it in his order, then the wife's that
+    // he does not list; the wife's children of it must come in that order.
     for (const auto& key : order) {
-        const qint32 other = key.first == n ? key.second : key.first;
-        if (key.first > 0 && key.second > 0 &&
-            !sameRelativeOrder(p.Children, at(persons, other).Children))
+        if (key.first <= 0 || key.second != n)
+            continue;
+        const auto inFamily = [&](qint32 parent) {
+            QList<qint32> children;
+            for (qint32 c : at(persons, parent).Children)
+                if (familyKey(persons, parent, c) == key && !children.contains(c))
+                    children << c;
+            return children;
+        };
+        const QList<qint32> hers = inFamily(n);
+        QList<qint32> family = inFamily(key.first);
+        for (qint32 c : hers)
+            if (!family.contains(c))
+                family << c;
+        if (hers != family)
             return false;
     }
     return true;

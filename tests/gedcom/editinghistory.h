@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gedcom/readsession.h"
 #include "model/person.h"
 
 #include <QSet>
@@ -54,10 +55,16 @@ std::optional<QString> FirstDifference(const PersonList& got, const PersonList& 
 
 // Whether a family file can give back person n's children in their order. A file gives a
 // person its children family by family: first the families shared with its spouses, in spouse
-// order, then its other families; each family's children in one order for both partners. A
+// order, then its other families; a couple's family's children in the husband's order. A
 // child whose other parent is no spouse, or a spouse not listing it, stands in the person's
 // family alone, which holds all such children. An order that breaks these rules cannot be written
 // with one family per couple, and reopening puts the children in family order.
 bool ChildOrderExpressible(const PersonList& persons, qint32 n);
+
+// The records an English error list names as having lost their order of children.
+QSet<qint32> RecordsNamedForChildOrder(const ErrorList& errors);
+
+// The records of read whose children come in another order than in want.
+QSet<qint32> RecordsWithOtherChildOrder(const PersonList& read, const PersonList& want);
 
 } // namespace kinrow::testing

@@ -343,3 +343,37 @@ TEST(ReaderFile, ReadsAFileByNameAndRefusesWhatIsNoFile)
     }
     EXPECT_EQ(reporter.messages.size(), 2);
 }
+
+TEST(ReaderChildOrder, MarkedRecordsAreNamedByTheirNewNumberAndTheListOpens)
+{
+    // Numbers 30, 10, 20 become records 1, 2, 3; the marker of the third is named once,
+    // however often it stands there, and nothing else changes.
+    const QByteArray file =
+        dialectFile({"0 @I30@ INDI", "1 FAMC @F1@", "0 @I10@ INDI", "1 SEX M", "1 FAMS @F1@",
+                     "0 @I20@ INDI", "1 SEX F", "1 FAMS @F1@", "1 _ORDER CHIL", "1 _ORDER CHIL",
+                     "0 @F1@ FAM", "1 HUSB @I10@", "1 WIFE @I20@", "1 CHIL @I30@"});
+    ReadResult english;
+    readInto(english, file, 1);
+    ASSERT_TRUE(english.ok);
+    EXPECT_TRUE(english.errors.visible);
+    EXPECT_EQ(english.errors.lines.filter(u"Order of children"_qs),
+              QStringList{u"- Order of children could not be kept in the file. Record No => 3"_qs});
+    EXPECT_EQ(rec(english, 3).Children, QList<qint32>{1});
+    EXPECT_TRUE(english.reporter.messages.isEmpty());
+
+    ReadResult turkish;
+    readInto(turkish, file, 0);
+    EXPECT_EQ(turkish.errors.lines.filter(u"KayıtNo"_qs),
+              QStringList{u"- Çocukların sırası dosyada korunamadı. KayıtNo => 3"_qs});
+}
+
+TEST(ReaderChildOrder, UnmarkedFilesKeepTheListClosed)
+{
+    ReadResult r;
+    // A level-2 line or a note text that merely looks like the marker is no marker.
+    readInto(r, dialectFile({"0 @I1@ INDI", "2 _ORDER CHIL", "1 NOTE @NI1@", "0 @NI1@ NOTE",
+                             "1 CONC 1 _ORDER CHIL"}));
+    ASSERT_TRUE(r.ok);
+    EXPECT_FALSE(r.errors.visible);
+    EXPECT_TRUE(r.errors.lines.filter(u"Order of children"_qs).isEmpty());
+}
