@@ -1,3 +1,4 @@
+#include "editinghistory.h"
 #include "gedcom/familygenerator.h"
 #include "gedcom/gedcomreader.h"
 #include "gedcom/gedcomwriter.h"
@@ -11,29 +12,9 @@
 #include <QTemporaryDir>
 
 using namespace kinrow;
+using kinrow::testing::CarriedNote;
 
 namespace {
-
-// What the dialect keeps of a note: nothing of a blank note; otherwise each line in pieces of
-// 249 characters (the file line's limit less the "1 CONC " prefix), each piece losing the
-// blanks and control characters at its end because the reader trims every file line.
-QString carriedNote(const QString& note)
-{
-    if (note.trimmed().isEmpty())
-        return {};
-    QStringList lines;
-    for (const QString& line : note.split(QRegularExpression(u"\r\n|\r|\n"_qs))) {
-        QString kept;
-        for (qsizetype at = 0; at == 0 || at < line.size(); at += 249) {
-            QString piece = line.mid(at, 249);
-            while (!piece.isEmpty() && piece.back() <= u' ')
-                piece.chop(1);
-            kept += piece;
-        }
-        lines << kept;
-    }
-    return lines.join(u"\r\n"_qs);
-}
 
 // A small deterministic source of choices for the test's own additions.
 struct Dice
@@ -95,7 +76,7 @@ PersonList withAdditions(PersonList persons, quint64 seed, const QStringList& pi
 PersonList carried(PersonList persons)
 {
     for (TTreeData& p : persons) {
-        p.Notes = carriedNote(p.Notes);
+        p.Notes = CarriedNote(p.Notes);
         p.BirthDate = ParseDateText(FormatDateValue(p.BirthDate));
         p.DeathDate = ParseDateText(FormatDateValue(p.DeathDate));
     }
@@ -124,10 +105,10 @@ protected:
 
 TEST(CarriedNote, DefinesWhatTheDialectKeeps)
 {
-    EXPECT_EQ(carriedNote(u" \r\n "_qs), QString());
-    EXPECT_EQ(carriedNote(u"a \r\n b\rc\n"_qs), u"a\r\n b\r\nc\r\n"_qs);
+    EXPECT_EQ(CarriedNote(u" \r\n "_qs), QString());
+    EXPECT_EQ(CarriedNote(u"a \r\n b\rc\n"_qs), u"a\r\n b\r\nc\r\n"_qs);
     const QString blankAtSplit = QString(248, u'x') + u"  y"_qs;
-    EXPECT_EQ(carriedNote(blankAtSplit), QString(248, u'x') + u" y"_qs);
+    EXPECT_EQ(CarriedNote(blankAtSplit), QString(248, u'x') + u" y"_qs);
 }
 
 TEST_P(RoundTrip, WriteThenReadGivesTheSamePersons)
