@@ -50,6 +50,11 @@ int PersonListBox::itemHeight() const
     return delegate_->itemHeight();
 }
 
+int PersonListBox::entryFontPixelSize() const
+{
+    return delegate_->font().pixelSize();
+}
+
 bool PersonListBox::containsRecNo(qint32 recNo) const
 {
     for (int row = 0; row < count(); ++row) {

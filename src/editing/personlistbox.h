@@ -30,6 +30,7 @@ public:
     // The height of every entry; ItemHeight at the window's design width.
     void setItemHeight(int height);
     int itemHeight() const;
+    int entryFontPixelSize() const;
 
 private:
     PersonListDelegate* delegate_;

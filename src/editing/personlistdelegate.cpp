@@ -4,13 +4,15 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace kinrow {
 
 PersonListDelegate::PersonListDelegate(const PersonList& persons, QObject* parent)
     : QStyledItemDelegate(parent), persons_(persons), font_(QStringLiteral("Verdana")),
       itemHeight_(PersonListBox::ItemHeight)
 {
-    font_.setPixelSize(12);
+    setItemHeight(itemHeight_);
 }
 
 void PersonListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -32,6 +34,12 @@ QSize PersonListDelegate::sizeHint(const QStyleOptionViewItem&, const QModelInde
 {
     const int width = QFontMetrics(font_).horizontalAdvance(index.data().toString());
     return {width, itemHeight_};
+}
+
+void PersonListDelegate::setItemHeight(int height)
+{
+    itemHeight_ = std::max(1, height);
+    font_.setPixelSize(std::max(1, itemHeight_ * 12 / PersonListBox::ItemHeight));
 }
 
 QColor PersonListDelegate::colorFor(qint32 recNo) const

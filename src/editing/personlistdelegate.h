@@ -20,7 +20,9 @@ public:
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
     int itemHeight() const { return itemHeight_; }
-    void setItemHeight(int height) { itemHeight_ = std::max(1, height); }
+    // The entries' text grows with their height: 12 pixels at the designed 14.
+    void setItemHeight(int height);
+    const QFont& font() const { return font_; }
 
     // The colour an entry carrying recNo is drawn in.
     QColor colorFor(qint32 recNo) const;

@@ -540,14 +540,18 @@ TEST_F(EditingStoriesTest, RelativesListsGrowWithTheWindow)
 {
     open(Family(), 1);
     EXPECT_EQ(page()->ListBox_Esi->visualItemRect(page()->ListBox_Esi->item(0)).height(), 14);
+    EXPECT_EQ(page()->ListBox_Esi->entryFontPixelSize(), 12);
     window->resize(1000, 779);
     for (PersonListBox* list :
-         {page()->ListBox_Esi, page()->ListBox_Cocuklari, page()->ListBox_Kardesleri})
+         {page()->ListBox_Esi, page()->ListBox_Cocuklari, page()->ListBox_Kardesleri}) {
         EXPECT_EQ(list->itemHeight(), 22); // 1000 x 14 / 616, rounded down
+        EXPECT_EQ(list->entryFontPixelSize(), 18);
+    }
     EXPECT_EQ(page()->ListBox_Esi->visualItemRect(page()->ListBox_Esi->item(1)).height(), 22);
     EXPECT_EQ(page()->ListBox_Esi->visualItemRect(page()->ListBox_Esi->item(1)).top(), 22);
     window->resize(616, 480);
     EXPECT_EQ(page()->ListBox_Esi->itemHeight(), 14);
+    EXPECT_EQ(page()->ListBox_Esi->entryFontPixelSize(), 12);
 }
 
 } // namespace
