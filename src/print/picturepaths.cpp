@@ -47,7 +47,12 @@ QString RelativePicturePath(const QString& path, const QString& familyFolder)
     for (qsizetype i = common; i < folder.size(); ++i)
         parts.append(QStringLiteral(".."));
     parts.append(picture.mid(common));
-    return parts.join(QLatin1Char('/'));
+    const QString relative = parts.join(QLatin1Char('/'));
+    // The entry is saved on one "2 FILE " line, and a family file with a line over 270
+    // characters cannot be opened again; a relative form that grew past that stays absolute.
+    constexpr qsizetype MaxStoredLength = 270 - 7;
+    return relative.size() > MaxStoredLength && slashed.size() < relative.size() ? slashed
+                                                                                 : relative;
 }
 
 bool PictureFileExists(const QString& path)

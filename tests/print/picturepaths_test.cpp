@@ -53,3 +53,16 @@ TEST(PicturePaths, OnlyBmpAndJpegPicturesAreAccepted)
     for (const char* name : {"a.gif", "a.jpg.png", "jpg", "a.jpg\\b", "a.", ".jpgx"})
         EXPECT_FALSE(IsPictureExtension(name)) << name;
 }
+
+TEST(PicturePaths, ARelativeFormTooLongToSaveStaysAbsolute)
+{
+    QString deep = QStringLiteral("/aile");
+    for (int i = 0; i < 100; ++i)
+        deep += QStringLiteral("/d");
+    // 101 steps up would not fit on the file's line; the absolute path does.
+    EXPECT_EQ(RelativePicturePath(QStringLiteral("/foto/a.jpg"), deep),
+              QStringLiteral("/foto/a.jpg"));
+    // Ten steps up still fit and stay relative.
+    EXPECT_EQ(RelativePicturePath(QStringLiteral("/aile/d/a.jpg"), QStringLiteral("/aile/d/d/d")),
+              QStringLiteral("../../a.jpg"));
+}
