@@ -170,6 +170,20 @@ TEST_F(PictureFiles, BrokenFilesGiveNullImagesSilently)
     ASSERT_GT(sof, 0);
     hugeHeader[sof + 5] = hugeHeader[sof + 6] = hugeHeader[sof + 7] = hugeHeader[sof + 8] = '\xFF';
 
+    QImage smallBmp(4, 4, QImage::Format_RGB32);
+    smallBmp.fill(Qt::white);
+    const QString bmpPath = m_dir.filePath(QStringLiteral("small.bmp"));
+    ASSERT_TRUE(smallBmp.save(bmpPath, "BMP"));
+    QFile bmpFile(bmpPath);
+    ASSERT_TRUE(bmpFile.open(QIODevice::ReadOnly));
+    QByteArray hugeBmp = bmpFile.readAll();
+    // Width and height of the bitmap header, little-endian, at bytes 18 and 22: 40000 x 40000.
+    for (int at : {18, 22}) {
+        hugeBmp[at] = '\x40';
+        hugeBmp[at + 1] = '\x9C';
+        hugeBmp[at + 2] = hugeBmp[at + 3] = 0;
+    }
+
     QByteArray noise(4096, Qt::Uninitialized);
     QRandomGenerator random(7);
     for (char& c : noise)
@@ -183,6 +197,7 @@ TEST_F(PictureFiles, BrokenFilesGiveNullImagesSilently)
     const QImage huge = LoadPicture(write(QStringLiteral("huge.jpg"), hugeHeader));
     const QImage jpegNoise =
         LoadPicture(write(QStringLiteral("noise.jpg"), QByteArrayLiteral("\xFF\xD8\xFF") + noise));
+    const QImage bigBitmap = LoadPicture(write(QStringLiteral("huge.bmp"), hugeBmp));
     const QImage plainNoise = LoadPicture(write(QStringLiteral("noise.bmp"), noise));
     const QImage empty = LoadPicture(write(QStringLiteral("empty.jpg"), QByteArray()));
     const QImage missing = LoadPicture(m_dir.filePath(QStringLiteral("missing.jpg")));
@@ -192,6 +207,7 @@ TEST_F(PictureFiles, BrokenFilesGiveNullImagesSilently)
     EXPECT_TRUE(truncated.isNull());
     EXPECT_TRUE(huge.isNull());
     EXPECT_TRUE(jpegNoise.isNull());
+    EXPECT_TRUE(bigBitmap.isNull());
     EXPECT_TRUE(plainNoise.isNull());
     EXPECT_TRUE(empty.isNull());
     EXPECT_TRUE(missing.isNull());
