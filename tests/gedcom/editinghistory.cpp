@@ -5,6 +5,8 @@
 #include "editing/linking.h"
 #include "editing/reordering.h"
 #include "editing/sexchange.h"
+#include "gedcom/gedcomreader.h"
+#include "gedcom/gedcomwriter.h"
 #include "model/textrules.h"
 
 #include <QRegularExpression>
@@ -343,6 +345,50 @@ bool ChildOrderExpressible(const PersonList& persons, qint32 n)
             return false;
     }
     return true;
+}
+
+namespace {
+
+QString numbers(const QSet<qint32>& set)
+{
+    QList<qint32> sorted(set.begin(), set.end());
+    std::sort(sorted.begin(), sorted.end());
+    QStringList t;
+    for (qint32 n : sorted)
+        t << QString::number(n);
+    return t.join(u' ');
+}
+
+} // namespace
+
+std::optional<QString> RoundTripDifference(const PersonList& persons, int* namedCount)
+{
+    const QString fileName = QStringLiteral("/nonexistent/kinrow-history/aile.ged");
+    const QByteArray bytes = WriteGedcomBytes(persons, fileName, {});
+    PersonList read;
+    ErrorList errors;
+    if (!ReadGedcomBytes(bytes, fileName, read, errors, {}))
+        return QStringLiteral("the written file was refused");
+    const PersonList want = CarriedPersons(persons);
+    const QSet<qint32> named = RecordsNamedForChildOrder(errors);
+    if (const std::optional<QString> difference = FirstDifference(read, want, named))
+        return difference;
+    const QSet<qint32> changed = RecordsWithOtherChildOrder(read, want);
+    if (named != changed)
+        return u"named for their order: "_qs + numbers(named) + u"; order changed: "_qs +
+               numbers(changed);
+    if (!named.isEmpty() && !errors.visible)
+        return u"the error list naming them stays closed"_qs;
+    QSet<qint32> modelled;
+    for (qint32 n = 1; n <= qint32(persons.size()); ++n)
+        if (!ChildOrderExpressible(persons, n))
+            modelled.insert(n);
+    if (modelled != named)
+        return u"orders the model cannot carry: "_qs + numbers(modelled) + u"; named: "_qs +
+               numbers(named);
+    if (namedCount)
+        *namedCount = int(named.size());
+    return std::nullopt;
 }
 
 } // namespace kinrow::testing

@@ -67,4 +67,10 @@ QSet<qint32> RecordsNamedForChildOrder(const ErrorList& errors);
 // The records of read whose children come in another order than in want.
 QSet<qint32> RecordsWithOtherChildOrder(const PersonList& read, const PersonList& want);
 
+// Writes the persons, reads the file back and returns the first difference, nothing when none.
+// The one state excluded: an order of children that the families cannot carry. Those children
+// must still all come back, and the error list must name exactly the records whose order
+// changed, open, and agreeing with ChildOrderExpressible. *named counts the records named.
+std::optional<QString> RoundTripDifference(const PersonList& persons, int* named = nullptr);
+
 } // namespace kinrow::testing
