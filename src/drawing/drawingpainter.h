@@ -1,0 +1,38 @@
+#pragma once
+
+#include "drawing/drawing.h"
+
+class QPainter;
+class QRectF;
+
+namespace kinrow {
+
+// Draws a drawing list on the device of a painter, millimetres turned into the device's dots
+// by its logical resolution.
+class DrawingPainter
+{
+public:
+    explicit DrawingPainter(QPainter& painter);
+
+    int MmToDevX(double mm) const;
+    int MmToDevY(double mm) const;
+
+    void draw(const Drawing& drawing);
+
+private:
+    void drawOp(const LineOp& op);
+    void drawOp(const BoxOp& op);
+    void drawOp(const PolygonOp& op);
+    void drawOp(const TextOp& op);
+    void drawOp(const PictureOp& op);
+
+    void usePen(const DrawPen& pen);
+    QPointF toDev(QPointF mm) const;
+    QRectF toDev(const QRectF& mm) const;
+
+    QPainter& painter_;
+    int dpiX_;
+    int dpiY_;
+};
+
+} // namespace kinrow
