@@ -47,7 +47,7 @@ QString SlotLabelName(int number)
     const int generation = SlotGeneration(number);
     const int pair = (number - (1 << generation)) / 2 + 1;
     return QStringLiteral("Lb_T_%1%2%3")
-        .arg(number % 2 == 0 ? u'B' : u'A')
+        .arg(QChar(number % 2 == 0 ? u'B' : u'A'))
         .arg(generation)
         .arg(pair);
 }
