@@ -109,10 +109,11 @@ void ChartPage::frameAndTitle()
 // A drawn tree stands where the window's decorative tree picture would be stretched.
 void ChartPage::treePicture()
 {
-    constexpr QPointF Centre(132.5, 88);
-    constexpr double Rx = 15.5;
-    constexpr double Ry = 17;
-    page_.polygon({{131, 100}, {134, 100}, {136, 120}, {129, 120}}, DrawPen{0, TreeTrunk},
+    // Narrow enough to stay clear of the boxes of generations 2 and 3 on either side.
+    constexpr QPointF Centre(132.5, 89);
+    constexpr double Rx = 9;
+    constexpr double Ry = 13;
+    page_.polygon({{131, 98}, {134, 98}, {135.5, 120}, {129.5, 120}}, DrawPen{0, TreeTrunk},
                   TreeTrunk);
     for (const double scale : {1.0, 0.6}) {
         QList<QPointF> crown;
