@@ -1,4 +1,4 @@
-#include "shell/proportionalscaler.h"
+#include "ui/proportionalscaler.h"
 
 #include <QWidget>
 

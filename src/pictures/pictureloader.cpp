@@ -1,4 +1,4 @@
-#include "print/pictureloader.h"
+#include "pictures/pictureloader.h"
 
 #include <QFile>
 #include <QImageReader>

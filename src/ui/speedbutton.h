@@ -4,8 +4,8 @@
 
 namespace kinrow {
 
-// A flat tool button carrying a small integer Tag, such as the unsaved-changes flag of the
-// save button or the enabled state a picture button had before editing began.
+// A flat tool button carrying a small integer Tag, such as the sex the person form shows on the
+// sex button.
 class SpeedButton : public QToolButton
 {
 public:

@@ -1,4 +1,4 @@
-#include "shell/label3d.h"
+#include "ui/label3d.h"
 
 #include <QDesktopServices>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/prompts.h"
+#include "ui/prompts.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "editing/personlabel.h"
+#include "ui/personlabel.h"
 
 #include "editing/persontexts.h"
 #include "model/textrules.h"
@@ -48,15 +48,15 @@ void PersonLabel::mouseReleaseEvent(QMouseEvent* event)
     event->accept();
 }
 
-void SetPersonLabel(const PersonList& persons, qint32 recNo, PersonLabel& label, int langIndex)
+void SetPersonLabel(const PersonList& persons, qint32 recNo, PersonLabel& label, Lang lang)
 {
     if (recNo < 1 || std::size_t(recNo) > persons.size())
         return;
     const TTreeData& person = persons[std::size_t(recNo - 1)];
     label.setTag(recNo);
-    label.setText(QStringLiteral("  ") + ProperCaseName(person.GivenName, langIndex) +
-                  QLatin1Char(' ') + person.Surname);
-    QString summary = PersonSummary(persons, person, langIndex);
+    label.setText(QStringLiteral("  ") + ProperCaseName(person.GivenName, lang) + QLatin1Char(' ') +
+                  person.Surname);
+    QString summary = PersonSummary(persons, person, lang);
     label.setToolTip(summary.replace(QLatin1Char('\r'), QLatin1Char('\n')));
     if (person.Sex == SexMale)
         label.setTextColor(QColor(0, 0, 255));

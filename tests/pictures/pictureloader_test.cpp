@@ -1,6 +1,6 @@
-#include "print/picturebox.h"
-#include "print/pictureloader.h"
-#include "print/picturepanel.h"
+#include "pictures/picturebox.h"
+#include "pictures/pictureloader.h"
+#include "pictures/picturepanel.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,4 +1,4 @@
-#include "shell/langtable.h"
+#include "model/messages.h"
 
 namespace kinrow {
 
@@ -267,11 +267,13 @@ constexpr const char16_t* Texts[LangTableSize][2] = {
 
 } // namespace
 
-QString LangText(int entry, int langIndex)
+QString LangText(Msg entry, Lang lang)
 {
-    if (entry < 0 || entry >= LangTableSize || langIndex < 0 || langIndex > 1)
+    const int e = int(entry);
+    const int l = int(lang);
+    if (e < 0 || e >= LangTableSize || l < 0 || l > 1)
         return QString();
-    return QString::fromUtf16(Texts[entry][langIndex]);
+    return QString::fromUtf16(Texts[e][l]);
 }
 
 } // namespace kinrow

@@ -1,4 +1,4 @@
-#include "print/pictureimage.h"
+#include "pictures/pictureimage.h"
 
 #include <QMouseEvent>
 #include <QPainter>

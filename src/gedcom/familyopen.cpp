@@ -1,8 +1,8 @@
-#include "shell/familyopen.h"
+#include "gedcom/familyopen.h"
 
 #include "gedcom/gedcomreader.h"
 #include "gedcom/legacydat.h"
-#include "shell/langtable.h"
+#include "model/messages.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,7 +36,7 @@ OpenOutcome OpenFamilyFile(const QString& fileName, bool readOnlyTicked, PersonL
     persons.clear();
     const QString suffix = LowerSuffix(fileName);
     if (suffix == QLatin1String("dat") && !QFileInfo::exists(fileName)) {
-        outcome.failureMessage = LangText(79, options.langIndex);
+        outcome.failureMessage = LangText(Msg::DatCreateRefusal, options.lang);
         return outcome;
     }
     // A folder is never a family file, even though it can be opened for reading.

@@ -1,4 +1,4 @@
-#include "print/picturepaths.h"
+#include "model/picturepaths.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "print/picturepanel.h"
+#include "pictures/picturepanel.h"
 
-#include "print/picturebox.h"
-#include "print/pictureimage.h"
-#include "print/pictureloader.h"
+#include "pictures/picturebox.h"
+#include "pictures/pictureimage.h"
+#include "pictures/pictureloader.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "print/picturebox.h"
+#include "pictures/picturebox.h"
 
 #include <QTemporaryDir>
 
