@@ -17,7 +17,7 @@ build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	$(BUILD)/src/shell/kinrow $(SAMPLE)
+	$(BUILD)/src/app/kinrow $(SAMPLE)
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

@@ -28,7 +28,7 @@ qint32 DeepestRecent(const PersonList& persons)
     int bestFilled = -1;
     const qint32 first = std::max<qint32>(1, qint32(persons.size()) - 2000);
     for (qint32 recNo = qint32(persons.size()); recNo >= first; --recNo) {
-        const AncestorChart chart = BuildAncestorChart(persons, recNo, 1);
+        const AncestorChart chart = BuildAncestorChart(persons, recNo, Lang::English);
         const int filled = int(std::count_if(chart.slots.begin(), chart.slots.end(),
                                              [](const AncestorSlot& s) { return s.recNo > 0; }));
         if (filled > bestFilled) {
@@ -44,7 +44,7 @@ void FillTreeChart(benchmark::State& state)
     const PersonList& persons = Family(int(state.range(0)));
     const qint32 recNo = DeepestRecent(persons);
     for (auto _ : state)
-        benchmark::DoNotOptimize(BuildAncestorChart(persons, recNo, 1));
+        benchmark::DoNotOptimize(BuildAncestorChart(persons, recNo, Lang::English));
 }
 
 void ChartPrintoutList(benchmark::State& state)
@@ -54,7 +54,7 @@ void ChartPrintoutList(benchmark::State& state)
     ChartPrintOptions options;
     options.pictureSize = [](const QString&) { return QSize(640, 480); };
     for (auto _ : state) {
-        const AncestorChart chart = BuildAncestorChart(persons, recNo, 1);
+        const AncestorChart chart = BuildAncestorChart(persons, recNo, Lang::English);
         benchmark::DoNotOptimize(ChartPrintout(persons, chart, options));
     }
 }

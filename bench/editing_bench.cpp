@@ -66,10 +66,11 @@ void AddChild(benchmark::State& state)
     // The vector's occasional growth is amortised; keep it out of the per-add figure.
     persons.reserve(persons.size() + 1);
     for (auto _ : state) {
-        const AddFormPrefill prefill = PrepareAddForm(persons, 501, RelativeRole::Child, 0, 1);
+        const AddFormPrefill prefill =
+            PrepareAddForm(persons, 501, RelativeRole::Child, 0, Lang::English);
         PersonForm form = prefill.Form;
         form.GivenName = QStringLiteral("NEW");
-        benchmark::DoNotOptimize(ApplyAcceptedForm(persons, 501, prefill.EditMode, form));
+        benchmark::DoNotOptimize(ApplyAcceptedForm(persons, 501, prefill.Mode, form));
         state.PauseTiming();
         DeletePerson(persons, qint32(persons.size()));
         state.ResumeTiming();
@@ -83,7 +84,7 @@ void SexChangeOfACouple(benchmark::State& state)
     for (auto _ : state) {
         const QList<qint32> group = SpouseGroup(persons, 501);
         const QList<qint32> children = AffectedChildren(persons, group);
-        benchmark::DoNotOptimize(SexChangeQuestion(persons, group, children, 1));
+        benchmark::DoNotOptimize(SexChangeQuestion(persons, group, children, Lang::English));
         ApplySexChange(persons, group, children);
     }
 }

@@ -11,9 +11,8 @@ namespace {
 
 // Record 5 with both parents, two spouses, three children and three siblings; everybody else
 // unrelated, so only the size of the family changes between runs.
-AppState Family(int size)
+void Family(Session& state, int size)
 {
-    AppState state;
     state.persons.resize(std::size_t(size));
     for (int i = 0; i < size; ++i) {
         TTreeData& p = state.persons[std::size_t(i)];
@@ -29,13 +28,13 @@ AppState Family(int size)
     p[4].Children = {10, 11, 12};
     p[0].Children = {3, 4, 5, 7};
     p[1].Children = {3, 4, 5, 9};
-    state.recNoMain = 5;
-    return state;
+    state.setRecNoMain(5);
 }
 
 void BM_ShowRecord(benchmark::State& run)
 {
-    AppState state = Family(int(run.range(0)));
+    Session state;
+    Family(state, int(run.range(0)));
     PersonPage page(state);
     page.currentYear = [] { return 2004; };
     for (auto _ : run)

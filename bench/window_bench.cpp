@@ -66,9 +66,9 @@ void BM_OpenFamilyFile(benchmark::State& state)
     window.show();
     for (auto _ : state) {
         window.Button_DevamClick(window.TabSheet_About->BitBtn_Dosya);
-        benchmark::DoNotOptimize(window.appState().persons.size());
+        benchmark::DoNotOptimize(window.session().persons.size());
     }
-    state.counters["persons"] = double(window.appState().persons.size());
+    state.counters["persons"] = double(window.session().persons.size());
 }
 BENCHMARK(BM_OpenFamilyFile)
     ->Arg(10000)
@@ -84,7 +84,7 @@ void BM_ShowRecordOne(benchmark::State& state)
     TForm_Main window({}, std::move(prompts));
     window.show();
     window.Button_DevamClick(window.TabSheet_About->BitBtn_Dosya);
-    window.appState().recNoMain = 1;
+    window.session().setRecNoMain(1);
     for (auto _ : state)
         window.TabSheet_Main->ShowRecord();
 }

@@ -14,13 +14,13 @@
 namespace kinrow {
 
 QString WriteChartPdf(const PersonList& persons, qint32 recNo, const QString& familyFolder,
-                      int langIndex, const QString& pdfPath)
+                      Lang lang, const QString& pdfPath)
 {
     ChartPrintOptions options;
-    options.langIndex = langIndex;
+    options.lang = lang;
     options.pictureFolder = familyFolder;
     options.pictureSize = [](const QString& path) { return QImageReader(path).size(); };
-    const AncestorChart chart = BuildAncestorChart(persons, recNo, langIndex);
+    const AncestorChart chart = BuildAncestorChart(persons, recNo, lang);
     const Drawing drawing = ChartPrintout(persons, chart, options);
 
     QPdfWriter writer(pdfPath);

@@ -65,7 +65,7 @@ struct Loaded
 
 // Reads a family file as opening it in the program does, the current folder being the
 // file's folder while it is read.
-Loaded load(const QString& path, int langIndex)
+Loaded load(const QString& path, Lang lang)
 {
     Loaded result;
     const QFileInfo info(path);
@@ -77,7 +77,7 @@ Loaded load(const QString& path, int langIndex)
     QDir::setCurrent(info.absolutePath());
     StderrReporter reporter;
     ReadOptions options;
-    options.langIndex = langIndex;
+    options.lang = lang;
     options.programVersion = ProgramVersion();
     options.reporter = &reporter;
     const QString suffix = info.suffix().toLower();
@@ -102,9 +102,9 @@ void printErrors(const Loaded& loaded)
 }
 
 // Takes "--lang tr|en" out of args; false on a bad value.
-bool takeLang(QStringList& args, int& langIndex)
+bool takeLang(QStringList& args, Lang& lang)
 {
-    langIndex = 1;
+    lang = Lang::English;
     const qsizetype at = args.indexOf(QStringLiteral("--lang"));
     if (at < 0)
         return true;
@@ -113,7 +113,7 @@ bool takeLang(QStringList& args, int& langIndex)
     const QString value = args.at(at + 1);
     args.remove(at, 2);
     if (value == u"tr")
-        langIndex = 0;
+        lang = Lang::Turkish;
     else if (value != u"en")
         return false;
     return true;
@@ -121,7 +121,7 @@ bool takeLang(QStringList& args, int& langIndex)
 
 int check(QStringList args)
 {
-    int lang = 1;
+    Lang lang = Lang::English;
     if (!takeLang(args, lang) || args.size() != 1)
         return usage();
     const Loaded loaded = load(args.at(0), lang);
@@ -140,7 +140,7 @@ WriteOptions writeOptions()
 
 int convert(QStringList args)
 {
-    int lang = 1;
+    Lang lang = Lang::English;
     if (!takeLang(args, lang) || args.size() != 2)
         return usage();
     const QString target = QFileInfo(args.at(1)).absoluteFilePath();
@@ -191,7 +191,7 @@ int time(QStringList args)
         return usage();
     QElapsedTimer timer;
     timer.start();
-    const Loaded loaded = load(args.at(0), 1);
+    const Loaded loaded = load(args.at(0), Lang::English);
     const qint64 ms = timer.elapsed();
     if (!loaded.read)
         return kRefused;
@@ -201,7 +201,7 @@ int time(QStringList args)
 
 int chart(QStringList args)
 {
-    int lang = 1;
+    Lang lang = Lang::English;
     if (!takeLang(args, lang) || args.size() != 3)
         return usage();
     bool ok = false;

@@ -12,30 +12,29 @@ namespace {
 
 const QString EmptyCaption = QStringLiteral("< ?? >");
 
-ChartListItem ListItem(const PersonList& persons, qint32 recNo, int langIndex)
+ChartListItem ListItem(const PersonList& persons, qint32 recNo, Lang lang)
 {
     const TTreeData* person = RecordAt(persons, recNo);
     if (!person)
         return ChartListItem{recNo, QString()};
-    return ChartListItem{recNo, ProperCaseName(person->GivenName, langIndex) + QLatin1Char(' ') +
+    return ChartListItem{recNo, ProperCaseName(person->GivenName, lang) + QLatin1Char(' ') +
                                     person->Surname};
 }
 
-QList<ChartListItem> ListItems(const PersonList& persons, const QList<qint32>& recNos,
-                               int langIndex)
+QList<ChartListItem> ListItems(const PersonList& persons, const QList<qint32>& recNos, Lang lang)
 {
     QList<ChartListItem> items;
     items.reserve(recNos.size());
     for (const qint32 recNo : recNos)
-        items << ListItem(persons, recNo, langIndex);
+        items << ListItem(persons, recNo, lang);
     return items;
 }
 
-AncestorSlot FilledSlot(const PersonList& persons, qint32 recNo, int langIndex)
+AncestorSlot FilledSlot(const PersonList& persons, qint32 recNo, Lang lang)
 {
     const TTreeData& person = *RecordAt(persons, recNo);
-    return AncestorSlot{recNo, SlotCaption(person, langIndex),
-                        PersonSummary(persons, person, langIndex), SexColor(person.Sex)};
+    return AncestorSlot{recNo, SlotCaption(person, lang), PersonSummary(persons, person, lang),
+                        SexColor(person.Sex)};
 }
 
 } // namespace
@@ -73,13 +72,13 @@ SlotColor SexColor(char sex)
     return SlotColor::Keep;
 }
 
-QString SlotCaption(const TTreeData& person, int langIndex)
+QString SlotCaption(const TTreeData& person, Lang lang)
 {
-    return QStringLiteral("  ") + ProperCaseName(person.GivenName, langIndex) + QLatin1Char(' ') +
+    return QStringLiteral("  ") + ProperCaseName(person.GivenName, lang) + QLatin1Char(' ') +
            person.Surname;
 }
 
-AncestorChart BuildAncestorChart(const PersonList& persons, qint32 recNo, int langIndex)
+AncestorChart BuildAncestorChart(const PersonList& persons, qint32 recNo, Lang lang)
 {
     AncestorChart chart;
     for (AncestorSlot& slot : chart.slots)
@@ -87,14 +86,14 @@ AncestorChart BuildAncestorChart(const PersonList& persons, qint32 recNo, int la
     const TTreeData* person = RecordAt(persons, recNo);
     if (!person)
         return chart;
-    chart.slots[0] = FilledSlot(persons, recNo, langIndex);
+    chart.slots[0] = FilledSlot(persons, recNo, lang);
     // The spouses are of the other sex, so their colours are swapped.
     if (person->Sex == SexMale)
         chart.spouseListColor = SlotColor::Maroon;
     else if (person->Sex == SexFemale)
         chart.spouseListColor = SlotColor::Blue;
-    chart.spouses = ListItems(persons, person->Spouses, langIndex);
-    chart.children = ListItems(persons, person->Children, langIndex);
+    chart.spouses = ListItems(persons, person->Spouses, lang);
+    chart.children = ListItems(persons, person->Children, lang);
     // A child slot always comes after its own slot, so one pass in slot order fills every path.
     for (int n = 2; n <= AncestorSlotCount; ++n) {
         const TTreeData* child = RecordAt(persons, chart.recNo(n / 2));
@@ -102,7 +101,7 @@ AncestorChart BuildAncestorChart(const PersonList& persons, qint32 recNo, int la
             continue;
         const qint32 parent = n % 2 == 0 ? child->FatherId : child->MotherId;
         if (RecordAt(persons, parent))
-            chart.slots[size_t(n) - 1] = FilledSlot(persons, parent, langIndex);
+            chart.slots[size_t(n) - 1] = FilledSlot(persons, parent, lang);
     }
     return chart;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drawing/drawing.h"
+#include "model/messages.h"
 #include "model/person.h"
 
 #include <QList>
@@ -68,10 +69,10 @@ SlotBorder SlotBorderOf(int number);
 
 // Blue for a man, maroon for a woman, Keep for any other sex value.
 SlotColor SexColor(char sex);
-QString SlotCaption(const TTreeData& person, int langIndex);
+QString SlotCaption(const TTreeData& person, Lang lang);
 
 // The chart of record recNo. A parent link that names no record ends its branch, as 0 does.
-AncestorChart BuildAncestorChart(const PersonList& persons, qint32 recNo, int langIndex);
+AncestorChart BuildAncestorChart(const PersonList& persons, qint32 recNo, Lang lang);
 
 // Which child items a click on spouse item spouseIndex marks: those whose person is also among
 // that spouse's own children. Nothing (markers left as they are) with fewer than two spouses.

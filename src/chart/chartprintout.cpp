@@ -3,8 +3,8 @@
 #include "chart/chartlists.h"
 #include "drawing/drawingbuilder.h"
 #include "editing/recordaccess.h"
+#include "model/picturepaths.h"
 #include "model/textrules.h"
-#include "shell/langtable.h"
 
 #include <QDir>
 
@@ -15,11 +15,6 @@
 namespace kinrow {
 
 namespace {
-
-constexpr int TitleEntry = 0;
-constexpr int ImageEntry = 41;
-constexpr int SpouseEntry = 44;
-constexpr int ChildrenEntry = 45;
 
 constexpr Qt::Alignment LeftBottom = Qt::AlignLeft | Qt::AlignBottom;
 constexpr Qt::Alignment LeftTop = Qt::AlignLeft | Qt::AlignTop;
@@ -46,10 +41,10 @@ public:
     Drawing build();
 
 private:
-    QString text(int entry) const { return LangText(entry, options_.langIndex); }
+    QString text(Msg entry) const { return LangText(entry, options_.lang); }
     QString given(const TTreeData& person) const
     {
-        return ProperCaseName(person.GivenName, options_.langIndex);
+        return ProperCaseName(person.GivenName, options_.lang);
     }
 
     void frameAndTitle();
@@ -102,7 +97,7 @@ void ChartPage::frameAndTitle()
     page_.setPen(0.3);
     page_.box(0, 0, ChartFrameWidthMm, ChartFrameHeightMm);
     page_.setFont(18, true);
-    page_.text(text(TitleEntry), 8, 23, LeftBottom);
+    page_.text(text(Msg::ProgramTitle), 8, 23, LeftBottom);
     page_.setFont(8);
 }
 
@@ -180,7 +175,7 @@ void ChartPage::connectors()
     page_.arrowhead({{67, 128}, {68, 126.5}, {65, 128}, {68, 129.5}});
     page_.setPen(0.1);
     page_.box(40, 121, 65, 180);
-    page_.text(text(ChildrenEntry), 45, 120, LeftBottom);
+    page_.text(text(Msg::ChildrenHeading), 45, 120, LeftBottom);
     page_.setPen(0.15, PenStyle::Dash);
     page_.line({{180, 112}, {225, 112}, {225, 119}});
     page_.line({{205, 125}, {187, 125}});
@@ -198,12 +193,12 @@ void ChartPage::connectors()
     page_.box(75, 140, 121, 180);
     page_.box(121, 140, 153, 180);
     page_.box(163, 140, 195, 180);
-    page_.text(text(SpouseEntry), 80, 139, LeftBottom);
+    page_.text(text(Msg::SpouseHeading), 80, 139, LeftBottom);
     page_.setFont(32);
     page_.text(QStringLiteral("+"), 158, 155, CentreTop);
     page_.setFont(8);
-    page_.text(text(ImageEntry), 137, 155, CentreTop);
-    page_.text(text(ImageEntry), 179, 155, CentreTop);
+    page_.text(text(Msg::ImagePanelCaption), 137, 155, CentreTop);
+    page_.text(text(Msg::ImagePanelCaption), 179, 155, CentreTop);
 }
 
 // The dashed arrows and boxes of the father's and the mother's siblings.
@@ -302,7 +297,7 @@ void ChartPage::personDetails()
     if (!person)
         return;
     if (!person->BirthPlace.isEmpty())
-        page_.text(ProperCaseName(person->BirthPlace, options_.langIndex), 130, 120,
+        page_.text(ProperCaseName(person->BirthPlace, options_.lang), 130, 120,
                    Qt::AlignRight | Qt::AlignBottom);
     // Values that are not positive (NaN from a damaged file among them) are no date.
     if (person->BirthDate + person->DeathDate > 0) {
@@ -329,7 +324,7 @@ void ChartPage::picture(qint32 recNo, double x, double y)
     const TTreeData* person = RecordAt(persons_, recNo);
     if (!person || person->Pictures.isEmpty() || !options_.pictureSize)
         return;
-    const QString stored = QString(person->Pictures.first()).replace(u'\\', u'/');
+    const QString stored = PictureSeparators(person->Pictures.first());
     const QString path = QDir(options_.pictureFolder).absoluteFilePath(stored);
     const QSize pixels = options_.pictureSize(path);
     if (pixels.isEmpty())
@@ -341,6 +336,17 @@ void ChartPage::picture(qint32 recNo, double x, double y)
 }
 
 } // namespace
+
+bool PaperTooSmallForChart(QSize printableDots, int dpiX, int dpiY, bool landscape)
+{
+    if (dpiX <= 0 || dpiY <= 0)
+        return true;
+    const double widthMm = printableDots.width() * 25.4 / dpiX;
+    const double heightMm = printableDots.height() * 25.4 / dpiY;
+    const double uprightWidth = landscape ? heightMm : widthMm;
+    const double uprightHeight = landscape ? widthMm : heightMm;
+    return uprightWidth < 195 || uprightHeight < 275;
+}
 
 Drawing ChartPrintout(const PersonList& persons, const AncestorChart& chart,
                       const ChartPrintOptions& options)

@@ -1,15 +1,13 @@
 #include "editing/acceptance.h"
 
-#include "editing/editmode.h"
 #include "editing/recordaccess.h"
+#include "model/editmode.h"
+#include "model/messages.h"
 #include "model/textrules.h"
-#include "shell/langtable.h"
 
 namespace kinrow {
 
 namespace {
-
-constexpr int SurnameAdviceEntry = 80;
 
 bool IsTrimmed(QChar c)
 {
@@ -52,21 +50,21 @@ TTreeData RecordFromForm(qint32 id, const PersonForm& form)
     return p;
 }
 
-void LinkToAnchor(PersonList& persons, qint32 anchor, const QString& editMode, qint32 n)
+void LinkToAnchor(PersonList& persons, qint32 anchor, EditMode editMode, qint32 n)
 {
     TTreeData* a = RecordAt(persons, anchor);
     if (!a)
         return;
     const TTreeData& added = persons[static_cast<size_t>(n) - 1];
-    if (editMode.contains(u"Anne")) {
+    if (editMode == EditMode::Mother) {
         a->MotherId = n;
         if (TTreeData* father = RecordAt(persons, a->FatherId))
             father->Spouses.append(n);
-    } else if (editMode.contains(u"Baba")) {
+    } else if (editMode == EditMode::Father) {
         a->FatherId = n;
         if (TTreeData* mother = RecordAt(persons, a->MotherId))
             mother->Spouses.append(n);
-    } else if (editMode.contains(u"Eşi")) {
+    } else if (editMode == EditMode::Spouse) {
         a->Spouses.append(n);
         for (qint32 c : a->Children) {
             TTreeData* child = RecordAt(persons, c);
@@ -77,7 +75,7 @@ void LinkToAnchor(PersonList& persons, qint32 anchor, const QString& editMode, q
             else if (added.Sex == SexFemale && child->MotherId == 0)
                 child->MotherId = n;
         }
-    } else if (editMode.contains(u"Çocukları")) {
+    } else if (editMode == EditMode::Child) {
         a->Children.append(n);
         qint32 other = 0;
         if (a->Sex == SexMale)
@@ -125,13 +123,13 @@ QString SurnameOddCharacters(const QString& surname)
     return collected;
 }
 
-QString SurnameAdviceText(const QString& surname, int langIndex)
+QString SurnameAdviceText(const QString& surname, Lang lang)
 {
     const QString collected = SurnameOddCharacters(surname);
     if (collected.isEmpty())
         return {};
     return QLatin1Char('<') + collected + QStringLiteral(">\r\r") +
-           LangText(SurnameAdviceEntry, langIndex);
+           LangText(Msg::SurnameAdvice, lang);
 }
 
 bool IsNotesPlaceholder(const QString& notes)
@@ -148,7 +146,7 @@ qint32 FindSameName(const PersonList& persons, const QString& givenName, const Q
     return 0;
 }
 
-qint32 ApplyAcceptedForm(PersonList& persons, qint32 anchor, const QString& editMode,
+qint32 ApplyAcceptedForm(PersonList& persons, qint32 anchor, EditMode editMode,
                          const PersonForm& form)
 {
     if (IsAddingMode(editMode)) {
@@ -157,7 +155,7 @@ qint32 ApplyAcceptedForm(PersonList& persons, qint32 anchor, const QString& edit
         LinkToAnchor(persons, anchor, editMode, n);
         return n;
     }
-    if (IsCorrectingMode(editMode)) {
+    if (editMode == EditMode::Correct) {
         TTreeData* p = RecordAt(persons, anchor);
         if (!p)
             return 0;

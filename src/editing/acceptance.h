@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/editmode.h"
+#include "model/messages.h"
 #include "model/person.h"
 
 #include <QString>
@@ -36,7 +38,7 @@ void TrimNameFields(PersonForm& form);
 QString SurnameOddCharacters(const QString& surname);
 
 // The advice shown for such a surname, or an empty text when there is nothing to advise.
-QString SurnameAdviceText(const QString& surname, int langIndex);
+QString SurnameAdviceText(const QString& surname, Lang lang);
 
 // True when the notes are exactly the placeholder of either language.
 bool IsNotesPlaceholder(const QString& notes);
@@ -47,7 +49,7 @@ qint32 FindSameName(const PersonList& persons, const QString& givenName, const Q
 // Writes an accepted form into the list: appends and links a new person when editMode is an
 // add, or corrects record anchor. Returns the number of the record written (0 when editMode
 // names neither or the record to correct does not exist).
-qint32 ApplyAcceptedForm(PersonList& persons, qint32 anchor, const QString& editMode,
+qint32 ApplyAcceptedForm(PersonList& persons, qint32 anchor, EditMode editMode,
                          const PersonForm& form);
 
 } // namespace kinrow

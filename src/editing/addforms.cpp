@@ -1,23 +1,16 @@
 #include "editing/addforms.h"
 
 #include "editing/recordaccess.h"
+#include "model/messages.h"
 #include "model/textrules.h"
-#include "shell/langtable.h"
 
 namespace kinrow {
 
 namespace {
 
-constexpr int NotesPlaceholderEntry = 107;
-constexpr int MotherRoleEntry = 88;
-constexpr int FatherRoleEntry = 89;
-constexpr int IsAddingEntry = 97;
-constexpr int SpouseAddingEntry = 111;
-constexpr int ChildAddingEntry = 112;
-
-QString EntryText(const TTreeData& p, int langIndex)
+QString EntryText(const TTreeData& p, Lang lang)
 {
-    return ProperCaseName(p.GivenName, langIndex) + QLatin1Char(' ') + p.Surname;
+    return ProperCaseName(p.GivenName, lang) + QLatin1Char(' ') + p.Surname;
 }
 
 QString StoredName(const TTreeData& p)
@@ -25,49 +18,49 @@ QString StoredName(const TTreeData& p)
     return p.GivenName + QLatin1Char(' ') + p.Surname;
 }
 
-void AddSpouse(AddFormPrefill& prefill, qint32 n, const TTreeData& p, int langIndex)
+void AddSpouse(AddFormPrefill& prefill, qint32 n, const TTreeData& p, Lang lang)
 {
     prefill.Form.Spouses.append(n);
-    prefill.SpouseEntries.append(EntryText(p, langIndex));
+    prefill.SpouseEntries.append(EntryText(p, lang));
 }
 
-void AddChild(AddFormPrefill& prefill, qint32 n, const TTreeData& p, int langIndex)
+void AddChild(AddFormPrefill& prefill, qint32 n, const TTreeData& p, Lang lang)
 {
     prefill.Form.Children.append(n);
-    prefill.ChildEntries.append(EntryText(p, langIndex));
+    prefill.ChildEntries.append(EntryText(p, lang));
 }
 
 void PrepareParent(AddFormPrefill& prefill, const PersonList& persons, qint32 anchor, bool mother,
-                   int langIndex)
+                   Lang lang)
 {
-    prefill.EditMode = (mother ? EditModeMother : EditModeFather).toString();
+    prefill.Mode = mother ? EditMode::Mother : EditMode::Father;
     prefill.TitleSuffix = QStringLiteral(" >> ") +
-                          LangText(mother ? MotherRoleEntry : FatherRoleEntry, langIndex) +
-                          LangText(IsAddingEntry, langIndex);
+                          LangText(mother ? Msg::MotherRole : Msg::FatherRole, lang) +
+                          LangText(Msg::IsAdding, lang);
     const TTreeData& a = *RecordAt(persons, anchor);
-    AddChild(prefill, anchor, a, langIndex);
+    AddChild(prefill, anchor, a, lang);
     prefill.Form.SexTag = mother ? 2 : 1;
     if (!mother)
         prefill.Form.Surname = a.Surname;
     const qint32 other = mother ? a.FatherId : a.MotherId;
     if (const TTreeData* p = RecordAt(persons, other))
-        AddSpouse(prefill, other, *p, langIndex);
+        AddSpouse(prefill, other, *p, lang);
 }
 
-void PrepareSpouse(AddFormPrefill& prefill, const PersonList& persons, qint32 anchor, int langIndex)
+void PrepareSpouse(AddFormPrefill& prefill, const PersonList& persons, qint32 anchor, Lang lang)
 {
     const TTreeData& a = *RecordAt(persons, anchor);
-    prefill.EditMode = EditModeSpouse.toString();
+    prefill.Mode = EditMode::Spouse;
     prefill.TitleSuffix = QStringLiteral(" >> ") + QString::number(a.Spouses.size() + 1) +
-                          LangText(SpouseAddingEntry, langIndex);
-    AddSpouse(prefill, anchor, a, langIndex);
+                          LangText(Msg::SpouseAdding, lang);
+    AddSpouse(prefill, anchor, a, lang);
     for (qint32 c : a.Children) {
         const TTreeData* child = RecordAt(persons, c);
         if (!child)
             continue;
         if ((a.Sex == SexMale && child->MotherId == 0) ||
             (a.Sex == SexFemale && child->FatherId == 0)) {
-            AddChild(prefill, c, *child, langIndex);
+            AddChild(prefill, c, *child, lang);
             if (a.Sex == SexFemale)
                 prefill.Form.Surname = child->Surname;
         }
@@ -76,12 +69,12 @@ void PrepareSpouse(AddFormPrefill& prefill, const PersonList& persons, qint32 an
 }
 
 void PrepareChild(AddFormPrefill& prefill, const PersonList& persons, qint32 anchor,
-                  int selectedSpouse, int langIndex)
+                  int selectedSpouse, Lang lang)
 {
     const TTreeData& a = *RecordAt(persons, anchor);
-    prefill.EditMode = EditModeChild.toString();
+    prefill.Mode = EditMode::Child;
     prefill.TitleSuffix = QStringLiteral(" >> ") + QString::number(a.Children.size() + 1) +
-                          LangText(ChildAddingEntry, langIndex);
+                          LangText(Msg::ChildAdding, lang);
     if (selectedSpouse < 0 || selectedSpouse >= a.Spouses.size())
         selectedSpouse = 0;
     const qint32 s = a.Spouses.isEmpty() ? 0 : a.Spouses.at(selectedSpouse);
@@ -107,30 +100,30 @@ void PrepareChild(AddFormPrefill& prefill, const PersonList& persons, qint32 anc
 
 } // namespace
 
-PersonForm EmptyPersonForm(int langIndex)
+PersonForm EmptyPersonForm(Lang lang)
 {
     PersonForm form;
-    form.Notes = LangText(NotesPlaceholderEntry, langIndex);
+    form.Notes = LangText(Msg::NotesPlaceholder, lang);
     return form;
 }
 
 AddFormPrefill PrepareAddForm(const PersonList& persons, qint32 anchor, RelativeRole role,
-                              int selectedSpouse, int langIndex)
+                              int selectedSpouse, Lang lang)
 {
     AddFormPrefill prefill;
-    prefill.Form = EmptyPersonForm(langIndex);
+    prefill.Form = EmptyPersonForm(lang);
     if (!RecordAt(persons, anchor))
         return prefill;
     switch (role) {
     case RelativeRole::Mother:
     case RelativeRole::Father:
-        PrepareParent(prefill, persons, anchor, role == RelativeRole::Mother, langIndex);
+        PrepareParent(prefill, persons, anchor, role == RelativeRole::Mother, lang);
         break;
     case RelativeRole::Spouse:
-        PrepareSpouse(prefill, persons, anchor, langIndex);
+        PrepareSpouse(prefill, persons, anchor, lang);
         break;
     case RelativeRole::Child:
-        PrepareChild(prefill, persons, anchor, selectedSpouse, langIndex);
+        PrepareChild(prefill, persons, anchor, selectedSpouse, lang);
         break;
     }
     return prefill;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "editing/acceptance.h"
-#include "editing/editmode.h"
+#include "model/editmode.h"
 
 #include <QStringList>
 
@@ -11,7 +11,7 @@ namespace kinrow {
 // add button already knows about and the texts the page shows for them.
 struct AddFormPrefill
 {
-    QString EditMode;
+    EditMode Mode = EditMode::None;
     QString TitleSuffix; // appended to the title that names the anchor
     PersonForm Form;
     QString MotherCaption;     // caption of the mother label when Form.MotherId is set
@@ -21,12 +21,12 @@ struct AddFormPrefill
 };
 
 // The blank form: empty fields, the notes placeholder of the language, sex man.
-PersonForm EmptyPersonForm(int langIndex);
+PersonForm EmptyPersonForm(Lang lang);
 
 // The form of a new relative of record anchor. For a child, selectedSpouse is the index of
 // the selected entry of the anchor's spouse list (-1 when none; the first spouse is then
 // taken). A number naming no record gives the blank form.
 AddFormPrefill PrepareAddForm(const PersonList& persons, qint32 anchor, RelativeRole role,
-                              int selectedSpouse, int langIndex);
+                              int selectedSpouse, Lang lang);
 
 } // namespace kinrow

@@ -6,10 +6,6 @@ namespace kinrow {
 
 namespace {
 
-constexpr int LastRecordEntry = 83;
-constexpr int ChainRuleEntry = 84;
-constexpr int PicturesEntry = 147;
-
 void Renumber(qint32& field, qint32 from, qint32 to)
 {
     if (field == from)
@@ -46,19 +42,18 @@ DeleteRefusal CheckDeletion(const PersonList& persons, qint32 d, bool pictureSho
     return DeleteRefusal::None;
 }
 
-int DeleteRefusalEntry(DeleteRefusal refusal)
+Msg DeleteRefusalMessage(DeleteRefusal refusal)
 {
     switch (refusal) {
     case DeleteRefusal::None:
-        return 0;
     case DeleteRefusal::LastRecord:
-        return LastRecordEntry;
+        return Msg::LastRecordRefusal;
     case DeleteRefusal::HasPictures:
-        return PicturesEntry;
+        return Msg::HasPicturesRefusal;
     case DeleteRefusal::ChainRule:
-        return ChainRuleEntry;
+        return Msg::ChainRuleRefusal;
     }
-    return 0;
+    return Msg::LastRecordRefusal;
 }
 
 qint32 NextAfterDeletion(const PersonList& persons, qint32 d)

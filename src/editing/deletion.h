@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/messages.h"
 #include "model/person.h"
 
 namespace kinrow {
@@ -17,8 +18,8 @@ enum class DeleteRefusal
 // its pictures.
 DeleteRefusal CheckDeletion(const PersonList& persons, qint32 d, bool pictureShown);
 
-// The LangTable entry that explains a refusal, 0 for None.
-int DeleteRefusalEntry(DeleteRefusal refusal);
+// The message that explains a refusal other than None.
+Msg DeleteRefusalMessage(DeleteRefusal refusal);
 
 // The person to show after record d is deleted, numbered as before the deletion: the mother,
 // else the father, the first spouse, the first child, else 1; 1 also when the choice is the

@@ -2,8 +2,8 @@
 
 #include "editing/persontexts.h"
 #include "editing/recordaccess.h"
+#include "model/messages.h"
 #include "model/textrules.h"
-#include "shell/langtable.h"
 
 #include <QSet>
 
@@ -11,27 +11,24 @@ namespace kinrow {
 
 namespace {
 
-constexpr int IsAddingEntry = 97;
-constexpr int UnlinkQuestionEntry = 96;
-
-int RoleEntry(RelativeRole role)
+Msg RoleMessage(RelativeRole role)
 {
     switch (role) {
     case RelativeRole::Mother:
-        return 88;
+        return Msg::MotherRole;
     case RelativeRole::Father:
-        return 89;
+        return Msg::FatherRole;
     case RelativeRole::Spouse:
-        return 90;
+        return Msg::SpouseRole;
     case RelativeRole::Child:
-        return 91;
+        return Msg::ChildRole;
     }
-    return 0;
+    return Msg::ChildRole;
 }
 
-QString TitleName(const TTreeData& p, int langIndex)
+QString TitleName(const TTreeData& p, Lang lang)
 {
-    return ProperCaseName(p.GivenName, langIndex) + QLatin1Char(' ') + p.Surname;
+    return ProperCaseName(p.GivenName, lang) + QLatin1Char(' ') + p.Surname;
 }
 
 bool SexFits(char candidate, char anchorSex, RelativeRole role)
@@ -131,23 +128,22 @@ int SpouseSelectionForLink(int spouseCount, int selectedIndex)
     return selectedIndex >= 0 && selectedIndex < spouseCount ? selectedIndex : -1;
 }
 
-QString LinkListCaption(const PersonList& persons, qint32 anchor, RelativeRole role, int langIndex)
+QString LinkListCaption(const PersonList& persons, qint32 anchor, RelativeRole role, Lang lang)
 {
     const TTreeData* a = RecordAt(persons, anchor);
     if (!a)
         return {};
-    return TitleName(*a, langIndex) + LangText(RoleEntry(role), langIndex) +
-           LangText(IsAddingEntry, langIndex);
+    return TitleName(*a, lang) + LangText(RoleMessage(role), lang) + LangText(Msg::IsAdding, lang);
 }
 
 QString LinkConfirmText(const PersonList& persons, qint32 anchor, RelativeRole role, qint32 picked,
-                        int langIndex)
+                        Lang lang)
 {
     const TTreeData* p = RecordAt(persons, picked);
     if (!p)
         return {};
     return QStringLiteral("< ") + p->GivenName + QLatin1Char(' ') + p->Surname +
-           QStringLiteral(" >\r\r") + LinkListCaption(persons, anchor, role, langIndex);
+           QStringLiteral(" >\r\r") + LinkListCaption(persons, anchor, role, lang);
 }
 
 bool LinkExisting(PersonList& persons, qint32 anchor, RelativeRole role, qint32 picked,
@@ -173,8 +169,7 @@ bool LinkExisting(PersonList& persons, qint32 anchor, RelativeRole role, qint32 
     return true;
 }
 
-QString UnlinkParentQuestion(const PersonList& persons, qint32 anchor, RelativeRole role,
-                             int langIndex)
+QString UnlinkParentQuestion(const PersonList& persons, qint32 anchor, RelativeRole role, Lang lang)
 {
     const TTreeData* a = RecordAt(persons, anchor);
     if (!a)
@@ -183,9 +178,9 @@ QString UnlinkParentQuestion(const PersonList& persons, qint32 anchor, RelativeR
         RecordAt(persons, role == RelativeRole::Mother ? a->MotherId : a->FatherId);
     if (!parent)
         return {};
-    return TitleName(*a, langIndex) + LangText(RoleEntry(role), langIndex) +
-           QStringLiteral(" >> ") + QStringLiteral("  ") + TitleName(*parent, langIndex) +
-           QStringLiteral("\r\r") + LangText(UnlinkQuestionEntry, langIndex);
+    return TitleName(*a, lang) + LangText(RoleMessage(role), lang) + QStringLiteral(" >> ") +
+           QStringLiteral("  ") + TitleName(*parent, lang) + QStringLiteral("\r\r") +
+           LangText(Msg::UnlinkQuestion, lang);
 }
 
 bool UnlinkParent(PersonList& persons, qint32 anchor, RelativeRole role)
@@ -202,8 +197,7 @@ bool UnlinkParent(PersonList& persons, qint32 anchor, RelativeRole role)
     return true;
 }
 
-QString UnlinkSpouseQuestion(const PersonList& persons, qint32 anchor, int spouseIndex,
-                             int langIndex)
+QString UnlinkSpouseQuestion(const PersonList& persons, qint32 anchor, int spouseIndex, Lang lang)
 {
     const TTreeData* a = RecordAt(persons, anchor);
     if (!a || spouseIndex < 0 || spouseIndex >= a->Spouses.size())
@@ -211,9 +205,9 @@ QString UnlinkSpouseQuestion(const PersonList& persons, qint32 anchor, int spous
     const TTreeData* spouse = RecordAt(persons, a->Spouses.at(spouseIndex));
     if (!spouse)
         return {};
-    return TitleName(*a, langIndex) + LangText(RoleEntry(RelativeRole::Spouse), langIndex) +
-           QStringLiteral(" >> ") + PersonEntryText(*spouse, langIndex) + QStringLiteral("\r\r") +
-           LangText(UnlinkQuestionEntry, langIndex);
+    return TitleName(*a, lang) + LangText(RoleMessage(RelativeRole::Spouse), lang) +
+           QStringLiteral(" >> ") + PersonEntryText(*spouse, lang) + QStringLiteral("\r\r") +
+           LangText(Msg::UnlinkQuestion, lang);
 }
 
 bool UnlinkSpouse(PersonList& persons, qint32 anchor, int spouseIndex)

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "editing/editmode.h"
+#include "model/editmode.h"
+#include "model/messages.h"
 #include "model/person.h"
 
 #include <QString>
@@ -16,11 +17,11 @@ QList<qint32> LinkCandidates(const PersonList& persons, qint32 anchor, RelativeR
 int SpouseSelectionForLink(int spouseCount, int selectedIndex);
 
 // Caption of the selection list: "Ali KAYA's Mother is Adding".
-QString LinkListCaption(const PersonList& persons, qint32 anchor, RelativeRole role, int langIndex);
+QString LinkListCaption(const PersonList& persons, qint32 anchor, RelativeRole role, Lang lang);
 
 // The confirmation asked once a person has been picked from the selection list.
 QString LinkConfirmText(const PersonList& persons, qint32 anchor, RelativeRole role, qint32 picked,
-                        int langIndex);
+                        Lang lang);
 
 // Links record picked to record anchor in the given role. For a child, selectedSpouse is the
 // record number of the selected spouse (0 when none), who becomes the child's other parent.
@@ -33,15 +34,14 @@ bool LinkExisting(PersonList& persons, qint32 anchor, RelativeRole role, qint32 
 // The question asked before the mother or father link of record anchor is removed (role is
 // Mother or Father); empty when there is no such link.
 QString UnlinkParentQuestion(const PersonList& persons, qint32 anchor, RelativeRole role,
-                             int langIndex);
+                             Lang lang);
 
 // Removes the mother (role Mother) or father (role Father) link of record anchor on both
 // sides; spouse links stay. Returns false when there was no link.
 bool UnlinkParent(PersonList& persons, qint32 anchor, RelativeRole role);
 
 // The question asked before the spouse at index spouseIndex of record anchor is unlinked.
-QString UnlinkSpouseQuestion(const PersonList& persons, qint32 anchor, int spouseIndex,
-                             int langIndex);
+QString UnlinkSpouseQuestion(const PersonList& persons, qint32 anchor, int spouseIndex, Lang lang);
 
 // Removes the spouse at index spouseIndex of record anchor's Spouses and the anchor from
 // that spouse's Spouses; children are not touched. Returns false for an invalid index.

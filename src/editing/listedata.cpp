@@ -64,39 +64,31 @@ std::vector<int> CollationRanks(const std::vector<TListeData>& rows, int column,
 
 } // namespace
 
-TListeData ListeRow(const PersonList& persons, qint32 recNo, int langIndex)
+TListeData ListeRow(const PersonList& persons, qint32 recNo, Lang lang)
 {
     const TTreeData& person = persons[std::size_t(recNo - 1)];
-    return {recNo, ProperCaseName(person.GivenName, langIndex), person.Surname};
+    return {recNo, ProperCaseName(person.GivenName, lang), person.Surname};
 }
 
-std::vector<TListeData> ListeRowsAll(const PersonList& persons, int langIndex)
+std::vector<TListeData> ListeRowsAll(const PersonList& persons, Lang lang)
 {
     std::vector<TListeData> rows;
     rows.reserve(persons.size());
     for (std::size_t i = 0; i < persons.size(); ++i)
-        rows.push_back(ListeRow(persons, qint32(i + 1), langIndex));
+        rows.push_back(ListeRow(persons, qint32(i + 1), lang));
     return rows;
 }
 
 std::vector<TListeData> ListeRowsOf(const PersonList& persons, const QList<qint32>& recNos,
-                                    int langIndex)
+                                    Lang lang)
 {
     std::vector<TListeData> rows;
     rows.reserve(std::size_t(recNos.size()));
     for (const qint32 recNo : recNos) {
         if (recNo >= 1 && std::size_t(recNo) <= persons.size())
-            rows.push_back(ListeRow(persons, recNo, langIndex));
+            rows.push_back(ListeRow(persons, recNo, lang));
     }
     return rows;
-}
-
-int VST_ListeCompareNodes(const TListeData& a, const TListeData& b, int column,
-                          const QCollator& collator)
-{
-    if (column == ListeColumnNo)
-        return a.No < b.No ? -1 : (a.No > b.No ? 1 : 0);
-    return collator.compare(NameOf(a, column), NameOf(b, column));
 }
 
 QCollator ListeCollator(const QLocale& locale)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/messages.h"
 #include "model/person.h"
 
 #include <QCollator>
@@ -27,18 +28,14 @@ constexpr int ListeColumnSoyad = 2;
 constexpr int ListeColumnCount = 3;
 
 // The row of record recNo, which must be a valid record number.
-TListeData ListeRow(const PersonList& persons, qint32 recNo, int langIndex);
+TListeData ListeRow(const PersonList& persons, qint32 recNo, Lang lang);
 
 // One row for every person, in record order.
-std::vector<TListeData> ListeRowsAll(const PersonList& persons, int langIndex);
+std::vector<TListeData> ListeRowsAll(const PersonList& persons, Lang lang);
 
 // One row for each of recNos in the given order; numbers outside the list are skipped.
 std::vector<TListeData> ListeRowsOf(const PersonList& persons, const QList<qint32>& recNos,
-                                    int langIndex);
-
-// Negative, zero or positive as row a sorts before, with or after row b in the column.
-int VST_ListeCompareNodes(const TListeData& a, const TListeData& b, int column,
-                          const QCollator& collator);
+                                    Lang lang);
 
 // A case-insensitive collator of the locale, as the name columns sort.
 QCollator ListeCollator(const QLocale& locale);

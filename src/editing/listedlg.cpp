@@ -3,7 +3,7 @@
 #include "editing/listedata.h"
 #include "editing/listedelegate.h"
 #include "editing/listemodel.h"
-#include "shell/langtable.h"
+#include "model/messages.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -132,49 +132,48 @@ void TForm_ListeDlg::setCollationLocale(const QLocale& locale)
 }
 
 void TForm_ListeDlg::resetRows(const PersonList& persons, const QList<qint32>* recNos,
-                               qint32 recNoMain, int langIndex)
+                               qint32 recNoMain, Lang lang)
 {
-    m_langIndex = langIndex;
-    m_model->setRows(recNos ? ListeRowsOf(persons, *recNos, langIndex)
-                            : ListeRowsAll(persons, langIndex),
-                     &persons, recNoMain, langIndex);
+    m_lang = lang;
+    m_model->setRows(recNos ? ListeRowsOf(persons, *recNos, lang) : ListeRowsAll(persons, lang),
+                     &persons, recNoMain, lang);
     VST_Liste->selectionModel()->clear();
 }
 
-void TForm_ListeDlg::FillJumpList(const PersonList& persons, qint32 recNoMain, int langIndex)
+void TForm_ListeDlg::FillJumpList(const PersonList& persons, qint32 recNoMain, Lang lang)
 {
     const WaitCursor wait;
-    setWindowTitle(LangText(110, langIndex));
+    setWindowTitle(LangText(Msg::ListTitle, lang));
     m_callerText.clear();
-    resetRows(persons, nullptr, recNoMain, langIndex);
+    resetRows(persons, nullptr, recNoMain, lang);
     selectRecord(recNoMain);
 }
 
-void TForm_ListeDlg::FillCandidateList(const PersonList& persons, qint32 recNoMain, int langIndex,
+void TForm_ListeDlg::FillCandidateList(const PersonList& persons, qint32 recNoMain, Lang lang,
                                        const QString& caption, const QString& warning,
                                        const QList<qint32>& candidates)
 {
     const WaitCursor wait;
     setWindowTitle(caption);
     m_callerText = warning;
-    resetRows(persons, &candidates, recNoMain, langIndex);
+    resetRows(persons, &candidates, recNoMain, lang);
 }
 
 std::optional<qint32> TForm_ListeDlg::SB_ListeClick(const PersonList& persons, qint32 recNoMain,
-                                                    int langIndex)
+                                                    Lang lang)
 {
-    FillJumpList(persons, recNoMain, langIndex);
+    FillJumpList(persons, recNoMain, lang);
     if (showModal() != QDialog::Accepted)
         return std::nullopt;
     return focusedRecord();
 }
 
 std::optional<qint32> TForm_ListeDlg::ChooseCandidate(const PersonList& persons, qint32 recNoMain,
-                                                      int langIndex, const QString& caption,
+                                                      Lang lang, const QString& caption,
                                                       const QString& warning,
                                                       const QList<qint32>& candidates)
 {
-    FillCandidateList(persons, recNoMain, langIndex, caption, warning, candidates);
+    FillCandidateList(persons, recNoMain, lang, caption, warning, candidates);
     if (showModal() != QDialog::Accepted)
         return std::nullopt;
     return selectedRecord();
@@ -238,12 +237,13 @@ void TForm_ListeDlg::FormActivate()
     m_model->setBaseFont(VST_Liste->font());
     VST_Liste->setFocus(Qt::OtherFocusReason);
     // Built from the caller's text every time, so showing the list again never repeats the count.
-    Lb_Dikkat->setText(LabelText(LangText(113, m_langIndex) + QString::number(m_model->rowCount()) +
-                                 QStringLiteral("\r\r") + m_callerText));
-    BitBtn_Tamam->setText(LangText(18, m_langIndex));
-    BitBtn_Iptal->setText(LangText(19, m_langIndex));
+    Lb_Dikkat->setText(LabelText(LangText(Msg::SelectableCountLabel, m_lang) +
+                                 QString::number(m_model->rowCount()) + QStringLiteral("\r\r") +
+                                 m_callerText));
+    BitBtn_Tamam->setText(LangText(Msg::OkCaption, m_lang));
+    BitBtn_Iptal->setText(LangText(Msg::CancelCaption, m_lang));
     m_model->setHeaderTexts(
-        {QStringLiteral("No"), LangText(34, m_langIndex), LangText(35, m_langIndex)});
+        {QStringLiteral("No"), LangText(Msg::GivenName, m_lang), LangText(Msg::Surname, m_lang)});
     if (m_sortColumn >= 0)
         VST_ListeHeaderClick(m_sortColumn, Qt::LeftButton, 0);
     else

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/messages.h"
 #include "model/person.h"
 
 #include <QDialog>
@@ -30,18 +31,18 @@ public:
     void setCollationLocale(const QLocale& locale);
 
     // The jump list: every person in record order, record recNoMain focused and selected.
-    void FillJumpList(const PersonList& persons, qint32 recNoMain, int langIndex);
+    void FillJumpList(const PersonList& persons, qint32 recNoMain, Lang lang);
     // The candidate list for a new link: the given records, nothing focused or selected.
-    void FillCandidateList(const PersonList& persons, qint32 recNoMain, int langIndex,
+    void FillCandidateList(const PersonList& persons, qint32 recNoMain, Lang lang,
                            const QString& caption, const QString& warning,
                            const QList<qint32>& candidates);
 
     // Fills the jump list, shows it modally and returns the focused record on OK.
-    std::optional<qint32> SB_ListeClick(const PersonList& persons, qint32 recNoMain, int langIndex);
+    std::optional<qint32> SB_ListeClick(const PersonList& persons, qint32 recNoMain, Lang lang);
     // Fills the candidate list, shows it modally and returns the selected record on OK.
-    std::optional<qint32> ChooseCandidate(const PersonList& persons, qint32 recNoMain,
-                                          int langIndex, const QString& caption,
-                                          const QString& warning, const QList<qint32>& candidates);
+    std::optional<qint32> ChooseCandidate(const PersonList& persons, qint32 recNoMain, Lang lang,
+                                          const QString& caption, const QString& warning,
+                                          const QList<qint32>& candidates);
 
     // Makes the row of record recNo the focused and selected row; false when it is not listed.
     bool selectRecord(qint32 recNo);
@@ -69,7 +70,7 @@ private:
     void buildControls();
     void configureGrid();
     void resetRows(const PersonList& persons, const QList<qint32>* recNos, qint32 recNoMain,
-                   int langIndex);
+                   Lang lang);
     void scrollFocusedToTenthRow();
     void centreOnScreen();
 
@@ -81,7 +82,7 @@ private:
 
     QString m_callerText; // what the caller put under the count
     QString m_mainFontName;
-    int m_langIndex = 1;
+    Lang m_lang = Lang::English;
     int m_sortColumn = -1;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
 };

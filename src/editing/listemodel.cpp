@@ -15,13 +15,13 @@ const QColor FemaleColour(255, 0, 0);
 ListeModel::ListeModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 void ListeModel::setRows(std::vector<TListeData> rows, const PersonList* persons, qint32 recNoMain,
-                         int langIndex)
+                         Lang lang)
 {
     beginResetModel();
     m_table.setRows(std::move(rows));
     m_persons = persons;
     m_recNoMain = recNoMain;
-    m_langIndex = langIndex;
+    m_lang = lang;
     endResetModel();
 }
 
@@ -155,8 +155,7 @@ QVariant ListeModel::VST_ListeGetHint(const TListeData& row) const
     if (!person)
         return {};
     // Tooltips break lines at LF only.
-    return PersonSummary(*m_persons, *person, m_langIndex)
-        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return PersonSummary(*m_persons, *person, m_lang).replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
 
 QVariant ListeModel::paintColour(const TListeData& row, int column) const

@@ -24,7 +24,7 @@ public:
 
     // The persons must outlive the rows; they give each row its sex and its hint.
     void setRows(std::vector<TListeData> rows, const PersonList* persons, qint32 recNoMain,
-                 int langIndex);
+                 Lang lang);
     void setCollationLocale(const QLocale& locale);
     void setHeaderTexts(const QStringList& texts);
     void setBaseFont(const QFont& font);
@@ -54,7 +54,7 @@ private:
     ListeTable m_table;
     const PersonList* m_persons = nullptr;
     qint32 m_recNoMain = 0;
-    int m_langIndex = 1;
+    Lang m_lang = Lang::English;
     QStringList m_headerTexts{QStringLiteral("No"), QStringLiteral("Ad"), QStringLiteral("Soyad")};
     QFont m_baseFont;
     std::array<bool, ListeColumnCount> m_shaded{true, false, false};

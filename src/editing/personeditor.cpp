@@ -1,43 +1,23 @@
 #include "editing/personeditor.h"
 
-#include "editing/personlabel.h"
 #include "editing/personlistbox.h"
 #include "editing/personpage.h"
 #include "editing/sexchange.h"
-#include "editing/speedbutton.h"
-#include "shell/langtable.h"
-#include "shell/overridecursor.h"
-#include "shell/prompts.h"
+#include "model/messages.h"
+#include "ui/overridecursor.h"
+#include "ui/personlabel.h"
+#include "ui/prompts.h"
+#include "ui/speedbutton.h"
+#include "ui/titleshake.h"
 
-#include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTimer>
 
 namespace kinrow {
 
-namespace {
-
-constexpr int EditingTitleEntry = 109;
-constexpr int SurnameAdviceEntry = 80;
-constexpr int EmptyNameEntry = 81;
-constexpr int SameNameEntry = 82;
-
-constexpr int ShakeLeft = 11;
-constexpr int ShakeRight = 21;
-constexpr int ShakePause = 15;
-
-void Wait(int milliseconds)
-{
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-} // namespace
-
-PersonEditor::PersonEditor(AppState& state, PersonPage& page, Prompts& prompts, QObject* parent)
-    : QObject(parent), pause(Wait), state_(state), page_(page), prompts_(prompts)
+PersonEditor::PersonEditor(Session& state, PersonPage& page, Prompts& prompts, QObject* parent)
+    : QObject(parent), session_(state), page_(page), prompts_(prompts),
+      titleShake_(new TitleShake(page.Lb_Info, this))
 {
     connectControls();
 }
@@ -59,13 +39,12 @@ void PersonEditor::connectControls()
 
 void PersonEditor::SB_DuzeltClick()
 {
-    if (state_.readOnlyMode || !page_.SB_Duzelt->isEnabled() || !state_.hasCurrent())
+    if (!session_.mayChange() || !session_.hasCurrent())
         return;
-    const TTreeData& p = state_.current();
+    const TTreeData& p = session_.current();
     page_.Lb_Info->setText(p.GivenName + QLatin1Char(' ') + p.Surname +
-                           LangText(EditingTitleEntry, state_.langIndex));
-    state_.editMode = EditModeCorrect.toString();
-    page_.EnterEditState();
+                           LangText(Msg::EditingTitle, session_.lang()));
+    page_.EnterEditState(EditMode::Correct);
 }
 
 PersonForm PersonEditor::formFromPage() const
@@ -89,7 +68,7 @@ void PersonEditor::SB_TamamClick()
 {
     if (!page_.isEditing())
         return;
-    const int lang = state_.langIndex;
+    const Lang lang = session_.lang();
     PersonForm form = formFromPage();
     TrimNameFields(form);
     page_.Edit_Ad->setText(form.GivenName);
@@ -99,22 +78,22 @@ void PersonEditor::SB_TamamClick()
     if (!advice.isEmpty())
         prompts_.message(MessageKind::Plain, advice);
     if (form.GivenName.isEmpty()) {
-        prompts_.message(MessageKind::Plain, LangText(EmptyNameEntry, lang));
+        prompts_.message(MessageKind::Plain, LangText(Msg::EmptyName, lang));
         page_.Edit_Ad->setFocus();
         return;
     }
     const OverrideCursorGuard hourglass;
-    const bool adding = IsAddingMode(state_.editMode);
-    if (adding && FindSameName(state_.persons, form.GivenName, form.Surname) > 0 &&
-        prompts_.message(MessageKind::Information, LangText(SameNameEntry, lang),
+    const bool adding = session_.isAdding();
+    if (adding && FindSameName(session_.persons, form.GivenName, form.Surname) > 0 &&
+        prompts_.message(MessageKind::Information, LangText(Msg::SameName, lang),
                          MessageButtons::YesNo) != PromptAnswer::Yes)
         return;
-    const bool wasEmpty = state_.persons.empty();
-    if (ApplyAcceptedForm(state_.persons, state_.recNoMain, state_.editMode, form) == 0)
+    const bool wasEmpty = session_.persons.empty();
+    if (ApplyAcceptedForm(session_.persons, session_.recNoMain(), session_.editMode(), form) == 0)
         return;
     if (wasEmpty)
-        state_.recNoMain = 1; // the very first person of the file
-    page_.setUnsavedChanges(true);
+        session_.setRecNoMain(1); // the very first person of the file
+    session_.setUnsavedChanges(true);
     page_.LeaveEditState();
     page_.ShowRecord();
 }
@@ -123,7 +102,7 @@ void PersonEditor::SB_IptalClick()
 {
     if (!page_.isEditing())
         return;
-    if (state_.persons.empty()) {
+    if (session_.persons.empty()) {
         Q_EMIT aboutPageRequested();
         page_.LeaveEditState();
         return;
@@ -134,7 +113,7 @@ void PersonEditor::SB_IptalClick()
 
 void PersonEditor::addRelative(RelativeRole role)
 {
-    if (page_.isEditing() || !state_.hasCurrent())
+    if (page_.isEditing() || !session_.hasCurrent())
         return;
     int selectedSpouse = -1;
     if (role == RelativeRole::Child) {
@@ -143,10 +122,9 @@ void PersonEditor::addRelative(RelativeRole role)
             spouses->setCurrentRow(0);
         selectedSpouse = spouses->selectedRow();
     }
-    const AddFormPrefill prefill =
-        PrepareAddForm(state_.persons, state_.recNoMain, role, selectedSpouse, state_.langIndex);
-    state_.editMode = prefill.EditMode;
-    if (!page_.BeginAdding())
+    const AddFormPrefill prefill = PrepareAddForm(session_.persons, session_.recNoMain(), role,
+                                                  selectedSpouse, session_.lang());
+    if (!page_.BeginAdding(prefill.Mode))
         return;
     showAddForm(role, prefill);
 }
@@ -170,7 +148,7 @@ void PersonEditor::showAddForm(RelativeRole role, const AddFormPrefill& prefill)
         page_.ListBox_Cocuklari->addPerson(prefill.ChildEntries.value(i), form.Children.at(i));
     page_.showSex(form.SexTag);
     // A spouse of a person of unknown sex starts as a man without a coloured title.
-    const char anchorSex = state_.current().Sex;
+    const char anchorSex = session_.current().Sex;
     const bool knownSpouse = anchorSex == SexMale || anchorSex == SexFemale;
     if (role != RelativeRole::Child && (role != RelativeRole::Spouse || knownSpouse))
         page_.setTitleColor(form.SexTag);
@@ -178,16 +156,16 @@ void PersonEditor::showAddForm(RelativeRole role, const AddFormPrefill& prefill)
 
 void PersonEditor::SB_SexClick()
 {
-    if (state_.readOnlyMode || shaking_)
+    if (session_.readOnlyMode())
         return;
     const bool relatives = page_.ListBox_Esi->count() > 0 || page_.ListBox_Cocuklari->count() > 0;
     // The lists of an add name the new person's relatives-to-be, not a group whose sex could
     // change: the click sets the sex of the person being entered.
-    const bool adding = page_.isEditing() && IsAddingMode(state_.editMode);
+    const bool adding = session_.isAdding();
     if (relatives && !adding && !changeSpouseGroup())
         return;
     page_.showSex(page_.SB_Sex->tag() == 1 ? 2 : 1);
-    shakeTitle();
+    titleShake_->start();
     page_.setTitleColor(page_.SB_Sex->tag());
     if (!relatives)
         SB_DuzeltClick();
@@ -195,38 +173,19 @@ void PersonEditor::SB_SexClick()
 
 bool PersonEditor::changeSpouseGroup()
 {
-    if (!state_.hasCurrent())
+    if (!session_.hasCurrent())
         return false;
-    const QList<qint32> group = SpouseGroup(state_.persons, state_.recNoMain);
-    const QList<qint32> children = AffectedChildren(state_.persons, group);
-    const QString question = SexChangeQuestion(state_.persons, group, children, state_.langIndex);
+    const QList<qint32> group = SpouseGroup(session_.persons, session_.recNoMain());
+    const QList<qint32> children = AffectedChildren(session_.persons, group);
+    const QString question = SexChangeQuestion(session_.persons, group, children, session_.lang());
     if (prompts_.message(MessageKind::Warning, question, MessageButtons::OkCancel) !=
         PromptAnswer::Ok)
         return false;
-    ApplySexChange(state_.persons, group, children);
-    page_.ListBox_Esi->viewport()->update();
-    page_.setUnsavedChanges(true);
+    ApplySexChange(session_.persons, group, children);
+    page_.ListBox_Esi->refreshColours();
+    page_.ListBox_Cocuklari->refreshColours();
+    session_.setUnsavedChanges(true);
     return true;
-}
-
-void PersonEditor::shakeTitle()
-{
-    shaking_ = true;
-    QLabel* title = page_.Lb_Info;
-    const QPoint start = title->pos();
-    const auto step = [this, title](int dx) {
-        title->move(title->pos() + QPoint(dx, 0));
-        pause(ShakePause);
-    };
-    for (int i = 0; i < ShakeLeft; ++i)
-        step(-1);
-    for (int i = 0; i < ShakeRight; ++i)
-        step(1);
-    for (int i = 0; i < ShakeRight - ShakeLeft; ++i)
-        step(-1);
-    // Whatever happened while the window repainted, the title ends where it began.
-    title->move(start);
-    shaking_ = false;
 }
 
 } // namespace kinrow

@@ -1,16 +1,15 @@
 #pragma once
 
 #include "editing/addforms.h"
-#include "shell/appstate.h"
+#include "model/session.h"
 
 #include <QObject>
-
-#include <functional>
 
 namespace kinrow {
 
 class PersonPage;
 class Prompts;
+class TitleShake;
 
 // Drives the person page's editing state: correcting the current person, entering a new one
 // alone or as a relative, accepting or cancelling the form, and changing a person's sex.
@@ -18,7 +17,7 @@ class PersonEditor : public QObject
 {
     Q_OBJECT
 public:
-    PersonEditor(AppState& state, PersonPage& page, Prompts& prompts, QObject* parent = nullptr);
+    PersonEditor(Session& state, PersonPage& page, Prompts& prompts, QObject* parent = nullptr);
 
     // Starts correcting the current person; the handler of the edit button and of the first
     // change of a field.
@@ -31,8 +30,8 @@ public:
     void SB_CocuklariEkleClick() { addRelative(RelativeRole::Child); }
     void SB_SexClick();
 
-    // Waits between two steps of the title shake, letting the window repaint; tests replace it.
-    std::function<void(int milliseconds)> pause;
+    // The shake of the title after a sex change.
+    TitleShake* titleShake() const { return titleShake_; }
 
 Q_SIGNALS:
     // The first person of an empty file was cancelled: the About page takes over.
@@ -44,12 +43,11 @@ private:
     void showAddForm(RelativeRole role, const AddFormPrefill& prefill);
     PersonForm formFromPage() const;
     bool changeSpouseGroup();
-    void shakeTitle();
 
-    AppState& state_;
+    Session& session_;
     PersonPage& page_;
     Prompts& prompts_;
-    bool shaking_ = false;
+    TitleShake* titleShake_;
 };
 
 } // namespace kinrow

@@ -2,16 +2,17 @@
 
 #include "editing/fieldkeyfilter.h"
 #include "editing/notewindow.h"
-#include "editing/personlabel.h"
+#include "editing/personlabels.h"
 #include "editing/personlistbox.h"
 #include "editing/persontexts.h"
-#include "editing/speedbutton.h"
-#include "editing/taglabel.h"
+#include "model/messages.h"
+#include "model/picturepaths.h"
 #include "model/textrules.h"
-#include "print/picturebox.h"
-#include "print/picturepanel.h"
-#include "print/picturepaths.h"
-#include "shell/langtable.h"
+#include "pictures/picturebox.h"
+#include "pictures/picturepanel.h"
+#include "ui/personlabel.h"
+#include "ui/sessionbuttons.h"
+#include "ui/speedbutton.h"
 
 #include <QApplication>
 #include <QDate>
@@ -42,9 +43,21 @@ void setTextColor(QWidget* widget, const QColor& color)
 
 } // namespace
 
-PersonPage::PersonPage(AppState& state, QWidget* parent) : QWidget(parent), state_(state)
+PersonPage::PersonPage(Session& session, QWidget* parent) : QWidget(parent), session_(session)
 {
-    setupUi(this, state_.persons);
+    setupUi(this, session_.persons);
+    buttons_ = new SessionButtons(session_, this);
+    buttons_->add({SB_Liste, SB_Yaz, SB_TView, SB_Tree, SB_About, SB_Exit, SB_Anne, SB_Baba, SB_Esi,
+                   SB_Cocuklari, SB_Kardesleri, SB_BigNote},
+                  ButtonRule::Browse);
+    buttons_->add({SB_Duzelt, SB_Sil, SB_AnneSil, SB_AnneEkle, SB_AnneListe, SB_BabaSil,
+                   SB_BabaEkle, SB_BabaListe, SB_EsiSil, SB_EsiEkle, SB_EsiListe, SB_CocuklariEkle,
+                   SB_CocuklariListe},
+                  ButtonRule::Change);
+    buttons_->add({SB_Tamam, SB_Iptal}, ButtonRule::Editing);
+    buttons_->add(SB_Save, ButtonRule::Save);
+    buttons_->add(SB_Sex, ButtonRule::Always);
+    connect(&session_, &Session::enablingChanged, this, &PersonPage::applyEnabling);
     showMessage = [this](const QString& text) {
         QMessageBox::warning(window(), window()->windowTitle(), displayLines(text));
     };
@@ -52,18 +65,19 @@ PersonPage::PersonPage(AppState& state, QWidget* parent) : QWidget(parent), stat
     attachKeyFilters();
     connectControls();
     retranslate();
+    applyEnabling();
 }
 
 void PersonPage::attachKeyFilters()
 {
     auto* names = new FieldKeyFilter(
         [this](QChar typed) {
-            return TurkceKeyPress(typed, state_.langIndex, state_.readOnlyMode);
+            return TurkceKeyPress(typed, session_.lang(), session_.readOnlyMode());
         },
         true, this);
     auto* dates = new FieldKeyFilter([](QChar typed) { return DateKeyPress(typed); }, true, this);
     auto* notes = new FieldKeyFilter(
-        [this](QChar typed) { return Memo_NotlarKeyPress(typed, state_.readOnlyMode); }, false,
+        [this](QChar typed) { return Memo_NotlarKeyPress(typed, session_.readOnlyMode()); }, false,
         this);
     for (QLineEdit* field : {Edit_Ad, Edit_Soyad, Edit_DogYer})
         names->attach(field);
@@ -110,15 +124,15 @@ void PersonPage::listDoubleClicked(QObject* list)
 
 bool PersonPage::isRecord(qint32 recNo) const
 {
-    return recNo >= 1 && std::size_t(recNo) <= state_.persons.size();
+    return recNo >= 1 && std::size_t(recNo) <= session_.persons.size();
 }
 
 void PersonPage::ShowRecord()
 {
-    if (!isRecord(state_.recNoMain))
+    if (!isRecord(session_.recNoMain()))
         return;
     changeHandlerAttached_ = false;
-    const TTreeData& person = state_.current();
+    const TTreeData& person = session_.current();
     Edit_Ad->setText(person.GivenName);
     Edit_Soyad->setText(person.Surname);
     Edit_DogYer->setText(person.BirthPlace);
@@ -132,17 +146,19 @@ void PersonPage::ShowRecord()
     setNotes(person.Notes);
     showHeadings(person);
     changeHandlerAttached_ = true;
-    ShowPicture(state_.recNoMain);
+    ShowPicture(session_.recNoMain());
     showTitle(person);
-    Lb_RecAdet->setText(LangText(134, state_.langIndex) + QString::number(state_.persons.size()));
-    Lb_RecNoMain->setText(LangText(133, state_.langIndex) + QString::number(state_.recNoMain));
+    Lb_RecAdet->setText(LangText(Msg::TotalRecordsLabel, session_.lang()) +
+                        QString::number(session_.persons.size()));
+    Lb_RecNoMain->setText(LangText(Msg::RecordNumberLabel, session_.lang()) +
+                          QString::number(session_.recNoMain()));
     disableMoveButtons();
 }
 
 void PersonPage::showAge()
 {
     Lb_Age->setText(
-        AgeText(Edit_DogTarih->text(), Edit_OlTarih->text(), currentYear(), state_.langIndex));
+        AgeText(Edit_DogTarih->text(), Edit_OlTarih->text(), currentYear(), session_.lang()));
 }
 
 void PersonPage::showSex(int tag)
@@ -188,10 +204,10 @@ void PersonPage::clearRelatives()
 void PersonPage::fillRelatives(const TTreeData& person)
 {
     if (isRecord(person.MotherId))
-        SetPersonLabel(state_.persons, person.MotherId, *Lb_Anne, state_.langIndex);
+        SetPersonLabel(session_.persons, person.MotherId, *Lb_Anne, session_.lang());
     if (isRecord(person.FatherId))
-        SetPersonLabel(state_.persons, person.FatherId, *Lb_Baba, state_.langIndex);
-    fillList(ListBox_Kardesleri, SiblingsOf(state_.persons, state_.recNoMain));
+        SetPersonLabel(session_.persons, person.FatherId, *Lb_Baba, session_.lang());
+    fillList(ListBox_Kardesleri, SiblingsOf(session_.persons, session_.recNoMain()));
     fillList(ListBox_Esi, person.Spouses);
     fillList(ListBox_Cocuklari, person.Children);
 }
@@ -200,27 +216,27 @@ void PersonPage::fillList(PersonListBox* list, const QList<qint32>& recNos)
 {
     for (const qint32 recNo : recNos) {
         if (isRecord(recNo))
-            list->addPerson(PersonEntryText(record(recNo), state_.langIndex), recNo);
+            list->addPerson(PersonEntryText(record(recNo), session_.lang()), recNo);
     }
 }
 
 void PersonPage::showHeadings(const TTreeData& person)
 {
-    const int lang = state_.langIndex;
-    const auto counted = [lang](int entry, qsizetype count, qsizetype from) {
+    const Lang lang = session_.lang();
+    const auto counted = [lang](Msg entry, qsizetype count, qsizetype from) {
         QString heading = LangText(entry, lang);
         if (count >= from)
             heading += QStringLiteral(" - ") + QString::number(count);
         return heading;
     };
-    SB_Esi->setText(counted(44, person.Spouses.size(), 2));
-    SB_Cocuklari->setText(counted(45, person.Children.size(), 1));
-    SB_Kardesleri->setText(counted(46, ListBox_Kardesleri->count(), 1));
+    SB_Esi->setText(counted(Msg::SpouseHeading, person.Spouses.size(), 2));
+    SB_Cocuklari->setText(counted(Msg::ChildrenHeading, person.Children.size(), 1));
+    SB_Kardesleri->setText(counted(Msg::SiblingsHeading, ListBox_Kardesleri->count(), 1));
 }
 
 void PersonPage::showTitle(const TTreeData& person)
 {
-    Lb_Info->setText(ProperCaseName(person.GivenName, state_.langIndex) + QLatin1Char(' ') +
+    Lb_Info->setText(ProperCaseName(person.GivenName, session_.lang()) + QLatin1Char(' ') +
                      person.Surname);
     if (person.Sex == SexMale)
         setTextColor(Lb_Info, QColor(0, 0, 255));
@@ -261,7 +277,7 @@ void PersonPage::SB_GosterClick(QObject* sender)
     if (auto* parent = qobject_cast<PersonLabel*>(target)) {
         if (!isRecord(parent->tag()))
             return;
-        state_.recNoMain = parent->tag();
+        session_.setRecNoMain(parent->tag());
     } else if (auto* list = qobject_cast<PersonListBox*>(target)) {
         if (list->count() == 0)
             return;
@@ -272,7 +288,7 @@ void PersonPage::SB_GosterClick(QObject* sender)
         }
         if (!isRecord(list->recNoAt(row)))
             return;
-        state_.recNoMain = list->recNoAt(row);
+        session_.setRecNoMain(list->recNoAt(row));
     } else {
         return;
     }
@@ -299,7 +315,7 @@ void PersonPage::ListBox_EsiClick()
             }
         }
     }
-    if (!state_.readOnlyMode && SB_Duzelt->isEnabled()) {
+    if (session_.mayChange()) {
         SB_Esi_Up->setEnabled(row > 0);
         SB_Esi_Down->setEnabled(row < ListBox_Esi->count() - 1);
     }
@@ -310,7 +326,7 @@ void PersonPage::ListBox_CocuklariClick()
     const int row = ListBox_Cocuklari->selectedRow();
     if (row < 0)
         return;
-    if (!state_.readOnlyMode && SB_Duzelt->isEnabled()) {
+    if (session_.mayChange()) {
         SB_Cocuklari_Up->setEnabled(row > 0);
         SB_Cocuklari_Down->setEnabled(row < ListBox_Cocuklari->count() - 1);
     }
@@ -336,8 +352,8 @@ bool PersonPage::eventFilter(QObject* watched, QEvent* event)
 void PersonPage::SB_BigNoteClick()
 {
     const QString caption =
-        Lb_Info->text() + QStringLiteral(" - ") + LangText(58, state_.langIndex);
-    NoteWindow window(caption, Memo_Notlar->toPlainText(), state_.readOnlyMode, this);
+        Lb_Info->text() + QStringLiteral(" - ") + LangText(Msg::Notes, session_.lang());
+    NoteWindow window(caption, Memo_Notlar->toPlainText(), session_.readOnlyMode(), this);
     window.exec();
     // Copied back only when changed, so merely looking at the notes starts no correction.
     if (window.notes() != Memo_Notlar->toPlainText())
@@ -346,18 +362,19 @@ void PersonPage::SB_BigNoteClick()
 
 void PersonPage::ShowPicture(qint32 recNo)
 {
-    if (state_.persons.empty())
+    if (session_.persons.empty())
         return;
     Panel_Resim->clear();
     const QStringList pictures = isRecord(recNo) ? record(recNo).Pictures : QStringList();
-    const PictureCounterState counter = PictureCounter(Lb_ResimNo->tag(), int(pictures.size()));
-    Lb_ResimNo->setTag(counter.tag);
+    const PictureCounterState counter = PictureCounter(session_.pictureNo(), int(pictures.size()));
+    session_.setPictureNo(counter.tag);
     Lb_ResimNo->setText(counter.caption);
     if (counter.addEnabled)
-        SB_ResimEkle->setEnabled(*counter.addEnabled);
-    SB_ResimSil->setEnabled(counter.deleteEnabled);
-    SB_ResimNext->setEnabled(counter.nextEnabled);
-    SB_ResimPrior->setEnabled(counter.priorEnabled);
+        pictureButtons_.add = *counter.addEnabled;
+    pictureButtons_.remove = counter.deleteEnabled;
+    pictureButtons_.next = counter.nextEnabled;
+    pictureButtons_.prior = counter.priorEnabled;
+    applyEnabling();
     if (counter.tag == 0)
         return;
     const QString& entry = pictures[counter.tag - 1];
@@ -372,14 +389,14 @@ bool PersonPage::pictureShown() const
 
 void PersonPage::SB_ResimPriorClick()
 {
-    Lb_ResimNo->setTag(Lb_ResimNo->tag() - 1);
-    ShowPicture(state_.recNoMain);
+    session_.setPictureNo(session_.pictureNo() - 1);
+    ShowPicture(session_.recNoMain());
 }
 
 void PersonPage::SB_ResimNextClick()
 {
-    Lb_ResimNo->setTag(Lb_ResimNo->tag() + 1);
-    ShowPicture(state_.recNoMain);
+    session_.setPictureNo(session_.pictureNo() + 1);
+    ShowPicture(session_.recNoMain());
 }
 
 QList<SpeedButton*> PersonPage::pictureButtons() const
@@ -392,33 +409,25 @@ QList<QWidget*> PersonPage::fields() const
     return {Edit_Ad, Edit_Soyad, Edit_DogYer, Edit_DogTarih, Edit_OlTarih, Memo_Notlar};
 }
 
-void PersonPage::setEditingEnabled(bool enabled)
+void PersonPage::applyEnabling()
 {
-    for (SpeedButton* editing :
-         {SB_Duzelt, SB_Sil, SB_AnneSil, SB_AnneEkle, SB_AnneListe, SB_BabaSil, SB_BabaEkle,
-          SB_BabaListe, SB_EsiSil, SB_EsiEkle, SB_EsiListe, SB_CocuklariEkle, SB_CocuklariListe})
-        editing->setEnabled(enabled);
-    SB_ResimEkle->setVisible(enabled);
-    SB_ResimSil->setVisible(enabled);
+    const bool browse = session_.mayBrowse();
+    // The picture buttons keep what the counter last gave them, except while a form is open.
+    SB_ResimEkle->setEnabled(browse && pictureButtons_.add);
+    SB_ResimSil->setEnabled(browse && pictureButtons_.remove);
+    SB_ResimNext->setEnabled(browse && pictureButtons_.next);
+    SB_ResimPrior->setEnabled(browse && pictureButtons_.prior);
+    const bool writable = !session_.readOnlyMode();
+    SB_ResimEkle->setVisible(writable);
+    SB_ResimSil->setVisible(writable);
     for (QLineEdit* field : {Edit_Ad, Edit_Soyad, Edit_DogYer, Edit_DogTarih, Edit_OlTarih})
-        field->setReadOnly(!enabled);
-    Memo_Notlar->setReadOnly(!enabled);
+        field->setReadOnly(!writable);
+    Memo_Notlar->setReadOnly(!writable);
 }
 
 bool PersonPage::isEditing() const
 {
-    return !SB_Duzelt->isEnabled() && SB_Tamam->isEnabled();
-}
-
-void PersonPage::flipSpeedButtons()
-{
-    // Every speed button of the window, on every page, so that no other page can be opened
-    // while a person is being edited.
-    const QList<QToolButton*> buttons = window()->findChildren<QToolButton*>();
-    for (QToolButton* button : buttons) {
-        if (auto* speed = dynamic_cast<SpeedButton*>(button))
-            speed->setEnabled(!speed->isEnabled());
-    }
+    return session_.isEditing();
 }
 
 void PersonPage::setEditColours(bool editing)
@@ -437,24 +446,19 @@ void PersonPage::setEditColours(bool editing)
     }
 }
 
-void PersonPage::EnterEditState()
+void PersonPage::EnterEditState(EditMode mode)
 {
     changeHandlerAttached_ = false;
     Lb_Anne->setEnabled(false);
     Lb_Baba->setEnabled(false);
     listNavigation_ = false;
-    for (SpeedButton* picture : pictureButtons()) {
-        picture->setTag(picture->isEnabled() ? 1 : 0);
-        picture->setEnabled(true);
-    }
-    flipSpeedButtons();
-    SB_Save->setEnabled(false);
-    SB_Sex->setEnabled(true);
+    session_.beginEditing(mode);
     setEditColours(true);
-    if (state_.editMode.contains(QStringLiteral("Eklenmektedir"))) {
-        const int lang = state_.langIndex;
-        Lb_RecNoMain->setText(LangText(133, lang) + QString::number(state_.persons.size() + 1) +
-                              QStringLiteral(" (") + LangText(135, lang) + QLatin1Char(')'));
+    if (session_.isAdding()) {
+        const Lang lang = session_.lang();
+        Lb_RecNoMain->setText(LangText(Msg::RecordNumberLabel, lang) +
+                              QString::number(session_.persons.size() + 1) + QStringLiteral(" (") +
+                              LangText(Msg::NewRecordMark, lang) + QLatin1Char(')'));
     }
     disableMoveButtons();
     Q_EMIT editStateChanged(true);
@@ -466,53 +470,37 @@ void PersonPage::LeaveEditState()
     Lb_Anne->setEnabled(true);
     Lb_Baba->setEnabled(true);
     listNavigation_ = true;
-    flipSpeedButtons();
-    SB_Save->setEnabled(hasUnsavedChanges());
-    SB_Sex->setEnabled(true);
-    for (SpeedButton* picture : pictureButtons())
-        picture->setEnabled(picture->tag() != 0);
+    session_.endEditing();
     setEditColours(false);
     disableMoveButtons();
     Q_EMIT editStateChanged(false);
 }
 
-bool PersonPage::BeginAdding()
+bool PersonPage::BeginAdding(EditMode mode)
 {
-    const int lang = state_.langIndex;
-    if (state_.readOnlyMode) {
-        showMessage(LangText(76, lang));
+    const Lang lang = session_.lang();
+    if (session_.readOnlyMode()) {
+        showMessage(LangText(Msg::ReadOnlyRefusal, lang));
         return false;
     }
-    EnterEditState();
+    EnterEditState(mode);
     for (QLineEdit* field : {Edit_Ad, Edit_Soyad, Edit_DogYer, Edit_DogTarih, Edit_OlTarih})
         field->clear();
     Lb_Age->clear();
     clearRelatives();
-    Memo_Notlar->setPlainText(LangText(107, lang));
+    Memo_Notlar->setPlainText(LangText(Msg::NotesPlaceholder, lang));
     Panel_Resim->clear();
-    SB_Esi->setText(LangText(44, lang));
-    SB_Cocuklari->setText(LangText(45, lang));
-    SB_Kardesleri->setText(LangText(46, lang));
+    SB_Esi->setText(LangText(Msg::SpouseHeading, lang));
+    SB_Cocuklari->setText(LangText(Msg::ChildrenHeading, lang));
+    SB_Kardesleri->setText(LangText(Msg::SiblingsHeading, lang));
     showSex(1);
     Edit_Ad->setFocus();
     return true;
 }
 
-void PersonPage::setUnsavedChanges(bool pending)
-{
-    SB_Save->setTag(pending ? 1 : 0);
-    if (!isEditing())
-        SB_Save->setEnabled(pending);
-}
-
-bool PersonPage::hasUnsavedChanges() const
-{
-    return SB_Save->tag() == 1;
-}
-
 void PersonPage::retranslate()
 {
-    retranslateUi(state_.langIndex);
+    retranslateUi(session_.lang());
 }
 
 } // namespace kinrow

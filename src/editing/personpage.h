@@ -1,7 +1,7 @@
 #pragma once
 
 #include "editing/personpageui.h"
-#include "shell/appstate.h"
+#include "model/session.h"
 
 #include <QWidget>
 
@@ -11,15 +11,17 @@ class QKeyEvent;
 
 namespace kinrow {
 
+class SessionButtons;
+
 // The person page: one person of the open family with parents, spouses, children, siblings,
 // age, notes and pictures, and the moves from person to person.
 class PersonPage : public QWidget, public PersonPageUi
 {
     Q_OBJECT
 public:
-    explicit PersonPage(AppState& state, QWidget* parent = nullptr);
+    explicit PersonPage(Session& session, QWidget* parent = nullptr);
 
-    // Fills the whole page from record state.recNoMain.
+    // Fills the whole page from record state.recNoMain().
     void ShowRecord();
     // Shows the current picture of person recNo on the page's picture panel.
     void ShowPicture(qint32 recNo);
@@ -37,18 +39,15 @@ public:
     // The page's fixed captions and hints in the current language.
     void retranslate();
 
-    // Read-only mode off (true) or on (false): editing buttons and fields follow.
-    void setEditingEnabled(bool enabled);
-    void EnterEditState();
+    // Opens the person form for what mode names: the session enters the editing state, and
+    // the form is coloured and kept from navigating.
+    void EnterEditState(EditMode mode);
     void LeaveEditState();
     // Prepares the empty form for a new person; false (after a message) in read-only mode.
-    bool BeginAdding();
-    // Browsing and editing are told apart by the edit and OK buttons.
+    bool BeginAdding(EditMode mode);
     bool isEditing() const;
-
-    // The unsaved-changes flag, held in SB_Save's Tag.
-    void setUnsavedChanges(bool pending);
-    bool hasUnsavedChanges() const;
+    // Enables the page's buttons and fields as the session's state allows.
+    void applyEnabling();
 
     // The sex button: Tag 1 man, 2 woman, with the matching picture.
     void showSex(int tag);
@@ -81,7 +80,7 @@ private:
     void onFieldChanged();
     void listDoubleClicked(QObject* list);
     bool isRecord(qint32 recNo) const;
-    const TTreeData& record(qint32 recNo) const { return state_.record(recNo); }
+    const TTreeData& record(qint32 recNo) const { return session_.record(recNo); }
     void showAge();
     void showParentButtons(const TTreeData& person);
     void clearRelatives();
@@ -91,12 +90,20 @@ private:
     void showTitle(const TTreeData& person);
     void setNotes(const QString& notes);
     void setEditColours(bool editing);
-    void flipSpeedButtons();
     void disableMoveButtons();
     QList<SpeedButton*> pictureButtons() const;
     QList<QWidget*> fields() const;
 
-    AppState& state_;
+    Session& session_;
+    SessionButtons* buttons_ = nullptr;
+    // What the picture counter last allowed the picture buttons.
+    struct PictureButtons
+    {
+        bool add = true;
+        bool remove = false;
+        bool next = false;
+        bool prior = false;
+    } pictureButtons_;
     bool changeHandlerAttached_ = true;
     bool listNavigation_ = true;
 };

@@ -1,11 +1,10 @@
 #include "editing/personpageui.h"
 
-#include "editing/personlabel.h"
 #include "editing/personlistbox.h"
-#include "editing/speedbutton.h"
-#include "editing/taglabel.h"
-#include "print/picturepanel.h"
-#include "shell/langtable.h"
+#include "model/messages.h"
+#include "pictures/picturepanel.h"
+#include "ui/personlabel.h"
+#include "ui/speedbutton.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -21,14 +20,14 @@ QString iconPath(const QString& name)
     return QStringLiteral(":/kinrow/images/%1.png").arg(name);
 }
 
-void setCaption(SpeedButton* target, int entry, int langIndex)
+void setCaption(SpeedButton* target, Msg entry, Lang lang)
 {
-    target->setText(LangText(entry, langIndex));
+    target->setText(LangText(entry, lang));
 }
 
-void setHint(QWidget* target, int entry, int langIndex)
+void setHint(QWidget* target, Msg entry, Lang lang)
 {
-    target->setToolTip(LangText(entry, langIndex));
+    target->setToolTip(LangText(entry, lang));
 }
 
 } // namespace
@@ -226,7 +225,7 @@ void PersonPageUi::setupPicture(QWidget* page)
     Image_Resim->setObjectName(QStringLiteral("Image_Resim"));
     SB_ResimPrior =
         pictureButton(page, "SB_ResimPrior", {497, 175, 22, 20}, QStringLiteral("prior"));
-    Lb_ResimNo = new TagLabel(page);
+    Lb_ResimNo = new QLabel(page);
     Lb_ResimNo->setObjectName(QStringLiteral("Lb_ResimNo"));
     Lb_ResimNo->setGeometry(521, 175, 63, 20);
     Lb_ResimNo->setAlignment(Qt::AlignCenter);
@@ -234,56 +233,61 @@ void PersonPageUi::setupPicture(QWidget* page)
     SB_ResimNext = pictureButton(page, "SB_ResimNext", {586, 175, 22, 20}, QStringLiteral("next"));
 }
 
-void PersonPageUi::retranslateUi(int lang)
+void PersonPageUi::retranslateUi(Lang lang)
 {
     // The toolbar: captions and hints of the six text buttons, then the picture buttons' hints.
     SpeedButton* const textButtons[] = {SB_Duzelt, SB_Tamam, SB_Iptal, SB_Sil, SB_Liste, SB_Yaz};
+    const Msg captions[] = {Msg::EditCaption,   Msg::OkCaption,   Msg::CancelCaption,
+                            Msg::DeleteCaption, Msg::ListCaption, Msg::PrintCaption};
+    const Msg hints[] = {Msg::EditHint,   Msg::OkHint,   Msg::CancelHint,
+                         Msg::DeleteHint, Msg::ListHint, Msg::PrintHint};
     for (int i = 0; i < 6; ++i) {
-        setCaption(textButtons[i], 17 + i, lang);
-        setHint(textButtons[i], 23 + i, lang);
+        setCaption(textButtons[i], captions[i], lang);
+        setHint(textButtons[i], hints[i], lang);
     }
-    setHint(SB_Save, 29, lang);
-    setHint(SB_Tree, 30, lang);
-    setHint(SB_TView, 31, lang);
-    setHint(SB_About, 32, lang);
-    setHint(SB_Exit, 33, lang);
-    setHint(SB_Sex, 39, lang);
+    setHint(SB_Save, Msg::SaveHint, lang);
+    setHint(SB_Tree, Msg::TreeGraphHint, lang);
+    setHint(SB_TView, Msg::TreeTableHint, lang);
+    setHint(SB_About, Msg::AboutHint, lang);
+    setHint(SB_Exit, Msg::ExitHint, lang);
+    setHint(SB_Sex, Msg::SexHint, lang);
 
-    Lb_Ad->setText(LangText(34, lang));
-    Lb_Soyad->setText(LangText(35, lang));
-    Lb_DogYer->setText(LangText(36, lang));
-    LB_DogTarih->setText(LangText(37, lang));
-    Lb_OlTarih->setText(LangText(38, lang));
-    Panel_Resim->setCaption(LangText(41, lang));
+    Lb_Ad->setText(LangText(Msg::GivenName, lang));
+    Lb_Soyad->setText(LangText(Msg::Surname, lang));
+    Lb_DogYer->setText(LangText(Msg::BirthPlace, lang));
+    LB_DogTarih->setText(LangText(Msg::BirthDate, lang));
+    Lb_OlTarih->setText(LangText(Msg::DeathDate, lang));
+    Panel_Resim->setCaption(LangText(Msg::ImagePanelCaption, lang));
 
     // The age keeps its number: only the word before " : " changes.
     const QString age = Lb_Age->text();
     const qsizetype colon = age.indexOf(QStringLiteral(" : "));
-    Lb_Age->setText(LangText(148, lang) + (colon >= 0 ? age.mid(colon, 100) : age));
+    Lb_Age->setText(LangText(Msg::Age, lang) + (colon >= 0 ? age.mid(colon, 100) : age));
 
-    setCaption(SB_Anne, 42, lang);
-    setCaption(SB_Baba, 43, lang);
-    setCaption(SB_Esi, 44, lang);
-    setCaption(SB_Cocuklari, 45, lang);
-    setCaption(SB_Kardesleri, 46, lang);
+    setCaption(SB_Anne, Msg::MotherHeading, lang);
+    setCaption(SB_Baba, Msg::FatherHeading, lang);
+    setCaption(SB_Esi, Msg::SpouseHeading, lang);
+    setCaption(SB_Cocuklari, Msg::ChildrenHeading, lang);
+    setCaption(SB_Kardesleri, Msg::SiblingsHeading, lang);
     for (SpeedButton* add : {SB_AnneEkle, SB_BabaEkle, SB_EsiEkle, SB_CocuklariEkle}) {
-        setCaption(add, 48, lang);
-        setHint(add, 68, lang);
+        setCaption(add, Msg::AddRelativeCaption, lang);
+        setHint(add, Msg::AddRelativeHint, lang);
     }
     for (SpeedButton* remove : {SB_AnneSil, SB_BabaSil, SB_EsiSil})
-        setCaption(remove, 49, lang);
+        setCaption(remove, Msg::RemoveRelativeCaption, lang);
     for (SpeedButton* pick : {SB_AnneListe, SB_BabaListe, SB_EsiListe, SB_CocuklariListe}) {
-        setCaption(pick, 50, lang);
-        setHint(pick, 67, lang);
+        setCaption(pick, Msg::PickRelativeCaption, lang);
+        setHint(pick, Msg::PickRelativeHint, lang);
     }
     for (SpeedButton* move : {SB_Esi_Up, SB_Esi_Down, SB_Cocuklari_Up, SB_Cocuklari_Down})
-        setHint(move, 47, lang);
-    ListBox_Cocuklari->setToolTip(QStringLiteral("Ctrl + Mouse => ") + LangText(47, lang));
+        setHint(move, Msg::ReorderHint, lang);
+    ListBox_Cocuklari->setToolTip(QStringLiteral("Ctrl + Mouse => ") +
+                                  LangText(Msg::ReorderHint, lang));
 
-    setHint(SB_ResimEkle, 63, lang);
-    setHint(SB_ResimSil, 64, lang);
-    setHint(SB_ResimPrior, 65, lang);
-    setHint(SB_ResimNext, 66, lang);
+    setHint(SB_ResimEkle, Msg::AddImageHint, lang);
+    setHint(SB_ResimSil, Msg::DeleteImageHint, lang);
+    setHint(SB_ResimPrior, Msg::PriorImageHint, lang);
+    setHint(SB_ResimNext, Msg::NextImageHint, lang);
 }
 
 } // namespace kinrow

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/messages.h"
 #include "model/person.h"
 
 #include <QIcon>
@@ -17,7 +18,6 @@ class PersonLabel;
 class PersonListBox;
 class PicturePanel;
 class SpeedButton;
-class TagLabel;
 
 // The controls of the person page and their fixed layout on a 616 x 480 page; the page's
 // behaviour lives in PersonPage.
@@ -32,7 +32,7 @@ public:
     SpeedButton* SB_Sil = nullptr;
     SpeedButton* SB_Liste = nullptr;
     SpeedButton* SB_Yaz = nullptr;
-    SpeedButton* SB_Save = nullptr; // Tag: the unsaved-changes flag
+    SpeedButton* SB_Save = nullptr;
     SpeedButton* SB_TView = nullptr;
     SpeedButton* SB_Tree = nullptr;
     SpeedButton* SB_About = nullptr;
@@ -50,7 +50,7 @@ public:
     QLineEdit* Edit_DogYer = nullptr;
     QLineEdit* Edit_DogTarih = nullptr;
     QLineEdit* Edit_OlTarih = nullptr;
-    SpeedButton* SB_Sex = nullptr; // Tag: 1 man, 2 woman
+    SpeedButton* SB_Sex = nullptr; // Tag: the form's sex, 1 man, 2 woman
     QLabel* Lb_Age = nullptr;
     QPlainTextEdit* Memo_Notlar = nullptr;
     SpeedButton* SB_BigNote = nullptr;
@@ -89,7 +89,7 @@ public:
     // The picture box.
     PicturePanel* Panel_Resim = nullptr;
     QWidget* Image_Resim = nullptr; // the picture inside Panel_Resim
-    TagLabel* Lb_ResimNo = nullptr; // Tag: the number of the picture on show, 0 none
+    QLabel* Lb_ResimNo = nullptr;   // the picture counter, as "2/5"
     SpeedButton* SB_ResimEkle = nullptr;
     SpeedButton* SB_ResimSil = nullptr;
     SpeedButton* SB_ResimPrior = nullptr;
@@ -100,7 +100,7 @@ public:
 
     void setupUi(QWidget* page, const PersonList& persons);
     // Puts the page's fixed captions and hints into the controls in the given language.
-    void retranslateUi(int langIndex);
+    void retranslateUi(Lang lang);
 
 private:
     SpeedButton* button(QWidget* parent, const char* name, QRect geometry);

@@ -1,16 +1,14 @@
 #include "editing/persontexts.h"
 
 #include "editing/recordaccess.h"
+#include "model/messages.h"
 #include "model/textrules.h"
-#include "shell/langtable.h"
 
 #include <QSet>
 
 namespace kinrow {
 
 namespace {
-
-constexpr int AgeEntry = 148;
 constexpr int MaxAge = 149;
 
 const QString NoDate = QStringLiteral("----");
@@ -26,10 +24,10 @@ QString YearOrDashes(double value)
     return value > 0 ? FormatDateValue(value).right(4) : NoDate;
 }
 
-QString ParentGivenName(const PersonList& persons, qint32 recNo, int langIndex)
+QString ParentGivenName(const PersonList& persons, qint32 recNo, Lang lang)
 {
     const TTreeData* parent = RecordAt(persons, recNo);
-    return parent ? ProperCaseName(parent->GivenName, langIndex) : NoDate;
+    return parent ? ProperCaseName(parent->GivenName, lang) : NoDate;
 }
 
 // The year is read from the tail of the field, so a full date and a lone year both work.
@@ -42,42 +40,41 @@ int YearOfField(const QString& field)
 
 } // namespace
 
-QString PersonEntryText(const TTreeData& person, int langIndex)
+QString PersonEntryText(const TTreeData& person, Lang lang)
 {
-    QString text = ProperCaseName(person.GivenName, langIndex) + QLatin1Char(' ') + person.Surname;
+    QString text = ProperCaseName(person.GivenName, lang) + QLatin1Char(' ') + person.Surname;
     if (person.BirthDate + person.DeathDate > 0)
         text += QStringLiteral(" - ") + YearOrDashes(person.BirthDate) + QStringLiteral(" & ") +
                 YearOrDashes(person.DeathDate);
     return text;
 }
 
-QString PersonSummary(const PersonList& persons, const TTreeData& person, int langIndex)
+QString PersonSummary(const PersonList& persons, const TTreeData& person, Lang lang)
 {
     QStringList lines;
     lines << QString::number(person.Id) + QStringLiteral(" - ") +
-                 ProperCaseName(person.GivenName, langIndex) + QLatin1Char(' ') +
-                 ProperCaseName(person.Surname, langIndex);
+                 ProperCaseName(person.GivenName, lang) + QLatin1Char(' ') +
+                 ProperCaseName(person.Surname, lang);
     if (!person.BirthPlace.isEmpty())
-        lines << QStringLiteral("  ") + ProperCaseName(person.BirthPlace, langIndex);
+        lines << QStringLiteral("  ") + ProperCaseName(person.BirthPlace, lang);
     if (person.BirthDate + person.DeathDate > 0)
         lines << QStringLiteral("  ") + DateOrDashes(person.BirthDate) + QStringLiteral(" & ") +
                      DateOrDashes(person.DeathDate);
     // Summed in 64 bits: hostile files may carry numbers near the 32-bit limit.
     if (qint64(person.MotherId) + qint64(person.FatherId) > 0)
-        lines << QStringLiteral("  ") + ParentGivenName(persons, person.MotherId, langIndex) +
-                     QStringLiteral(" & ") + ParentGivenName(persons, person.FatherId, langIndex);
+        lines << QStringLiteral("  ") + ParentGivenName(persons, person.MotherId, lang) +
+                     QStringLiteral(" & ") + ParentGivenName(persons, person.FatherId, lang);
     return lines.join(QLatin1Char('\r'));
 }
 
-QString AgeText(const QString& birthField, const QString& deathField, int currentYear,
-                int langIndex)
+QString AgeText(const QString& birthField, const QString& deathField, int currentYear, Lang lang)
 {
     const int birthYear = YearOfField(birthField);
     const int endYear = deathField.isEmpty() ? currentYear : YearOfField(deathField);
     const qint64 age = qint64(endYear) - birthYear;
     const QString value =
         (age >= 1 && age <= MaxAge) ? QString::number(age) : QStringLiteral("???");
-    return LangText(AgeEntry, langIndex) + QStringLiteral(" : ") + value;
+    return LangText(Msg::Age, lang) + QStringLiteral(" : ") + value;
 }
 
 QList<qint32> SiblingsOf(const PersonList& persons, qint32 recNo)

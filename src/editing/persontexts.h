@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/messages.h"
 #include "model/person.h"
 
 #include <QString>
@@ -7,15 +8,14 @@
 namespace kinrow {
 
 // One line naming a person with years: "Ahmet YILMAZ - 1921 & ----".
-QString PersonEntryText(const TTreeData& person, int langIndex);
+QString PersonEntryText(const TTreeData& person, Lang lang);
 
 // Several lines describing a person, joined by CR: number and name, birth place, dates,
 // the parents' given names. Hint text of labels, lists and grids.
-QString PersonSummary(const PersonList& persons, const TTreeData& person, int langIndex);
+QString PersonSummary(const PersonList& persons, const TTreeData& person, Lang lang);
 
 // The age label from the texts of the two date fields: "Age : 45" or "Age : ???".
-QString AgeText(const QString& birthField, const QString& deathField, int currentYear,
-                int langIndex);
+QString AgeText(const QString& birthField, const QString& deathField, int currentYear, Lang lang);
 
 // The siblings of record recNo: the mother's other children, then the father's other
 // children that are not the mother's.

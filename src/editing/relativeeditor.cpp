@@ -3,24 +3,20 @@
 #include "editing/deletion.h"
 #include "editing/linking.h"
 #include "editing/listedlg.h"
-#include "editing/personlabel.h"
 #include "editing/personlistbox.h"
 #include "editing/personpage.h"
 #include "editing/reordering.h"
-#include "editing/speedbutton.h"
-#include "shell/langtable.h"
-#include "shell/overridecursor.h"
-#include "shell/prompts.h"
+#include "model/messages.h"
+#include "ui/overridecursor.h"
+#include "ui/personlabel.h"
+#include "ui/prompts.h"
+#include "ui/speedbutton.h"
 
 #include <QLabel>
 
 namespace kinrow {
 
 namespace {
-
-constexpr int ChildWithoutSpouseEntry = 87;
-constexpr int CarefulSelectionEntry = 92;
-constexpr int DeleteQuestionEntry = 85;
 
 // Moves the entry at row i of a list to row j, keeping it selected.
 void MoveEntry(PersonListBox* list, int i, int j)
@@ -40,8 +36,8 @@ bool SameEntries(const PersonListBox* list, const QList<qint32>& ids, int i, int
 
 } // namespace
 
-RelativeEditor::RelativeEditor(AppState& state, PersonPage& page, Prompts& prompts, QObject* parent)
-    : QObject(parent), state_(state), page_(page), prompts_(prompts)
+RelativeEditor::RelativeEditor(Session& state, PersonPage& page, Prompts& prompts, QObject* parent)
+    : QObject(parent), session_(state), page_(page), prompts_(prompts)
 {
     connectControls();
 }
@@ -74,7 +70,7 @@ void RelativeEditor::connectControls()
 
 bool RelativeEditor::mayChangeLinks() const
 {
-    return !state_.readOnlyMode && !page_.isEditing() && state_.hasCurrent();
+    return session_.mayChange() && session_.hasCurrent();
 }
 
 bool RelativeEditor::askWarning(const QString& question)
@@ -91,18 +87,20 @@ qint32 RelativeEditor::selectedSpouse() const
 
 void RelativeEditor::changed()
 {
-    page_.setUnsavedChanges(true);
+    session_.setUnsavedChanges(true);
 }
 
 void RelativeEditor::SB_ListedenEkleClick(RelativeRole role)
 {
     if (!mayChangeLinks())
         return;
-    const int lang = state_.langIndex;
-    if (page_.ListBox_Esi->count() == 1)
-        page_.ListBox_Esi->setCurrentRow(0);
+    const Lang lang = session_.lang();
+    PersonListBox* spouses = page_.ListBox_Esi;
+    const int chosen = SpouseSelectionForLink(spouses->count(), spouses->selectedRow());
+    if (chosen >= 0 && chosen != spouses->selectedRow())
+        spouses->setCurrentRow(chosen);
     if (role == RelativeRole::Child && page_.ListBox_Esi->selectedRow() < 0 &&
-        prompts_.message(MessageKind::Warning, LangText(ChildWithoutSpouseEntry, lang),
+        prompts_.message(MessageKind::Warning, LangText(Msg::ChildWithoutSpouse, lang),
                          MessageButtons::YesCancel) != PromptAnswer::Yes)
         return;
     if (!listeDialog_)
@@ -111,19 +109,20 @@ void RelativeEditor::SB_ListedenEkleClick(RelativeRole role)
     QList<qint32> candidates;
     {
         const OverrideCursorGuard hourglass;
-        caption = LinkListCaption(state_.persons, state_.recNoMain, role, lang);
-        candidates = LinkCandidates(state_.persons, state_.recNoMain, role);
+        caption = LinkListCaption(session_.persons, session_.recNoMain(), role, lang);
+        candidates = LinkCandidates(session_.persons, session_.recNoMain(), role);
     }
     const std::optional<qint32> picked =
-        listeDialog_->ChooseCandidate(state_.persons, state_.recNoMain, lang, caption,
-                                      LangText(CarefulSelectionEntry, lang), candidates);
+        listeDialog_->ChooseCandidate(session_.persons, session_.recNoMain(), lang, caption,
+                                      LangText(Msg::CarefulSelection, lang), candidates);
     if (!picked)
         return;
-    const QString confirm = LinkConfirmText(state_.persons, state_.recNoMain, role, *picked, lang);
+    const QString confirm =
+        LinkConfirmText(session_.persons, session_.recNoMain(), role, *picked, lang);
     if (confirm.isEmpty() || prompts_.message(MessageKind::Warning, confirm,
                                               MessageButtons::YesCancel) != PromptAnswer::Yes)
         return;
-    if (!LinkExisting(state_.persons, state_.recNoMain, role, *picked, selectedSpouse()))
+    if (!LinkExisting(session_.persons, session_.recNoMain(), role, *picked, selectedSpouse()))
         return;
     page_.ShowRecord();
     changed();
@@ -136,9 +135,10 @@ void RelativeEditor::unlinkParent(RelativeRole role)
     const PersonLabel* parent = role == RelativeRole::Mother ? page_.Lb_Anne : page_.Lb_Baba;
     if (parent->tag() == 0)
         return;
-    if (!askWarning(UnlinkParentQuestion(state_.persons, state_.recNoMain, role, state_.langIndex)))
+    if (!askWarning(
+            UnlinkParentQuestion(session_.persons, session_.recNoMain(), role, session_.lang())))
         return;
-    UnlinkParent(state_.persons, state_.recNoMain, role);
+    UnlinkParent(session_.persons, session_.recNoMain(), role);
     changed();
     page_.ShowRecord();
 }
@@ -151,11 +151,12 @@ void RelativeEditor::SB_EsiSilClick()
     if (spouses->selectedRow() < 0)
         spouses->setCurrentRow(spouses->count() - 1);
     const int row = spouses->selectedRow();
-    if (!SameEntries(spouses, state_.current().Spouses, row, row))
+    if (!SameEntries(spouses, session_.current().Spouses, row, row))
         return;
-    if (!askWarning(UnlinkSpouseQuestion(state_.persons, state_.recNoMain, row, state_.langIndex)))
+    if (!askWarning(
+            UnlinkSpouseQuestion(session_.persons, session_.recNoMain(), row, session_.lang())))
         return;
-    UnlinkSpouse(state_.persons, state_.recNoMain, row);
+    UnlinkSpouse(session_.persons, session_.recNoMain(), row);
     changed();
     page_.ShowRecord();
 }
@@ -164,21 +165,21 @@ void RelativeEditor::SB_SilClick()
 {
     if (!mayChangeLinks())
         return;
-    const int lang = state_.langIndex;
-    const qint32 d = state_.recNoMain;
-    const DeleteRefusal refusal = CheckDeletion(state_.persons, d, page_.pictureShown());
+    const Lang lang = session_.lang();
+    const qint32 d = session_.recNoMain();
+    const DeleteRefusal refusal = CheckDeletion(session_.persons, d, page_.pictureShown());
     if (refusal != DeleteRefusal::None) {
-        prompts_.message(MessageKind::Plain, LangText(DeleteRefusalEntry(refusal), lang));
+        prompts_.message(MessageKind::Plain, LangText(DeleteRefusalMessage(refusal), lang));
         return;
     }
     if (prompts_.message(MessageKind::Information,
-                         page_.Lb_Info->text() + LangText(DeleteQuestionEntry, lang),
+                         page_.Lb_Info->text() + LangText(Msg::DeletePersonQuestion, lang),
                          MessageButtons::YesNo) != PromptAnswer::Yes)
         return;
     const OverrideCursorGuard hourglass;
-    const qint32 next = NextAfterDeletion(state_.persons, d);
-    DeletePerson(state_.persons, d);
-    state_.recNoMain = next;
+    const qint32 next = NextAfterDeletion(session_.persons, d);
+    DeletePerson(session_.persons, d);
+    session_.setRecNoMain(next);
     changed();
     page_.ShowRecord();
 }
@@ -188,9 +189,9 @@ void RelativeEditor::SB_Esi_UpDownClick(bool up)
     PersonListBox* spouses = page_.ListBox_Esi;
     const int i = spouses->selectedRow();
     const int j = up ? i - 1 : i + 1;
-    if (!mayChangeLinks() || i < 0 || !SameEntries(spouses, state_.current().Spouses, i, j))
+    if (!mayChangeLinks() || i < 0 || !SameEntries(spouses, session_.current().Spouses, i, j))
         return;
-    if (!MoveSpouse(state_.persons, state_.recNoMain, i, j))
+    if (!MoveSpouse(session_.persons, session_.recNoMain(), i, j))
         return;
     MoveEntry(spouses, i, j);
     page_.ListBox_EsiClick();
@@ -202,9 +203,9 @@ void RelativeEditor::SB_Cocuklari_UpDownClick(bool up)
     PersonListBox* children = page_.ListBox_Cocuklari;
     const int i = children->selectedRow();
     const int j = up ? i - 1 : i + 1;
-    if (!mayChangeLinks() || i < 0 || !SameEntries(children, state_.current().Children, i, j))
+    if (!mayChangeLinks() || i < 0 || !SameEntries(children, session_.current().Children, i, j))
         return;
-    if (!MoveChild(state_.persons, state_.recNoMain, i, j))
+    if (!MoveChild(session_.persons, session_.recNoMain(), i, j))
         return;
     MoveEntry(children, i, j);
     page_.ListBox_CocuklariClick();
@@ -213,13 +214,13 @@ void RelativeEditor::SB_Cocuklari_UpDownClick(bool up)
 
 void RelativeEditor::SB_ListeClick()
 {
-    if (!listeDialog_ || state_.persons.empty() || page_.isEditing())
+    if (!listeDialog_ || session_.persons.empty() || !session_.mayBrowse())
         return;
     const std::optional<qint32> picked =
-        listeDialog_->SB_ListeClick(state_.persons, state_.recNoMain, state_.langIndex);
-    if (!picked || *picked < 1 || std::size_t(*picked) > state_.persons.size())
+        listeDialog_->SB_ListeClick(session_.persons, session_.recNoMain(), session_.lang());
+    if (!picked || *picked < 1 || std::size_t(*picked) > session_.persons.size())
         return;
-    state_.recNoMain = *picked;
+    session_.setRecNoMain(*picked);
     page_.ShowRecord();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editing/editmode.h"
-#include "shell/appstate.h"
+#include "model/editmode.h"
+#include "model/session.h"
 
 #include <QObject>
 
@@ -18,7 +18,7 @@ class RelativeEditor : public QObject
 {
     Q_OBJECT
 public:
-    RelativeEditor(AppState& state, PersonPage& page, Prompts& prompts, QObject* parent = nullptr);
+    RelativeEditor(Session& state, PersonPage& page, Prompts& prompts, QObject* parent = nullptr);
 
     // The person selection list, created beside the window at program start.
     void setListeDialog(TForm_ListeDlg* dialog) { listeDialog_ = dialog; }
@@ -40,7 +40,7 @@ private:
     qint32 selectedSpouse() const;
     void changed();
 
-    AppState& state_;
+    Session& session_;
     PersonPage& page_;
     Prompts& prompts_;
     TForm_ListeDlg* listeDialog_ = nullptr;

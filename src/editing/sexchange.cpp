@@ -12,11 +12,11 @@ namespace kinrow {
 namespace {
 
 void AppendEntries(QString& text, const PersonList& persons, const QList<qint32>& numbers,
-                   int langIndex)
+                   Lang lang)
 {
     for (qint32 n : numbers) {
         if (const TTreeData* p = RecordAt(persons, n))
-            text += QStringLiteral("\r - ") + PersonEntryText(*p, langIndex);
+            text += QStringLiteral("\r - ") + PersonEntryText(*p, lang);
     }
 }
 
@@ -61,13 +61,13 @@ QList<qint32> AffectedChildren(const PersonList& persons, const QList<qint32>& g
 }
 
 QString SexChangeQuestion(const PersonList& persons, const QList<qint32>& group,
-                          const QList<qint32>& children, int langIndex)
+                          const QList<qint32>& children, Lang lang)
 {
     QString text = QStringLiteral("Cinsiyeti Etkilenen Diğer Kişiler");
-    AppendEntries(text, persons, group, langIndex);
+    AppendEntries(text, persons, group, lang);
     if (!children.isEmpty()) {
         text += QStringLiteral("\r\rAnne ve Baba yeri Değişecek kişiler");
-        AppendEntries(text, persons, children, langIndex);
+        AppendEntries(text, persons, children, lang);
     }
     text += QStringLiteral("\r\rBu değişikliklerin yapılmasını istiyormusunuz ?");
     return text;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/messages.h"
 #include "model/person.h"
 
 #include <QString>
@@ -14,9 +15,9 @@ QList<qint32> SpouseGroup(const PersonList& persons, qint32 start);
 QList<qint32> AffectedChildren(const PersonList& persons, const QList<qint32>& group);
 
 // The confirmation listing everybody affected. Its headings are fixed Turkish texts; the
-// entries follow langIndex.
+// entries follow lang.
 QString SexChangeQuestion(const PersonList& persons, const QList<qint32>& group,
-                          const QList<qint32>& children, int langIndex);
+                          const QList<qint32>& children, Lang lang);
 
 // Gives every member of the group the other sex (a man becomes a woman, anybody else a man)
 // and exchanges the mother and father of every affected child.

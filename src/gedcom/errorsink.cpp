@@ -1,6 +1,6 @@
 #include "gedcom/errorsink.h"
 
-#include "shell/langtable.h"
+#include "model/messages.h"
 
 namespace kinrow {
 
@@ -12,7 +12,7 @@ void ErrorSink::start(const QString& fileName)
     list_.lines.clear();
     list_.visible = false;
     suppressed_ = 0;
-    add(lang(141) + fileName);
+    add(text(Msg::FileNameLabel) + fileName);
 }
 
 void ErrorSink::add(const QString& line)
@@ -74,14 +74,14 @@ void ErrorSink::finish()
     suppressed_ = 0;
 }
 
-QString ErrorSink::lang(int entry) const
+QString ErrorSink::text(Msg entry) const
 {
-    return LangText(entry, options_.langIndex);
+    return LangText(entry, options_.lang);
 }
 
 QString ErrorSink::pick(const QString& turkish, const QString& english) const
 {
-    return options_.langIndex == 0 ? turkish : english;
+    return options_.lang == Lang::Turkish ? turkish : english;
 }
 
 } // namespace kinrow

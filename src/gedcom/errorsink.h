@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gedcom/readsession.h"
+#include "model/messages.h"
 
 #include <QString>
 
@@ -36,10 +37,10 @@ public:
     // Adds the line that counts the suppressed lines, if any.
     void finish();
 
-    QString lang(int entry) const;
+    QString text(Msg entry) const;
     // The Turkish or the English text, by the read's language.
     QString pick(const QString& turkish, const QString& english) const;
-    int langIndex() const { return options_.langIndex; }
+    Lang lang() const { return options_.lang; }
 
 private:
     ErrorList& list_;

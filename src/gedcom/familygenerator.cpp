@@ -13,10 +13,10 @@ namespace {
 class Random
 {
 public:
-    explicit Random(quint64 seed) : state_(seed) {}
+    explicit Random(quint64 seed) : session_(seed) {}
     quint64 next()
     {
-        quint64 z = (state_ += 0x9E3779B97F4A7C15ull);
+        quint64 z = (session_ += 0x9E3779B97F4A7C15ull);
         z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
         z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
         return z ^ (z >> 31);
@@ -29,7 +29,7 @@ public:
     }
 
 private:
-    quint64 state_;
+    quint64 session_;
 };
 
 const std::array<QString, 16> kMen = {u"AHMET"_qs,   u"MEHMET"_qs, u"MUSTAFA"_qs,  u"ALİ"_qs,

@@ -92,10 +92,10 @@ bool readHeader(const ReadContext& context, const QString& programVersion)
     ErrorSink& errors = context.errors;
     const QString sourceName =
         decoder.text(decoder.left(decoder.from(source.text, 8), 256), source.index);
-    errors.add(errors.lang(145) + sourceName);
+    errors.add(errors.text(Msg::SourceProgramLabel) + sourceName);
     if (UpperCase1254(sourceName) != QLatin1String("KINROW")) {
         errors.makeVisible();
-        errors.add(errors.lang(136));
+        errors.add(errors.text(Msg::OtherProgramFile));
     }
     if (version.startsWith("2 VERS")) {
         const QString fileVersion =
@@ -121,7 +121,7 @@ bool readLines(const ReadContext& context, qint64 personCount, PersonList& perso
 {
     ErrorSink& errors = context.errors;
     if (!readHeader(context, options.programVersion)) {
-        errors.message(errors.lang(103));
+        errors.message(errors.text(Msg::BadFileFormat));
         return false;
     }
     FamilyTable families;
@@ -155,7 +155,7 @@ bool ReadGedcomBytes(const QByteArray& bytes, const QString& fileName, PersonLis
     ValueDecoder decoder(utf8, sink);
     const LineSurvey survey = surveyLines(view, decoder);
     if (survey.tooLongLine >= 0) {
-        sink.message(QString::number(survey.tooLongLine + 1) + sink.lang(102));
+        sink.message(QString::number(survey.tooLongLine + 1) + sink.text(Msg::LineTooLong));
         return false;
     }
     sink.start(fileName);

@@ -2,8 +2,8 @@
 
 #include "gedcom/legacypictureindex.h"
 #include "model/codepage1254.h"
+#include "model/messages.h"
 #include "model/textrules.h"
-#include "shell/langtable.h"
 
 #include <QDate>
 #include <QDir>
@@ -130,7 +130,7 @@ void Refuse(const QString& fileName, const ReadOptions& options)
 {
     if (options.reporter)
         options.reporter->message(fileName + QStringLiteral("\r\r") +
-                                  LangText(103, options.langIndex));
+                                  LangText(Msg::BadFileFormat, options.lang));
 }
 
 bool SizeAccepted(qint64 size)
@@ -177,8 +177,8 @@ bool ReadLegacyDatBytes(QByteArrayView bytes, const QString& fileName,
         Refuse(fileName, options);
         return false;
     }
-    const int lang = options.langIndex;
-    errors.lines = QStringList{LangText(141, lang) + fileName};
+    const Lang lang = options.lang;
+    errors.lines = QStringList{LangText(Msg::FileNameLabel, lang) + fileName};
     errors.visible = true;
 
     const qint64 count = bytes.size() / LegacyRecordSize;
@@ -191,8 +191,8 @@ bool ReadLegacyDatBytes(QByteArrayView bytes, const QString& fileName,
         pictures.FindLegacyPictures(r, folder, persons.back().Pictures);
     }
     links.finish();
-    errors.lines.append(LangText(142, lang));
-    errors.lines.append(LangText(143, lang));
+    errors.lines.append(LangText(Msg::DatRetired, lang));
+    errors.lines.append(LangText(Msg::SavedAsGed, lang));
     return true;
 }
 

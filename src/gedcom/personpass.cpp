@@ -1,7 +1,7 @@
 #include "gedcom/personpass.h"
 
+#include "model/picturepaths.h"
 #include "model/textrules.h"
-#include "print/picturepaths.h"
 
 namespace kinrow {
 
@@ -264,10 +264,10 @@ void PersonPass::addPicture(const GedcomLine& line, TTreeData& person)
     const QString number = QString::number(line.index) + QStringLiteral(" - ") + path;
     if (!PictureFileExists(path)) {
         context_.errors.makeVisible();
-        context_.errors.add(context_.errors.lang(139) + number);
+        context_.errors.add(context_.errors.text(Msg::ObjectFileMissing) + number);
     } else if (!IsPictureExtension(path)) {
         context_.errors.makeVisible();
-        context_.errors.add(context_.errors.lang(138) + number);
+        context_.errors.add(context_.errors.text(Msg::BadObjectFormat) + number);
     } else {
         person.Pictures.append(RelativePicturePath(path, context_.familyFolder));
     }

@@ -102,7 +102,7 @@ void InferSexes(PersonList& persons, ErrorSink& errors)
             }
         }
         if (person.Sex != SexMale && person.Sex != SexFemale && !person.Children.isEmpty())
-            errors.add(errors.lang(140) + QString::number(i + 1));
+            errors.add(errors.text(Msg::SexUndefined) + QString::number(i + 1));
         if ((i + 1) % ProgressStep == 0)
             errors.progress(i + 1, count);
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/messages.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -33,7 +35,7 @@ public:
 
 struct ReadOptions
 {
-    int langIndex = 1; // 0 Turkish, 1 English: language of the messages
+    Lang lang = Lang::English; // language of the messages
     QString programVersion = QStringLiteral("3.04");
     ReadReporter* reporter = nullptr; // may be null
 };

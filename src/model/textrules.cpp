@@ -23,10 +23,10 @@ bool isNameUpper(char16_t c)
            c == kCapUUml || c == kCapDottedI || c == kCapSCedilla;
 }
 
-char16_t nameLower(char16_t c, int langIndex)
+char16_t nameLower(char16_t c, Lang lang)
 {
     if (c == u'I')
-        return langIndex == 0 ? kSmallDotlessI : u'i';
+        return lang == Lang::Turkish ? kSmallDotlessI : u'i';
     if (c >= u'A' && c <= u'Z')
         return c + (u'a' - u'A');
     switch (c) {
@@ -156,12 +156,12 @@ bool inDateRange(int year)
 
 } // namespace
 
-QString ProperCaseName(const QString& text, int langIndex)
+QString ProperCaseName(const QString& text, Lang lang)
 {
     QString result = text;
     for (qsizetype i = 1; i < text.size(); ++i) {
         if (isNameUpper(text.at(i - 1).unicode()))
-            result[i] = QChar(nameLower(text.at(i).unicode(), langIndex));
+            result[i] = QChar(nameLower(text.at(i).unicode(), lang));
     }
     return result;
 }
@@ -302,12 +302,12 @@ bool IsRepresentable1254(QChar c)
     return Cp1254Byte(c) >= 0;
 }
 
-std::optional<QChar> TurkceKeyPress(QChar typed, int langIndex, bool readOnlyMode)
+std::optional<QChar> TurkceKeyPress(QChar typed, Lang lang, bool readOnlyMode)
 {
     if (readOnlyMode || typed.unicode() == 13)
         return std::nullopt;
     QChar c = typed;
-    if (langIndex == 0) {
+    if (lang == Lang::Turkish) {
         if (c.unicode() == u'i')
             c = QChar(kCapDottedI);
         else if (c.unicode() == kSmallDotlessI)

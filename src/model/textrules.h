@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/messages.h"
+
 #include <QChar>
 #include <QString>
 
@@ -8,8 +10,8 @@
 namespace kinrow {
 
 // Display form of an upper-case name or place ("AHMET ALİ" -> "Ahmet Ali"); the letter I
-// lower-cases to dotless ı in Turkish (langIndex 0) and to i in English (langIndex 1).
-QString ProperCaseName(const QString& text, int langIndex);
+// lower-cases to dotless ı in Turkish (lang 0) and to i in English (lang 1).
+QString ProperCaseName(const QString& text, Lang lang);
 
 // Replaces the first occurrence of oldText by newText.
 QString ReplaceFirst(const QString& text, const QString& oldText, const QString& newText);
@@ -30,7 +32,7 @@ bool IsRepresentable1254(QChar c);
 
 // Key filters of the person page. Each takes the typed character and returns the
 // character to insert, or nothing when the key is discarded.
-std::optional<QChar> TurkceKeyPress(QChar typed, int langIndex, bool readOnlyMode);
+std::optional<QChar> TurkceKeyPress(QChar typed, Lang lang, bool readOnlyMode);
 std::optional<QChar> DateKeyPress(QChar typed);
 std::optional<QChar> Memo_NotlarKeyPress(QChar typed, bool readOnlyMode);
 

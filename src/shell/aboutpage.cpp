@@ -1,8 +1,8 @@
 #include "shell/aboutpage.h"
 
-#include "shell/label3d.h"
-#include "shell/langtable.h"
+#include "model/messages.h"
 #include "shell/version.h"
+#include "ui/label3d.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -132,30 +132,30 @@ void AboutPage::createControls()
     }
 }
 
-void AboutPage::retranslate(int langIndex)
+void AboutPage::retranslate(Lang lang)
 {
-    Lb_Title->setText(LangText(0, langIndex));
-    BitBtn_Dosya->setText(LangText(2, langIndex));
-    Button_Devam->setText(LangText(3, langIndex));
-    SB_ErrorClose->setText(LangText(3, langIndex));
-    buildAboutText(langIndex);
-    Label3D_WebPage->setToolTip(LangText(61, langIndex));
-    Label3D_Email->setToolTip(LangText(62, langIndex));
+    Lb_Title->setText(LangText(Msg::ProgramTitle, lang));
+    BitBtn_Dosya->setText(LangText(Msg::OpenOrCreateFile, lang));
+    Button_Devam->setText(LangText(Msg::Continue, lang));
+    SB_ErrorClose->setText(LangText(Msg::Continue, lang));
+    buildAboutText(lang);
+    Label3D_WebPage->setToolTip(LangText(Msg::WebPageHint, lang));
+    Label3D_Email->setToolTip(LangText(Msg::EmailHint, lang));
     const QSignalBlocker blocker(ComboBox_Lang);
-    ComboBox_Lang->setItemText(0, LangText(114, langIndex));
-    ComboBox_Lang->setCurrentIndex(langIndex);
+    ComboBox_Lang->setItemText(0, LangText(Msg::TurkishItem, lang));
+    ComboBox_Lang->setCurrentIndex(int(lang));
 }
 
-void AboutPage::buildAboutText(int langIndex)
+void AboutPage::buildAboutText(Lang lang)
 {
     RichEdit_About->clear();
     QTextCursor cursor(RichEdit_About->document());
-    AddBlock(cursor, LangText(5, langIndex), Qt::AlignHCenter, true);
-    QTextList* notes = AddBullet(cursor, LangText(6, langIndex), nullptr);
-    AddBullet(cursor, LangText(7, langIndex), notes);
+    AddBlock(cursor, LangText(Msg::AboutNotesHeading, lang), Qt::AlignHCenter, true);
+    QTextList* notes = AddBullet(cursor, LangText(Msg::AboutProgramNote, lang), nullptr);
+    AddBullet(cursor, LangText(Msg::AboutCommandsNote, lang), notes);
     AddBlock(cursor, QString(), Qt::AlignLeft, false);
-    AddBlock(cursor, LangText(9, langIndex), Qt::AlignHCenter, false);
-    AddBullet(cursor, LangText(10, langIndex), nullptr);
+    AddBlock(cursor, LangText(Msg::AboutOtherHeading, lang), Qt::AlignHCenter, false);
+    AddBullet(cursor, LangText(Msg::AboutUpdatesNote, lang), nullptr);
     AddBlock(cursor, QString(), Qt::AlignLeft, false);
     for (const char16_t* line : ContactLines) {
         QTextBlockFormat indented;

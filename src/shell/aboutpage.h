@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/messages.h"
 #include <QWidget>
 
 class QComboBox;
@@ -23,7 +24,7 @@ public:
     explicit AboutPage(QWidget* parent = nullptr);
 
     // The page's own captions, hints, About text and the language list for the language.
-    void retranslate(int langIndex);
+    void retranslate(Lang lang);
     // Shows the error list's lines, or hides the list with its close button.
     void showErrors(const QStringList& lines, bool visible);
     void hideErrors();
@@ -43,7 +44,7 @@ public:
 
 private:
     void createControls();
-    void buildAboutText(int langIndex);
+    void buildAboutText(Lang lang);
 };
 
 } // namespace kinrow

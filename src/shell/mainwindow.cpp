@@ -5,14 +5,14 @@
 #include "editing/personlistbox.h"
 #include "editing/personpage.h"
 #include "editing/relativeeditor.h"
-#include "editing/speedbutton.h"
+#include "gedcom/familyopen.h"
+#include "model/messages.h"
 #include "shell/aboutpage.h"
 #include "shell/association.h"
-#include "shell/familyopen.h"
-#include "shell/langtable.h"
-#include "shell/prompts.h"
-#include "shell/proportionalscaler.h"
 #include "shell/settings.h"
+#include "ui/prompts.h"
+#include "ui/proportionalscaler.h"
+#include "ui/speedbutton.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -74,7 +74,7 @@ void TForm_Main::createPages()
     setCentralWidget(PageControl_Main);
     // The chart, table and print pages are filled by their own pages once those exist.
     TabSheet_Print = MakePage(PageControl_Main, "TabSheet_Print");
-    TabSheet_Main = new PersonPage(state_, PageControl_Main);
+    TabSheet_Main = new PersonPage(session_, PageControl_Main);
     PageControl_Main->addWidget(TabSheet_Main);
     TabSheet_About = new AboutPage(PageControl_Main);
     PageControl_Main->addWidget(TabSheet_About);
@@ -94,14 +94,14 @@ void TForm_Main::connectControls()
     connect(page->SB_About, &QToolButton::clicked, this, &TForm_Main::SB_AboutClick);
     connect(page->SB_Exit, &QToolButton::clicked, this, &TForm_Main::SB_ExitClick);
     connect(page->SB_Save, &QToolButton::clicked, this, &TForm_Main::SB_SaveClick);
-    personEditor_ = new PersonEditor(state_, *page, *prompts_, this);
-    relativeEditor_ = new RelativeEditor(state_, *page, *prompts_, this);
+    personEditor_ = new PersonEditor(session_, *page, *prompts_, this);
+    relativeEditor_ = new RelativeEditor(session_, *page, *prompts_, this);
     connect(personEditor_, &PersonEditor::aboutPageRequested, this, &TForm_Main::SB_AboutClick);
     page->showMessage = [this](const QString& text) {
         prompts_->message(MessageKind::Warning, text);
     };
     connect(about->ComboBox_Lang, &QComboBox::currentIndexChanged, this, [this](int index) {
-        state_.langIndex = index == 0 ? 0 : 1;
+        session_.setLang(index == 0 ? Lang::Turkish : Lang::English);
         ComboBox_LangChange();
     });
 }
@@ -133,14 +133,14 @@ void TForm_Main::SB_ExitClick()
 
 void TForm_Main::FormCreate(const QStringList& arguments)
 {
-    state_.persons.clear();
+    session_.persons.clear();
     showPage(TabSheet_About);
     resize(DesignWidth, DesignHeight);
     settingsPath_ = SettingsFilePath();
     const LastValues values = ReadLastValues(settingsPath_, font().family(), TurkishCharSet);
-    state_.recNoMain = values.recNoMain;
-    state_.familyFileName = StartupFamilyFileName(arguments, values.gedFile, QDir::currentPath());
-    state_.langIndex = values.language;
+    session_.setRecNoMain(values.recNoMain);
+    session_.familyFileName = StartupFamilyFileName(arguments, values.gedFile, QDir::currentPath());
+    session_.setLang(values.language == 0 ? Lang::Turkish : Lang::English);
     ComboBox_LangChange();
     // The error list lies exactly over the About text, wider than it.
     AboutPage* about = TabSheet_About;
@@ -154,10 +154,11 @@ void TForm_Main::FormCreate(const QStringList& arguments)
 
 void TForm_Main::ComboBox_LangChange()
 {
-    const int lang = state_.langIndex;
-    setWindowTitle(LangText(0, lang) + QStringLiteral(" - ") + state_.familyFileName);
-    openPictureDialogTitle_ = LangText(1, lang);
-    openDialogTitle_ = LangText(2, lang);
+    const Lang lang = session_.lang();
+    setWindowTitle(LangText(Msg::ProgramTitle, lang) + QStringLiteral(" - ") +
+                   session_.familyFileName);
+    openPictureDialogTitle_ = LangText(Msg::OpenPictureTitle, lang);
+    openDialogTitle_ = LangText(Msg::OpenOrCreateFile, lang);
     TabSheet_About->retranslate(lang);
     TabSheet_Main->retranslate();
 }
@@ -208,8 +209,8 @@ void TForm_Main::FormResize()
     scaler_->scaleTo(width);
     TabSheet_Main->setListItemHeight(width * PersonListBox::ItemHeight / DesignWidth);
     // The chart and table pages bring their own pictures; the others show the current person's.
-    if (activePageTag() == 0 && !state_.persons.empty())
-        TabSheet_Main->ShowPicture(state_.recNoMain);
+    if (activePageTag() == 0 && !session_.persons.empty())
+        TabSheet_Main->ShowPicture(session_.recNoMain());
 }
 
 void TForm_Main::closeEvent(QCloseEvent* event)
@@ -224,13 +225,14 @@ void TForm_Main::closeEvent(QCloseEvent* event)
 
 bool TForm_Main::FormCloseQuery()
 {
-    if (isRecordBeingEdited()) {
-        prompts_->message(MessageKind::Warning, LangText(93, state_.langIndex));
+    if (session_.isEditing()) {
+        prompts_->message(MessageKind::Warning, LangText(Msg::EditInProgress, session_.lang()));
         return false;
     }
-    if (!unsavedChanges())
+    if (!session_.unsavedChanges())
         return true;
-    switch (prompts_->message(MessageKind::Warning, LangText(94, state_.langIndex),
+    switch (prompts_->message(MessageKind::Warning,
+                              LangText(Msg::SaveBeforeExitQuestion, session_.lang()),
                               MessageButtons::YesNoCancel)) {
     case PromptAnswer::Yes:
         // A failed save keeps the window open, or the changes would be lost.
@@ -245,12 +247,13 @@ bool TForm_Main::FormCloseQuery()
 void TForm_Main::FormClose()
 {
     LastValues values;
-    values.recNoMain = state_.recNoMain;
-    values.gedFile = state_.familyFileName;
-    values.language = state_.langIndex;
+    values.recNoMain = session_.recNoMain();
+    values.gedFile = session_.familyFileName;
+    values.language = int(session_.lang());
     WriteLastValues(settingsPath_, values);
-    if (fontChanged_ && prompts_->message(MessageKind::Warning, LangText(95, state_.langIndex),
-                                          MessageButtons::YesNo) == PromptAnswer::Yes)
+    if (fontChanged_ &&
+        prompts_->message(MessageKind::Warning, LangText(Msg::KeepFontQuestion, session_.lang()),
+                          MessageButtons::YesNo) == PromptAnswer::Yes)
         WriteFontValues(settingsPath_, font().family(), fontCharSet_);
 }
 

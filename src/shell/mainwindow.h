@@ -1,8 +1,8 @@
 #pragma once
 
 #include "gedcom/readsession.h"
-#include "shell/appstate.h"
-#include "shell/prompts.h"
+#include "model/session.h"
+#include "ui/prompts.h"
 
 #include <QMainWindow>
 
@@ -33,7 +33,7 @@ public:
                         QWidget* parent = nullptr);
     ~TForm_Main() override;
 
-    AppState& appState() { return state_; }
+    Session& session() { return session_; }
     Prompts& prompts() { return *prompts_; }
     const ErrorList& errorList() const { return errors_; }
     // The person selection list, created beside the window at program start.
@@ -80,12 +80,10 @@ private:
     void FormResize();
     void openChosenFile(const QString& fileName, const QString& previousName);
     void showOpenedFile(bool readOnly);
-    void setEditingAllowed(bool allowed);
-    bool isRecordBeingEdited() const;
     std::optional<QString> askFamilyFile();
     void showPage(QWidget* page);
 
-    AppState state_;
+    Session session_;
     ErrorList errors_;
     std::unique_ptr<Prompts> prompts_;
     std::unique_ptr<ProportionalScaler> scaler_;

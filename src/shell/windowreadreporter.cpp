@@ -1,6 +1,6 @@
 #include "shell/windowreadreporter.h"
 
-#include "shell/prompts.h"
+#include "ui/prompts.h"
 
 #include <QCoreApplication>
 #include <QProgressBar>

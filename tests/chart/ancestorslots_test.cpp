@@ -9,7 +9,7 @@ namespace {
 using namespace kinrow;
 using namespace kinrow::test;
 
-constexpr int En = 1;
+constexpr Lang En = Lang::English;
 
 TEST(AncestorSlots, LabelNamesFollowGenerationAndPair)
 {
@@ -138,7 +138,7 @@ TEST(AncestorSlots, SlotShowsNameSummaryAndSexColour)
     Child(persons, 2, 3, 1);
     const AncestorChart en = BuildAncestorChart(persons, 1, En);
     EXPECT_EQ(en.slot(1).caption, u"  Kadir YILDIZ"_qs);
-    EXPECT_EQ(BuildAncestorChart(persons, 1, 0).slot(1).caption, u"  Kadır YILDIZ"_qs);
+    EXPECT_EQ(BuildAncestorChart(persons, 1, Lang::Turkish).slot(1).caption, u"  Kadır YILDIZ"_qs);
     EXPECT_EQ(en.slot(1).hint, PersonSummary(persons, persons[0], En));
     EXPECT_EQ(en.slot(1).color, SlotColor::Blue);
     EXPECT_EQ(en.slot(3).color, SlotColor::Maroon);

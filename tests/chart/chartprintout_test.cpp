@@ -66,7 +66,7 @@ QRectF Box(double left, double top, double right, double bottom)
 
 Drawing Print(const PersonList& persons, qint32 recNo, const ChartPrintOptions& options = {})
 {
-    return ChartPrintout(persons, BuildAncestorChart(persons, recNo, options.langIndex), options);
+    return ChartPrintout(persons, BuildAncestorChart(persons, recNo, options.lang), options);
 }
 
 // Record n in slot n for all 31 slots.
@@ -76,6 +76,23 @@ PersonList FullTree()
     for (int n = 2; n <= 31; ++n)
         all.insert(n);
     return AncestorsInSlots(all);
+}
+
+TEST(ChartPrintout, PaperSmallerThanTheChartNeedsIsReported)
+{
+    // A4 at 600 dpi with 5 mm margins: 200 x 287 mm printable.
+    const QSize portrait(4724, 6780);
+    const QSize landscape(6780, 4724);
+    EXPECT_FALSE(PaperTooSmallForChart(portrait, 600, 600, false));
+    EXPECT_FALSE(PaperTooSmallForChart(landscape, 600, 600, true));
+    // The same dots read in the wrong orientation are a sheet 287 mm wide and 200 mm high.
+    EXPECT_TRUE(PaperTooSmallForChart(landscape, 600, 600, false));
+    // Different resolutions across and down: 2362 dots are 200 mm at 300 dpi, 100 mm at 600.
+    EXPECT_FALSE(PaperTooSmallForChart(QSize(2362, 6780), 300, 600, false));
+    EXPECT_TRUE(PaperTooSmallForChart(QSize(2362, 6780), 600, 600, false));
+    // A5 and a broken resolution.
+    EXPECT_TRUE(PaperTooSmallForChart(QSize(3496, 4960), 600, 600, false));
+    EXPECT_TRUE(PaperTooSmallForChart(portrait, 0, 600, false));
 }
 
 TEST(ChartPrintout, FrameAndTitleOpenThePage)
@@ -98,7 +115,7 @@ TEST(ChartPrintout, FrameAndTitleOpenThePage)
     EXPECT_FALSE(title.rotated);
 
     ChartPrintOptions turkish;
-    turkish.langIndex = 0;
+    turkish.lang = Lang::Turkish;
     turkish.fontFamily = u"Verdana"_qs;
     const TextOp tr = Texts(Print(persons, 1, turkish)).front();
     EXPECT_EQ(tr.text, u"KINROW - Aile Soyağacı"_qs);

@@ -1,7 +1,7 @@
 #include "editing/acceptance.h"
 #include "editing/addforms.h"
-#include "editing/editmode.h"
 #include "family.h"
+#include "model/editmode.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@ using namespace kinrow::test;
 
 namespace {
 
-constexpr int English = 1;
+constexpr Lang English = Lang::English;
 
 PersonForm Form(const QString& given, const QString& surname, int sexTag = 1)
 {
@@ -53,11 +53,11 @@ TEST(Acceptance, PlaceholderNotesOfEitherLanguageAreDropped)
     PersonList persons;
     PersonForm form = Form(QStringLiteral("A"), QStringLiteral("B"));
     form.Notes = QStringLiteral("Kısa Notlar : ");
-    ApplyAcceptedForm(persons, 0, EditModeFirst.toString(), form);
+    ApplyAcceptedForm(persons, 0, EditMode::First, form);
     form.Notes = QStringLiteral("Short Notes : ");
-    ApplyAcceptedForm(persons, 1, EditModeSpouse.toString(), form);
+    ApplyAcceptedForm(persons, 1, EditMode::Spouse, form);
     form.Notes = QStringLiteral("Short Notes : born at sea");
-    ApplyAcceptedForm(persons, 1, EditModeChild.toString(), form);
+    ApplyAcceptedForm(persons, 1, EditMode::Child, form);
     ASSERT_EQ(persons.size(), 3u);
     EXPECT_TRUE(persons[0].Notes.isEmpty());
     EXPECT_TRUE(persons[1].Notes.isEmpty());
@@ -81,7 +81,7 @@ TEST(Acceptance, FirstRecordBuildsTheWholeRecord)
     form.BirthPlace = QStringLiteral("BURSA");
     form.BirthDateText = QStringLiteral("1950");
     form.DeathDateText = QStringLiteral("2001");
-    EXPECT_EQ(ApplyAcceptedForm(persons, 0, EditModeFirst.toString(), form), 1);
+    EXPECT_EQ(ApplyAcceptedForm(persons, 0, EditMode::First, form), 1);
     ASSERT_EQ(persons.size(), 1u);
     const TTreeData& p = persons[0];
     EXPECT_EQ(p.Id, 1);
@@ -98,7 +98,7 @@ TEST(Acceptance, MotherAndFatherBecomeEachOthersSpouses)
     Child(persons, 0, 2, 1);
 
     const AddFormPrefill mother = PrepareAddForm(persons, 1, RelativeRole::Mother, -1, English);
-    EXPECT_EQ(mother.EditMode, EditModeMother.toString());
+    EXPECT_EQ(mother.Mode, EditMode::Mother);
     EXPECT_EQ(mother.Form.SexTag, 2);
     EXPECT_EQ(mother.Form.Children, (QList<qint32>{1}));
     EXPECT_EQ(mother.Form.Spouses, (QList<qint32>{2}));
@@ -108,7 +108,7 @@ TEST(Acceptance, MotherAndFatherBecomeEachOthersSpouses)
 
     PersonForm form = mother.Form;
     form.GivenName = QStringLiteral("FATMA");
-    EXPECT_EQ(ApplyAcceptedForm(persons, 1, mother.EditMode, form), 3);
+    EXPECT_EQ(ApplyAcceptedForm(persons, 1, mother.Mode, form), 3);
     EXPECT_EQ(At(persons, 1).MotherId, 3);
     EXPECT_EQ(At(persons, 2).Spouses, (QList<qint32>{3}));
     EXPECT_EQ(At(persons, 3).Spouses, (QList<qint32>{2}));
@@ -121,7 +121,7 @@ TEST(Acceptance, MotherAndFatherBecomeEachOthersSpouses)
     EXPECT_EQ(father.Form.Surname, QStringLiteral("S1"));
     EXPECT_EQ(father.Form.SexTag, 1);
     EXPECT_TRUE(father.Form.Spouses.isEmpty());
-    ApplyAcceptedForm(orphan, 1, father.EditMode, father.Form);
+    ApplyAcceptedForm(orphan, 1, father.Mode, father.Form);
     EXPECT_EQ(At(orphan, 1).FatherId, 2);
     EXPECT_TRUE(At(orphan, 2).Spouses.isEmpty());
 }
@@ -140,7 +140,7 @@ TEST(Acceptance, NewWifeBecomesMotherOfMotherlessChildrenOnly)
     EXPECT_EQ(prefill.Form.Children, (QList<qint32>{2, 4}));
     EXPECT_EQ(prefill.TitleSuffix, QStringLiteral(" >> 1. Spouse Adding to Records"));
 
-    EXPECT_EQ(ApplyAcceptedForm(persons, 1, prefill.EditMode, prefill.Form), 10);
+    EXPECT_EQ(ApplyAcceptedForm(persons, 1, prefill.Mode, prefill.Form), 10);
     EXPECT_EQ(At(persons, 2).MotherId, 10);
     EXPECT_EQ(At(persons, 3).MotherId, 9);
     EXPECT_EQ(At(persons, 4).MotherId, 10);
@@ -156,7 +156,7 @@ TEST(Acceptance, HusbandOfAWomanTakesTheLastFatherlessChildsSurname)
     const AddFormPrefill prefill = PrepareAddForm(persons, 1, RelativeRole::Spouse, -1, English);
     EXPECT_EQ(prefill.Form.SexTag, 1);
     EXPECT_EQ(prefill.Form.Surname, QStringLiteral("S3"));
-    ApplyAcceptedForm(persons, 1, prefill.EditMode, prefill.Form);
+    ApplyAcceptedForm(persons, 1, prefill.Mode, prefill.Form);
     EXPECT_EQ(At(persons, 2).FatherId, 4);
     EXPECT_EQ(At(persons, 3).FatherId, 4);
 }
@@ -174,7 +174,7 @@ TEST(Acceptance, ChildOfAWomanJoinsTheSelectedHusbandsChildren)
     EXPECT_EQ(prefill.FatherCaption, QStringLiteral("P3 S3"));
     EXPECT_EQ(prefill.Form.Surname, QStringLiteral("S3"));
 
-    ApplyAcceptedForm(persons, 1, prefill.EditMode, prefill.Form);
+    ApplyAcceptedForm(persons, 1, prefill.Mode, prefill.Form);
     EXPECT_EQ(At(persons, 1).Children, (QList<qint32>{4}));
     EXPECT_EQ(At(persons, 3).Children, (QList<qint32>{4}));
     EXPECT_TRUE(At(persons, 2).Children.isEmpty());
@@ -198,7 +198,7 @@ TEST(Acceptance, ChildOfAManWithoutSpouseHasOnlyAFather)
     const AddFormPrefill neither = PrepareAddForm(unknown, 1, RelativeRole::Child, 0, English);
     EXPECT_EQ(neither.Form.MotherId, 0);
     EXPECT_EQ(neither.Form.FatherId, 0);
-    ApplyAcceptedForm(unknown, 1, neither.EditMode, neither.Form);
+    ApplyAcceptedForm(unknown, 1, neither.Mode, neither.Form);
     EXPECT_EQ(At(unknown, 1).Children, (QList<qint32>{3}));
     EXPECT_TRUE(At(unknown, 2).Children.isEmpty());
 }
@@ -214,7 +214,7 @@ TEST(Acceptance, CorrectionKeepsTheLinks)
     form.Notes = QStringLiteral("a\r\nb");
     form.Spouses = {3};
     form.MotherId = 3;
-    EXPECT_EQ(ApplyAcceptedForm(persons, 1, EditModeCorrect.toString(), form), 1);
+    EXPECT_EQ(ApplyAcceptedForm(persons, 1, EditMode::Correct, form), 1);
     const TTreeData& p = At(persons, 1);
     EXPECT_EQ(p.GivenName, QStringLiteral("MEHMET"));
     EXPECT_EQ(p.Sex, SexFemale);

@@ -60,7 +60,7 @@ TEST(Deletion, RefusalsInOrder)
     Child(persons, 1, 0, 2);
     Marry(persons, 2, 3);
     EXPECT_EQ(CheckDeletion(persons, 2, false), DeleteRefusal::ChainRule);
-    EXPECT_EQ(DeleteRefusalEntry(DeleteRefusal::ChainRule), 84);
+    EXPECT_EQ(DeleteRefusalMessage(DeleteRefusal::ChainRule), Msg::ChainRuleRefusal);
     // A founder with children, and a childless person with parents, may go.
     EXPECT_EQ(CheckDeletion(persons, 1, false), DeleteRefusal::None);
     Child(persons, 1, 0, 4);

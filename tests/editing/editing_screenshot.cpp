@@ -1,10 +1,10 @@
 // Saves pictures of person editing for the documentation: editing_screenshot OUTDIR.
 #include "editing/listedlg.h"
 #include "editing/personpage.h"
-#include "editing/speedbutton.h"
 #include "gedcom/familysave.h"
 #include "shell/aboutpage.h"
 #include "shell/mainwindow.h"
+#include "ui/speedbutton.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -84,7 +84,7 @@ int main(int argc, char* argv[])
     window.show();
     window.Button_DevamClick(window.TabSheet_About->Button_Devam);
     PersonPage* page = window.TabSheet_Main;
-    window.appState().recNoMain = 4;
+    window.session().setRecNoMain(4);
     page->ShowRecord();
     Settle();
 
@@ -108,7 +108,7 @@ int main(int argc, char* argv[])
     page->SB_Iptal->click();
 
     // The sex change of a married man asks about his whole group.
-    window.appState().recNoMain = 1;
+    window.session().setRecNoMain(1);
     page->ShowRecord();
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {

@@ -2,16 +2,18 @@
 #include "editing/family.h"
 #include "editing/listedlg.h"
 #include "editing/personeditor.h"
-#include "editing/personlabel.h"
 #include "editing/personlistbox.h"
 #include "editing/personpage.h"
-#include "editing/speedbutton.h"
 #include "gedcom/familysave.h"
+#include "model/messages.h"
 #include "shell/aboutpage.h"
-#include "shell/langtable.h"
 #include "shell/mainwindow.h"
-#include "shell/scriptedprompts.h"
 #include "shell/settings.h"
+#include "ui/personlabel.h"
+#include "ui/scriptedprompts.h"
+#include "ui/sessionbuttons.h"
+#include "ui/speedbutton.h"
+#include "ui/titleshake.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -33,7 +35,7 @@ using kinrow::test::ScriptedPrompts;
 
 namespace {
 
-constexpr int English = 1;
+constexpr Lang English = Lang::English;
 
 TTreeData Person(qint32 id, const char* given, const char* surname, char sex)
 {
@@ -91,10 +93,10 @@ protected:
             ADD_FAILURE() << "unexpected selection list";
             return int(QDialog::Rejected);
         };
-        window->personEditor()->pause = [this](int ms) {
-            pauses += ms;
-            titleSteps.append(page()->Lb_Info->x());
-        };
+        QObject::connect(window->personEditor()->titleShake(), &TitleShake::stepped, [this](int x) {
+            pauses += TitleShake::Interval;
+            titleSteps.append(x);
+        });
         window->show();
     }
 
@@ -105,13 +107,13 @@ protected:
         ASSERT_TRUE(SaveFamilyFile(path, persons, {}).saved);
         start({path});
         QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
-        ASSERT_EQ(window->appState().persons.size(), persons.size());
+        ASSERT_EQ(window->session().persons.size(), persons.size());
         show(recNo);
     }
 
     void show(qint32 recNo)
     {
-        window->appState().recNoMain = recNo;
+        window->session().setRecNoMain(recNo);
         page()->ShowRecord();
     }
 
@@ -132,7 +134,7 @@ protected:
 
     void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
     PersonPage* page() const { return window->TabSheet_Main; }
-    PersonList& persons() { return window->appState().persons; }
+    PersonList& persons() { return window->session().persons; }
     TTreeData& at(qint32 n) { return At(persons(), n); }
 
     QTemporaryDir home;
@@ -154,7 +156,7 @@ TEST_F(EditingStoriesTest, NewFileTakesItsFirstPersonAfterTheChecks)
     click(window->TabSheet_About->BitBtn_Dosya);
     ASSERT_TRUE(page()->isEditing());
     EXPECT_EQ(window->PageControl_Main->currentWidget(), page());
-    EXPECT_EQ(page()->Lb_Info->text(), LangText(108, English));
+    EXPECT_EQ(page()->Lb_Info->text(), LangText(Msg::FirstRecordTitle, English));
     EXPECT_EQ(page()->Lb_RecNoMain->text(), QStringLiteral("Rec No : 1 (New)"));
 
     // Blanks alone are no name: refused, still editing.
@@ -163,8 +165,9 @@ TEST_F(EditingStoriesTest, NewFileTakesItsFirstPersonAfterTheChecks)
     prompts->answerMessage(PromptAnswer::Ok);
     prompts->answerMessage(PromptAnswer::Ok);
     click(page()->SB_Tamam);
-    EXPECT_EQ(prompts->messages, QStringList({QStringLiteral("<- >\r\r") + LangText(80, English),
-                                              LangText(81, English)}));
+    EXPECT_EQ(prompts->messages,
+              QStringList({QStringLiteral("<- >\r\r") + LangText(Msg::SurnameAdvice, English),
+                           LangText(Msg::EmptyName, English)}));
     EXPECT_TRUE(page()->isEditing());
     EXPECT_TRUE(persons().empty());
 
@@ -177,7 +180,7 @@ TEST_F(EditingStoriesTest, NewFileTakesItsFirstPersonAfterTheChecks)
     EXPECT_EQ(at(1).Surname, QStringLiteral("AL-KAN"));
     EXPECT_EQ(at(1).BirthDate, 1921);
     EXPECT_TRUE(at(1).Notes.isEmpty()); // the placeholder is not stored
-    EXPECT_EQ(window->appState().recNoMain, 1);
+    EXPECT_EQ(window->session().recNoMain(), 1);
     EXPECT_FALSE(page()->isEditing());
     EXPECT_EQ(page()->Lb_RecNoMain->text(), QStringLiteral("Rec No : 1"));
     EXPECT_TRUE(window->unsavedChanges());
@@ -223,13 +226,15 @@ TEST_F(EditingStoriesTest, AnotherFileOpenedFromTheErrorListEndsTheFirstEntry)
 TEST_F(EditingStoriesTest, EditingLeavesOnlyOkAndCancelOnEveryPage)
 {
     open(Family(), 4);
-    // A speed button of another page follows the editing state like the toolbar's.
+    // A button of another page follows the editing state through the same rules.
     auto* back = new SpeedButton(window->TabSheet_Tree);
     back->setObjectName(QStringLiteral("SB_T_Back"));
+    SessionButtons otherPage(window->session());
+    otherPage.add(back, ButtonRule::Browse);
     window->setUnsavedChanges(true);
     QTest::keyClicks(page()->Edit_DogYer, QStringLiteral("a"));
     ASSERT_TRUE(page()->isEditing());
-    EXPECT_EQ(window->appState().editMode, QStringLiteral("Düzeltilmektedir"));
+    EXPECT_EQ(window->session().editMode(), EditMode::Correct);
     EXPECT_EQ(page()->Lb_Info->text(), QStringLiteral("CAN KAYA Record is Editing."));
     EXPECT_EQ(page()->Edit_DogYer->text(), QStringLiteral("A")); // the first key stays
     const QList<QToolButton*> toolbar = page()->Panel_Ust->findChildren<QToolButton*>();
@@ -257,8 +262,9 @@ TEST_F(EditingStoriesTest, ANewMotherStandsBesideTheFather)
     open(Family(), 8);
     click(page()->SB_AnneEkle);
     ASSERT_TRUE(page()->isEditing());
-    EXPECT_EQ(page()->Lb_Info->text(),
-              QStringLiteral("Ali KOC >> ") + LangText(88, English) + LangText(97, English));
+    EXPECT_EQ(page()->Lb_Info->text(), QStringLiteral("Ali KOC >> ") +
+                                           LangText(Msg::MotherRole, English) +
+                                           LangText(Msg::IsAdding, English));
     EXPECT_EQ(RecNos(page()->ListBox_Cocuklari), QList<qint32>{8});
     EXPECT_EQ(RecNos(page()->ListBox_Esi), QList<qint32>{6});
     EXPECT_EQ(page()->SB_Sex->tag(), 2);
@@ -280,7 +286,7 @@ TEST_F(EditingStoriesTest, ANewMotherStandsBesideTheFather)
     EXPECT_EQ(at(9).Spouses, QList<qint32>{6});
     EXPECT_EQ(at(8).MotherId, 9);
     EXPECT_EQ(at(6).Spouses, QList<qint32>{9});
-    EXPECT_EQ(window->appState().recNoMain, 8);
+    EXPECT_EQ(window->session().recNoMain(), 8);
     EXPECT_EQ(page()->Lb_Anne->tag(), 9);
     EXPECT_EQ(page()->Lb_Anne->text(), QStringLiteral("  Hatice KOC"));
     EXPECT_FALSE(page()->SB_AnneEkle->isVisibleTo(page()));
@@ -293,7 +299,7 @@ TEST_F(EditingStoriesTest, ANewMotherStandsBesideTheFather)
     auto scripted = std::make_unique<ScriptedPrompts>();
     TForm_Main reopened({path}, std::move(scripted));
     click(reopened.TabSheet_About->Button_Devam);
-    EXPECT_EQ(reopened.appState().persons, saved);
+    EXPECT_EQ(reopened.session().persons, saved);
 }
 
 TEST_F(EditingStoriesTest, AChildOfTheSelectedWifeAndADuplicateNameQuestion)
@@ -308,7 +314,7 @@ TEST_F(EditingStoriesTest, AChildOfTheSelectedWifeAndADuplicateNameQuestion)
     page()->Edit_Ad->setText(QStringLiteral("CAN"));
     prompts->answerMessage(PromptAnswer::No); // another Can Kaya exists: not added
     click(page()->SB_Tamam);
-    EXPECT_EQ(prompts->messages.value(0), LangText(82, English));
+    EXPECT_EQ(prompts->messages.value(0), LangText(Msg::SameName, English));
     EXPECT_EQ(prompts->kinds.value(0), MessageKind::Information);
     EXPECT_TRUE(page()->isEditing());
     EXPECT_EQ(persons().size(), 8u);
@@ -329,8 +335,8 @@ TEST_F(EditingStoriesTest, AnExistingSpouseIsPickedFromTheList)
     pickFromList(7);
     prompts->answerMessage(PromptAnswer::Cancel); // the pick is not confirmed
     click(page()->SB_EsiListe);
-    EXPECT_EQ(listCaption,
-              QStringLiteral("Osman KOC") + LangText(90, English) + LangText(97, English));
+    EXPECT_EQ(listCaption, QStringLiteral("Osman KOC") + LangText(Msg::SpouseRole, English) +
+                               LangText(Msg::IsAdding, English));
     EXPECT_EQ(listRows, 4); // the women outside the family: 2, 3, 5, 7
     EXPECT_EQ(focusedOnShow, 0);
     EXPECT_EQ(prompts->messages.value(0), QStringLiteral("< SEDA KOC >\r\r") + listCaption);
@@ -361,7 +367,7 @@ TEST_F(EditingStoriesTest, AChildWithoutASelectedWifeIsAskedAboutFirst)
     open(Family(), 1);
     prompts->answerMessage(PromptAnswer::Cancel);
     click(page()->SB_CocuklariListe); // no selection list follows Cancel
-    EXPECT_EQ(prompts->messages, QStringList{LangText(87, English)});
+    EXPECT_EQ(prompts->messages, QStringList{LangText(Msg::ChildWithoutSpouse, English)});
     EXPECT_EQ(prompts->buttonSets.value(0), MessageButtons::YesCancel);
 
     pickFromList(0); // the list is closed with Cancel
@@ -375,9 +381,10 @@ TEST_F(EditingStoriesTest, DeletingAFounderLandsOnHisFirstWife)
     open(Family(), 1);
     prompts->answerMessage(PromptAnswer::Yes);
     click(page()->SB_Sil);
-    EXPECT_EQ(prompts->messages.value(0), QStringLiteral("Mehmet KAYA") + LangText(85, English));
+    EXPECT_EQ(prompts->messages.value(0),
+              QStringLiteral("Mehmet KAYA") + LangText(Msg::DeletePersonQuestion, English));
     ASSERT_EQ(persons().size(), 7u);
-    EXPECT_EQ(window->appState().recNoMain, 2);
+    EXPECT_EQ(window->session().recNoMain(), 2);
     EXPECT_EQ(page()->Lb_Info->text(), QStringLiteral("Ayse KAYA"));
     EXPECT_EQ(at(4).FatherId, 0);
     EXPECT_EQ(at(5).FatherId, 0);
@@ -393,14 +400,14 @@ TEST_F(EditingStoriesTest, DeletionRefusalsAndANo)
     open(single, 1);
     prompts->answerMessage(PromptAnswer::Ok);
     click(page()->SB_Sil);
-    EXPECT_EQ(prompts->messages, QStringList{LangText(83, English)});
+    EXPECT_EQ(prompts->messages, QStringList{LangText(Msg::LastRecordRefusal, English)});
 
     PersonList chain = Family();
     test::Child(chain, 0, 4, 7); // Can has parents and a child of his own
     open(chain, 4);
     prompts->answerMessage(PromptAnswer::Ok);
     click(page()->SB_Sil);
-    EXPECT_EQ(prompts->messages, QStringList{LangText(84, English)});
+    EXPECT_EQ(prompts->messages, QStringList{LangText(Msg::ChainRuleRefusal, English)});
     prompts->answerMessage(PromptAnswer::No);
     show(7);
     click(page()->SB_Sil);
@@ -423,6 +430,7 @@ TEST_F(EditingStoriesTest, ChangingAMarriedMansSexExchangesTheChildrensParents)
 
     prompts->answerMessage(PromptAnswer::Ok);
     click(page()->SB_Sex);
+    EXPECT_TRUE(window->personEditor()->titleShake()->isRunning()); // the click returned at once
     EXPECT_EQ(at(1).Sex, SexFemale);
     EXPECT_EQ(at(2).Sex, SexMale);
     EXPECT_EQ(at(3).Sex, SexMale);
@@ -435,7 +443,9 @@ TEST_F(EditingStoriesTest, ChangingAMarriedMansSexExchangesTheChildrensParents)
     EXPECT_FALSE(page()->isEditing()); // the records are already written
     EXPECT_TRUE(page()->SB_Save->isEnabled());
 
-    // 11 steps left, 21 right, back to the start, 15 ms after each.
+    // 11 steps left, 21 right, back to the start, 15 ms apart.
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return !window->personEditor()->titleShake()->isRunning(); }));
     ASSERT_EQ(titleSteps.size(), 42);
     EXPECT_EQ(pauses, 42 * 15);
     EXPECT_EQ(titleSteps.first(), titleAt.x() - 1);
@@ -527,13 +537,13 @@ TEST_F(EditingStoriesTest, TheJumpListShowsThePickedPerson)
     click(page()->SB_Liste);
     EXPECT_EQ(focusedOnShow, 3);
     EXPECT_EQ(listRows, 8);
-    EXPECT_EQ(listCaption, LangText(110, English));
-    EXPECT_EQ(window->appState().recNoMain, 5);
+    EXPECT_EQ(listCaption, LangText(Msg::ListTitle, English));
+    EXPECT_EQ(window->session().recNoMain(), 5);
     EXPECT_EQ(page()->Lb_Info->text(), QStringLiteral("Elif KAYA"));
 
     pickFromList(0);
     click(page()->SB_Liste);
-    EXPECT_EQ(window->appState().recNoMain, 5);
+    EXPECT_EQ(window->session().recNoMain(), 5);
 }
 
 TEST_F(EditingStoriesTest, RelativesListsGrowWithTheWindow)

@@ -8,7 +8,7 @@ using namespace kinrow::test;
 
 namespace {
 
-constexpr int English = 1;
+constexpr Lang English = Lang::English;
 
 // Record 5 with mother 1 and father 2, wife 3, child 4, and sibling 6; 7..10 unrelated,
 // 7 a man, 8 a woman, 9 of undefined sex, 10 a woman.

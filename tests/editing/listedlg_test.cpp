@@ -1,7 +1,7 @@
 #include "editing/listedlg.h"
 #include "editing/listemodel.h"
 #include "editing/persontexts.h"
-#include "shell/langtable.h"
+#include "model/messages.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
@@ -19,7 +19,7 @@ using namespace kinrow;
 
 namespace {
 
-constexpr int English = 1;
+constexpr Lang English = Lang::English;
 
 // 100 persons whose given names run backwards and whose surnames cycle through five
 // values, so the three columns sort differently.
@@ -102,7 +102,7 @@ TEST_F(ListeDlgTest, ModelPassesTheItemModelTesterWhileFilledAndSorted)
 TEST_F(ListeDlgTest, JumpListSelectsBoldsAndScrollsToTheCurrentRecord)
 {
     showJumpList(37);
-    EXPECT_EQ(dlg.windowTitle(), LangText(110, English));
+    EXPECT_EQ(dlg.windowTitle(), LangText(Msg::ListTitle, English));
     EXPECT_EQ(dlg.focusedRecord(), 37);
     EXPECT_EQ(dlg.selectedRecord(), 37);
     EXPECT_EQ(visibleRow(9), 37);
@@ -221,7 +221,8 @@ TEST_F(ListeDlgTest, CandidateListSelectsNothingAndNeedsASelectedRowForOk)
     for (int row = 0; row < 3; ++row)
         EXPECT_FALSE(isBold(row));
     const auto* label = dlg.findChild<QLabel*>(QStringLiteral("Lb_Dikkat"));
-    const QString expected = QString(LangText(113, English) + "3\r\rCareful").replace('\r', '\n');
+    const QString expected =
+        QString(LangText(Msg::SelectableCountLabel, English) + "3\r\rCareful").replace('\r', '\n');
     EXPECT_EQ(label->text(), expected);
 
     QTimer::singleShot(0, &dlg, [this, ok] {
@@ -241,13 +242,16 @@ TEST_F(ListeDlgTest, CandidateListSelectsNothingAndNeedsASelectedRowForOk)
 TEST_F(ListeDlgTest, ActivationAppliesTheLanguageAndTheMainFont)
 {
     dlg.setMainFontName(QStringLiteral("DejaVu Sans Mono"));
-    dlg.FillCandidateList(persons, 1, 0, "c", {}, {});
+    dlg.FillCandidateList(persons, 1, Lang::Turkish, "c", {}, {});
     dlg.show();
     QCoreApplication::processEvents();
     EXPECT_EQ(dlg.font().family(), "DejaVu Sans Mono");
-    EXPECT_EQ(grid->model()->headerData(1, Qt::Horizontal).toString(), LangText(34, 0));
-    EXPECT_EQ(grid->model()->headerData(2, Qt::Horizontal).toString(), LangText(35, 0));
-    EXPECT_EQ(dlg.findChild<QPushButton*>(QStringLiteral("BitBtn_Iptal"))->text(), LangText(19, 0));
+    EXPECT_EQ(grid->model()->headerData(1, Qt::Horizontal).toString(),
+              LangText(Msg::GivenName, Lang::Turkish));
+    EXPECT_EQ(grid->model()->headerData(2, Qt::Horizontal).toString(),
+              LangText(Msg::Surname, Lang::Turkish));
+    EXPECT_EQ(dlg.findChild<QPushButton*>(QStringLiteral("BitBtn_Iptal"))->text(),
+              LangText(Msg::CancelCaption, Lang::Turkish));
     EXPECT_EQ(dlg.size(), QSize(454, 373));
     dlg.reject();
 }

@@ -1,12 +1,11 @@
 #include "editing/notewindow.h"
-#include "editing/personlabel.h"
 #include "editing/personlistbox.h"
 #include "editing/personlistdelegate.h"
 #include "editing/personpage.h"
-#include "editing/speedbutton.h"
-#include "editing/taglabel.h"
 #include "model/textrules.h"
-#include "print/picturepanel.h"
+#include "pictures/picturepanel.h"
+#include "ui/personlabel.h"
+#include "ui/speedbutton.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -93,7 +92,7 @@ protected:
     void SetUp() override
     {
         state.persons = family();
-        state.langIndex = 1;
+        state.setLang(Lang::English);
         page = std::make_unique<PersonPage>(state);
         page->currentYear = [] { return 2004; };
         page->showMessage = [this](const QString& text) { messages << text; };
@@ -102,7 +101,7 @@ protected:
 
     void show(qint32 recNo)
     {
-        state.recNoMain = recNo;
+        state.setRecNoMain(recNo);
         page->ShowRecord();
     }
 
@@ -127,7 +126,7 @@ protected:
         }
     }
 
-    AppState state;
+    Session state;
     std::unique_ptr<PersonPage> page;
     QStringList messages;
 };
@@ -167,45 +166,45 @@ TEST_F(PersonPageTest, MovesToParentsSpousesChildrenAndSiblings)
 {
     show(7);
     click(page->Lb_Anne);
-    EXPECT_EQ(state.recNoMain, 1);
+    EXPECT_EQ(state.recNoMain(), 1);
     show(7);
     click(page->SB_Baba);
-    EXPECT_EQ(state.recNoMain, 2);
+    EXPECT_EQ(state.recNoMain(), 2);
 
     show(7);
     click(page->SB_Esi); // the first click only selects the first spouse
-    EXPECT_EQ(state.recNoMain, 7);
+    EXPECT_EQ(state.recNoMain(), 7);
     EXPECT_EQ(page->ListBox_Esi->selectedRow(), 0);
     click(page->SB_Esi);
-    EXPECT_EQ(state.recNoMain, 5);
+    EXPECT_EQ(state.recNoMain(), 5);
 
     show(7);
     QListWidget* children = page->ListBox_Cocuklari;
     const QRect second = children->visualItemRect(children->item(1));
     QTest::mouseClick(children->viewport(), Qt::LeftButton, {}, second.center());
     QTest::mouseDClick(children->viewport(), Qt::LeftButton, {}, second.center());
-    EXPECT_EQ(state.recNoMain, 11);
+    EXPECT_EQ(state.recNoMain(), 11);
 
     show(7);
     page->ListBox_Kardesleri->setCurrentRow(2);
     click(page->SB_Kardesleri);
-    EXPECT_EQ(state.recNoMain, 12);
+    EXPECT_EQ(state.recNoMain(), 12);
 
     show(3); // no mother: the label leads nowhere and nothing is redrawn
     click(page->SB_Anne);
-    EXPECT_EQ(state.recNoMain, 3);
+    EXPECT_EQ(state.recNoMain(), 3);
 }
 
 TEST_F(PersonPageTest, ChildrenButtonFirstSelectsThenMoves)
 {
     show(7);
     click(page->SB_Cocuklari);
-    EXPECT_EQ(state.recNoMain, 7);
+    EXPECT_EQ(state.recNoMain(), 7);
     EXPECT_EQ(page->ListBox_Cocuklari->selectedRow(), 0);
     click(page->SB_Cocuklari);
-    EXPECT_EQ(state.recNoMain, 10);
+    EXPECT_EQ(state.recNoMain(), 10);
     click(page->SB_Cocuklari); // record 10 has no children
-    EXPECT_EQ(state.recNoMain, 10);
+    EXPECT_EQ(state.recNoMain(), 10);
 }
 
 TEST_F(PersonPageTest, SpouseSelectionMarksTheirChildrenAndEnablesMoves)
@@ -236,7 +235,7 @@ TEST_F(PersonPageTest, SpouseSelectionMarksTheirChildrenAndEnablesMoves)
     EXPECT_FALSE(page->SB_Esi_Up->isEnabled());
     EXPECT_FALSE(page->SB_Cocuklari_Up->isEnabled());
 
-    state.readOnlyMode = true;
+    state.setReadOnlyMode(true);
     page->ListBox_Esi->setCurrentRow(1);
     EXPECT_FALSE(page->SB_Esi_Up->isEnabled());
 }
@@ -245,12 +244,12 @@ TEST_F(PersonPageTest, AgeTextsAndTheirLanguageSwitch)
 {
     show(7);
     EXPECT_EQ(page->Lb_Age->text(), QStringLiteral("Age : 54"));
-    state.langIndex = 0;
+    state.setLang(Lang::Turkish);
     page->retranslate();
     EXPECT_EQ(page->Lb_Age->text(), QStringLiteral("Yaş : 54"));
     EXPECT_EQ(page->SB_Duzelt->text(), QStringLiteral("&Düzelt"));
     EXPECT_EQ(page->Panel_Resim->caption(), QStringLiteral("R E S İ M"));
-    state.langIndex = 1;
+    state.setLang(Lang::English);
     page->retranslate();
     EXPECT_EQ(page->SB_Duzelt->text(), QStringLiteral("&Edit"));
     EXPECT_EQ(page->Lb_Ad->text(), QStringLiteral("Name"));
@@ -276,6 +275,9 @@ TEST_F(PersonPageTest, SexDecidesPictureAndColours)
     ASSERT_NE(delegate, nullptr);
     EXPECT_EQ(delegate->colorFor(8), QColor(255, 0, 0));
     EXPECT_EQ(delegate->colorFor(10), QColor(0, 0, 255));
+    for (int row = 0; row < page->ListBox_Esi->count(); ++row) // what the user and tools see
+        EXPECT_EQ(page->ListBox_Esi->item(row)->foreground().color(),
+                  delegate->colorFor(page->ListBox_Esi->recNoAt(row)));
     EXPECT_EQ(page->ListBox_Esi->visualItemRect(page->ListBox_Esi->item(0)).height(), 14);
 
     // The drawn list: the man's entry in blue, the unknown spouse in red.
@@ -298,10 +300,10 @@ TEST_F(PersonPageTest, KeyFiltersShapeTypingAndPasting)
 {
     show(7);
     page->Edit_Ad->clear();
-    state.langIndex = 0;
+    state.setLang(Lang::Turkish);
     type(page->Edit_Ad, QStringLiteral("ali ı"));
     EXPECT_EQ(page->Edit_Ad->text(), QStringLiteral("ALİ I"));
-    state.langIndex = 1;
+    state.setLang(Lang::English);
     page->Edit_Ad->clear();
     type(page->Edit_Ad, QStringLiteral("ali"));
     EXPECT_EQ(page->Edit_Ad->text(), QStringLiteral("ALI"));
@@ -310,7 +312,7 @@ TEST_F(PersonPageTest, KeyFiltersShapeTypingAndPasting)
     type(page->Edit_DogTarih, QStringLiteral("5/11 x1950"));
     EXPECT_EQ(page->Edit_DogTarih->text(), QStringLiteral("5.11.1950"));
 
-    state.langIndex = 0;
+    state.setLang(Lang::Turkish);
     page->Edit_Soyad->clear();
     QApplication::clipboard()->setText(QStringLiteral("şimşek\n€"));
     QTest::keyClick(page->Edit_Soyad, Qt::Key_V, Qt::ControlModifier);
@@ -329,8 +331,7 @@ TEST_F(PersonPageTest, KeyFiltersShapeTypingAndPasting)
     type(page->Edit_DogTarih, QStringLiteral("x")); // a discarded key keeps the text
     EXPECT_EQ(page->Edit_DogTarih->text(), QStringLiteral("1950"));
 
-    state.readOnlyMode = true;
-    page->setEditingEnabled(false);
+    state.setReadOnlyMode(true);
     type(page->Memo_Notlar, QStringLiteral("abc"));
     EXPECT_EQ(page->notesText(), QStringLiteral("first line\r\nsecond line"));
     EXPECT_TRUE(page->Edit_Ad->isReadOnly());
@@ -341,7 +342,7 @@ TEST_F(PersonPageTest, KeyFiltersShapeTypingAndPasting)
 TEST_F(PersonPageTest, ContextMenuPasteIsFilteredToo)
 {
     show(7);
-    state.langIndex = 0;
+    state.setLang(Lang::Turkish);
     page->Edit_Soyad->clear();
     QApplication::clipboard()->setText(QStringLiteral("kılıç"));
     bool pasted = false;
@@ -389,8 +390,7 @@ TEST_F(PersonPageTest, FieldChangesAreReportedOnlyWhileBrowsing)
     type(page->Edit_DogYer, QStringLiteral("x"));
     EXPECT_GE(changes, 1);
     const int before = changes;
-    state.editMode = QStringLiteral("Düzeltilmektedir");
-    page->EnterEditState();
+    page->EnterEditState(EditMode::Correct);
     type(page->Edit_DogYer, QStringLiteral("y"));
     EXPECT_EQ(changes, before);
 }
@@ -398,10 +398,9 @@ TEST_F(PersonPageTest, FieldChangesAreReportedOnlyWhileBrowsing)
 TEST_F(PersonPageTest, EditStateFlipsButtonsAndIsUndoneOnLeaving)
 {
     show(7);
-    page->setUnsavedChanges(true);
+    state.setUnsavedChanges(true);
     const bool priorBefore = page->SB_ResimPrior->isEnabled();
-    state.editMode = QStringLiteral("Düzeltilmektedir");
-    page->EnterEditState();
+    page->EnterEditState(EditMode::Correct);
     EXPECT_TRUE(page->isEditing());
     EXPECT_TRUE(page->SB_Tamam->isEnabled());
     EXPECT_TRUE(page->SB_Iptal->isEnabled());
@@ -415,7 +414,7 @@ TEST_F(PersonPageTest, EditStateFlipsButtonsAndIsUndoneOnLeaving)
 
     page->ListBox_Esi->setCurrentRow(1);
     page->ListBox_Esi->itemDoubleClicked(page->ListBox_Esi->item(1));
-    EXPECT_EQ(state.recNoMain, 7); // no navigation while editing
+    EXPECT_EQ(state.recNoMain(), 7); // no navigation while editing
 
     page->LeaveEditState();
     EXPECT_FALSE(page->isEditing());
@@ -430,8 +429,7 @@ TEST_F(PersonPageTest, EditStateFlipsButtonsAndIsUndoneOnLeaving)
 TEST_F(PersonPageTest, AddingStartsFromAnEmptyFormAndIsRefusedReadOnly)
 {
     state.persons.clear();
-    state.editMode = QStringLiteral("ilkEklenmektedir");
-    ASSERT_TRUE(page->BeginAdding());
+    ASSERT_TRUE(page->BeginAdding(EditMode::First));
     EXPECT_EQ(page->Lb_RecNoMain->text(), QStringLiteral("Rec No : 1 (New)"));
     EXPECT_EQ(page->Memo_Notlar->toPlainText(), QStringLiteral("Short Notes : "));
     EXPECT_TRUE(page->Edit_Ad->text().isEmpty());
@@ -441,8 +439,8 @@ TEST_F(PersonPageTest, AddingStartsFromAnEmptyFormAndIsRefusedReadOnly)
     EXPECT_TRUE(messages.isEmpty());
     page->LeaveEditState();
 
-    state.readOnlyMode = true;
-    EXPECT_FALSE(page->BeginAdding());
+    state.setReadOnlyMode(true);
+    EXPECT_FALSE(page->BeginAdding(EditMode::First));
     EXPECT_EQ(messages, QStringList{QStringLiteral("On Read Only file you can not edit.")});
     EXPECT_FALSE(page->isEditing());
 }
@@ -469,7 +467,7 @@ TEST_F(PersonPageTest, LargeNotesWindowCopiesItsTextBack)
     EXPECT_EQ(page->notesText(), QStringLiteral("first line\r\nsecond line\r\nthird line"));
     EXPECT_GE(changes, 1);
 
-    state.readOnlyMode = true;
+    state.setReadOnlyMode(true);
     QTimer::singleShot(0, [&] {
         auto* window = qobject_cast<NoteWindow*>(QApplication::activeModalWidget());
         ASSERT_NE(window, nullptr);

@@ -10,8 +10,8 @@ using namespace kinrow;
 
 namespace {
 
-constexpr int English = 1;
-constexpr int Turkish = 0;
+constexpr Lang English = Lang::English;
+constexpr Lang Turkish = Lang::Turkish;
 
 TTreeData Person(qint32 id, const QString& given, const QString& surname)
 {

@@ -8,7 +8,7 @@ using namespace kinrow::test;
 
 namespace {
 
-constexpr int English = 1;
+constexpr Lang English = Lang::English;
 
 // A(1) married to B(2), B also married to C(3); X(4) and Y(5) children of A and B,
 // Z(6) child of C.

@@ -32,13 +32,13 @@ const TTreeData& at(const PersonList& persons, qint32 n)
 } // namespace
 
 EditingHistory::EditingHistory(PersonList persons, quint64 seed)
-    : persons_(std::move(persons)), state_(seed * 2 + 1)
+    : persons_(std::move(persons)), session_(seed * 2 + 1)
 {}
 
 int EditingHistory::below(int n)
 {
-    state_ = state_ * 6364136223846793005ull + 1442695040888963407ull;
-    return int((state_ >> 33) % quint64(n));
+    session_ = session_ * 6364136223846793005ull + 1442695040888963407ull;
+    return int((session_ >> 33) % quint64(n));
 }
 
 qint32 EditingHistory::anyone()
@@ -96,7 +96,8 @@ bool EditingHistory::addRelative(qint32 anchor)
         return false;
     const int spouses = int(a.Spouses.size());
     const int selected = spouses == 0 ? -1 : below(spouses + 1) - 1;
-    AddFormPrefill prefill = PrepareAddForm(persons_, anchor, role, selected, below(2));
+    AddFormPrefill prefill =
+        PrepareAddForm(persons_, anchor, role, selected, below(2) ? Lang::English : Lang::Turkish);
     PersonForm& form = prefill.Form;
     form.GivenName = kNames[below(5)];
     if (form.Surname.isEmpty() && below(2))
@@ -105,7 +106,7 @@ bool EditingHistory::addRelative(qint32 anchor)
     // The sex button only toggles the form while the form lists no spouse and no child.
     if (form.Spouses.isEmpty() && form.Children.isEmpty() && below(3) == 0)
         form.SexTag = 3 - form.SexTag;
-    return ApplyAcceptedForm(persons_, anchor, prefill.EditMode, form) != 0;
+    return ApplyAcceptedForm(persons_, anchor, prefill.Mode, form) != 0;
 }
 
 bool EditingHistory::linkExisting(qint32 anchor)

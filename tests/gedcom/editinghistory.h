@@ -38,7 +38,7 @@ private:
     bool changeSex(qint32 anchor);
 
     PersonList persons_;
-    quint64 state_;
+    quint64 session_;
 };
 
 // What the dialect carries of a note (see the round-trip test).

@@ -1,7 +1,7 @@
 #include "readertesting.h"
 
+#include "model/messages.h"
 #include "model/textrules.h"
-#include "shell/langtable.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -26,7 +26,8 @@ TEST(ReaderHeader, EmptyFileIsAFamilyWithoutPersons)
     readInto(r, QByteArray());
     EXPECT_TRUE(r.ok);
     EXPECT_TRUE(r.persons.empty());
-    EXPECT_EQ(r.errors.lines, QStringList{LangText(141, 1) + "/tmp/kinrow-test/aile.ged"});
+    EXPECT_EQ(r.errors.lines, QStringList{LangText(Msg::FileNameLabel, Lang::English) +
+                                          "/tmp/kinrow-test/aile.ged"});
     EXPECT_FALSE(r.errors.visible);
     EXPECT_TRUE(r.reporter.messages.isEmpty());
 }
@@ -41,9 +42,10 @@ TEST(ReaderHeader, BadHeadersAreRefusedWithTheFormatMessage)
     };
     for (const QByteArray& bytes : cases) {
         ReadResult r;
-        readInto(r, bytes, 0);
+        readInto(r, bytes, Lang::Turkish);
         EXPECT_FALSE(r.ok) << bytes.constData();
-        EXPECT_EQ(r.reporter.messages, QStringList{LangText(103, 0)}) << bytes.constData();
+        EXPECT_EQ(r.reporter.messages, QStringList{LangText(Msg::BadFileFormat, Lang::Turkish)})
+            << bytes.constData();
     }
 }
 
@@ -66,7 +68,8 @@ TEST(ReaderHeader, OtherProgramsAndOlderVersionsOpenTheErrorList)
     EXPECT_TRUE(own.ok);
     EXPECT_FALSE(own.errors.visible);
     EXPECT_EQ(own.errors.lines.mid(1),
-              (QStringList{LangText(145, 1) + "Kinrow", " - Version : 3.04"}));
+              (QStringList{LangText(Msg::SourceProgramLabel, Lang::English) + "Kinrow",
+                           " - Version : 3.04"}));
 
     ReadResult older;
     readInto(older, joinLines({"0 HEAD", "1 SOUR KINROW", "2 VERS 3.03", "1 CHAR ANSI",
@@ -79,7 +82,8 @@ TEST(ReaderHeader, OtherProgramsAndOlderVersionsOpenTheErrorList)
                                "0 @S0@ SUBM", "0 TRLR"}));
     EXPECT_TRUE(other.errors.visible);
     EXPECT_EQ(other.errors.lines.mid(1),
-              (QStringList{LangText(145, 1) + "GEDitCOM", LangText(136, 1)}));
+              (QStringList{LangText(Msg::SourceProgramLabel, Lang::English) + "GEDitCOM",
+                           LangText(Msg::OtherProgramFile, Lang::English)}));
 }
 
 TEST(ReaderHeader, TooLongLineRefusesWithItsOneBasedNumber)
@@ -206,7 +210,7 @@ TEST(ReaderFamilies, NotAWholePersonNumberStopsReading)
 {
     for (const char* line : {"1 CHIL @I1x@", "1 HUSB @PERSON1@", "1 WIFE @I@"}) {
         ReadResult r;
-        readInto(r, dialectFile({"0 @I1@ INDI", "0 @F1@ FAM", "1 HUSB @I1@", line}), 0);
+        readInto(r, dialectFile({"0 @I1@ INDI", "0 @F1@ FAM", "1 HUSB @I1@", line}), Lang::Turkish);
         EXPECT_FALSE(r.ok) << line;
         EXPECT_TRUE(r.persons.empty());
         ASSERT_EQ(r.reporter.messages.size(), 1);
@@ -294,7 +298,7 @@ TEST(ReaderRenumbering, SexInferenceAndUndeterminedParents)
                              "1 WIFE @I2@", "0 @F2@ FAM", "1 HUSB @I3@", "1 CHIL @I1@"}));
     ASSERT_EQ(r.persons.size(), 3u);
     EXPECT_EQ(rec(r, 1).Sex, SexMale);
-    EXPECT_EQ(r.errors.lines.last(), LangText(140, 1) + "3");
+    EXPECT_EQ(r.errors.lines.last(), LangText(Msg::SexUndefined, Lang::English) + "3");
     EXPECT_FALSE(r.errors.visible);
 }
 
@@ -334,7 +338,7 @@ TEST(ReaderFile, ReadsAFileByNameAndRefusesWhatIsNoFile)
     ErrorList errors;
     EXPECT_TRUE(ReadGedcom(name, persons, errors, options));
     EXPECT_EQ(persons.size(), 1u);
-    EXPECT_EQ(errors.lines.first(), LangText(141, 1) + name);
+    EXPECT_EQ(errors.lines.first(), LangText(Msg::FileNameLabel, Lang::English) + name);
 
     for (const QString& bad : {folder.filePath("yok.ged"), folder.path()}) {
         PersonList none;
@@ -353,7 +357,7 @@ TEST(ReaderChildOrder, MarkedRecordsAreNamedByTheirNewNumberAndTheListOpens)
                      "0 @I20@ INDI", "1 SEX F", "1 FAMS @F1@", "1 _ORDER CHIL", "1 _ORDER CHIL",
                      "0 @F1@ FAM", "1 HUSB @I10@", "1 WIFE @I20@", "1 CHIL @I30@"});
     ReadResult english;
-    readInto(english, file, 1);
+    readInto(english, file, Lang::English);
     ASSERT_TRUE(english.ok);
     EXPECT_TRUE(english.errors.visible);
     EXPECT_EQ(english.errors.lines.filter(u"Order of children"_qs),
@@ -362,7 +366,7 @@ TEST(ReaderChildOrder, MarkedRecordsAreNamedByTheirNewNumberAndTheListOpens)
     EXPECT_TRUE(english.reporter.messages.isEmpty());
 
     ReadResult turkish;
-    readInto(turkish, file, 0);
+    readInto(turkish, file, Lang::Turkish);
     EXPECT_EQ(turkish.errors.lines.filter(u"KayıtNo"_qs),
               QStringList{u"- Çocukların sırası dosyada korunamadı. KayıtNo => 3"_qs});
 }

@@ -1,7 +1,7 @@
 #include "gedcom/legacydat.h"
 #include "model/codepage1254.h"
+#include "model/messages.h"
 #include "model/textrules.h"
-#include "shell/langtable.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -94,10 +94,10 @@ struct Import
     RecordingReporter reporter;
     bool ok = false;
 
-    Import(const QByteArray& bytes, const QStringList& pictures = {}, int lang = 1)
+    Import(const QByteArray& bytes, const QStringList& pictures = {}, Lang lang = Lang::English)
     {
         ReadOptions options;
-        options.langIndex = lang;
+        options.lang = lang;
         options.reporter = &reporter;
         ok = ReadLegacyDatBytes(bytes, QStringLiteral("aile.dat"), pictures, persons, errors,
                                 options);
@@ -119,19 +119,21 @@ TEST(LegacyDat, TwoRecordsImportWithTheNoticeLines)
     EXPECT_TRUE(in.persons[1].Pictures.isEmpty());
     EXPECT_TRUE(in.errors.visible);
     EXPECT_EQ(in.errors.lines,
-              QStringList({"File Name : aile.dat", LangText(142, 1), LangText(143, 1)}));
+              QStringList({"File Name : aile.dat", LangText(Msg::DatRetired, Lang::English),
+                           LangText(Msg::SavedAsGed, Lang::English)}));
     EXPECT_TRUE(in.reporter.messages.isEmpty());
 }
 
 TEST(LegacyDat, SizeNotAWholeNumberOfRecordsIsRefused)
 {
     for (int size : {0, 1000, 503, 1009}) {
-        Import in(QByteArray(size, 'A'), {}, 0);
+        Import in(QByteArray(size, 'A'), {}, Lang::Turkish);
         EXPECT_FALSE(in.ok) << size;
         EXPECT_TRUE(in.persons.empty());
         EXPECT_TRUE(in.errors.lines.isEmpty());
         ASSERT_EQ(in.reporter.messages.size(), 1);
-        EXPECT_EQ(in.reporter.messages[0], QStringLiteral("aile.dat\r\r") + LangText(103, 0));
+        EXPECT_EQ(in.reporter.messages[0],
+                  QStringLiteral("aile.dat\r\r") + LangText(Msg::BadFileFormat, Lang::Turkish));
     }
 }
 
@@ -223,8 +225,8 @@ TEST(LegacyDat, LinksOutsideTheFileAreDroppedAndReported)
                                   "ERROR in Record - 1 - <Linked Record Number is Wrong> - 65535",
                                   "ERROR in Record - 1 - <Linked Record Number is Wrong> - 9",
                                   "ERROR in Record - 1 - <Linked Record Number is Wrong> - 7",
-                                  LangText(142, 1),
-                                  LangText(143, 1)};
+                                  LangText(Msg::DatRetired, Lang::English),
+                                  LangText(Msg::SavedAsGed, Lang::English)};
     EXPECT_EQ(in.errors.lines, expected);
 }
 
@@ -337,7 +339,7 @@ TEST(LegacyDat, SampleFamilyFile)
     PersonList persons;
     ErrorList errors;
     ReadOptions options;
-    options.langIndex = 0;
+    options.lang = Lang::Turkish;
     ASSERT_TRUE(ReadLegacyDat(fileName, persons, errors, options));
     ASSERT_EQ(persons.size(), 4u);
     const TTreeData& father = persons[0];
@@ -357,6 +359,7 @@ TEST(LegacyDat, SampleFamilyFile)
     EXPECT_EQ(persons[3].MotherId, 2);
     EXPECT_EQ(persons[3].FatherId, 1);
     EXPECT_EQ(persons[3].Notes, QStringLiteral("Mühendis"));
-    EXPECT_EQ(errors.lines,
-              QStringList({LangText(141, 0) + fileName, LangText(142, 0), LangText(143, 0)}));
+    EXPECT_EQ(errors.lines, QStringList({LangText(Msg::FileNameLabel, Lang::Turkish) + fileName,
+                                         LangText(Msg::DatRetired, Lang::Turkish),
+                                         LangText(Msg::SavedAsGed, Lang::Turkish)}));
 }

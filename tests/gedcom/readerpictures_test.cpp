@@ -1,6 +1,6 @@
 #include "readertesting.h"
 
-#include "shell/langtable.h"
+#include "model/messages.h"
 
 #include <QDir>
 #include <QFile>
@@ -47,7 +47,7 @@ TEST_F(PictureFolder, PicturesAreCheckedAndStoredRelativeToTheFamilyFolder)
     bytes += "1 OBJE\r\n" + fileLine(root.filePath("foto/c.jpeg"));
     bytes += "1 OBJE\r\n" + fileLine(root.filePath("aile/resim/a.jpg")) + "0 TRLR\r\n";
     ReadResult r;
-    readInto(r, bytes, 1, root.filePath("aile/aile.ged"));
+    readInto(r, bytes, Lang::English, root.filePath("aile/aile.ged"));
     ASSERT_EQ(r.persons.size(), 1u);
     EXPECT_EQ(r.persons[0].Pictures, (QStringList{"resim/a.jpg", "../foto/c.jpeg", "resim/a.jpg"}));
     EXPECT_FALSE(r.errors.visible);
@@ -59,11 +59,14 @@ TEST_F(PictureFolder, OtherTypesAndMissingFilesOpenTheErrorList)
     bytes +=
         "0 @I1@ INDI\r\n1 OBJE\r\n2 FILE b.GIF\r\n2 FILE yok.jpg\r\n2 FILE C:\\aile\\a.jpg\r\n";
     ReadResult gif;
-    readInto(gif, bytes + "0 TRLR\r\n", 1, root.filePath("aile/aile.ged"));
+    readInto(gif, bytes + "0 TRLR\r\n", Lang::English, root.filePath("aile/aile.ged"));
     ASSERT_EQ(gif.persons.size(), 1u);
     EXPECT_TRUE(gif.persons[0].Pictures.isEmpty());
     EXPECT_TRUE(gif.errors.visible);
-    EXPECT_TRUE(gif.errors.lines.contains(LangText(138, 1) + "9 - b.GIF"));
-    EXPECT_TRUE(gif.errors.lines.contains(LangText(139, 1) + "10 - yok.jpg"));
-    EXPECT_TRUE(gif.errors.lines.contains(LangText(139, 1) + "11 - C:\\aile\\a.jpg"));
+    EXPECT_TRUE(
+        gif.errors.lines.contains(LangText(Msg::BadObjectFormat, Lang::English) + "9 - b.GIF"));
+    EXPECT_TRUE(gif.errors.lines.contains(LangText(Msg::ObjectFileMissing, Lang::English) +
+                                          "10 - yok.jpg"));
+    EXPECT_TRUE(gif.errors.lines.contains(LangText(Msg::ObjectFileMissing, Lang::English) +
+                                          "11 - C:\\aile\\a.jpg"));
 }

@@ -1,7 +1,7 @@
 #include "readertesting.h"
 
+#include "model/messages.h"
 #include "model/textrules.h"
-#include "shell/langtable.h"
 
 #include <QElapsedTimer>
 
@@ -78,7 +78,8 @@ TEST(ReaderText, LineLengthCountsCharactersNotBytes)
     ReadResult tooLong;
     readInto(tooLong, utf8Header() + "0 @I1@ INDI\r\n" + name + "x\r\n0 TRLR\r\n");
     EXPECT_FALSE(tooLong.ok);
-    EXPECT_EQ(tooLong.reporter.messages, QStringList{"8" + LangText(102, 1)});
+    EXPECT_EQ(tooLong.reporter.messages,
+              QStringList{"8" + LangText(Msg::LineTooLong, Lang::English)});
 }
 
 TEST(ReaderLineEnds, CrAloneLfAloneAndCrLfReadTheSame)
@@ -143,7 +144,7 @@ TEST(ReaderHostileInput, AHugeLineIsRefusedQuickly)
     ReadResult r;
     readInto(r, bytes);
     EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.reporter.messages, QStringList{"10" + LangText(102, 1)});
+    EXPECT_EQ(r.reporter.messages, QStringList{"10" + LangText(Msg::LineTooLong, Lang::English)});
     EXPECT_LT(timer.elapsed(), 2000);
 }
 

@@ -40,11 +40,11 @@ struct ReadResult
     RecordingReporter reporter;
 };
 
-inline void readInto(ReadResult& result, const QByteArray& bytes, int langIndex = 1,
+inline void readInto(ReadResult& result, const QByteArray& bytes, Lang lang = Lang::English,
                      const QString& fileName = QStringLiteral("/tmp/kinrow-test/aile.ged"))
 {
     ReadOptions options;
-    options.langIndex = langIndex;
+    options.lang = lang;
     options.reporter = &result.reporter;
     result.ok = ReadGedcomBytes(bytes, fileName, result.persons, result.errors, options);
 }

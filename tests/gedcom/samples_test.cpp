@@ -1,7 +1,7 @@
 #include "readertesting.h"
 
+#include "model/messages.h"
 #include "model/textrules.h"
-#include "shell/langtable.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,7 +20,7 @@ bool readSample(const char* name, ReadResult& result)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    readInto(result, file.readAll(), 1, path);
+    readInto(result, file.readAll(), Lang::English, path);
     return true;
 }
 
@@ -87,7 +87,7 @@ TEST(ReaderSamples, FilesOutsideTheDialectAreRefused)
     if (!readSample("allged.ged", allged))
         GTEST_SKIP() << "no sample folder";
     EXPECT_FALSE(allged.ok); // its second line is not the source
-    EXPECT_EQ(allged.reporter.messages, QStringList{LangText(103, 1)});
+    EXPECT_EQ(allged.reporter.messages, QStringList{LangText(Msg::BadFileFormat, Lang::English)});
 
     for (const char* name : {"TGC55C.ged", "TGC55CLF.ged"}) {
         ReadResult r;

@@ -21,20 +21,22 @@ std::optional<QChar> some(char16_t c)
 
 TEST(ProperCaseName, LowersAfterUpperCaseLetters)
 {
-    EXPECT_EQ(ProperCaseName(QStringLiteral("AHMET ALİ"), 0), QStringLiteral("Ahmet Ali"));
-    EXPECT_EQ(ProperCaseName(QStringLiteral("IŞIK"), 0), QStringLiteral("Işık"));
-    EXPECT_EQ(ProperCaseName(QStringLiteral("IŞIK"), 1), QStringLiteral("Işik"));
-    EXPECT_EQ(ProperCaseName(QStringLiteral("ÇĞÖŞÜİ"), 0), QStringLiteral("Çğöşüi"));
-    EXPECT_EQ(ProperCaseName(QString(), 0), QString());
+    EXPECT_EQ(ProperCaseName(QStringLiteral("AHMET ALİ"), Lang::Turkish),
+              QStringLiteral("Ahmet Ali"));
+    EXPECT_EQ(ProperCaseName(QStringLiteral("IŞIK"), Lang::Turkish), QStringLiteral("Işık"));
+    EXPECT_EQ(ProperCaseName(QStringLiteral("IŞIK"), Lang::English), QStringLiteral("Işik"));
+    EXPECT_EQ(ProperCaseName(QStringLiteral("ÇĞÖŞÜİ"), Lang::Turkish), QStringLiteral("Çğöşüi"));
+    EXPECT_EQ(ProperCaseName(QString(), Lang::Turkish), QString());
 }
 
 TEST(ProperCaseName, LooksAtTheOriginalPreviousCharacter)
 {
     // Each letter follows an upper-case letter of the input, even though that one was lowered.
-    EXPECT_EQ(ProperCaseName(QStringLiteral("ABC"), 1), QStringLiteral("Abc"));
+    EXPECT_EQ(ProperCaseName(QStringLiteral("ABC"), Lang::English), QStringLiteral("Abc"));
     // After a space, digit, punctuation, lower-case or foreign letter the case is kept.
-    EXPECT_EQ(ProperCaseName(QStringLiteral("A-B 2C aB ÀB"), 1), QStringLiteral("A-B 2C aB ÀB"));
-    EXPECT_EQ(ProperCaseName(QStringLiteral("Ab"), 1), QStringLiteral("Ab"));
+    EXPECT_EQ(ProperCaseName(QStringLiteral("A-B 2C aB ÀB"), Lang::English),
+              QStringLiteral("A-B 2C aB ÀB"));
+    EXPECT_EQ(ProperCaseName(QStringLiteral("Ab"), Lang::English), QStringLiteral("Ab"));
 }
 
 TEST(ReplaceFirst, OnlyTheFirstOccurrence)
@@ -219,19 +221,20 @@ TEST(UpperCase1254, AgreesWithUnicodeInsideTheCodePage)
 
 TEST(KeyFilters, NameFields)
 {
-    EXPECT_EQ(TurkceKeyPress(u'i', 0, false), some(0x0130));
-    EXPECT_EQ(TurkceKeyPress(u'i', 1, false), some(u'I'));
-    EXPECT_EQ(TurkceKeyPress(QChar(char16_t(0x0131)), 0, false), some(u'I'));
-    EXPECT_EQ(TurkceKeyPress(QChar(char16_t(0x0131)), 1, false), some(u'I'));
-    EXPECT_EQ(TurkceKeyPress(u'a', 0, false), some(u'A'));
-    EXPECT_EQ(TurkceKeyPress(QChar(char16_t(0x015F)), 1, false), some(0x015E));
-    EXPECT_EQ(TurkceKeyPress(u'7', 0, false), some(u'7'));
-    EXPECT_EQ(TurkceKeyPress(QChar(char16_t(8)), 0, false), some(8));
-    EXPECT_EQ(TurkceKeyPress(QChar(char16_t(13)), 0, false), std::nullopt);
-    EXPECT_EQ(TurkceKeyPress(u'a', 0, true), std::nullopt);
+    EXPECT_EQ(TurkceKeyPress(u'i', Lang::Turkish, false), some(0x0130));
+    EXPECT_EQ(TurkceKeyPress(u'i', Lang::English, false), some(u'I'));
+    EXPECT_EQ(TurkceKeyPress(QChar(char16_t(0x0131)), Lang::Turkish, false), some(u'I'));
+    EXPECT_EQ(TurkceKeyPress(QChar(char16_t(0x0131)), Lang::English, false), some(u'I'));
+    EXPECT_EQ(TurkceKeyPress(u'a', Lang::Turkish, false), some(u'A'));
+    EXPECT_EQ(TurkceKeyPress(QChar(char16_t(0x015F)), Lang::English, false), some(0x015E));
+    EXPECT_EQ(TurkceKeyPress(u'7', Lang::Turkish, false), some(u'7'));
+    EXPECT_EQ(TurkceKeyPress(QChar(char16_t(8)), Lang::Turkish, false), some(8));
+    EXPECT_EQ(TurkceKeyPress(QChar(char16_t(13)), Lang::Turkish, false), std::nullopt);
+    EXPECT_EQ(TurkceKeyPress(u'a', Lang::Turkish, true), std::nullopt);
     // Letters the family file cannot hold are refused rather than lost on saving.
-    EXPECT_EQ(TurkceKeyPress(QChar(char16_t(0x0142)), 0, false), std::nullopt); // ł
-    EXPECT_EQ(TurkceKeyPress(QChar(char16_t(0xD83D)), 0, false), std::nullopt); // half of an emoji
+    EXPECT_EQ(TurkceKeyPress(QChar(char16_t(0x0142)), Lang::Turkish, false), std::nullopt); // ł
+    EXPECT_EQ(TurkceKeyPress(QChar(char16_t(0xD83D)), Lang::Turkish, false),
+              std::nullopt); // half of an emoji
 }
 
 TEST(KeyFilters, DateFields)

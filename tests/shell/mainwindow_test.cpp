@@ -1,15 +1,15 @@
-#include "editing/personlabel.h"
 #include "editing/personpage.h"
 #include "editing/persontexts.h"
-#include "editing/speedbutton.h"
-#include "scriptedprompts.h"
+#include "model/messages.h"
 #include "shell/aboutpage.h"
 #include "shell/association.h"
-#include "shell/label3d.h"
-#include "shell/langtable.h"
 #include "shell/mainwindow.h"
 #include "shell/settings.h"
 #include "shell/windowreadreporter.h"
+#include "ui/label3d.h"
+#include "ui/personlabel.h"
+#include "ui/scriptedprompts.h"
+#include "ui/speedbutton.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -102,9 +102,9 @@ protected:
 TEST_F(MainWindowTest, StartsWithoutSettingsInEnglishOnTheAboutPage)
 {
     auto window = start();
-    EXPECT_EQ(window->appState().langIndex, 1);
-    EXPECT_EQ(window->appState().recNoMain, 1);
-    EXPECT_EQ(window->appState().familyFileName, home.filePath("Kinrow.ged"));
+    EXPECT_EQ(window->session().lang(), Lang::English);
+    EXPECT_EQ(window->session().recNoMain(), 1);
+    EXPECT_EQ(window->session().familyFileName, home.filePath("Kinrow.ged"));
     EXPECT_EQ(window->PageControl_Main->currentWidget(), window->TabSheet_About);
     EXPECT_EQ(window->windowTitle(), "KINROW - Family Tree - " + home.filePath("Kinrow.ged"));
     EXPECT_EQ(window->size(), QSize(616, 480));
@@ -122,7 +122,7 @@ TEST_F(MainWindowTest, LanguageSwitchRestoresEveryCaption)
     const QStringList english = Captions(*window);
     lang->setCurrentIndex(0);
     const QStringList turkish = Captions(*window);
-    EXPECT_EQ(window->appState().langIndex, 0);
+    EXPECT_EQ(window->session().lang(), Lang::Turkish);
     EXPECT_EQ(turkish[3], "DEVAM");
     EXPECT_EQ(turkish[8], "Türkçe");
     EXPECT_EQ(turkish[11], "&Düzelt");
@@ -143,7 +143,7 @@ TEST_F(MainWindowTest, AboutTextHasCentredHeadingsAndBullets)
     auto window = start();
     QTextDocument* doc = window->TabSheet_About->RichEdit_About->document();
     QTextBlock block = doc->begin();
-    EXPECT_EQ(block.text(), LangText(5, 1));
+    EXPECT_EQ(block.text(), LangText(Msg::AboutNotesHeading, Lang::English));
     EXPECT_TRUE(block.blockFormat().alignment() & Qt::AlignHCenter);
     block = block.next();
     ASSERT_TRUE(block.textList());
@@ -151,7 +151,7 @@ TEST_F(MainWindowTest, AboutTextHasCentredHeadingsAndBullets)
     block = block.next().next();
     EXPECT_TRUE(block.text().isEmpty());
     EXPECT_FALSE(block.textList());
-    EXPECT_EQ(block.next().text(), LangText(9, 1));
+    EXPECT_EQ(block.next().text(), LangText(Msg::AboutOtherHeading, Lang::English));
     EXPECT_EQ(doc->blockCount(), 12);
     EXPECT_EQ(doc->lastBlock().blockFormat().textIndent(), 10);
 }
@@ -171,7 +171,7 @@ TEST_F(MainWindowTest, ProblemFileStaysOnTheErrorListUntilContinue)
 
     EXPECT_FALSE(window->TabSheet_Main->SB_Save->isEnabled());
     QTest::mouseClick(about->SB_ErrorClose, Qt::LeftButton);
-    EXPECT_EQ(window->TabSheet_Main->SB_Save->tag(), 1);
+    EXPECT_TRUE(window->session().unsavedChanges());
     EXPECT_TRUE(window->TabSheet_Main->SB_Save->isEnabled());
     EXPECT_EQ(window->PageControl_Main->currentWidget(),
               static_cast<QWidget*>(window->TabSheet_Main));
@@ -184,7 +184,7 @@ TEST_F(MainWindowTest, ContinueOpensTheRememberedFileThenOnlySwitchesPage)
     const QString path = write("aile.ged", KinrowFile);
     auto window = start({path});
     QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
-    EXPECT_EQ(window->appState().persons.size(), 2u);
+    EXPECT_EQ(window->session().persons.size(), 2u);
     EXPECT_EQ(window->windowTitle(), path + " - KINROW - Family Tree");
     EXPECT_EQ(window->PageControl_Main->currentWidget(),
               static_cast<QWidget*>(window->TabSheet_Main));
@@ -192,7 +192,7 @@ TEST_F(MainWindowTest, ContinueOpensTheRememberedFileThenOnlySwitchesPage)
     QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
     EXPECT_EQ(window->PageControl_Main->currentWidget(),
               static_cast<QWidget*>(window->TabSheet_Main));
-    EXPECT_EQ(window->appState().persons.size(), 2u);
+    EXPECT_EQ(window->session().persons.size(), 2u);
 }
 
 TEST_F(MainWindowTest, ContinueWithoutTheRememberedFileAsksForOne)
@@ -208,15 +208,16 @@ TEST_F(MainWindowTest, ContinueWithoutTheRememberedFileAsksForOne)
     prompts->chooseFile(home.filePath("yeni.ged"));
     QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
     EXPECT_TRUE(QFile::exists(home.filePath("yeni.ged")));
-    EXPECT_EQ(window->appState().editMode, "ilkEklenmektedir");
-    EXPECT_EQ(window->TabSheet_Main->Lb_Info->text(), LangText(108, 1));
+    EXPECT_EQ(window->session().editMode(), EditMode::First);
+    EXPECT_EQ(window->TabSheet_Main->Lb_Info->text(),
+              LangText(Msg::FirstRecordTitle, Lang::English));
     EXPECT_TRUE(window->TabSheet_Main->SB_Tamam->isEnabled());
 
     // A record being entered keeps the window open.
     window->show();
     prompts->answerMessage(PromptAnswer::Ok);
     EXPECT_FALSE(window->close());
-    EXPECT_EQ(prompts->messages.last(), LangText(93, 1));
+    EXPECT_EQ(prompts->messages.last(), LangText(Msg::EditInProgress, Lang::English));
     EXPECT_EQ(window->PageControl_Main->currentWidget(),
               static_cast<QWidget*>(window->TabSheet_Main));
 }
@@ -240,7 +241,7 @@ TEST_F(MainWindowTest, ReadOnlyChoiceMarksTheCaption)
     const QString path = write("aile.ged", KinrowFile);
     auto window = start();
     openThroughDialog(*window, path, true);
-    EXPECT_TRUE(window->appState().readOnlyMode);
+    EXPECT_TRUE(window->session().readOnlyMode());
     EXPECT_TRUE(window->windowTitle().endsWith(" - Read Only !!!!!"));
     EXPECT_FALSE(window->TabSheet_Main->SB_Duzelt->isEnabled());
     EXPECT_FALSE(window->TabSheet_Main->SB_AnneEkle->isEnabled());
@@ -249,22 +250,22 @@ TEST_F(MainWindowTest, ReadOnlyChoiceMarksTheCaption)
     window->setUnsavedChanges(true);
     prompts->answerMessage(PromptAnswer::Ok);
     EXPECT_FALSE(window->SB_SaveClick());
-    EXPECT_EQ(prompts->messages.last(), LangText(76, 1));
+    EXPECT_EQ(prompts->messages.last(), LangText(Msg::ReadOnlyRefusal, Lang::English));
     window->setUnsavedChanges(false);
 }
 
 TEST_F(MainWindowTest, FailedOpenKeepsThePreviousName)
 {
     auto window = start();
-    const QString before = window->appState().familyFileName;
+    const QString before = window->session().familyFileName;
     prompts->chooseFile(home.filePath("eski.dat"));
     prompts->answerMessage(PromptAnswer::Ok);
     QTest::mouseClick(window->TabSheet_About->BitBtn_Dosya, Qt::LeftButton);
-    EXPECT_EQ(prompts->messages.last(), LangText(79, 1));
-    EXPECT_EQ(window->appState().familyFileName, before);
+    EXPECT_EQ(prompts->messages.last(), LangText(Msg::DatCreateRefusal, Lang::English));
+    EXPECT_EQ(window->session().familyFileName, before);
     prompts->cancelFileDialog();
     QTest::mouseClick(window->TabSheet_About->BitBtn_Dosya, Qt::LeftButton);
-    EXPECT_EQ(window->appState().familyFileName, before);
+    EXPECT_EQ(window->session().familyFileName, before);
 }
 
 TEST_F(MainWindowTest, LegacyImportEndsWithGedName)
@@ -272,9 +273,9 @@ TEST_F(MainWindowTest, LegacyImportEndsWithGedName)
     const QString path = write("eski.dat", QByteArray(1008, '\0'));
     auto window = start();
     openThroughDialog(*window, path);
-    EXPECT_EQ(window->appState().familyFileName, home.filePath("eski.ged"));
+    EXPECT_EQ(window->session().familyFileName, home.filePath("eski.ged"));
     EXPECT_TRUE(window->windowTitle().startsWith(home.filePath("eski.ged")));
-    EXPECT_EQ(window->appState().persons.size(), 2u);
+    EXPECT_EQ(window->session().persons.size(), 2u);
     QTest::mouseClick(window->TabSheet_About->SB_ErrorClose, Qt::LeftButton);
     EXPECT_TRUE(window->unsavedChanges());
     EXPECT_TRUE(window->SB_SaveClick());
@@ -323,7 +324,7 @@ TEST_F(MainWindowTest, FailedSaveKeepsTheFlagAndTheWindowOpen)
     prompts->answerMessage(PromptAnswer::Yes);
     prompts->answerMessage(PromptAnswer::Ok);
     QTest::mouseClick(window->TabSheet_About->BitBtn_Dosya, Qt::LeftButton);
-    EXPECT_EQ(window->appState().familyFileName, path);
+    EXPECT_EQ(window->session().familyFileName, path);
     window->setUnsavedChanges(false);
 }
 
@@ -336,13 +337,13 @@ TEST_F(MainWindowTest, FileButtonAsksAboutUnsavedChanges)
     window->setUnsavedChanges(true);
     prompts->answerMessage(PromptAnswer::Cancel);
     QTest::mouseClick(window->TabSheet_About->BitBtn_Dosya, Qt::LeftButton);
-    EXPECT_EQ(prompts->messages.last(), LangText(78, 1));
-    EXPECT_EQ(window->appState().familyFileName, first);
+    EXPECT_EQ(prompts->messages.last(), LangText(Msg::SaveChangesQuestion, Lang::English));
+    EXPECT_EQ(window->session().familyFileName, first);
     prompts->answerMessage(PromptAnswer::Yes);
     prompts->chooseFile(second);
     QTest::mouseClick(window->TabSheet_About->BitBtn_Dosya, Qt::LeftButton);
     EXPECT_TRUE(QFile::exists(home.filePath("aile.bak")));
-    EXPECT_EQ(window->appState().familyFileName, second);
+    EXPECT_EQ(window->session().familyFileName, second);
     EXPECT_FALSE(window->unsavedChanges());
 }
 
@@ -356,7 +357,7 @@ TEST_F(MainWindowTest, ClosingWithUnsavedChangesHonoursTheAnswer)
 
     prompts->answerMessage(PromptAnswer::Cancel);
     EXPECT_FALSE(window->close());
-    EXPECT_EQ(prompts->messages.last(), LangText(94, 1));
+    EXPECT_EQ(prompts->messages.last(), LangText(Msg::SaveBeforeExitQuestion, Lang::English));
     EXPECT_FALSE(QFile::exists(home.filePath("aile.bak")));
 
     prompts->answerMessage(PromptAnswer::No);
@@ -377,15 +378,15 @@ TEST_F(MainWindowTest, SettingsWrittenAtCloseAreReadAtTheNextStart)
     {
         auto window = start({path});
         QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
-        window->appState().recNoMain = 2;
+        window->session().setRecNoMain(2);
         window->TabSheet_About->ComboBox_Lang->setCurrentIndex(0);
         window->show();
         EXPECT_TRUE(window->close());
     }
     auto window = start();
-    EXPECT_EQ(window->appState().langIndex, 0);
-    EXPECT_EQ(window->appState().recNoMain, 2);
-    EXPECT_EQ(window->appState().familyFileName, path);
+    EXPECT_EQ(window->session().lang(), Lang::Turkish);
+    EXPECT_EQ(window->session().recNoMain(), 2);
+    EXPECT_EQ(window->session().familyFileName, path);
     EXPECT_EQ(window->TabSheet_About->Button_Devam->text(), "DEVAM");
 }
 
@@ -472,7 +473,7 @@ TEST_F(MainWindowTest, LargeFileMovesAndRepaintsTheProgressBar)
     PaintCounter painter;
     bar->installEventFilter(&painter);
     openThroughDialog(*window, path);
-    EXPECT_EQ(window->appState().persons.size(), 60000u);
+    EXPECT_EQ(window->session().persons.size(), 60000u);
     EXPECT_GT(values.size(), 10);
     EXPECT_GE(painter.paints, 1);
     EXPECT_FALSE(bar->isVisible());
@@ -525,7 +526,7 @@ TEST_F(MainWindowTest, SampleFamilyOpensAndEveryRelativeIsOneClickAway)
     }());
     auto window = start({path});
     QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
-    AppState& state = window->appState();
+    Session& state = window->session();
     ASSERT_EQ(state.persons.size(), 41u);
     PersonPage* page = window->TabSheet_Main;
 
@@ -536,11 +537,11 @@ TEST_F(MainWindowTest, SampleFamilyOpensAndEveryRelativeIsOneClickAway)
     ASSERT_NE(found, state.persons.end());
     const TTreeData person = *found;
     const auto visit = [&](auto* control, int clicks) {
-        state.recNoMain = person.Id;
+        state.setRecNoMain(person.Id);
         page->ShowRecord();
         for (int i = 0; i < clicks; ++i)
             QTest::mouseClick(control, Qt::LeftButton);
-        return state.recNoMain;
+        return state.recNoMain();
     };
     EXPECT_EQ(visit(page->Lb_Anne, 1), person.MotherId);
     EXPECT_EQ(visit(page->Lb_Baba, 1), person.FatherId);

@@ -1,5 +1,5 @@
-#include "shell/familyopen.h"
-#include "shell/langtable.h"
+#include "gedcom/familyopen.h"
+#include "model/messages.h"
 #include "shell/settings.h"
 
 #include <QDir>
@@ -125,7 +125,7 @@ TEST(OpenFamilyFile, RefusalsLeaveTheListEmptyWithTheirMessage)
     ReadOptions options;
     OpenOutcome outcome = OpenFamilyFile(dir.filePath("eski.dat"), false, persons, errors, options);
     EXPECT_FALSE(outcome.opened);
-    EXPECT_EQ(outcome.failureMessage, LangText(79, 1));
+    EXPECT_EQ(outcome.failureMessage, LangText(Msg::DatCreateRefusal, Lang::English));
     EXPECT_TRUE(persons.empty());
     EXPECT_FALSE(QFile::exists(dir.filePath("eski.dat")));
 

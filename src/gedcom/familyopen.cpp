@@ -1,0 +1,92 @@
+#include "gedcom/familyopen.h"
+
+#include "gedcom/gedcomreader.h"
+#include "gedcom/legacydat.h"
+#include "model/messages.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace kinrow {
+
+namespace {
+
+QString LowerSuffix(const QString& fileName)
+{
+    return QFileInfo(fileName).suffix().toLower();
+}
+
+// Opens the file for reading and writing, creating it when missing; false when it cannot be.
+bool ProbeWritable(const QString& fileName)
+{
+    QFile file(fileName);
+    const bool ok = file.open(QIODevice::ReadWrite);
+    file.close();
+    return ok;
+}
+
+} // namespace
+
+OpenOutcome OpenFamilyFile(const QString& fileName, bool readOnlyTicked, PersonList& persons,
+                           ErrorList& errors, const ReadOptions& options)
+{
+    OpenOutcome outcome;
+    outcome.fileName = fileName;
+    persons.clear();
+    const QString suffix = LowerSuffix(fileName);
+    if (suffix == QLatin1String("dat") && !QFileInfo::exists(fileName)) {
+        outcome.failureMessage = LangText(Msg::DatCreateRefusal, options.lang);
+        return outcome;
+    }
+    // A folder is never a family file, even though it can be opened for reading.
+    if (QFileInfo(fileName).isDir()) {
+        outcome.failureMessage = QStringLiteral("InAccessible Area !!!");
+        return outcome;
+    }
+    outcome.readOnly = !ProbeWritable(fileName) || readOnlyTicked;
+    if (!QFileInfo::exists(fileName)) {
+        outcome.failureMessage = QStringLiteral("InAccessible Area !!!");
+        return outcome;
+    }
+    const QString absolute = QFileInfo(fileName).absoluteFilePath();
+    QDir::setCurrent(QFileInfo(absolute).absolutePath());
+    outcome.fileName = absolute;
+    errors = ErrorList();
+    bool read = true;
+    if (suffix == QLatin1String("ged")) {
+        read = ReadGedcom(absolute, persons, errors, options);
+    } else if (suffix == QLatin1String("dat")) {
+        QString gedName;
+        read = ReadLegacyDat(absolute, persons, errors, options, &gedName);
+        if (read)
+            outcome.fileName = gedName;
+    }
+    if (!read) {
+        persons.clear();
+        return outcome;
+    }
+    if (outcome.readOnly && persons.empty()) {
+        outcome.failureMessage = QStringLiteral("File can not open !!!");
+        return outcome;
+    }
+    outcome.opened = true;
+    return outcome;
+}
+
+QString StartupFamilyFileName(const QStringList& arguments, const QString& storedGedFile,
+                              const QString& startFolder)
+{
+    const QDir start(startFolder);
+    QString name = storedGedFile;
+    if (!arguments.isEmpty()) {
+        const QString first = start.absoluteFilePath(arguments.first());
+        if (LowerSuffix(first) == QLatin1String("ged") && QFileInfo(first).isFile())
+            name = arguments.first();
+    }
+    if (name.isEmpty() || !QFileInfo(start.absoluteFilePath(name)).exists())
+        name = QStringLiteral("Kinrow.ged");
+    return QDir::cleanPath(start.absoluteFilePath(name));
+}
+
+} // namespace kinrow

@@ -1,0 +1,279 @@
+#include "model/messages.h"
+
+namespace kinrow {
+
+namespace {
+
+// Turkish and English text of every entry; entries without a text are empty in both languages.
+constexpr const char16_t* Texts[LangTableSize][2] = {
+    /* 0 */ {u"KINROW - Aile Soyağacı", u"KINROW - Family Tree"},
+    /* 1 */ {u"Resim Dosyası Seçiniz", u"Select Image File"},
+    /* 2 */ {u"Eski Dosya Aç veya Yeni Oluştur", u"File Open or Create New"},
+    /* 3 */ {u"DEVAM", u"CONTINUE"},
+    /* 4 */ {u"", u""},
+    /* 5 */ {u"KULLANIM ÖZELLİKLERİ", u"APPLICATION NOTES"},
+    /* 6 */
+    {u"Aile soyağacı kayıtlarını tutabileceğiniz basit ve kullanışlı bir programdır.",
+     u"It is an useful and simple basic program for amatour family tree writers."},
+    /* 7 */
+    {u"Komutların kullanımı basit olup, kısa bir deneme çalışması neticesinde anlaşılacaktır.",
+     u"Command buttons are easy to use. All computer users may learn it in one minute."},
+    /* 8 */ {u"", u""},
+    /* 9 */ {u"DİĞER AÇIKLAMALAR", u"OTHER NOTES"},
+    /* 10 */
+    {u"KINROW proğramında yapılacak revizyonlar ve yeni sürümler aşağıdaki Internet adresinden "
+     u"adresimizden temin edilebilinir.",
+     u"You can found new versions and updates of KINROW program from belove mentioned web address "
+     u"or email address."},
+    /* 11 */ {u"", u""},
+    /* 12 */ {u"", u""},
+    /* 13 */ {u"", u""},
+    /* 14 */ {u"", u""},
+    /* 15 */ {u"", u""},
+    /* 16 */ {u"", u""},
+    /* 17 */ {u"&Düzelt", u"&Edit"},
+    /* 18 */ {u"&Tamam", u"&Okey"},
+    /* 19 */ {u"İ&ptal", u"&Cancel"},
+    /* 20 */ {u"&Sil", u"&Delete"},
+    /* 21 */ {u"&Liste", u"&List"},
+    /* 22 */ {u"&Yazıcı", u"&Print"},
+    /* 23 */ {u"Kayıtlarda Düzeltme", u"Current Record Edit"},
+    /* 24 */ {u"İşlem Tamam", u"Edit Complate"},
+    /* 25 */ {u"İşlem İptal", u"Edit Cancel"},
+    /* 26 */ {u"Kayıt Sil", u"Current Record Delete"},
+    /* 27 */ {u"Listeden Seçim", u"Select From List"},
+    /* 28 */ {u"Yazıcı Dökümü", u"Print Output"},
+    /* 29 */ {u"Dosyaya Kaydet", u"File Save"},
+    /* 30 */ {u"Aile Ağacı - Grafik", u"Family Tree - Graph"},
+    /* 31 */ {u"Aile Ağacı - Tablo", u"Family Tree - Table"},
+    /* 32 */ {u"Açıklamalar", u"About"},
+    /* 33 */ {u"ÇIKIŞ", u"EXIT"},
+    /* 34 */ {u"Adı", u"Name"},
+    /* 35 */ {u"Soyadı", u"Surname"},
+    /* 36 */ {u"Doğum Yeri", u"Birth Place"},
+    /* 37 */ {u"Doğum Tarihi", u"Birth Day"},
+    /* 38 */ {u"Ölüm Tarihi", u"Dead Day"},
+    /* 39 */ {u"Cinsiyeti Seçmek için Tıklayınız", u"Click To Select Sex"},
+    /* 40 */ {u"Kadın", u"Female"},
+    /* 41 */ {u"R E S İ M", u"I M A G E"},
+    /* 42 */ {u"ANNE", u"MOTHER"},
+    /* 43 */ {u"BABA", u"FATHER"},
+    /* 44 */ {u"EŞİ", u"SPOUSE"},
+    /* 45 */ {u"ÇOCUKLARI", u"CHILDREN"},
+    /* 46 */ {u"KARDEŞLERİ", u"SIBLINGS"},
+    /* 47 */ {u"Yer Değişikliği", u"Replace"},
+    /* 48 */ {u"Ekle", u"Add"},
+    /* 49 */ {u"Sil", u"Del"},
+    /* 50 */ {u"Liste", u"List"},
+    /* 51 */ {u"YAZDIR", u"PRINT"},
+    /* 52 */ {u"Liste Kapsamı", u"List Filter"},
+    /* 53 */ {u"Ailesi", u"Family"},
+    /* 54 */ {u"Baylar", u"Males"},
+    /* 55 */ {u"Bayanlar", u"Females"},
+    /* 56 */ {u"Tamamı", u"All"},
+    /* 57 */ {u"Seçili kişi olmadığı için yazılamadı.", u"No checked person in table."},
+    /* 58 */ {u"Notlar", u"Notes"},
+    /* 59 */ {u"Resim", u"Image"},
+    /* 60 */ {u"Ebeveynler", u"Parents"},
+    /* 61 */ {u"Internette sitemizi ziyaret edebilirsiniz.", u"Visit my web page on Internet."},
+    /* 62 */ {u"Mesajlarınızı bana iletebilirsiniz.", u"Mail for your messages."},
+    /* 63 */ {u"Resim Ekle", u"Add Image"},
+    /* 64 */ {u"Resim Sil", u"Delete Image"},
+    /* 65 */ {u"Önceki Resim", u"Prior Image"},
+    /* 66 */ {u"Sonraki Resim", u"Next Image"},
+    /* 67 */ {u"Kayıtlı Kişiler Arasından Seçerek Eklemek için", u"To Add From Recorded List"},
+    /* 68 */ {u"Yeni Kayıt Eklemek için", u"To Add New Record"},
+    /* 69 */
+    {u"Yazıcınızda kullanılan kağıt ölçüsü A4 ten küçüktür veya\rYazıcınızın Kağıt Baskı Alanı "
+     u"195x275 mm den Küçüktür.\r\rBundan sonraki işlemlerinizde Yazıcı ayarlarını "
+     u"kullanarak\rkağıt ölçülerini değiştirmeniz tavsiye edilir !!!",
+     u"Selected Paper is smaller than A4 or\rPaper used area smaller than 195x275 mm.\r\rPlease "
+     u"Select another big paper size."},
+    /* 70 */ {u"", u""},
+    /* 71 */ {u"", u""},
+    /* 72 */ {u"", u""},
+    /* 73 */ {u"", u""},
+    /* 74 */ {u"", u""},
+    /* 75 */ {u"", u""},
+    /* 76 */
+    {u"Salt yazılır dosya üzerinde değişiklik yapamazsınız.",
+     u"On Read Only file you can not edit."},
+    /* 77 */ {u"", u""},
+    /* 78 */
+    {u"İncelemekte olduğunuz dosyada değişiklikler yapılmış ve kaydedilmemiştir.\rBunları dosyaya "
+     u"KAYDETMEK İstermisiniz ?",
+     u"Inspected File records Chanced.\rDo you want to SAVE."},
+    /* 79 */
+    {u"Bu ve sonraki versiyonlar ile dat uzantılı dosyalar oluşturamazsınız.",
+     u"You can not create dat type files with this and later versions."},
+    /* 80 */
+    {u"Soyadında bu gibi karakterleri kullanmamanız ve/veya boşluk bırakmamanız tavsiye edilir.",
+     u"Removing blanks and like this chars from Surname Adviced."},
+    /* 81 */
+    {u"Şahıs Adı doldurulmadan kayıt yapılamaz",
+     u"Recording a person without name is not possible."},
+    /* 82 */
+    {u"Aynı ad ve soyadı ile başka kayıt vardır.\rBu şahıs bilgilerini de ayrıca kayıtlara eklemek "
+     u"istiyormusunuz ?",
+     u"There is another record with same name and surname.\rAre you sure to add this person record "
+     u"seperately ?"},
+    /* 83 */
+    {u"Bir adet şahıs kaydı vardır. SİLİNEMEZ",
+     u"To delete is not possible. Becouse it is last one record."},
+    /* 84 */
+    {u"!!!!  Anne-Baba, Eş veya Çocuklarının kaydı yapılan bir şahıs aile zincirinden silinemez.  "
+     u"!!!!\r\rMuhakkak Silinecek ise, Öncelikle En Son Eklenen Şahısların Kaydını Silerek Devam "
+     u"Ediniz.",
+     u"!!!!  When you delete this person, then family tree chain may be crashed.  !!!!\r\rIf it is "
+     u"necessary to delete this person, start to delete from last added or alone records."},
+    /* 85 */
+    {u" İsimli Şahıs Kaydını Silmek İstiyormusunuz ?", u" - Are you sure to delete this person ?"},
+    /* 86 */ {u"Yerleri Değiştirilsinmi ?", u"Replace them ?"},
+    /* 87 */
+    {u"Öncelikle Eşi ile ilgili kayıt yapılması ve/veya işaretlenmesini önerilir.\rBu Şekliyle "
+     u"Devam Edilsinmi ?",
+     u"Firstly addding a spouse and/or select one of them Advised.\rRealy Do you want to Select a "
+     u"Child"},
+    /* 88 */ {u" Annesi ", u"'s Mother "},
+    /* 89 */ {u" Babası ", u"'s Father "},
+    /* 90 */ {u" Eşi ", u"'s Spouse "},
+    /* 91 */ {u" Çocuğu ", u"'s Child "},
+    /* 92 */
+    {u"SEÇİMİNİZDE LÜTFEN DİKKATLİ OLUNUZ !!!\r\rGüvenli silme önlemlerinden dolayı yaptığınız "
+     u"seçimi değiştirmek veya silmekte zorlukla karşılaşabilirsiniz.",
+     u"BE CAREFUL FOR YOUR SELECTION !!!\r\rDeleting of this selection may be difficult becouse of "
+     u"famiy tree chain security."},
+    /* 93 */
+    {u"Kayıt işleminiz devam ediyor.\rLütfen işeminizi TAMAM ile kaydediniz veya İPTAL ediniz.",
+     u"Data Edit proccess is not complated.\rPlease record with OKEY or CANCEL it."},
+    /* 94 */
+    {u"İncelemekte olduğunuz dosyada değişiklikler yapılmış ve kaydedilmemiştir.\rÇıkmadan önce "
+     u"bunları dosyaya KAYDETMEK İstermisiniz ?",
+     u"File records Chanced.\rDo you want to SAVE before Exit ?"},
+    /* 95 */
+    {u"Program Ekran Fontu Değiştirilmiştir.\rTekrar açılışta bu yeni font ile çalışmak "
+     u"İstermisiniz ?",
+     u"Program Screen Font is changed by you.\rDo you want to use this new font as default ?"},
+    /* 96 */
+    {u"Bu akrabalık bağlantısının silinmesini istiyormusunuz ?",
+     u"Are you sure to delete this relationship ?"},
+    /* 97 */ {u"Ekleniyor", u"is Adding"},
+    /* 98 */ {u"Bu kayıt henüz doldurulmamıştır.", u"This record is not filled yet."},
+    /* 99 */ {u" - Resim Dosyası", u" Image File"},
+    /* 100 */
+    {u"listeden çıkartılacaktır. Bu resim dosyasını tamamen silmek istermisiniz ?",
+     u" - will be removed from list. Do you want to delete complately this Image File?"},
+    /* 101 */
+    {u"Lütfen 1 - 99 arasında bir rakam yazınız.", u"Please give a number between 1 - 99"},
+    /* 102 */
+    {u". Satır çok uzun. Bu Dosya Açılamaz !", u". Line is too long. File could not open."},
+    /* 103 */
+    {u"Dosya Formatı hatalı olduğu için açılamıyor.",
+     u"File format is not right. File could not open."},
+    /* 104 */ {u" Adet Resim Dizin içine kopyalandı.", u" Image File copied into this directory."},
+    /* 105 */
+    {u"Bu Özellik Tamamlanmamıştır.\rSonraki Versiyonlarda Hazırlanacaktır.",
+     u"This Property is not complated.\rWill be ready at later versions."},
+    /* 106 */
+    {u"Lütfen şimdilik Tablo Kaydetme özelliğini kullanınız.",
+     u"Please try to use Table Save property."},
+    /* 107 */ {u"Kısa Notlar : ", u"Short Notes : "},
+    /* 108 */
+    {u"Kinrow kayıtlarına ilk şahıs bilgileri Eklenmektedir.",
+     u"First Record Adding to KINROW Family Tree Program."},
+    /* 109 */ {u" Kaydı Düzeltilmektedir.", u" Record is Editing."},
+    /* 110 */ {u"KINROW KAYITLARI İsim Listesi", u"KINROW Family Tree Records List"},
+    /* 111 */ {u". Eşinin Bilgileri Eklenmektedir.", u". Spouse Adding to Records"},
+    /* 112 */ {u". Çocuğunun Bilgileri Eklenmektedir.", u". Child Adding to Records"},
+    /* 113 */ {u"Seçim yapabileceğiniz\rKayıt Adeti : ", u"Selectable Records\rCount is : "},
+    /* 114 */ {u"Türkçe", u"Turkish"},
+    /* 115 */ {u"Kaydet", u"Save"},
+    /* 116 */ {u"Max/Min 15 Nesil", u"Max/Min 15 Generation"},
+    /* 117 */ {u"Nesil", u"Generation"},
+    /* 118 */ {u"Doğum & Ölüm", u"Birt & Deat"},
+    /* 119 */ {u"Seçili Olmayanları", u"No Selected Items"},
+    /* 120 */ {u"Gizle\rGöster", u"Hide\rShow"},
+    /* 121 */
+    {u"\rTabloda İşaretli Kişilerin\raşağıdan seçeceğiniz bilgilerini\ryazıcınızdan döküm olarak "
+     u"alabilirsiniz\rNot : Sadece A4 ölçüde kağıt kullanın.",
+     u"\rYou may print\rbelowe checked infos\rof selected persons from table.\rNote : Please use "
+     u"A4 size paper"},
+    /* 122 */
+    {u"\rYandaki Tabloyu Kaydetmek\r\rhtml, txt, csv, uni, rtf formatlarında\rTabloyu kaydetmeniz "
+     u"mümkündür.",
+     u"\r\rSave as html, txt, csv, uni, rtf format files\rbelove checked infos\rof visible persons "
+     u"from table."},
+    /* 123 */
+    {u"\rResim Dosyalarını\rKinrow Dosyasının bulunduğu\rDizin içine kopyalayarak Toplamak\rCD "
+     u"Hazırlamak için kolaylıktır.",
+     u"\rYou may colect (copy/move)\rImage Files into the program directory.\rUseful for CD Album "
+     u"preparing."},
+    /* 124 */ {u"Resimleri Topla", u"Collect Images"},
+    /* 125 */ {u"Asıl resim dosyasını silerek kopyala.", u"Copy image files by moving"},
+    /* 126 */ {u"Sadece Tabloda Seçili Olan Kişilerin", u"Only selected persons from table"},
+    /* 127 */
+    {u"\rFONT SEÇİMİ\r\rProgram ve/veya Yazıcı dökümlerinde\rGeçerli olacak Fontu seçiniz.",
+     u"\rFONT SELECTION\r\rYou may select font type\rfor program and print outs."},
+    /* 128 */ {u"AÇILIŞ FONTU", u"DEFAULT FONT"},
+    /* 129 */ {u"Tablodaki kişi sayısı : ", u"Persons in Table is "},
+    /* 130 */ {u"Tamamı", u"All"},
+    /* 131 */ {u"Seçilen", u"Selected"},
+    /* 132 */ {u"Gösterilen", u"Visible"},
+    /* 133 */ {u"Kayıt No : ", u"Rec No : "},
+    /* 134 */ {u"Toplam Kayıt : ", u"Total Records : "},
+    /* 135 */ {u"Yeni", u"New"},
+    /* 136 */
+    {u" - KINROW den başka bir program ile hazırlanmıştır.",
+     u" - This file is prepared by another Program."},
+    /* 137 */ {u"Diğer", u"Others"},
+    /* 138 */
+    {u"- Obje Formatı Uygun Değil. Satir => ", u"- Obje format is not accepted. Line => "},
+    /* 139 */ {u"- Obje Kaydı Bulunamadı. Satir => ", u"- Obje file couln not found. Line => "},
+    /* 140 */
+    {u"- DİKKAT ! Kişi Cinsiyeti Belirli değil. KayıtNo => ",
+     u"- ATTANTION ! Person sex is not defined. Record No => "},
+    /* 141 */ {u"Dosya Adı : ", u"File Name : "},
+    /* 142 */
+    {u"- Kinrow dat uzantılı dosyalar kullanımdan kaldırılmıştır.",
+     u"- Kinrow dat extended files not used so."},
+    /* 143 */
+    {u"- Yeni Kinrow dosyalarınız ged uzantılı olarak kaydedilecektir.",
+     u"- Saved Kinrow files will be recorded as GedCom file with ged extension."},
+    /* 144 */
+    {u"\r\rÇalışma dizini dışındaki tüm resimleriniz buraya kopyalanacaktır.",
+     u"\r\rAll images will be copied and collected in to this directory."},
+    /* 145 */ {u"Kayıt Edilen Program : ", u"Recorded Original Program Name is "},
+    /* 146 */
+    {u"Ged uzantılı dosyalar Kinrow ile açılır", u"Ged extended files Associated with Kinrow"},
+    /* 147 */
+    {u"Öncelikle bu şahsa ait resimleri silerek temizleyin.",
+     u"Please remove images of this person before deleting this record."},
+    /* 148 */ {u"Yaş", u"Age"},
+    /* 149 */
+    {u"Eşi veya Çocuğu olmasından dolayı cinsiyetinde değişiklik yapılamaz.",
+     u"Sex may not change. Becouse this person have Spouse(s) or Chid(ren)"},
+    /* 150 */
+    {u"Yazdırma işlemi başarılı olarak sonuçlanmıştır.", u"Printing finished succesfully."},
+    /* 151 */ {u"", u""},
+    /* 152 */ {u"", u""},
+    /* 153 */ {u"", u""},
+    /* 154 */ {u"", u""},
+    /* 155 */ {u"", u""},
+    /* 156 */ {u"", u""},
+    /* 157 */ {u"", u""},
+    /* 158 */ {u"", u""},
+    /* 159 */ {u"", u""},
+};
+
+} // namespace
+
+QString LangText(Msg entry, Lang lang)
+{
+    const int e = int(entry);
+    const int l = int(lang);
+    if (e < 0 || e >= LangTableSize || l < 0 || l > 1)
+        return QString();
+    return QString::fromUtf16(Texts[e][l]);
+}
+
+} // namespace kinrow

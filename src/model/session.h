@@ -1,0 +1,78 @@
+#pragma once
+
+#include "model/editmode.h"
+#include "model/messages.h"
+#include "model/person.h"
+
+#include <QObject>
+#include <QString>
+
+namespace kinrow {
+
+// The state the main window and its pages share: the open family, where the user is and what
+// the user is doing. Pages show it and change it through these functions only; every change
+// is signalled, so no page reads state back from another page's controls.
+class Session : public QObject
+{
+    Q_OBJECT
+public:
+    explicit Session(QObject* parent = nullptr) : QObject(parent) {}
+
+    PersonList persons;
+    QString familyFileName = QStringLiteral("Kinrow.ged"); // the open dialog's file name
+
+    qint32 recNoMain() const { return recNoMain_; }
+    void setRecNoMain(qint32 recNo) { recNoMain_ = recNo; }
+    // Whether recNoMain names a record of the list.
+    bool hasCurrent() const { return isRecord(recNoMain_); }
+    bool isRecord(qint32 recNo) const { return recNo >= 1 && std::size_t(recNo) <= persons.size(); }
+    const TTreeData& current() const { return record(recNoMain_); }
+    TTreeData& current() { return record(recNoMain_); }
+    const TTreeData& record(qint32 n) const { return persons[std::size_t(n - 1)]; }
+    TTreeData& record(qint32 n) { return persons[std::size_t(n - 1)]; }
+
+    Lang lang() const { return lang_; }
+    void setLang(Lang lang);
+
+    bool readOnlyMode() const { return readOnlyMode_; }
+    void setReadOnlyMode(bool readOnly);
+
+    // The unsaved-changes flag: the family differs from its file.
+    bool unsavedChanges() const { return unsavedChanges_; }
+    void setUnsavedChanges(bool pending);
+
+    // The editing state: a person form is open for what editMode() names.
+    EditMode editMode() const { return editMode_; }
+    bool isEditing() const { return editMode_ != EditMode::None; }
+    bool isAdding() const { return IsAddingMode(editMode_); }
+    void beginEditing(EditMode mode);
+    void endEditing();
+
+    // The picture counter shared by every page: the 1-based number of the picture on show.
+    int pictureNo() const { return pictureNo_; }
+    void setPictureNo(int number) { pictureNo_ = number; }
+
+    // The enabling rules every page applies to its buttons.
+    // Buttons that move around the family or to another page: not while a form is open.
+    bool mayBrowse() const { return !isEditing(); }
+    // Buttons that change the family: not while a form is open, never in read-only mode.
+    bool mayChange() const { return !isEditing() && !readOnlyMode_; }
+    // The save button: outside the editing state, exactly while there are unsaved changes.
+    bool maySave() const { return !isEditing() && unsavedChanges_; }
+
+Q_SIGNALS:
+    void langChanged();
+    // The editing state, the read-only mode or the unsaved-changes flag changed: every page
+    // applies the enabling rules again.
+    void enablingChanged();
+
+private:
+    qint32 recNoMain_ = 1;
+    Lang lang_ = Lang::English;
+    bool readOnlyMode_ = false;
+    bool unsavedChanges_ = false;
+    EditMode editMode_ = EditMode::None;
+    int pictureNo_ = 0;
+};
+
+} // namespace kinrow
