@@ -26,7 +26,8 @@ test-asan: deps
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKINROW_WERROR=ON \
 	    -DKINROW_SANITIZE=ON -DKINROW_BUILD_BENCH=OFF
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
-	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+	    UBSAN_OPTIONS=print_stacktrace=1 \
 	    ctest --output-on-failure -j $(JOBS)
 
 bench: build
