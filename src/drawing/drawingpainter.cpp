@@ -8,6 +8,8 @@
 #include <QPen>
 #include <QPolygonF>
 
+#include <utility>
+
 namespace kinrow {
 
 namespace {
@@ -33,6 +35,11 @@ DrawingPainter::DrawingPainter(QPainter& painter)
     : painter_(painter), dpiX_(painter.device() ? painter.device()->logicalDpiX() : 96),
       dpiY_(painter.device() ? painter.device()->logicalDpiY() : 96)
 {}
+
+void DrawingPainter::setPictureLoader(std::function<QImage(const QString& path)> loader)
+{
+    loadPicture_ = std::move(loader);
+}
 
 int DrawingPainter::MmToDevX(double mm) const
 {
@@ -116,7 +123,7 @@ void DrawingPainter::drawOp(const TextOp& op)
 
 void DrawingPainter::drawOp(const PictureOp& op)
 {
-    const QImage image(op.path);
+    const QImage image = loadPicture_ ? loadPicture_(op.path) : QImage(op.path);
     if (image.isNull())
         return;
     painter_.drawImage(toDev(op.rect), image);

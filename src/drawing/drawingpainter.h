@@ -2,6 +2,10 @@
 
 #include "drawing/drawing.h"
 
+#include <QImage>
+
+#include <functional>
+
 class QPainter;
 class QRectF;
 
@@ -16,6 +20,9 @@ public:
 
     int MmToDevX(double mm) const;
     int MmToDevY(double mm) const;
+
+    // How picture files are read; QImage's own readers unless set. A null image is skipped.
+    void setPictureLoader(std::function<QImage(const QString& path)> loader);
 
     void draw(const Drawing& drawing);
 
@@ -33,6 +40,7 @@ private:
     QPainter& painter_;
     int dpiX_;
     int dpiY_;
+    std::function<QImage(const QString& path)> loadPicture_;
 };
 
 } // namespace kinrow

@@ -102,4 +102,25 @@ TEST_F(DrawingPainterTest, PicturesAreStretchedAndMissingOnesSkipped)
     EXPECT_EQ(image.pixel(200, 250), qRgb(255, 0, 0));
 }
 
+TEST_F(DrawingPainterTest, PicturesComeThroughTheLoaderWhenOneIsSet)
+{
+    DrawingBuilder builder(QSizeF(100, 50));
+    builder.picture(u"/nowhere/a.jpg"_qs, QRectF(10, 10, 20, 30));
+    builder.picture(u"/nowhere/b.jpg"_qs, QRectF(50, 10, 20, 30));
+    QImage image = Page(254, 254);
+    QPainter painter(&image);
+    DrawingPainter drawer(painter);
+    QStringList asked;
+    drawer.setPictureLoader([&](const QString& path) {
+        asked << path;
+        QImage blue(2, 2, QImage::Format_RGB32);
+        blue.fill(Qt::blue);
+        return path.endsWith(u"a.jpg"_qs) ? blue : QImage();
+    });
+    drawer.draw(builder.take());
+    painter.end();
+    EXPECT_EQ(asked, (QStringList{u"/nowhere/a.jpg"_qs, u"/nowhere/b.jpg"_qs}));
+    EXPECT_EQ(Inked(image), QRect(QPoint(100, 100), QPoint(299, 399)));
+}
+
 } // namespace
