@@ -474,6 +474,9 @@ void PersonPage::LeaveEditState()
     session_.endEditing();
     setEditColours(false);
     disableMoveButtons();
+    // A field keeping the focus would take the next key press as the start of a correction.
+    if (isVisible())
+        setFocus(Qt::OtherFocusReason);
     Q_EMIT editStateChanged(false);
 }
 
