@@ -28,6 +28,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace kinrow;
 using kinrow::test::At;
@@ -613,6 +614,45 @@ TEST_F(EditingStoriesTest, AfterOkOrCancelTheNextKeyStartsNoCorrection)
         QTest::keyClick(focused, Qt::Key_7);
         EXPECT_FALSE(page()->isEditing()) << focused->objectName().toStdString();
         EXPECT_EQ(page()->Edit_OlTarih->text(), QStringLiteral("1990"));
+    }
+}
+
+TEST_F(EditingStoriesTest, DialogsOpenOverTheMainWindow)
+{
+    open(Family(), 1);
+    window->move(30, 20);
+    QList<QWidget*> owners;
+    QList<QPoint> centres;
+    const auto seen = [&](QWidget* dialog) {
+        ASSERT_NE(dialog, nullptr);
+        owners.append(dialog->parentWidget() ? dialog->parentWidget()->window() : nullptr);
+        centres.append(dialog->frameGeometry().center());
+    };
+    liste->runModal = [&](TForm_ListeDlg& dialog) {
+        dialog.show();
+        seen(&dialog);
+        dialog.hide();
+        return int(QDialog::Rejected);
+    };
+    click(page()->SB_Liste);
+    const auto closeModal = [&] {
+        QTimer::singleShot(0, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            seen(dialog);
+            if (auto* shown = qobject_cast<QDialog*>(dialog))
+                shown->reject();
+        });
+    };
+    closeModal();
+    page()->SB_BigNoteClick();
+    DialogPrompts real(window.get());
+    closeModal();
+    real.message(MessageKind::Warning, QStringLiteral("?"), MessageButtons::Ok);
+
+    ASSERT_EQ(centres.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(owners[i], window.get()) << i;
+        EXPECT_LE((centres[i] - window->frameGeometry().center()).manhattanLength(), 4) << i;
     }
 }
 
