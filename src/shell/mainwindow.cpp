@@ -155,12 +155,20 @@ void TForm_Main::FormCreate(const QStringList& arguments)
 void TForm_Main::ComboBox_LangChange()
 {
     const Lang lang = session_.lang();
-    setWindowTitle(LangText(Msg::ProgramTitle, lang) + QStringLiteral(" - ") +
-                   session_.familyFileName);
+    showCaption();
     openPictureDialogTitle_ = LangText(Msg::OpenPictureTitle, lang);
     openDialogTitle_ = LangText(Msg::OpenOrCreateFile, lang);
     TabSheet_About->retranslate(lang);
     TabSheet_Main->retranslate();
+}
+
+void TForm_Main::showCaption()
+{
+    QString caption = LangText(Msg::ProgramTitle, session_.lang()) + QStringLiteral(" - ") +
+                      session_.familyFileName;
+    if (session_.readOnlyMode())
+        caption += QStringLiteral(" - Read Only !!!!!");
+    setWindowTitle(caption);
 }
 
 void TForm_Main::ApplyProgramFont(const QString& fontName, int fontCharSet)

@@ -82,6 +82,8 @@ private:
     void showOpenedFile(bool readOnly);
     std::optional<QString> askFamilyFile();
     void showPage(QWidget* page);
+    // The window title: the program, the family file and, while it may only be read, the mark.
+    void showCaption();
 
     Session session_;
     ErrorList errors_;

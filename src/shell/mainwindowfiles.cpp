@@ -83,6 +83,7 @@ void TForm_Main::openChosenFile(const QString& fileName, const QString& previous
         if (!outcome.failureMessage.isEmpty())
             prompts_->message(MessageKind::Plain, outcome.failureMessage);
         session_.familyFileName = previousName;
+        showCaption();
         return;
     }
     session_.familyFileName = outcome.fileName;
@@ -96,11 +97,7 @@ void TForm_Main::showOpenedFile(bool readOnly)
     if (session_.isEditing())
         TabSheet_Main->LeaveEditState();
     session_.setReadOnlyMode(readOnly);
-    QString caption = session_.familyFileName + QStringLiteral(" - ") +
-                      LangText(Msg::ProgramTitle, session_.lang());
-    if (readOnly)
-        caption += QStringLiteral(" - Read Only !!!!!");
-    setWindowTitle(caption);
+    showCaption();
     const qint32 count = qint32(session_.persons.size());
     if (session_.recNoMain() < 1 || session_.recNoMain() > count)
         session_.setRecNoMain(1);

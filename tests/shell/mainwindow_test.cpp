@@ -185,7 +185,7 @@ TEST_F(MainWindowTest, ContinueOpensTheRememberedFileThenOnlySwitchesPage)
     auto window = start({path});
     QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
     EXPECT_EQ(window->session().persons.size(), 2u);
-    EXPECT_EQ(window->windowTitle(), path + " - KINROW - Family Tree");
+    EXPECT_EQ(window->windowTitle(), "KINROW - Family Tree - " + path);
     EXPECT_EQ(window->PageControl_Main->currentWidget(),
               static_cast<QWidget*>(window->TabSheet_Main));
     window->SB_AboutClick();
@@ -254,6 +254,19 @@ TEST_F(MainWindowTest, ReadOnlyChoiceMarksTheCaption)
     window->setUnsavedChanges(false);
 }
 
+TEST_F(MainWindowTest, TheReadOnlyMarkStaysThroughLanguageSwitches)
+{
+    const QString path = write("aile.ged", KinrowFile);
+    auto window = start();
+    openThroughDialog(*window, path, true);
+    const QString english = "KINROW - Family Tree - " + path + " - Read Only !!!!!";
+    EXPECT_EQ(window->windowTitle(), english);
+    window->TabSheet_About->ComboBox_Lang->setCurrentIndex(0);
+    EXPECT_EQ(window->windowTitle(), "KINROW - Aile Soyağacı - " + path + " - Read Only !!!!!");
+    window->TabSheet_About->ComboBox_Lang->setCurrentIndex(1);
+    EXPECT_EQ(window->windowTitle(), english);
+}
+
 TEST_F(MainWindowTest, FailedOpenKeepsThePreviousName)
 {
     auto window = start();
@@ -274,7 +287,7 @@ TEST_F(MainWindowTest, LegacyImportEndsWithGedName)
     auto window = start();
     openThroughDialog(*window, path);
     EXPECT_EQ(window->session().familyFileName, home.filePath("eski.ged"));
-    EXPECT_TRUE(window->windowTitle().startsWith(home.filePath("eski.ged")));
+    EXPECT_TRUE(window->windowTitle().endsWith(home.filePath("eski.ged")));
     EXPECT_EQ(window->session().persons.size(), 2u);
     QTest::mouseClick(window->TabSheet_About->SB_ErrorClose, Qt::LeftButton);
     EXPECT_TRUE(window->unsavedChanges());
