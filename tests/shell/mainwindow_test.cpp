@@ -179,6 +179,23 @@ TEST_F(MainWindowTest, ProblemFileStaysOnTheErrorListUntilContinue)
     EXPECT_TRUE(window->unsavedChanges());
 }
 
+TEST_F(MainWindowTest, TheErrorListLiesAboveEveryOtherControl)
+{
+    auto window = start();
+    window->show();
+    openThroughDialog(*window, write("foreign.ged", ForeignFile));
+    AboutPage* about = window->TabSheet_About;
+    ASSERT_TRUE(about->Memo_Errors->isVisible());
+    const QRect list = about->Memo_Errors->geometry().adjusted(1, 1, -1, -1);
+    for (int x = list.left(); x <= list.right(); x += 6) {
+        for (int y = list.top(); y <= list.bottom(); y += 6) {
+            QWidget* shown = about->childAt(x, y);
+            ASSERT_TRUE(shown == about->Memo_Errors || about->Memo_Errors->isAncestorOf(shown))
+                << x << "," << y << " " << (shown ? shown->objectName().toStdString() : "");
+        }
+    }
+}
+
 TEST_F(MainWindowTest, ContinueOpensTheRememberedFileThenOnlySwitchesPage)
 {
     const QString path = write("aile.ged", KinrowFile);
