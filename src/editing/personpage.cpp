@@ -494,6 +494,11 @@ bool PersonPage::BeginAdding(EditMode mode)
     clearRelatives();
     Memo_Notlar->setPlainText(LangText(Msg::NotesPlaceholder, lang));
     Panel_Resim->clear();
+    // The form has no pictures yet; and the first person of a new file must not be shown
+    // with the previous family's total and picture counter.
+    Lb_ResimNo->setText(PictureCounter(0, 0).caption);
+    Lb_RecAdet->setText(LangText(Msg::TotalRecordsLabel, lang) +
+                        QString::number(session_.persons.size()));
     SB_Esi->setText(LangText(Msg::SpouseHeading, lang));
     SB_Cocuklari->setText(LangText(Msg::ChildrenHeading, lang));
     SB_Kardesleri->setText(LangText(Msg::SiblingsHeading, lang));

@@ -68,6 +68,7 @@ void TForm_Main::openChosenFile(const QString& fileName, const QString& previous
     session_.familyFileName = fileName;
     session_.setReadOnlyMode(false);
     setUnsavedChanges(false);
+    session_.setPictureNo(0); // a new family starts at its own pictures, as at start-up
     ReadOptions options;
     options.lang = session_.lang();
     options.programVersion = ProgramVersion();

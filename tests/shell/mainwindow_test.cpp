@@ -196,6 +196,34 @@ TEST_F(MainWindowTest, TheErrorListLiesAboveEveryOtherControl)
     }
 }
 
+TEST_F(MainWindowTest, NothingOfThePreviousFamilyStaysOnScreen)
+{
+    for (const char* name : {"a.jpg", "b.jpg", "c.jpg"})
+        write(name, "");
+    const QByteArray head = "0 HEAD\r\n1 SOUR KINROW\r\n2 VERS 3.04\r\n1 CHAR ANSI\r\n";
+    const QByteArray pictures = "1 OBJE\r\n2 FILE a.jpg\r\n1 OBJE\r\n2 FILE b.jpg\r\n";
+    const QString first = write("aile.ged", head + "0 @I1@ INDI\r\n1 NAME ALI /KAYA/\r\n" +
+                                                pictures + "0 @I2@ INDI\r\n0 TRLR\r\n");
+    const QString second =
+        write("diger.ged", head + "0 @I1@ INDI\r\n1 NAME CAN /AK/\r\n" + pictures +
+                               "1 OBJE\r\n2 FILE c.jpg\r\n" + "0 TRLR\r\n");
+    auto window = start();
+    openThroughDialog(*window, first);
+    PersonPage* page = window->TabSheet_Main;
+    QTest::mouseClick(page->SB_ResimPrior, Qt::LeftButton);
+    ASSERT_EQ(page->Lb_ResimNo->text(), "1/2");
+
+    openThroughDialog(*window, home.filePath("yeni.ged"));
+    ASSERT_TRUE(window->session().isAdding());
+    EXPECT_EQ(page->Lb_RecAdet->text(), "Total Records : 0");
+    EXPECT_EQ(page->Lb_ResimNo->text(), " 0/0");
+    QTest::mouseClick(page->SB_Iptal, Qt::LeftButton);
+
+    openThroughDialog(*window, second);
+    EXPECT_EQ(page->Lb_RecAdet->text(), "Total Records : 1");
+    EXPECT_EQ(page->Lb_ResimNo->text(), "3/3"); // as at start-up, not the first family's 1
+}
+
 TEST_F(MainWindowTest, ContinueOpensTheRememberedFileThenOnlySwitchesPage)
 {
     const QString path = write("aile.ged", KinrowFile);
