@@ -258,7 +258,9 @@ void TForm_Main::FormClose()
     values.recNoMain = session_.recNoMain();
     values.gedFile = session_.familyFileName;
     values.language = int(session_.lang());
-    WriteLastValues(settingsPath_, values);
+    if (!WriteLastValues(settingsPath_, values))
+        prompts_->message(MessageKind::Warning, LangText(Msg::SettingsNotWritten, session_.lang()) +
+                                                    QDir::toNativeSeparators(settingsPath_));
     if (fontChanged_ &&
         prompts_->message(MessageKind::Warning, LangText(Msg::KeepFontQuestion, session_.lang()),
                           MessageButtons::YesNo) == PromptAnswer::Yes)

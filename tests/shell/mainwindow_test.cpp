@@ -341,6 +341,78 @@ TEST_F(MainWindowTest, LegacyImportEndsWithGedName)
     EXPECT_EQ(QFile(path).size(), 1008);
 }
 
+TEST_F(MainWindowTest, AnImportAsksBeforeTakingTheNameOfAnotherFamily)
+{
+    const QString dat = write("eski.dat", QByteArray(1008, '\0'));
+    const QString other = write("eski.ged", KinrowFile);
+    auto window = start();
+    const QString before = window->session().familyFileName;
+    // No, then the save dialog cancelled: nothing is opened.
+    prompts->chooseFile(dat);
+    prompts->answerMessage(PromptAnswer::No);
+    prompts->cancelSaveDialog();
+    QTest::mouseClick(window->TabSheet_About->BitBtn_Dosya, Qt::LeftButton);
+    EXPECT_EQ(prompts->messages.last(),
+              other + "\r\r" + LangText(Msg::ImportNameTaken, Lang::English));
+    EXPECT_EQ(window->session().familyFileName, before);
+    EXPECT_TRUE(window->session().persons.empty());
+
+    // No, then another name: the import takes it, and saving leaves the other family alone.
+    prompts->chooseFile(dat);
+    prompts->answerMessage(PromptAnswer::No);
+    prompts->chooseSaveFile(home.filePath("aktarilan"));
+    QTest::mouseClick(window->TabSheet_About->BitBtn_Dosya, Qt::LeftButton);
+    EXPECT_EQ(window->session().familyFileName, home.filePath("aktarilan.ged"));
+    ASSERT_EQ(window->session().persons.size(), 2u);
+    QTest::mouseClick(window->TabSheet_About->SB_ErrorClose, Qt::LeftButton);
+    ASSERT_TRUE(window->SB_SaveClick());
+    ASSERT_TRUE(window->SB_SaveClick());
+    QFile kept(other);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), KinrowFile);
+    EXPECT_FALSE(QFile::exists(home.filePath("eski.bak")));
+
+    // Yes lets the import replace the other family.
+    prompts->chooseFile(dat);
+    prompts->answerMessage(PromptAnswer::Yes);
+    QTest::mouseClick(window->TabSheet_About->BitBtn_Dosya, Qt::LeftButton);
+    EXPECT_EQ(window->session().familyFileName, other);
+}
+
+TEST_F(MainWindowTest, AFailedSaveOffersAnotherNameAndTheWindowCloses)
+{
+    QDir(home.path()).mkpath("gone");
+    QDir(home.path()).mkpath("resim");
+    write("resim/a.jpg", "");
+    const QString path =
+        write("gone/aile.ged", QByteArray(KinrowFile)
+                                   .replace("1 SEX M\r\n", "1 SEX M\r\n1 OBJE\r\n2 FILE "
+                                                           "../resim/a.jpg\r\n"));
+    auto window = start({path});
+    QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
+    ASSERT_EQ(window->session().persons.at(0).Pictures, QStringList{"../resim/a.jpg"});
+    window->show();
+    window->setUnsavedChanges(true);
+    ASSERT_TRUE(QDir(home.filePath("gone")).removeRecursively());
+    // The settings cannot be written either: a folder has taken their name.
+    ASSERT_TRUE(QDir().mkpath(SettingsFilePath()));
+
+    prompts->answerMessage(PromptAnswer::Yes); // save before exit
+    prompts->answerMessage(PromptAnswer::Yes); // under another name
+    prompts->chooseSaveFile(home.filePath("kurtarma.ged"));
+    prompts->answerMessage(PromptAnswer::Ok); // the settings were not written
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(prompts->messages[1].endsWith(LangText(Msg::SaveElsewhereQuestion, Lang::English)));
+    EXPECT_EQ(prompts->messages[2],
+              LangText(Msg::SettingsNotWritten, Lang::English) + SettingsFilePath());
+    EXPECT_EQ(window->session().familyFileName, home.filePath("kurtarma.ged"));
+    EXPECT_FALSE(window->unsavedChanges());
+    QFile saved(home.filePath("kurtarma.ged"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(saved.readAll().contains("2 FILE resim/a.jpg\r\n"));
+    QDir(SettingsFilePath()).removeRecursively();
+}
+
 TEST_F(MainWindowTest, SavingTwiceKeepsOneBackup)
 {
     const QString path = write("aile.ged", KinrowFile);
