@@ -18,18 +18,20 @@ const QString& NameOf(const TListeData& row, int column)
     return column == ListeColumnAd ? row.Ad : row.Soyad;
 }
 
-// Collation rank of every row's text in the column: equal texts under the collator share a
-// rank. Sort keys are built once per distinct text, so a long list of repeated surnames
-// costs little more than a hash lookup per row.
-std::vector<int> CollationRanks(const std::vector<TListeData>& rows, int column,
+} // namespace
+
+// Sort keys are built once per distinct text, so a long list of repeated surnames costs little
+// more than a hash lookup per row.
+std::vector<int> CollationRanks(std::size_t count,
+                                const std::function<const QString&(std::size_t)>& textAt,
                                 const QCollator& collator)
 {
     QHash<QStringView, int> distinctIds;
-    distinctIds.reserve(qsizetype(std::min<std::size_t>(rows.size(), 1 << 16)));
+    distinctIds.reserve(qsizetype(std::min<std::size_t>(count, 1 << 16)));
     std::vector<const QString*> texts;
-    std::vector<int> rowIds(rows.size());
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const QString& text = NameOf(rows[i], column);
+    std::vector<int> rowIds(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const QString& text = textAt(i);
         auto it = distinctIds.constFind(text);
         if (it == distinctIds.constEnd()) {
             it = distinctIds.insert(text, int(texts.size()));
@@ -56,13 +58,11 @@ std::vector<int> CollationRanks(const std::vector<TListeData>& rows, int column,
         distinctRanks[std::size_t(byKey[i])] = rank;
     }
 
-    std::vector<int> ranks(rows.size());
-    for (std::size_t i = 0; i < rows.size(); ++i)
+    std::vector<int> ranks(count);
+    for (std::size_t i = 0; i < count; ++i)
         ranks[i] = distinctRanks[std::size_t(rowIds[i])];
     return ranks;
 }
-
-} // namespace
 
 TListeData ListeRow(const PersonList& persons, qint32 recNo, Lang lang)
 {
@@ -153,7 +153,10 @@ const std::vector<int>& ListeTable::ranks(int column)
 {
     std::vector<int>& cached = m_ranks[std::size_t(column - ListeColumnAd)];
     if (cached.size() != m_rows.size())
-        cached = CollationRanks(m_rows, column, ListeCollator(m_locale));
+        cached = CollationRanks(
+            m_rows.size(),
+            [this, column](std::size_t i) -> const QString& { return NameOf(m_rows[i], column); },
+            ListeCollator(m_locale));
     return cached;
 }
 

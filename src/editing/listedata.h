@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <vector>
 
 namespace kinrow {
@@ -39,6 +40,12 @@ std::vector<TListeData> ListeRowsOf(const PersonList& persons, const QList<qint3
 
 // A case-insensitive collator of the locale, as the name columns sort.
 QCollator ListeCollator(const QLocale& locale);
+
+// The collation rank of each of count texts: texts equal under the collator share a rank, and
+// ranks follow the collator's order.
+std::vector<int> CollationRanks(std::size_t count,
+                                const std::function<const QString&(std::size_t)>& textAt,
+                                const QCollator& collator);
 
 // The rows of the selection list and their display order, sorted stably by a column.
 class ListeTable

@@ -7,6 +7,7 @@
 #include "editing/relativeeditor.h"
 #include "gedcom/familyopen.h"
 #include "model/messages.h"
+#include "print/printpage.h"
 #include "shell/aboutpage.h"
 #include "shell/association.h"
 #include "shell/settings.h"
@@ -14,12 +15,14 @@
 #include "ui/proportionalscaler.h"
 #include "ui/speedbutton.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTextEdit>
 #include <QToolButton>
@@ -72,8 +75,9 @@ void TForm_Main::createPages()
     PageControl_Main = new QStackedWidget(this);
     PageControl_Main->setObjectName(QStringLiteral("PageControl_Main"));
     setCentralWidget(PageControl_Main);
-    // The chart, table and print pages are filled by their own pages once those exist.
-    TabSheet_Print = MakePage(PageControl_Main, "TabSheet_Print");
+    // The chart and table pages are filled by their own pages once those exist.
+    TabSheet_Print = new PrintPage(session_, PageControl_Main);
+    PageControl_Main->addWidget(TabSheet_Print);
     TabSheet_Main = new PersonPage(session_, PageControl_Main);
     PageControl_Main->addWidget(TabSheet_Main);
     TabSheet_About = new AboutPage(PageControl_Main);
@@ -100,10 +104,28 @@ void TForm_Main::connectControls()
     page->showMessage = [this](const QString& text) {
         prompts_->message(MessageKind::Warning, text);
     };
+    connectPrintPage();
     connect(about->ComboBox_Lang, &QComboBox::currentIndexChanged, this, [this](int index) {
         session_.setLang(index == 0 ? Lang::Turkish : Lang::English);
         ComboBox_LangChange();
     });
+}
+
+void TForm_Main::connectPrintPage()
+{
+    PrintPage* print = TabSheet_Print;
+    connect(TabSheet_Main->SB_Yaz, &QToolButton::clicked, this, &TForm_Main::SB_YazClick);
+    connect(print, &PrintPage::backRequested, this, [this] { showPage(TabSheet_Main); });
+    connect(print, &PrintPage::personRequested, this, [this] {
+        showPage(TabSheet_Main);
+        TabSheet_Main->ShowRecord();
+    });
+    connect(print->BitBtn_Yaz, &QPushButton::clicked, this, &TForm_Main::printTicked);
+    connect(print->BitBtn_P_Kaydet, &QPushButton::clicked, this, &TForm_Main::saveTable);
+    connect(print->BitBtn_P_Resim, &QPushButton::clicked, this, &TForm_Main::collectPictures);
+    connect(print->BitBtn_Font, &QPushButton::clicked, this, &TForm_Main::BitBtn_FontClick);
+    connect(print->SB_DefFont, &QToolButton::clicked, this, &TForm_Main::SB_DefFontClick);
+    connect(print->CheckBox_GED, &QCheckBox::clicked, this, &TForm_Main::CheckBox_GEDClick);
 }
 
 int TForm_Main::activePageTag() const
@@ -150,6 +172,7 @@ void TForm_Main::FormCreate(const QStringList& arguments)
     startupFontName_ = values.fontName;
     startupFontCharSet_ = values.fontCharSet;
     gedAssociationTicked_ = IsGedAssociationRegistered(QCoreApplication::applicationFilePath());
+    TabSheet_Print->CheckBox_GED->setChecked(gedAssociationTicked_);
 }
 
 void TForm_Main::ComboBox_LangChange()
@@ -160,6 +183,7 @@ void TForm_Main::ComboBox_LangChange()
     openDialogTitle_ = LangText(Msg::OpenOrCreateFile, lang);
     TabSheet_About->retranslate(lang);
     TabSheet_Main->retranslate();
+    TabSheet_Print->retranslate(lang);
 }
 
 void TForm_Main::showCaption()
@@ -185,6 +209,68 @@ void TForm_Main::ApplyProgramFont(const QString& fontName, int fontCharSet)
     }
     if (listeDialog_)
         listeDialog_->setMainFontName(fontName);
+}
+
+void TForm_Main::SB_YazClick()
+{
+    showPage(TabSheet_Print);
+    TabSheet_Print->SB_YazClick();
+}
+
+void TForm_Main::BitBtn_FontClick()
+{
+    printFontName_ = font().family();
+    const std::optional<QFont> chosen = prompts_->chooseFont(font());
+    if (!chosen)
+        return;
+    printFontName_ = chosen->family();
+    // The dialog offers no character set apart from the family: the window's stays.
+    if (chosen->family() == font().family())
+        return;
+    ApplyProgramFont(chosen->family(), fontCharSet_);
+    TabSheet_Print->showDefaultFontButton(startupFontName_, session_.lang());
+    fontChanged_ = true;
+}
+
+void TForm_Main::SB_DefFontClick()
+{
+    ApplyProgramFont(startupFontName_, startupFontCharSet_);
+    TabSheet_Print->SB_DefFont->setVisible(false);
+    fontChanged_ = false;
+}
+
+void TForm_Main::CheckBox_GEDClick()
+{
+    QCheckBox* box = TabSheet_Print->CheckBox_GED;
+    const bool register_ = box->isChecked();
+    const bool done = register_ ? RegisterGedAssociation(QCoreApplication::applicationFilePath())
+                                : RemoveGedAssociation();
+    if (!done) {
+        // Reporting success for files that were not written would leave the user guessing.
+        const QSignalBlocker blocker(box);
+        box->setChecked(!register_);
+        prompts_->message(MessageKind::Warning,
+                          QStringLiteral("GED files association could not be changed."));
+        return;
+    }
+    gedAssociationTicked_ = register_;
+    prompts_->message(MessageKind::Plain,
+                      register_ ? QStringLiteral("GED Files Assocciation is OKEY")
+                                : QStringLiteral("GED Files Assocciation is Removed"));
+}
+
+// The list printout connects here.
+void TForm_Main::printTicked() {}
+
+// The table export connects here, with VST_Print as the table.
+void TForm_Main::saveTable() {}
+
+// The picture collection connects here.
+void TForm_Main::collectPictures() {}
+
+void TForm_Main::showCurrentDir()
+{
+    TabSheet_Print->showCurrentDir(QDir::currentPath());
 }
 
 void TForm_Main::setListeDialog(TForm_ListeDlg* dialog)

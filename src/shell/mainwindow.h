@@ -16,6 +16,7 @@ namespace kinrow {
 class AboutPage;
 class PersonEditor;
 class PersonPage;
+class PrintPage;
 class ProportionalScaler;
 class RelativeEditor;
 class TForm_ListeDlg;
@@ -61,8 +62,21 @@ public:
     void ComboBox_LangChange();
     void ApplyProgramFont(const QString& fontName, int fontCharSet);
 
+    // The print page.
+    void SB_YazClick();
+    void BitBtn_FontClick();
+    void SB_DefFontClick();
+    void CheckBox_GEDClick();
+    // The font the printouts use: the font dialog's, "MS Sans Serif" until it was first opened.
+    QString printFontName() const { return printFontName_; }
+    // Hooks of the print page's buttons for the list printout, the table export and the
+    // picture collection.
+    void printTicked();
+    void saveTable();
+    void collectPictures();
+
     QStackedWidget* PageControl_Main;
-    QWidget* TabSheet_Print;
+    PrintPage* TabSheet_Print;
     PersonPage* TabSheet_Main;
     AboutPage* TabSheet_About;
     QWidget* TabSheet_Tree;
@@ -75,6 +89,7 @@ protected:
 private:
     void createPages();
     void connectControls();
+    void connectPrintPage();
     void FormCreate(const QStringList& arguments);
     bool FormCloseQuery();
     void FormClose();
@@ -93,6 +108,8 @@ private:
     void showPage(QWidget* page);
     // The window title: the program, the family file and, while it may only be read, the mark.
     void showCaption();
+    // The working folder, shown on the print page.
+    void showCurrentDir();
 
     Session session_;
     ErrorList errors_;
@@ -110,6 +127,7 @@ private:
     bool fontChanged_ = false;    // the program font differs from the stored one
     bool readOnlyTicked_ = false; // the open dialog's read-only box, kept between openings
     bool gedAssociationTicked_ = false;
+    QString printFontName_ = QStringLiteral("MS Sans Serif");
     bool resizing_ = false;
 };
 

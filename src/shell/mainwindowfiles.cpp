@@ -150,6 +150,7 @@ void TForm_Main::showOpenedFile(bool readOnly)
         TabSheet_Main->LeaveEditState();
     session_.setReadOnlyMode(readOnly);
     showCaption();
+    showCurrentDir();
     const qint32 count = qint32(session_.persons.size());
     if (session_.recNoMain() < 1 || session_.recNoMain() > count)
         session_.setRecNoMain(1);
@@ -231,6 +232,7 @@ bool TForm_Main::saveElsewhere(SaveResult failed)
             session_.familyFileName = *other;
             QDir::setCurrent(to);
             showCaption();
+            showCurrentDir();
         }
     }
     setUnsavedChanges(false);

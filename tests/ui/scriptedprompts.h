@@ -28,7 +28,11 @@ public:
     {
         std::optional<SaveFileChoice> choice;
     };
-    using Step = std::variant<Message, OpenFile, SaveFile>;
+    struct ChooseFont
+    {
+        std::optional<QFont> font;
+    };
+    using Step = std::variant<Message, OpenFile, SaveFile, ChooseFont>;
 
     ~ScriptedPrompts() override
     {
@@ -43,6 +47,8 @@ public:
     void cancelFileDialog() { script.push_back(OpenFile{std::nullopt}); }
     void chooseSaveFile(const QString& path) { script.push_back(SaveFile{SaveFileChoice{path}}); }
     void cancelSaveDialog() { script.push_back(SaveFile{std::nullopt}); }
+    void answerFont(const QFont& font) { script.push_back(ChooseFont{font}); }
+    void cancelFontDialog() { script.push_back(ChooseFont{std::nullopt}); }
 
     PromptAnswer message(MessageKind kind, const QString& text, MessageButtons buttons) override
     {
@@ -87,10 +93,16 @@ public:
         script.pop_front();
         return choice;
     }
-    std::optional<QFont> chooseFont(const QFont&) override
+    std::optional<QFont> chooseFont(const QFont& initial) override
     {
-        ADD_FAILURE() << "unexpected font dialog";
-        return std::nullopt;
+        fontDialogFonts.append(initial);
+        if (script.empty() || !std::holds_alternative<ChooseFont>(script.front())) {
+            ADD_FAILURE() << "unexpected font dialog";
+            return std::nullopt;
+        }
+        auto font = std::get<ChooseFont>(script.front()).font;
+        script.pop_front();
+        return font;
     }
     std::optional<QString> inputBox(const QString&, const QString&, const QString&) override
     {
@@ -103,6 +115,7 @@ public:
     QList<MessageKind> kinds;         // the box of each message, in order
     QList<MessageButtons> buttonSets; // and its buttons
     QStringList dialogTitles;
+    QList<QFont> fontDialogFonts; // the font each font dialog opened with
 };
 
 } // namespace kinrow::test

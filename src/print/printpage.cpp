@@ -1,0 +1,433 @@
+#include "print/printpage.h"
+
+#include "model/textrules.h"
+#include "print/printmodel.h"
+#include "ui/backbutton.h"
+#include "ui/overridecursor.h"
+#include "ui/sessionbuttons.h"
+#include "ui/speedbutton.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDir>
+#include <QEvent>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QTableView>
+
+namespace kinrow {
+
+namespace {
+
+constexpr int PageWidth = 616;
+constexpr int PageHeight = 480;
+constexpr int TableWidth = 356;
+
+template <typename T> T* Make(QWidget* parent, const char* name, const QRect& geometry)
+{
+    auto* widget = new T(parent);
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+// An inner page's information label: 70 pixels at the top, centred.
+QLabel* InfoLabel(QWidget* page, const char* name)
+{
+    auto* label = Make<QLabel>(page, name, QRect(4, 4, 229, 70));
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    return label;
+}
+
+QWidget* InnerPage(QTabWidget* pages, const char* name)
+{
+    auto* page = new QWidget;
+    page->setObjectName(QLatin1String(name));
+    pages->addTab(page, QString());
+    return page;
+}
+
+// The column check boxes: name, column in the Tag, caption and place.
+struct ColumnBoxDesign
+{
+    const char* name;
+    int column;
+    const char16_t* caption;
+    QPoint position;
+};
+const ColumnBoxDesign ColumnBoxes[6] = {
+    {"CheckBox1", PrintColumnMother, u"Anne", {24, 160}},
+    {"CheckBox2", PrintColumnSpouses, u"Eşi", {112, 160}},
+    {"CheckBox3", PrintColumnChildren, u"Çocukları", {112, 176}},
+    {"CheckBox4", PrintColumnFather, u"Baba", {24, 176}},
+    {"CheckBox5", PrintColumnBirthPlace, u"Doğum Yeri", {24, 144}},
+    {"CheckBox6", PrintColumnBirthDeath, u"Doğum - Ölüm Tarihi", {112, 144}},
+};
+
+// Widths stored with the table; the other columns keep the toolkit's.
+constexpr int DesignedWidths[][2] = {
+    {PrintColumnGivenName, 75}, {PrintColumnSurname, 75}, {PrintColumnBirthPlace, 70}};
+
+} // namespace
+
+PrintPage::PrintPage(Session& session, QWidget* parent)
+    : QWidget(parent), session_(session), buttons_(new SessionButtons(session, this))
+{
+    setObjectName(QStringLiteral("TabSheet_Print"));
+    createControls();
+    createInnerPages();
+    createTable();
+    connectControls();
+    buttons_->add({SB_P_Back, BitBtn_Yaz, BitBtn_P_Kaydet}, ButtonRule::Browse);
+    buttons_->add(BitBtn_P_Resim, ButtonRule::Change);
+    buttons_->apply();
+}
+
+void PrintPage::createControls()
+{
+    SB_P_Back = Make<SpeedButton>(this, "SB_P_Back", QRect(15, 10, 210, 25));
+    SB_P_Back->setFocusPolicy(Qt::TabFocus);
+    Lb_P_Liste = Make<QLabel>(this, "Lb_P_Liste", QRect(16, 56, 97, 14));
+    ComboBox_P_Liste = Make<QComboBox>(this, "ComboBox_P_Liste", QRect(16, 72, 97, 21));
+    RG_P_Checks = Make<QGroupBox>(this, "RG_P_Checks", QRect(120, 57, 121, 36));
+    RG_P_Hide = Make<QRadioButton>(RG_P_Checks, "RG_P_Hide", QRect(6, 16, 56, 17));
+    RG_P_Show = Make<QRadioButton>(RG_P_Checks, "RG_P_Show", QRect(62, 16, 56, 17));
+    checksGroup_ = new QButtonGroup(this);
+    checksGroup_->addButton(RG_P_Hide, int(UncheckedRows::Hide));
+    checksGroup_->addButton(RG_P_Show, int(UncheckedRows::Show));
+
+    Lb_P_Tplm = Make<QLabel>(this, "Lb_P_Tplm", QRect(24, 104, 64, 30));
+    Lb_P_Visible = Make<QLabel>(this, "Lb_P_Visible", QRect(96, 104, 64, 30));
+    Lb_P_Checked = Make<QLabel>(this, "Lb_P_Checked", QRect(168, 104, 64, 30));
+    for (QLabel* counter : {Lb_P_Tplm, Lb_P_Visible, Lb_P_Checked})
+        counter->setAlignment(Qt::AlignCenter);
+
+    for (std::size_t i = 0; i < columnBoxes.size(); ++i) {
+        const ColumnBoxDesign& design = ColumnBoxes[i];
+        auto* box = new ColumnCheckBox(design.column, this);
+        box->setObjectName(QLatin1String(design.name));
+        box->setGeometry(QRect(design.position, QSize(i == 5 ? 128 : 86, 17)));
+        box->setText(QString::fromUtf16(design.caption));
+        box->setChecked(table_.isColumnShown(design.column));
+        columnBoxes[i] = box;
+    }
+}
+
+void PrintPage::createInnerPages()
+{
+    PageControl_P = Make<QTabWidget>(this, "PageControl_P", QRect(0, 216, 241, 233));
+    TabSheet_P = InnerPage(PageControl_P, "TabSheet_P");
+    Lb_P_Info = InfoLabel(TabSheet_P, "Lb_P_Info");
+    BitBtn_Yaz = Make<QPushButton>(TabSheet_P, "BitBtn_Yaz", QRect(60, 90, 115, 30));
+
+    TabSheet_P_Kaydet = InnerPage(PageControl_P, "TabSheet_P_Kaydet");
+    Lb_P_Save = InfoLabel(TabSheet_P_Kaydet, "Lb_P_Save");
+    BitBtn_P_Kaydet =
+        Make<QPushButton>(TabSheet_P_Kaydet, "BitBtn_P_Kaydet", QRect(60, 90, 115, 30));
+
+    TabSheet_P_Resim = InnerPage(PageControl_P, "TabSheet_P_Resim");
+    Lb_P_Resim = InfoLabel(TabSheet_P_Resim, "Lb_P_Resim");
+    Lb_P_CurrentDir = Make<QLabel>(TabSheet_P_Resim, "Lb_P_CurrentDir", QRect(4, 74, 229, 40));
+    Lb_P_CurrentDir->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Lb_P_CurrentDir->setWordWrap(true);
+    BitBtn_P_Resim = Make<QPushButton>(TabSheet_P_Resim, "BitBtn_P_Resim", QRect(40, 116, 155, 25));
+    CheckBox_P_RSil = Make<QCheckBox>(TabSheet_P_Resim, "CheckBox_P_RSil", QRect(8, 148, 225, 17));
+    CheckBox_P_RSelected =
+        Make<QCheckBox>(TabSheet_P_Resim, "CheckBox_P_RSelected", QRect(8, 168, 225, 17));
+
+    TabSheet_P_Font = InnerPage(PageControl_P, "TabSheet_P_Font");
+    PageControl_P->setTabText(PageControl_P->indexOf(TabSheet_P_Font), QStringLiteral("Font"));
+    Lb_P_Font = InfoLabel(TabSheet_P_Font, "Lb_P_Font");
+    BitBtn_Font = Make<QPushButton>(TabSheet_P_Font, "BitBtn_Font", QRect(60, 84, 115, 25));
+    BitBtn_Font->setText(QStringLiteral("Font"));
+    SB_DefFont = Make<QToolButton>(TabSheet_P_Font, "SB_DefFont", QRect(30, 120, 175, 40));
+    SB_DefFont->setVisible(false);
+
+    TabSheet_P_Diger = InnerPage(PageControl_P, "TabSheet_P_Diger");
+    CheckBox_GED = Make<QCheckBox>(TabSheet_P_Diger, "CheckBox_GED", QRect(8, 20, 225, 34));
+    PageControl_P->setCurrentWidget(TabSheet_P);
+}
+
+void PrintPage::createTable()
+{
+    VST_Print = Make<QTableView>(this, "VST_Print",
+                                 QRect(PageWidth - TableWidth, 0, TableWidth, PageHeight));
+    model_ = new PrintModel(table_, this);
+    VST_Print->setModel(model_);
+    VST_Print->setSelectionBehavior(QAbstractItemView::SelectRows);
+    VST_Print->setSelectionMode(QAbstractItemView::SingleSelection);
+    VST_Print->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    VST_Print->setWordWrap(false);
+    VST_Print->verticalHeader()->hide();
+    VST_Print->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    VST_Print->verticalHeader()->setDefaultSectionSize(18);
+    QHeaderView* header = VST_Print->horizontalHeader();
+    header->setSectionsMovable(true);
+    header->setSectionsClickable(true);
+    header->setSortIndicatorShown(true);
+    header->setHighlightSections(false);
+    for (const auto& [column, width] : DesignedWidths)
+        header->resizeSection(column, width);
+    for (int column = 0; column < PrintColumnCount; ++column)
+        VST_Print->setColumnHidden(column, !table_.isColumnShown(column));
+    showSortColumn();
+    VST_Print->installEventFilter(this);
+    model_->setBaseFont(VST_Print->font());
+}
+
+void PrintPage::connectControls()
+{
+    connect(SB_P_Back, &QToolButton::clicked, this, &PrintPage::backRequested);
+    connect(ComboBox_P_Liste, &QComboBox::activated, this, [this](int index) {
+        table_.setScope(PrintScope(index));
+        ComboBox_P_ListeChange();
+    });
+    connect(checksGroup_, &QButtonGroup::idClicked, this, [this](int id) {
+        table_.setUncheckedRows(UncheckedRows(id));
+        RG_P_ChecksClick();
+    });
+    for (ColumnCheckBox* box : columnBoxes)
+        connect(box, &QCheckBox::clicked, this, [this, box] { CheckBoxVST_ColumnsClick(box); });
+    connect(VST_Print->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            &PrintPage::VST_PrintHeaderClick);
+    connect(VST_Print, &QTableView::doubleClicked, this, &PrintPage::VST_PrintColumnDblClick);
+    connect(model_, &PrintModel::checkChanged, this, &PrintPage::VST_PrintChecked);
+}
+
+bool PrintPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == VST_Print && event->type() == QEvent::FontChange)
+        model_->setBaseFont(VST_Print->font());
+    return QWidget::eventFilter(watched, event);
+}
+
+void PrintPage::SB_YazClick()
+{
+    const qint32 recNo = session_.recNoMain();
+    {
+        const OverrideCursorGuard hourglass;
+        table_.setRows(PrintRows(session_.persons, session_.lang()));
+        model_->setCurrentRecNo(recNo);
+        model_->refresh();
+    }
+    if (session_.hasCurrent()) {
+        const TTreeData& person = session_.current();
+        SetBackButton(*SB_P_Back,
+                      ProperCaseName(person.GivenName, session_.lang()) + QLatin1Char(' ') +
+                          person.Surname,
+                      recNo);
+    }
+    if (table_.scope() == PrintScope::None)
+        table_.setScope(PrintScope::Family);
+    showScope();
+    showCount(Lb_P_Tplm, Msg::CountAll, table_.size());
+    ComboBox_P_ListeChange();
+    focusRecNo(recNo);
+}
+
+void PrintPage::ComboBox_P_ListeChange()
+{
+    const OverrideCursorGuard hourglass;
+    const qint32 focused = focusedRecNo();
+    ScopeContext context;
+    if (session_.hasCurrent()) {
+        context.family = FamilyOf(session_.persons, session_.recNoMain());
+        context.surname = session_.current().Surname;
+    }
+    table_.applyScope(context);
+    showUncheckedRows();
+    model_->refresh();
+    focusRecNo(focused);
+    showChecked();
+    showVisible();
+    VST_Print->setFocus();
+}
+
+void PrintPage::RG_P_ChecksClick()
+{
+    const OverrideCursorGuard hourglass;
+    const qint32 focused = focusedRecNo();
+    table_.applyUncheckedRows();
+    model_->refresh();
+    focusRecNo(focused);
+    showVisible();
+}
+
+void PrintPage::VST_PrintChecked()
+{
+    showScope();
+    showUncheckedRows();
+    showChecked();
+    VST_Print->setFocus();
+}
+
+void PrintPage::CheckBoxVST_ColumnsClick(ColumnCheckBox* box)
+{
+    table_.setColumnShown(box->tag(), box->isChecked());
+    VST_Print->setColumnHidden(box->tag(), !box->isChecked());
+}
+
+void PrintPage::VST_PrintHeaderClick(int column)
+{
+    const OverrideCursorGuard hourglass;
+    const qint32 focused = focusedRecNo();
+    table_.headerClick(column);
+    showSortColumn();
+    model_->refresh();
+    focusRecNo(focused);
+}
+
+void PrintPage::VST_PrintColumnDblClick(const QModelIndex& index)
+{
+    const QModelIndex focused = VST_Print->currentIndex();
+    if (model_->rowCount() == 0 || !index.isValid() || index.column() == PrintColumnNo ||
+        !focused.isValid())
+        return;
+    qint32 recNo = table_.row(model_->tableIndex(focused.row())).RecNo;
+    if (!session_.isRecord(recNo))
+        return;
+    const TTreeData& person = session_.record(recNo);
+    if (index.column() == PrintColumnMother && session_.isRecord(person.MotherId))
+        recNo = person.MotherId;
+    else if (index.column() == PrintColumnFather && session_.isRecord(person.FatherId))
+        recNo = person.FatherId;
+    session_.setRecNoMain(recNo);
+    Q_EMIT personRequested();
+}
+
+qint32 PrintPage::focusedRecNo() const
+{
+    const QModelIndex current = VST_Print->currentIndex();
+    if (!current.isValid())
+        return 0;
+    return table_.row(model_->tableIndex(current.row())).RecNo;
+}
+
+void PrintPage::focusRecNo(qint32 recNo)
+{
+    const int position = table_.visiblePositionOfRecNo(recNo);
+    if (position < 0)
+        return;
+    const QModelIndex index = model_->index(position, PrintColumnNo);
+    VST_Print->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                            QItemSelectionModel::Rows);
+    VST_Print->scrollTo(index);
+}
+
+void PrintPage::showScope()
+{
+    ComboBox_P_Liste->setCurrentIndex(int(table_.scope()));
+}
+
+void PrintPage::showUncheckedRows()
+{
+    const UncheckedRows choice = table_.uncheckedRows();
+    if (choice == UncheckedRows::None) {
+        // An exclusive group never lets its last button go.
+        checksGroup_->setExclusive(false);
+        RG_P_Hide->setChecked(false);
+        RG_P_Show->setChecked(false);
+        checksGroup_->setExclusive(true);
+        return;
+    }
+    checksGroup_->button(int(choice))->setChecked(true);
+}
+
+void PrintPage::showCount(QLabel* label, Msg word, int count)
+{
+    label->setText(LangText(word, session_.lang()) + QLatin1Char('\n') + QString::number(count) +
+                   QStringLiteral(" Kişi"));
+}
+
+void PrintPage::showChecked()
+{
+    showCount(Lb_P_Checked, Msg::CountSelected, table_.checkedCount());
+}
+
+void PrintPage::showVisible()
+{
+    showCount(Lb_P_Visible, Msg::CountVisible, table_.visibleCount());
+}
+
+void PrintPage::showSortColumn()
+{
+    VST_Print->horizontalHeader()->setSortIndicator(table_.sortColumn(), table_.sortOrder());
+}
+
+void PrintPage::retranslate(Lang lang)
+{
+    BitBtn_Yaz->setText(LangText(Msg::PrintStartCaption, lang));
+    Lb_P_Liste->setText(LangText(Msg::ListScopeLabel, lang));
+    {
+        const QSignalBlocker blocker(ComboBox_P_Liste);
+        ComboBox_P_Liste->clear();
+        ComboBox_P_Liste->addItems(
+            {LangText(Msg::ScopeFamily, lang), ProperCaseName(LangText(Msg::Surname, lang), lang),
+             LangText(Msg::ScopeMales, lang), LangText(Msg::ScopeFemales, lang),
+             LangText(Msg::ScopeAll, lang)});
+        // The items are replaced, not renamed: none stays selected.
+        ComboBox_P_Liste->setCurrentIndex(-1);
+    }
+    table_.setScope(PrintScope::None);
+
+    RG_P_Checks->setTitle(LangText(Msg::UncheckedRows, lang));
+    const QStringList items = LangText(Msg::HideShow, lang).split(QLatin1Char('\r'));
+    RG_P_Hide->setText(items.value(0));
+    RG_P_Show->setText(items.value(1));
+    PageControl_P->setTabText(PageControl_P->indexOf(TabSheet_P),
+                              LangText(Msg::PrintCaption, lang));
+    PageControl_P->setTabText(PageControl_P->indexOf(TabSheet_P_Kaydet), LangText(Msg::Save, lang));
+    PageControl_P->setTabText(PageControl_P->indexOf(TabSheet_P_Resim),
+                              LangText(Msg::ImageTab, lang));
+    PageControl_P->setTabText(PageControl_P->indexOf(TabSheet_P_Diger),
+                              LangText(Msg::OthersTab, lang));
+    Lb_P_Info->setText(LangText(Msg::PrintPageInfo, lang));
+    Lb_P_Save->setText(LangText(Msg::SavePageInfo, lang));
+    BitBtn_P_Kaydet->setText(LangText(Msg::Save, lang) + QStringLiteral(" ...."));
+    Lb_P_Resim->setText(LangText(Msg::CollectPageInfo, lang));
+    BitBtn_P_Resim->setText(LangText(Msg::CollectImages, lang) + QStringLiteral(" ...."));
+    CheckBox_P_RSil->setText(LangText(Msg::CollectByMoving, lang));
+    CheckBox_P_RSelected->setText(LangText(Msg::CollectSelectedOnly, lang));
+    Lb_P_Font->setText(LangText(Msg::FontPageInfo, lang));
+    CheckBox_GED->setText(LangText(Msg::AssociateGedCaption, lang));
+}
+
+void PrintPage::showCurrentDir(const QString& folder)
+{
+    Lb_P_CurrentDir->setText(QLatin1Char('\n') + QDir::toNativeSeparators(folder));
+}
+
+void PrintPage::showDefaultFontButton(const QString& fontName, Lang lang)
+{
+    SB_DefFont->setText(LangText(Msg::DefaultFont, lang) + QLatin1Char('\n') + fontName);
+    QFont font = SB_DefFont->font();
+    font.setFamily(fontName);
+    SB_DefFont->setFont(font);
+    SB_DefFont->setVisible(true);
+}
+
+QList<qint32> PrintPage::checkedRecNos() const
+{
+    QList<qint32> recNos;
+    for (const int index : table_.checkedInDisplayOrder())
+        recNos.append(table_.row(index).RecNo);
+    return recNos;
+}
+
+QList<int> PrintPage::shownColumns() const
+{
+    QList<int> columns;
+    for (int column = 0; column < PrintColumnCount; ++column) {
+        if (table_.isColumnShown(column))
+            columns.append(column);
+    }
+    return columns;
+}
+
+} // namespace kinrow

@@ -1,0 +1,135 @@
+#pragma once
+
+#include "model/session.h"
+#include "print/printtable.h"
+
+#include <QCheckBox>
+#include <QWidget>
+
+#include <array>
+
+class QButtonGroup;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QTableView;
+class QToolButton;
+
+namespace kinrow {
+
+class PrintModel;
+class SessionButtons;
+class SpeedButton;
+
+// A check box that shows or hides the print table's column held in its Tag.
+class ColumnCheckBox : public QCheckBox
+{
+public:
+    ColumnCheckBox(int tag, QWidget* parent) : QCheckBox(parent), tag_(tag) {}
+    int tag() const { return tag_; }
+
+private:
+    int tag_;
+};
+
+// The print page: every person in a table with check boxes, narrowed by a scope, with hidden
+// unchecked rows, optional columns and a sort by heading, and the inner pages for printing,
+// saving, pictures, the program font and the ".ged" association.
+class PrintPage : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit PrintPage(Session& session, QWidget* parent = nullptr);
+
+    PrintTable& table() { return table_; }
+    const PrintTable& table() const { return table_; }
+    PrintModel* model() const { return model_; }
+
+    // Rebuilds the table from the family, gives the back button the person's title and
+    // applies the scope (an unset scope becomes the family).
+    void SB_YazClick();
+    void ComboBox_P_ListeChange();
+    void RG_P_ChecksClick();
+    void CheckBoxVST_ColumnsClick(ColumnCheckBox* box);
+    void VST_PrintHeaderClick(int column);
+    void VST_PrintColumnDblClick(const QModelIndex& index);
+
+    // The page's translated captions (the scope items lose their selection).
+    void retranslate(Lang lang);
+    // Shows the working folder under the picture tab.
+    void showCurrentDir(const QString& folder);
+    // The start-up font's name on the default-font button, drawn in that font, and shown.
+    void showDefaultFontButton(const QString& fontName, Lang lang);
+
+    // The record numbers of the ticked rows in display order.
+    QList<qint32> checkedRecNos() const;
+    // Indexes of the shown columns in index order.
+    QList<int> shownColumns() const;
+
+    SpeedButton* SB_P_Back;
+    QLabel* Lb_P_Liste;
+    QComboBox* ComboBox_P_Liste;
+    QGroupBox* RG_P_Checks;
+    QRadioButton* RG_P_Hide;
+    QRadioButton* RG_P_Show;
+    QLabel* Lb_P_Tplm;
+    QLabel* Lb_P_Visible;
+    QLabel* Lb_P_Checked;
+    // CheckBox1 to CheckBox6 with the column indexes 5, 7, 3, 4, 6, 8.
+    std::array<ColumnCheckBox*, 6> columnBoxes;
+    QTabWidget* PageControl_P;
+    QWidget* TabSheet_P;
+    QLabel* Lb_P_Info;
+    QPushButton* BitBtn_Yaz;
+    QWidget* TabSheet_P_Kaydet;
+    QLabel* Lb_P_Save;
+    QPushButton* BitBtn_P_Kaydet;
+    QWidget* TabSheet_P_Resim;
+    QLabel* Lb_P_Resim;
+    QLabel* Lb_P_CurrentDir;
+    QPushButton* BitBtn_P_Resim;
+    QCheckBox* CheckBox_P_RSil;
+    QCheckBox* CheckBox_P_RSelected;
+    QWidget* TabSheet_P_Font;
+    QLabel* Lb_P_Font;
+    QPushButton* BitBtn_Font;
+    QToolButton* SB_DefFont;
+    QWidget* TabSheet_P_Diger;
+    QCheckBox* CheckBox_GED;
+    QTableView* VST_Print;
+
+Q_SIGNALS:
+    // The user asked for a person of the table (a double click): show it on the person page.
+    void personRequested();
+    void backRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createControls();
+    void createInnerPages();
+    void createTable();
+    void connectControls();
+    void VST_PrintChecked();
+    void showScope();
+    void showUncheckedRows();
+    void showChecked();
+    void showVisible();
+    void showCount(QLabel* label, Msg word, int count);
+    void showSortColumn();
+    // The record of the focused row, 0 without one; and the focus put back on a record's row.
+    qint32 focusedRecNo() const;
+    void focusRecNo(qint32 recNo);
+
+    Session& session_;
+    PrintTable table_;
+    PrintModel* model_;
+    QButtonGroup* checksGroup_;
+    SessionButtons* buttons_;
+};
+
+} // namespace kinrow

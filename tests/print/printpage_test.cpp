@@ -1,0 +1,268 @@
+#include "editing/family.h"
+#include "editing/personpage.h"
+#include "print/printmodel.h"
+#include "print/printpage.h"
+#include "shell/aboutpage.h"
+#include "shell/association.h"
+#include "shell/mainwindow.h"
+#include "shell/settings.h"
+#include "ui/scriptedprompts.h"
+#include "ui/speedbutton.h"
+
+#include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QStackedWidget>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+using namespace kinrow;
+using namespace kinrow::test;
+
+namespace {
+
+// Father 1, mother 2, children 3 and 4, and a stranger 5.
+PersonList Family()
+{
+    PersonList persons = Persons(5);
+    At(persons, 2).Sex = SexFemale;
+    At(persons, 4).Sex = SexFemale;
+    Marry(persons, 1, 2);
+    Child(persons, 2, 1, 3);
+    Child(persons, 2, 1, 4);
+    return persons;
+}
+
+class PrintPageTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QFile::remove(SettingsFilePath());
+        qputenv("XDG_DATA_HOME", home.filePath("data").toUtf8());
+        qputenv("XDG_CONFIG_HOME", home.filePath("config").toUtf8());
+        QDir::setCurrent(home.path());
+        auto scripted = std::make_unique<ScriptedPrompts>();
+        prompts = scripted.get();
+        window = std::make_unique<TForm_Main>(QStringList{}, std::move(scripted));
+        window->session().persons = Family();
+        window->session().setRecNoMain(3);
+        page = window->TabSheet_Print;
+    }
+    void TearDown() override
+    {
+        window.reset();
+        QFile::remove(SettingsFilePath());
+    }
+
+    QList<qint32> shownRecNos() const
+    {
+        QList<qint32> recNos;
+        for (int row = 0; row < page->model()->rowCount(); ++row)
+            recNos.append(page->model()->index(row, 0).data().toInt());
+        return recNos;
+    }
+
+    QTemporaryDir home;
+    ScriptedPrompts* prompts = nullptr;
+    std::unique_ptr<TForm_Main> window;
+    PrintPage* page = nullptr;
+};
+
+} // namespace
+
+TEST_F(PrintPageTest, ModelPassesTheTester)
+{
+    QAbstractItemModelTester tester(page->model(),
+                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
+    window->SB_YazClick();
+    page->table().setScope(PrintScope::Males);
+    page->table().setUncheckedRows(UncheckedRows::Hide);
+    page->ComboBox_P_ListeChange();
+    page->VST_PrintHeaderClick(PrintColumnNo);
+    const QModelIndex first = page->model()->index(0, PrintColumnNo);
+    EXPECT_TRUE(page->model()->setData(first, Qt::Unchecked, Qt::CheckStateRole));
+    EXPECT_EQ(first.data(Qt::CheckStateRole).toInt(), Qt::Unchecked);
+    EXPECT_FALSE(
+        page->model()->setData(page->model()->index(0, 1), Qt::Checked, Qt::CheckStateRole));
+}
+
+TEST_F(PrintPageTest, OpensChangesScopeAndTicksARow)
+{
+    window->show();
+    QTest::mouseClick(window->TabSheet_Main->SB_Yaz, Qt::LeftButton);
+    EXPECT_EQ(window->PageControl_Main->currentWidget(), page);
+    // The first opening takes the family of person 3: parents and the person, not the sister.
+    EXPECT_EQ(page->ComboBox_P_Liste->currentIndex(), 0);
+    EXPECT_EQ(page->checkedRecNos(), (QList<qint32>{1, 2, 3}));
+    EXPECT_TRUE(page->RG_P_Show->isChecked());
+    EXPECT_EQ(page->Lb_P_Tplm->text(), "All\n5 Kişi");
+    EXPECT_EQ(page->Lb_P_Checked->text(), "Selected\n3 Kişi");
+    EXPECT_EQ(page->Lb_P_Visible->text(), "Visible\n5 Kişi");
+    EXPECT_EQ(page->VST_Print->currentIndex().row(), 2);
+    EXPECT_EQ(page->shownColumns(), (QList<int>{0, 1, 2, 3, 4}));
+
+    page->ComboBox_P_Liste->setCurrentIndex(3);
+    Q_EMIT page->ComboBox_P_Liste->activated(3);
+    EXPECT_EQ(page->checkedRecNos(), (QList<qint32>{2, 4}));
+    page->RG_P_Hide->click();
+    EXPECT_EQ(shownRecNos(), (QList<qint32>{2, 4}));
+    EXPECT_EQ(page->Lb_P_Visible->text(), "Visible\n2 Kişi");
+
+    // Space on the focused row unticks it: it stays in sight and both choices are cleared.
+    page->VST_Print->setCurrentIndex(page->model()->index(1, PrintColumnNo));
+    QTest::keyClick(page->VST_Print, Qt::Key_Space);
+    EXPECT_EQ(page->checkedRecNos(), (QList<qint32>{2}));
+    EXPECT_EQ(page->Lb_P_Checked->text(), "Selected\n1 Kişi");
+    EXPECT_EQ(page->ComboBox_P_Liste->currentIndex(), -1);
+    EXPECT_FALSE(page->RG_P_Hide->isChecked());
+    EXPECT_FALSE(page->RG_P_Show->isChecked());
+    EXPECT_EQ(shownRecNos(), (QList<qint32>{2, 4}));
+
+    // The next opening applies the family scope afresh.
+    QTest::mouseClick(page->SB_P_Back, Qt::LeftButton);
+    EXPECT_EQ(window->PageControl_Main->currentWidget(), window->TabSheet_Main);
+    QTest::mouseClick(window->TabSheet_Main->SB_Yaz, Qt::LeftButton);
+    EXPECT_EQ(page->checkedRecNos(), (QList<qint32>{1, 2, 3}));
+}
+
+TEST_F(PrintPageTest, ColumnBoxesAndDoubleClickOnTheMother)
+{
+    window->SB_YazClick();
+    ColumnCheckBox* mother = page->columnBoxes[0];
+    EXPECT_EQ(mother->tag(), PrintColumnMother);
+    EXPECT_TRUE(page->VST_Print->isColumnHidden(PrintColumnMother));
+    mother->click();
+    EXPECT_FALSE(page->VST_Print->isColumnHidden(PrintColumnMother));
+    EXPECT_EQ(page->shownColumns(), (QList<int>{0, 1, 2, 3, 4, 5}));
+
+    const QModelIndex cell = page->model()->index(3, PrintColumnMother); // person 4
+    page->VST_Print->setCurrentIndex(cell);
+    page->VST_PrintColumnDblClick(cell);
+    EXPECT_EQ(window->session().recNoMain(), 2);
+    EXPECT_EQ(window->PageControl_Main->currentWidget(), window->TabSheet_Main);
+
+    // Without a mother the double click shows the person itself.
+    window->SB_YazClick();
+    const QModelIndex own = page->model()->index(4, PrintColumnMother);
+    page->VST_Print->setCurrentIndex(own);
+    page->VST_PrintColumnDblClick(own);
+    EXPECT_EQ(window->session().recNoMain(), 5);
+}
+
+TEST_F(PrintPageTest, LanguageSwitchClearsTheScopeAndKeepsTheRadio)
+{
+    window->SB_YazClick();
+    page->RG_P_Hide->click();
+    window->TabSheet_About->ComboBox_Lang->setCurrentIndex(0);
+    EXPECT_EQ(page->ComboBox_P_Liste->currentIndex(), -1);
+    EXPECT_EQ(page->ComboBox_P_Liste->itemText(1), "Soyadı");
+    EXPECT_EQ(page->RG_P_Hide->text(), "Gizle");
+    EXPECT_TRUE(page->RG_P_Hide->isChecked());
+    EXPECT_EQ(page->table().scope(), PrintScope::None);
+}
+
+TEST_F(PrintPageTest, ChangedFontIsOfferedAtCloseAndStored)
+{
+    const QString startFont = window->font().family();
+    prompts->answerFont(QFont(startFont));
+    QTest::mouseClick(page->BitBtn_Font, Qt::LeftButton);
+    EXPECT_TRUE(page->SB_DefFont->isHidden()); // the same font again changes nothing
+
+    prompts->answerFont(QFont(QStringLiteral("DejaVu Serif")));
+    QTest::mouseClick(page->BitBtn_Font, Qt::LeftButton);
+    EXPECT_EQ(window->font().family(), "DejaVu Serif");
+    EXPECT_EQ(page->VST_Print->font().family(), "DejaVu Serif");
+    EXPECT_FALSE(page->SB_DefFont->isHidden());
+    EXPECT_EQ(page->SB_DefFont->text(), "DEFAULT FONT\n" + startFont);
+    EXPECT_EQ(window->printFontName(), "DejaVu Serif");
+
+    prompts->answerMessage(PromptAnswer::Yes);
+    window->close();
+    ASSERT_EQ(prompts->messages.size(), 1);
+    EXPECT_TRUE(prompts->messages[0].startsWith("Program Screen Font is changed by you."));
+    QSettings ini(SettingsFilePath(), QSettings::IniFormat);
+    EXPECT_EQ(ini.value("Last Values/FontName").toString(), "DejaVu Serif");
+    EXPECT_TRUE(ini.contains("Last Values/FontCharSet"));
+}
+
+TEST_F(PrintPageTest, DefaultFontButtonReturnsAndNothingIsAskedAtClose)
+{
+    const QString startFont = window->font().family();
+    prompts->answerFont(QFont(QStringLiteral("DejaVu Serif")));
+    QTest::mouseClick(page->BitBtn_Font, Qt::LeftButton);
+    QTest::mouseClick(page->SB_DefFont, Qt::LeftButton);
+    EXPECT_EQ(window->font().family(), startFont);
+    EXPECT_TRUE(page->SB_DefFont->isHidden());
+    window->close();
+    EXPECT_TRUE(prompts->messages.isEmpty());
+    QSettings ini(SettingsFilePath(), QSettings::IniFormat);
+    EXPECT_FALSE(ini.contains("Last Values/FontName"));
+}
+
+TEST_F(PrintPageTest, AssociationBoxRegistersAndRemoves)
+{
+    const QString program = QCoreApplication::applicationFilePath();
+    EXPECT_FALSE(page->CheckBox_GED->isChecked());
+    prompts->answerMessage(PromptAnswer::Ok);
+    page->CheckBox_GED->click();
+    EXPECT_EQ(prompts->messages.last(), "GED Files Assocciation is OKEY");
+    EXPECT_TRUE(IsGedAssociationRegistered(program));
+
+    // The next start reads the tick back.
+    auto again = std::make_unique<TForm_Main>(QStringList{}, std::make_unique<ScriptedPrompts>());
+    EXPECT_TRUE(again->TabSheet_Print->CheckBox_GED->isChecked());
+    again.reset();
+
+    prompts->answerMessage(PromptAnswer::Ok);
+    page->CheckBox_GED->click();
+    EXPECT_EQ(prompts->messages.last(), "GED Files Assocciation is Removed");
+    EXPECT_FALSE(IsGedAssociationRegistered(program));
+}
+
+TEST_F(PrintPageTest, AssociationThatCannotBeWrittenIsNotReportedAsDone)
+{
+    // A file where the applications folder should be makes the desktop entry unwritable.
+    QDir(home.path()).mkpath("data");
+    QFile blocker(home.filePath("data/applications"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    prompts->answerMessage(PromptAnswer::Ok);
+    page->CheckBox_GED->click();
+    EXPECT_FALSE(page->CheckBox_GED->isChecked());
+    EXPECT_NE(prompts->messages.last(), "GED Files Assocciation is OKEY");
+}
+
+TEST_F(PrintPageTest, CurrentDirShownAfterOpening)
+{
+    window->session().persons.clear();
+    const QString path = home.filePath("fam.ged");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("0 HEAD\r\n1 SOUR KINROW\r\n1 CHAR ANSI\r\n0 @I1@ INDI\r\n1 NAME A /B/\r\n"
+               "1 SEX M\r\n0 TRLR\r\n");
+    file.close();
+    prompts->chooseFile(path);
+    QTest::mouseClick(window->TabSheet_About->BitBtn_Dosya, Qt::LeftButton);
+    EXPECT_EQ(page->Lb_P_CurrentDir->text(), "\n" + QDir::toNativeSeparators(home.path()));
+}
+
+// The application must outlive every window and die before Qt's own statics do.
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
