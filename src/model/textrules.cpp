@@ -206,10 +206,23 @@ QString FormatDateValue(double value)
     JulianToDate(value, day, month, year);
     if (!inDateRange(year))
         return QString();
-    return QStringLiteral("%1 %2 %3")
-        .arg(day, 2, 10, QLatin1Char('0'))
-        .arg(month, 2, 10, QLatin1Char('0'))
-        .arg(year, 4, 10, QLatin1Char('0'));
+    if (day < 1 || day > 99 || month < 1 || month > 99 || year < 0 || year > 9999)
+        return QStringLiteral("%1 %2 %3")
+            .arg(day, 2, 10, QLatin1Char('0'))
+            .arg(month, 2, 10, QLatin1Char('0'))
+            .arg(year, 4, 10, QLatin1Char('0'));
+    // Written digit by digit: tables of a million persons format every date.
+    const char16_t text[] = {char16_t(u'0' + day / 10),
+                             char16_t(u'0' + day % 10),
+                             u' ',
+                             char16_t(u'0' + month / 10),
+                             char16_t(u'0' + month % 10),
+                             u' ',
+                             char16_t(u'0' + year / 1000),
+                             char16_t(u'0' + year / 100 % 10),
+                             char16_t(u'0' + year / 10 % 10),
+                             char16_t(u'0' + year % 10)};
+    return QString(reinterpret_cast<const QChar*>(text), 10);
 }
 
 double DateToJulian(int day, int month, int year)

@@ -3,6 +3,7 @@
 #include "print/printtable.h"
 
 #include <QAbstractTableModel>
+#include <QColor>
 #include <QFont>
 
 #include <functional>

@@ -67,6 +67,16 @@ TEST(PrintRows, RelativesByGivenNameAndNumber)
     EXPECT_EQ(rows[3].Sex, SexFemale);
 }
 
+TEST(PrintRows, LinkOutsideTheListShowsItsNumber)
+{
+    PersonList persons = SmallFamily();
+    At(persons, 5).Children = {99, 98};
+    At(persons, 4).Spouses = {97};
+    const std::vector<TPrintData> rows = PrintRows(persons, Lang::Turkish);
+    EXPECT_EQ(rows[4].Children, QStringLiteral(" (99) &  (98)"));
+    EXPECT_EQ(rows[3].Spouses, QStringLiteral(" (97)"));
+}
+
 TEST(PrintRows, BirthAndDeathText)
 {
     const double birth = ParseDateText(QStringLiteral("12 05 1900"));
