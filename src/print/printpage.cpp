@@ -152,6 +152,11 @@ void PrintPage::createInnerPages()
     TabSheet_P_Diger = InnerPage(PageControl_P, "TabSheet_P_Diger");
     CheckBox_GED = Make<QCheckBox>(TabSheet_P_Diger, "CheckBox_GED", QRect(8, 20, 225, 34));
     PageControl_P->setCurrentWidget(TabSheet_P);
+    // Five captions share 241 pixels, as the designed tabs did.
+    PageControl_P->setStyleSheet(
+        QStringLiteral("QTabBar::tab { padding: 3px 5px; border: 1px solid #a0a0a0; "
+                       "border-bottom: none; background: #ececec; }"
+                       "QTabBar::tab:selected { background: white; }"));
 }
 
 void PrintPage::createTable()
