@@ -154,8 +154,9 @@ TEST_F(PrintPageTest, ColumnBoxesAndDoubleClickOnTheMother)
     EXPECT_EQ(window->session().recNoMain(), 2);
     EXPECT_EQ(window->PageControl_Main->currentWidget(), window->TabSheet_Main);
 
-    // Without a mother the double click shows the person itself.
+    // Without a mother the double click shows the person itself; the column stays shown.
     window->SB_YazClick();
+    EXPECT_FALSE(page->VST_Print->isColumnHidden(PrintColumnMother));
     const QModelIndex own = page->model()->index(4, PrintColumnMother);
     page->VST_Print->setCurrentIndex(own);
     page->VST_PrintColumnDblClick(own);
