@@ -462,18 +462,48 @@ private:
     }
 
     // A note line of any length goes out in pieces that, with their prefix, fit the
-    // 256 characters a file line may carry.
+    // 256 characters a file line may carry. The reader trims every line, so no piece ends in a
+    // blank: a run of blanks opens the next piece, where the tag before it keeps it.
     void noteLine(QStringView text, bool first)
     {
         constexpr qsizetype kPiece = kMaxLine - 7;
-        const char* prefix = first ? "1 CONC " : "1 CONT ";
-        do {
-            out_.raw(prefix, 7);
-            out_.text(text.left(kPiece), false);
+        out_.raw(first ? "1 CONC " : "1 CONT ", 7);
+        for (;;) {
+            const qsizetype cut = pieceLength(text, kPiece);
+            out_.text(text.left(cut), false);
             out_.endLine();
-            text = text.size() > kPiece ? text.mid(kPiece) : QStringView();
-            prefix = "1 CONC ";
-        } while (!text.isEmpty());
+            text = text.mid(cut);
+            const qsizetype blanks = leadingBlanks(text);
+            // Blanks alone at the end of a note line would be trimmed away on reading.
+            if (blanks == text.size())
+                break;
+            // A piece keeps at most this many blanks before the letter that ends it.
+            if (blanks >= kPiece)
+                text = text.mid(blanks - (kPiece - 1));
+            out_.raw("1 CONC ", 7);
+        }
+    }
+
+    static bool isBlank(QChar c) { return c.unicode() <= u' '; }
+
+    static qsizetype leadingBlanks(QStringView text)
+    {
+        qsizetype n = 0;
+        while (n < text.size() && isBlank(text[n]))
+            ++n;
+        return n;
+    }
+
+    // The length of the next piece: all that is left when it fits, else the most that fits
+    // without ending in a blank.
+    static qsizetype pieceLength(QStringView text, qsizetype limit)
+    {
+        if (text.size() <= limit)
+            return text.size();
+        qsizetype cut = limit;
+        while (cut > 0 && isBlank(text[cut - 1]))
+            --cut;
+        return cut;
     }
 
     void familyRecords()

@@ -175,14 +175,18 @@ QString CarriedNote(const QString& note)
 {
     if (note.trimmed().isEmpty())
         return {};
+    // A file line carries at most this many blanks before the letter that ends it.
+    constexpr qsizetype kMostBlanks = 248;
     QStringList lines;
-    for (const QString& line : note.split(QRegularExpression(u"\r\n|\r|\n"_qs))) {
+    for (QString line : note.split(QRegularExpression(u"\r\n|\r|\n"_qs))) {
+        while (!line.isEmpty() && line.back() <= u' ')
+            line.chop(1);
         QString kept;
-        for (qsizetype at = 0; at == 0 || at < line.size(); at += 249) {
-            QString piece = line.mid(at, 249);
-            while (!piece.isEmpty() && piece.back() <= u' ')
-                piece.chop(1);
-            kept += piece;
+        qsizetype run = 0;
+        for (QChar c : line) {
+            run = c <= u' ' ? run + 1 : 0;
+            if (run <= kMostBlanks)
+                kept += c;
         }
         lines << kept;
     }

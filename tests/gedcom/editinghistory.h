@@ -41,7 +41,8 @@ private:
     quint64 session_;
 };
 
-// What the dialect carries of a note (see the round-trip test).
+// What the dialect carries of a note: everything but the blanks that end a line, and runs of
+// blanks longer than a file line can hold.
 QString CarriedNote(const QString& note);
 
 // The persons as a file written and read again must give them back: notes and dates as the
