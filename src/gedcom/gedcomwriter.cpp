@@ -322,10 +322,21 @@ private:
         if (p.MotherId > 0 || p.FatherId > 0)
             familyLine("1 FAMC @F", families_.numberOf(p.FatherId, p.MotherId));
         // Families carry one order of children for both partners; where the person's own order
-        // cannot be rebuilt from them, reading tells the user whose order changed.
+        // cannot be rebuilt from them, the person lists it, and reading restores it.
         if (!childOrderCarried(p))
-            out_.lit("1 _ORDER CHIL\r\n");
+            childOrder(p);
         note(p.Notes);
+    }
+
+    // The person's children in its own order, each once; other programs skip the user tag.
+    void childOrder(const TTreeData& p)
+    {
+        out_.lit("1 _ORDER CHIL\r\n");
+        std::unordered_set<qint32> listed;
+        for (qint32 c : p.Children) {
+            if (at(c) && listed.insert(c).second)
+                familyLine("2 CHIL @I", c);
+        }
     }
 
     void events(const TTreeData& p)

@@ -60,7 +60,7 @@ bool PersonPass::readPerson(LineScanner& lines, const GedcomLine& opening)
     seenChildren_.reset();
     seenFamilies_.reset();
     joinedFamilies_.clear();
-    orderReported_ = false;
+    childOrder_.clear();
     qint64 last = opening.index;
     bool ended = false;
     while (const GedcomLine* next = lines.peek()) {
@@ -75,6 +75,8 @@ bool PersonPass::readPerson(LineScanner& lines, const GedcomLine& opening)
     }
     if (!ended)
         context_.errors.lineError(last, QStringLiteral("<File Last Line Code is Wrong>"));
+    if (!childOrder_.empty())
+        applyChildOrder(person);
     persons_.push_back(std::move(person));
     return true;
 }
@@ -103,22 +105,38 @@ void PersonPass::readLine(LineScanner& lines, GedcomLine& line, TTreeData& perso
     else if (text.starts_with("1 OBJE"))
         readPictures(lines, line, person);
     else if (text.starts_with("1 _ORDER CHIL"))
-        reportChildOrder();
+        readChildOrder(lines, line);
 }
 
-void PersonPass::reportChildOrder()
+void PersonPass::readChildOrder(LineScanner& lines, GedcomLine& line)
 {
-    if (orderReported_)
-        return;
-    orderReported_ = true;
-    // Records are appended in file order, so the position is the number renumbering gives.
-    const QString record = QString::number(persons_.size() + 1);
-    ErrorSink& errors = context_.errors;
-    // The user arranged an order that reopening changed; they must see which persons it hit.
-    errors.makeVisible();
-    errors.add(errors.pick(u"- Çocukların sırası dosyada korunamadı. KayıtNo => "_qs,
-                           u"- Order of children could not be kept in the file. Record No => "_qs) +
-               record);
+    while (nextLevel2(lines, line)) {
+        if (line.tag() != "CHIL")
+            continue;
+        const std::optional<qint32> child = PartnerNumber(line.text, context_.decoder);
+        childOrder_.emplace_back(child.value_or(0), line.index);
+    }
+}
+
+void PersonPass::applyChildOrder(TTreeData& person)
+{
+    const QSet<qint32> children(person.Children.cbegin(), person.Children.cend());
+    QSet<qint32> placed;
+    QList<qint32> ordered;
+    ordered.reserve(person.Children.size());
+    for (const auto& [child, line] : childOrder_) {
+        if (!children.contains(child)) {
+            context_.errors.lineError(line, QStringLiteral("<Child Order Names no Child>"));
+        } else if (!placed.contains(child)) {
+            placed.insert(child);
+            ordered.append(child);
+        }
+    }
+    // Children the list leaves out keep their order after the listed ones.
+    for (qint32 child : std::as_const(person.Children))
+        if (!placed.contains(child))
+            ordered.append(child);
+    person.Children = ordered;
 }
 
 bool PersonPass::nextLevel2(LineScanner& lines, GedcomLine& line)

@@ -31,8 +31,10 @@ private:
     void addChildren(const GedcomLine& line, const FamilyRec& family, TTreeData& person);
     void setParents(const GedcomLine& line, TTreeData& person);
     void addNote(const GedcomLine& line, TTreeData& person);
-    // The file could not keep the record's order of children.
-    void reportChildOrder();
+    // Reads the person's own order of children, which the families could not carry.
+    void readChildOrder(LineScanner& lines, GedcomLine& line);
+    // Puts the record's children in the order its marker lists, once its families are read.
+    void applyChildOrder(TTreeData& person);
     const FamilyRec* familyOf(const GedcomLine& line, size_t prefix) const;
     // Consumes the next line into line when it is a level-2 line.
     static bool nextLevel2(LineScanner& lines, GedcomLine& line);
@@ -47,7 +49,8 @@ private:
     SeenIds seenChildren_;
     SeenIds seenFamilies_;
     std::vector<qint32> joinedFamilies_;
-    bool orderReported_ = false; // for the current record
+    // The current record's order of children: person number and line of each entry.
+    std::vector<std::pair<qint32, qint64>> childOrder_;
     // Linking many persons to one large family, or one large note to many persons, would
     // multiply the file's size in memory; files of the dialect stay far below these.
     qint64 childLinksLeft_ = 0;

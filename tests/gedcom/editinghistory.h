@@ -62,16 +62,10 @@ std::optional<QString> FirstDifference(const PersonList& got, const PersonList& 
 // with one family per couple, and reopening puts the children in family order.
 bool ChildOrderExpressible(const PersonList& persons, qint32 n);
 
-// The records an English error list names as having lost their order of children.
-QSet<qint32> RecordsNamedForChildOrder(const ErrorList& errors);
-
-// The records of read whose children come in another order than in want.
-QSet<qint32> RecordsWithOtherChildOrder(const PersonList& read, const PersonList& want);
-
-// Writes the persons, reads the file back and returns the first difference, nothing when none.
-// The one state excluded: an order of children that the families cannot carry. Those children
-// must still all come back, and the error list must name exactly the records whose order
-// changed, open, and agreeing with ChildOrderExpressible. *named counts the records named.
+// Writes the persons, reads the file back and returns the first difference, nothing when none:
+// every field and every order of children comes back, the error list stays closed, the order
+// marker stands exactly where ChildOrderExpressible says the families cannot carry the order,
+// and a second save gives the same file. *named counts the records with the marker.
 std::optional<QString> RoundTripDifference(const PersonList& persons, int* named = nullptr);
 
 } // namespace kinrow::testing

@@ -348,36 +348,50 @@ TEST(ReaderFile, ReadsAFileByNameAndRefusesWhatIsNoFile)
     EXPECT_EQ(reporter.messages.size(), 2);
 }
 
-TEST(ReaderChildOrder, MarkedRecordsAreNamedByTheirNewNumberAndTheListOpens)
+TEST(ReaderChildOrder, TheMarkerRestoresTheOrderByTheNewNumbers)
 {
-    // Numbers 30, 10, 20 become records 1, 2, 3; the marker of the third is named once,
-    // however often it stands there, and nothing else changes.
+    // Numbers 30, 40, 10, 20 become records 1 to 4; the wife lists her children in the
+    // reverse of the family's order. A list that agrees with the links opens nothing.
     const QByteArray file =
-        dialectFile({"0 @I30@ INDI", "1 FAMC @F1@", "0 @I10@ INDI", "1 SEX M", "1 FAMS @F1@",
-                     "0 @I20@ INDI", "1 SEX F", "1 FAMS @F1@", "1 _ORDER CHIL", "1 _ORDER CHIL",
-                     "0 @F1@ FAM", "1 HUSB @I10@", "1 WIFE @I20@", "1 CHIL @I30@"});
-    ReadResult english;
-    readInto(english, file, Lang::English);
-    ASSERT_TRUE(english.ok);
-    EXPECT_TRUE(english.errors.visible);
-    EXPECT_EQ(english.errors.lines.filter(u"Order of children"_qs),
-              QStringList{u"- Order of children could not be kept in the file. Record No => 3"_qs});
-    EXPECT_EQ(rec(english, 3).Children, QList<qint32>{1});
-    EXPECT_TRUE(english.reporter.messages.isEmpty());
-
-    ReadResult turkish;
-    readInto(turkish, file, Lang::Turkish);
-    EXPECT_EQ(turkish.errors.lines.filter(u"KayıtNo"_qs),
-              QStringList{u"- Çocukların sırası dosyada korunamadı. KayıtNo => 3"_qs});
+        dialectFile({"0 @I30@ INDI", "1 FAMC @F1@", "0 @I40@ INDI", "1 FAMC @F1@", "0 @I10@ INDI",
+                     "1 SEX M", "1 FAMS @F1@", "0 @I20@ INDI", "1 SEX F", "1 FAMS @F1@",
+                     "1 _ORDER CHIL", "2 CHIL @I40@", "2 CHIL @I30@", "0 @F1@ FAM", "1 HUSB @I10@",
+                     "1 WIFE @I20@", "1 CHIL @I30@", "1 CHIL @I40@"});
+    ReadResult r;
+    readInto(r, file);
+    ASSERT_TRUE(r.ok);
+    EXPECT_FALSE(r.errors.visible);
+    EXPECT_EQ(r.errors.lines.filter(u"ERROR"_qs), QStringList());
+    EXPECT_EQ(rec(r, 3).Children, (QList<qint32>{1, 2}));
+    EXPECT_EQ(rec(r, 4).Children, (QList<qint32>{2, 1}));
 }
 
-TEST(ReaderChildOrder, UnmarkedFilesKeepTheListClosed)
+TEST(ReaderChildOrder, EntriesNamingNoChildAreIgnoredWithALine)
+{
+    // The list names a stranger and a child twice and leaves one child out, which keeps its
+    // place after the listed ones.
+    const QByteArray file =
+        dialectFile({"0 @I1@ INDI", "1 SEX M", "1 FAMS @F1@", "1 _ORDER CHIL", "2 CHIL @I4@",
+                     "2 CHIL @I9@", "2 CHIL @I4@", "2 CHIL @I3@", "0 @I2@ INDI", "1 FAMC @F1@",
+                     "0 @I3@ INDI", "1 FAMC @F1@", "0 @I4@ INDI", "1 FAMC @F1@", "0 @F1@ FAM",
+                     "1 HUSB @I1@", "1 CHIL @I2@", "1 CHIL @I3@", "1 CHIL @I4@"});
+    ReadResult r;
+    readInto(r, file);
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(rec(r, 1).Children, (QList<qint32>{4, 3, 2}));
+    EXPECT_EQ(r.errors.lines.filter(u"ERROR"_qs),
+              QStringList{u"ERROR in Line - 12 - <Child Order Names no Child>"_qs});
+}
+
+TEST(ReaderChildOrder, UnmarkedFilesKeepTheirOrder)
 {
     ReadResult r;
     // A level-2 line or a note text that merely looks like the marker is no marker.
-    readInto(r, dialectFile({"0 @I1@ INDI", "2 _ORDER CHIL", "1 NOTE @NI1@", "0 @NI1@ NOTE",
-                             "1 CONC 1 _ORDER CHIL"}));
+    readInto(
+        r, dialectFile({"0 @I1@ INDI", "1 FAMS @F1@", "2 _ORDER CHIL", "2 CHIL @I3@",
+                        "1 NOTE @NI1@", "0 @NI1@ NOTE", "1 CONC 1 _ORDER CHIL", "0 @I2@ INDI",
+                        "0 @I3@ INDI", "0 @F1@ FAM", "1 HUSB @I1@", "1 CHIL @I2@", "1 CHIL @I3@"}));
     ASSERT_TRUE(r.ok);
     EXPECT_FALSE(r.errors.visible);
-    EXPECT_TRUE(r.errors.lines.filter(u"Order of children"_qs).isEmpty());
+    EXPECT_EQ(rec(r, 1).Children, (QList<qint32>{2, 3}));
 }
