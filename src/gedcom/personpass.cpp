@@ -280,12 +280,16 @@ void PersonPass::addPicture(const GedcomLine& line, TTreeData& person)
 {
     const QString path = context_.decoder.text(context_.decoder.from(line.text, 8), line.index);
     const QString number = QString::number(line.index) + QStringLiteral(" - ") + path;
+    // An entry the program cannot show now (a drive not mounted, a folder renamed, another
+    // type) is kept as the file names it, so that the next save does not erase it.
     if (!PictureFileExists(path)) {
         context_.errors.makeVisible();
         context_.errors.add(context_.errors.text(Msg::ObjectFileMissing) + number);
+        person.Pictures.append(path);
     } else if (!IsPictureExtension(path)) {
         context_.errors.makeVisible();
         context_.errors.add(context_.errors.text(Msg::BadObjectFormat) + number);
+        person.Pictures.append(path);
     } else {
         person.Pictures.append(RelativePicturePath(path, context_.familyFolder));
     }

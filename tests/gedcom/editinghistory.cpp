@@ -199,7 +199,6 @@ PersonList CarriedPersons(PersonList persons)
         p.Notes = CarriedNote(p.Notes);
         p.BirthDate = ParseDateText(FormatDateValue(p.BirthDate));
         p.DeathDate = ParseDateText(FormatDateValue(p.DeathDate));
-        p.Pictures.clear(); // the histories' persons have none; a sample's name missing files
     }
     // The reader gives a person of unknown sex the sex opposite its last spouse of known sex,
     // record by record, so a sex settled earlier counts for later records.
