@@ -56,12 +56,12 @@ LineSurvey surveyLines(std::string_view bytes, const ValueDecoder& decoder)
     LineSurvey survey;
     LineScanner lines(bytes);
     GedcomLine line;
-    // A UTF-8 character takes at most 4 bytes, so longer lines are refused without counting.
+    // A character takes at most 4 bytes, so longer lines are refused without decoding them.
     const auto byteLimit = decoder.utf8() ? 4 * MaxLineLength : MaxLineLength;
     for (qsizetype offset = 0; lines.next(line); offset = lines.offset()) {
         const auto size = qsizetype(line.text.size());
         if (size > MaxLineLength &&
-            (size > byteLimit || decoder.length(line.text) > MaxLineLength)) {
+            (size > byteLimit || decoder.decodedLength(line.text) > MaxLineLength)) {
             survey.tooLongLine = line.index;
             return survey;
         }

@@ -19,6 +19,8 @@ namespace {
 
 // The longest line the writer makes, its prefix included.
 constexpr qsizetype kMaxLine = 256;
+// The longest line the reader accepts.
+constexpr qsizetype kReaderLimit = 270;
 
 // Turkish letters all lie below U+0180; a table of its own spares a call per letter.
 constexpr char16_t kLatinEnd = 0x180;
@@ -252,8 +254,11 @@ private:
 
     void line(const char* start, QStringView value)
     {
-        out_.raw(start, qsizetype(std::strlen(start)));
-        out_.text(value);
+        const auto prefix = qsizetype(std::strlen(start));
+        out_.raw(start, prefix);
+        // Values are refused where they enter the family when a line cannot hold them; this
+        // only makes sure that no save ever gives a file its own reader refuses.
+        out_.text(value.left(kReaderLimit - prefix));
         out_.endLine();
     }
 

@@ -57,6 +57,19 @@ qsizetype ValueDecoder::length(std::string_view bytes) const
     return n;
 }
 
+qsizetype ValueDecoder::decodedLength(std::string_view bytes) const
+{
+    if (!utf8_)
+        return qsizetype(bytes.size());
+    // Decoding turns each invalid byte into a character of its own.
+    const QString decoded = QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
+    qsizetype n = decoded.size();
+    for (qsizetype i = 0; i + 1 < decoded.size(); ++i)
+        if (decoded[i].isHighSurrogate() && decoded[i + 1].isLowSurrogate())
+            --n;
+    return n;
+}
+
 QString ValueDecoder::fromUtf8(std::string_view bytes, qint64 line)
 {
     const QString decoded = QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));

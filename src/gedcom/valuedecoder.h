@@ -29,8 +29,11 @@ public:
     std::string_view from(std::string_view bytes, qsizetype position) const;
     // The first count characters.
     std::string_view left(std::string_view bytes, qsizetype count) const;
-    // Number of characters, for the line-length rule.
+    // Number of characters, counted by their first bytes, for character positions.
     qsizetype length(std::string_view bytes) const;
+    // Number of characters the bytes decode to, for the line-length rule: what the values
+    // of the line become, and what a save writes back.
+    qsizetype decodedLength(std::string_view bytes) const;
 
 private:
     qsizetype byteOffset(std::string_view bytes, qsizetype chars) const;

@@ -1,5 +1,6 @@
 #include "readertesting.h"
 
+#include "gedcom/gedcomwriter.h"
 #include "model/messages.h"
 #include "model/textrules.h"
 
@@ -80,6 +81,29 @@ TEST(ReaderText, LineLengthCountsCharactersNotBytes)
     EXPECT_FALSE(tooLong.ok);
     EXPECT_EQ(tooLong.reporter.messages,
               QStringList{"8" + LangText(Msg::LineTooLong, Lang::English)});
+}
+
+// Each invalid byte decodes to a character of its own, which a save writes back as "?".
+TEST(ReaderText, LineLengthIsMeasuredAfterDecoding)
+{
+    const QByteArray place = "2 PLAC " + QByteArray(250, 'a') + QByteArray(13, '\x80');
+    const QByteArray head = joinLines({"0 HEAD", "1 SOUR Kinrow", "2 VERS 3.04", "1 CHAR UTF-8",
+                                       "0 @S0@ SUBM", "1 NAME Not Given", "0 @I1@ INDI", "1 BIRT"});
+    ReadResult fits;
+    readInto(fits, head + place + "\r\n0 TRLR\r\n");
+    ASSERT_TRUE(fits.ok);
+    EXPECT_EQ(fits.persons[0].BirthPlace.size(), 263);
+    // What is read can be saved and opened again.
+    ReadResult again;
+    readInto(again, WriteGedcomBytes(fits.persons, u"aile.ged"_qs, {}));
+    EXPECT_TRUE(again.ok);
+    EXPECT_EQ(again.persons[0].BirthPlace, fits.persons[0].BirthPlace);
+
+    ReadResult tooLong;
+    readInto(tooLong, head + place + "\x80\r\n0 TRLR\r\n");
+    EXPECT_FALSE(tooLong.ok);
+    EXPECT_EQ(tooLong.reporter.messages,
+              QStringList{"9" + LangText(Msg::LineTooLong, Lang::English)});
 }
 
 TEST(ReaderLineEnds, CrAloneLfAloneAndCrLfReadTheSame)
