@@ -279,7 +279,9 @@ private:
                                  .arg(d.isValid() ? d.year() : 2000, 4, 10, QLatin1Char('0'));
         out_.text(date);
         out_.endLine();
-        line("1 FILE ", QFileInfo(familyFileName).fileName().toLower());
+        // Lower-cased by the code page: the system's rule gives İ a combining dot the code
+        // page has no byte for.
+        line("1 FILE ", LowerCase1254(QFileInfo(familyFileName).fileName()));
         out_.lit("1 GEDC\r\n2 VERS\r\n2 FORM LINEAGE_LINKED\r\n1 CHAR ANSI\r\n1 LANG Turkish\r\n");
         out_.lit("0 @S0@ SUBM\r\n1 NAME Not Given\r\n1 ADDR Not Supplied\r\n2 CONT\r\n");
     }

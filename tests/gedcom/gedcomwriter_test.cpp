@@ -415,6 +415,8 @@ TEST(GedcomWriter, HeaderDateUsesEnglishMonthsAndTheFileNameAlone)
     const QString text = DecodeCp1254(WriteGedcomBytes({}, u"/a/B/ÇAĞ.GED"_qs, options));
     EXPECT_TRUE(text.contains(u"\r\n1 DATE 01 Dec 2004\r\n"_qs));
     EXPECT_TRUE(text.contains(u"\r\n1 FILE çağ.ged\r\n"_qs));
+    EXPECT_TRUE(DecodeCp1254(WriteGedcomBytes({}, u"/a/AİLE IŞIK ÂŞ.ged"_qs, options))
+                    .contains(u"\r\n1 FILE aile işik âş.ged\r\n"_qs));
     EXPECT_TRUE(text.contains(u"\r\n2 VERS 9.99 - test\r\n"_qs));
     EXPECT_TRUE(text.endsWith(u"2 CONT\r\n0 TRLR\r\n"_qs));
 }
