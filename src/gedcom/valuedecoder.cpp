@@ -19,7 +19,8 @@ ValueDecoder::ValueDecoder(bool utf8, ErrorSink& errors) : utf8_(utf8), errors_(
     for (int b = 0; b < 256; ++b) {
         const QChar c = Cp1254Char(static_cast<unsigned char>(b));
         plain_[b] = c.unicode();
-        upper_[b] = UpperCase1254(c).unicode();
+        // Names of other programs' files come out as the user would have typed them.
+        upper_[b] = UpperCaseTyped(c, errors.lang()).unicode();
     }
 }
 
@@ -130,7 +131,7 @@ void ValueDecoder::assign(QString& target, std::string_view bytes, qint64 line)
 void ValueDecoder::assignUpper(QString& target, std::string_view bytes, qint64 line)
 {
     if (utf8_)
-        target = UpperCase1254(fromUtf8(bytes, line));
+        target = UpperCaseTyped(fromUtf8(bytes, line), errors_.lang());
     else
         fill(target, 0, bytes, upper_);
 }

@@ -307,6 +307,21 @@ QString UpperCase1254(const QString& text)
     return result;
 }
 
+QChar UpperCaseTyped(QChar c, Lang lang)
+{
+    if (lang == Lang::Turkish && c.unicode() == u'i')
+        return QChar(kCapDottedI);
+    return UpperCase1254(c);
+}
+
+QString UpperCaseTyped(const QString& text, Lang lang)
+{
+    QString result = text;
+    for (QChar& c : result)
+        c = UpperCaseTyped(c, lang);
+    return result;
+}
+
 QChar LowerCase1254(QChar c)
 {
     return lowerCase1254(c.unicode());
@@ -329,14 +344,7 @@ std::optional<QChar> TurkceKeyPress(QChar typed, Lang lang, bool readOnlyMode)
 {
     if (readOnlyMode || typed.unicode() == 13)
         return std::nullopt;
-    QChar c = typed;
-    if (lang == Lang::Turkish) {
-        if (c.unicode() == u'i')
-            c = QChar(kCapDottedI);
-        else if (c.unicode() == kSmallDotlessI)
-            c = QChar(u'I');
-    }
-    c = UpperCase1254(c);
+    const QChar c = UpperCaseTyped(typed, lang);
     if (!IsRepresentable1254(c))
         return std::nullopt;
     return c;

@@ -33,6 +33,11 @@ QString UpperCase1254(const QString& text);
 QChar LowerCase1254(QChar c);
 QString LowerCase1254(const QString& text);
 
+// Upper-casing as typing does in a language: in Turkish i becomes İ and ı becomes I, in
+// English both become I; every other letter as UpperCase1254.
+QChar UpperCaseTyped(QChar c, Lang lang);
+QString UpperCaseTyped(const QString& text, Lang lang);
+
 // True when code page 1254 can hold c (so it survives writing the family file).
 bool IsRepresentable1254(QChar c);
 

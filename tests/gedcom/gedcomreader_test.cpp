@@ -1,5 +1,6 @@
 #include "readertesting.h"
 
+#include "model/codepage1254.h"
 #include "model/messages.h"
 #include "model/textrules.h"
 
@@ -394,4 +395,27 @@ TEST(ReaderChildOrder, UnmarkedFilesKeepTheirOrder)
     ASSERT_TRUE(r.ok);
     EXPECT_FALSE(r.errors.visible);
     EXPECT_EQ(rec(r, 1).Children, (QList<qint32>{2, 3}));
+}
+
+// Mixed-case names are upper-cased as typing does in the language the file is opened in, so
+// that they show as they were written.
+TEST(ReaderNames, MixedCaseNamesShowAsWrittenInTheLanguageOfOpening)
+{
+    const QByteArray file = EncodeCp1254(QString::fromUtf8(
+        dialectFile({"0 @I1@ INDI", "1 NAME İsmail /Şahin/", "1 BIRT", "2 PLAC Iğdır, Kırşehir",
+                     "0 @I2@ INDI", "1 NAME William /Smith/"})));
+    ReadResult turkish;
+    readInto(turkish, file, Lang::Turkish);
+    ASSERT_EQ(turkish.persons.size(), 2u);
+    EXPECT_EQ(turkish.persons[0].GivenName, u"İSMAİL"_qs);
+    EXPECT_EQ(turkish.persons[0].Surname, u"ŞAHİN"_qs);
+    EXPECT_EQ(ProperCaseName(turkish.persons[0].Surname, Lang::Turkish), u"Şahin"_qs);
+    EXPECT_EQ(ProperCaseName(turkish.persons[0].GivenName, Lang::Turkish), u"İsmail"_qs);
+    EXPECT_EQ(ProperCaseName(turkish.persons[0].BirthPlace, Lang::Turkish), u"Iğdır, Kırşehir"_qs);
+
+    ReadResult english;
+    readInto(english, file, Lang::English);
+    EXPECT_EQ(english.persons[0].Surname, u"ŞAHIN"_qs);
+    EXPECT_EQ(ProperCaseName(english.persons[1].GivenName, Lang::English), u"William"_qs);
+    EXPECT_EQ(ProperCaseName(english.persons[1].Surname, Lang::English), u"Smith"_qs);
 }

@@ -241,6 +241,12 @@ TEST(UpperCase1254, AgreesWithUnicodeInsideTheCodePage)
     EXPECT_EQ(UpperCase1254(QStringLiteral("iıçğöşüßµšœÿ")), QStringLiteral("IIÇĞÖŞÜßµŠŒŸ"));
 }
 
+TEST(UpperCaseTyped, FollowsTheLanguage)
+{
+    EXPECT_EQ(UpperCaseTyped(u"iıçşa"_qs, Lang::Turkish), u"İIÇŞA"_qs);
+    EXPECT_EQ(UpperCaseTyped(u"iıçşa"_qs, Lang::English), u"IIÇŞA"_qs);
+}
+
 TEST(KeyFilters, NameFields)
 {
     EXPECT_EQ(TurkceKeyPress(u'i', Lang::Turkish, false), some(0x0130));
