@@ -10,12 +10,12 @@ void NoteTable::read(const ReadContext& context)
         lines.next(line);
         const std::string_view id = context.decoder.from(line.text, 6);
         if (id.find('@') == std::string_view::npos) {
-            context.errors.lineError(line.index, QStringLiteral("<Note Format is Wrong>"));
+            context.errors.dropped(line.index, QStringLiteral("<Note Format is Wrong>"));
             break;
         }
         const qint32 number = ParseWholeNumber(BeforeAt(id)).value_or(0);
         if (number == 0) {
-            context.errors.lineError(line.index, QStringLiteral("<Family Record Number is Wrong>"));
+            context.errors.dropped(line.index, QStringLiteral("<Family Record Number is Wrong>"));
             continue;
         }
         numbers_.push_back(number);
@@ -44,7 +44,7 @@ void NoteTable::readBody(const ReadContext& context, LineScanner& lines, QString
             text.append(QLatin1String("\r\n"));
         context.decoder.appendTo(text, context.decoder.from(line.text, 8), line.index);
     }
-    context.errors.lineError(last, QStringLiteral("<File Last Line Code is Wrong>"));
+    context.errors.dropped(last, QStringLiteral("<File Last Line Code is Wrong>"));
 }
 
 const QString* NoteTable::find(qint32 number) const

@@ -49,7 +49,7 @@ bool PersonPass::readPerson(LineScanner& lines, const GedcomLine& opening)
     const ValueDecoder& decoder = context_.decoder;
     const std::string_view id = decoder.left(decoder.from(opening.text, 5), 100);
     if (id.find('@') == std::string_view::npos) {
-        context_.errors.lineError(opening.index, QStringLiteral("<Person Record Format is Wrong>"));
+        context_.errors.dropped(opening.index, QStringLiteral("<Person Record Format is Wrong>"));
         return false;
     }
     TTreeData person;
@@ -74,7 +74,7 @@ bool PersonPass::readPerson(LineScanner& lines, const GedcomLine& opening)
         last = line.index;
     }
     if (!ended)
-        context_.errors.lineError(last, QStringLiteral("<File Last Line Code is Wrong>"));
+        context_.errors.dropped(last, QStringLiteral("<File Last Line Code is Wrong>"));
     if (!childOrder_.empty())
         applyChildOrder(person);
     persons_.push_back(std::move(person));
@@ -198,7 +198,7 @@ void PersonPass::joinFamily(const GedcomLine& line, TTreeData& person)
 {
     const FamilyRec* family = familyOf(line, 9);
     if (!family) {
-        context_.errors.lineError(line.index, QStringLiteral("<Family Spouse ID Number is Wrong>"));
+        context_.errors.dropped(line.index, QStringLiteral("<Family Spouse ID Number is Wrong>"));
         return;
     }
     if (family->husband >= 1 && family->wife >= 1) {
@@ -228,8 +228,7 @@ void PersonPass::addChildren(const GedcomLine& line, const FamilyRec& family, TT
     seenFamilies_.added(index);
     const std::span<const qint32> children = families_.children(family);
     if (qint64(children.size()) > childLinksLeft_) {
-        context_.errors.lineError(line.index,
-                                  QStringLiteral("<Too Many Links to Family Children>"));
+        context_.errors.dropped(line.index, QStringLiteral("<Too Many Links to Family Children>"));
         return;
     }
     childLinksLeft_ -= qint64(children.size());
@@ -245,7 +244,7 @@ void PersonPass::setParents(const GedcomLine& line, TTreeData& person)
 {
     const FamilyRec* family = familyOf(line, 9);
     if (!family) {
-        context_.errors.lineError(line.index, QStringLiteral("<Family Child ID Number is Wrong>"));
+        context_.errors.dropped(line.index, QStringLiteral("<Family Child ID Number is Wrong>"));
         return;
     }
     person.MotherId = family->wife;
@@ -257,11 +256,11 @@ void PersonPass::addNote(const GedcomLine& line, TTreeData& person)
     const qint32 number = ParseWholeNumber(BeforeAt(line.text.substr(10))).value_or(0);
     const QString* text = number == 0 ? nullptr : notes_.find(number);
     if (!text) {
-        context_.errors.lineError(line.index, QStringLiteral("<Notes ID Number is Wrong>"));
+        context_.errors.dropped(line.index, QStringLiteral("<Notes ID Number is Wrong>"));
         return;
     }
     if (text->size() > noteCharsLeft_) {
-        context_.errors.lineError(line.index, QStringLiteral("<Note Text Limit Reached>"));
+        context_.errors.dropped(line.index, QStringLiteral("<Note Text Limit Reached>"));
         return;
     }
     noteCharsLeft_ -= text->size();

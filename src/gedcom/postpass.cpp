@@ -43,8 +43,9 @@ private:
 
 void reportMissing(ErrorSink& errors, qsizetype record, qint32 number)
 {
-    errors.add(QStringLiteral("ERROR in Record No - ") + QString::number(record) +
-               QStringLiteral(" - <Person ID Number not Found> => ") + QString::number(number));
+    errors.droppedLine(QStringLiteral("ERROR in Record No - ") + QString::number(record) +
+                       QStringLiteral(" - <Person ID Number not Found> => ") +
+                       QString::number(number));
 }
 
 qint32 mapParent(const NumberMap& map, ErrorSink& errors, qsizetype record, qint32 number)

@@ -419,3 +419,36 @@ TEST(ReaderNames, MixedCaseNamesShowAsWrittenInTheLanguageOfOpening)
     EXPECT_EQ(ProperCaseName(english.persons[1].GivenName, Lang::English), u"William"_qs);
     EXPECT_EQ(ProperCaseName(english.persons[1].Surname, Lang::English), u"Smith"_qs);
 }
+
+// A file that lost records or links opens on the error list, not on the person page, so that
+// the loss is seen before a save makes it permanent.
+TEST(ReaderLosses, DamagedAndTruncatedFilesOpenTheErrorList)
+{
+    const QByteArray whole = dialectFile(
+        {"0 @I1@ INDI", "1 SEX M", "1 FAMS @F1@", "0 @I2@ INDI", "1 FAMC @F1@", "1 NOTE @NI1@",
+         "0 @NI1@ NOTE", "1 CONC Not", "0 @F1@ FAM", "1 HUSB @I1@", "1 CHIL @I2@"});
+    ReadResult sound;
+    readInto(sound, whole);
+    ASSERT_TRUE(sound.ok);
+    EXPECT_FALSE(sound.errors.visible);
+
+    // Cut short inside the note, before the families: every family link is lost.
+    ReadResult cut;
+    readInto(cut, whole.left(whole.indexOf("1 CONC Not")));
+    ASSERT_TRUE(cut.ok);
+    EXPECT_TRUE(cut.errors.visible);
+    EXPECT_FALSE(cut.errors.lines.filter(u"Family Spouse ID"_qs).isEmpty());
+
+    // One broken person line ends the person pass.
+    ReadResult broken;
+    readInto(broken, QByteArray(whole).replace("0 @I2@ INDI", "0 @I2 INDI"));
+    ASSERT_TRUE(broken.ok);
+    EXPECT_EQ(broken.persons.size(), 1u);
+    EXPECT_TRUE(broken.errors.visible);
+
+    // A link to a person the file does not carry is dropped.
+    ReadResult dangling;
+    readInto(dangling, QByteArray(whole).replace("1 CHIL @I2@", "1 CHIL @I7@"));
+    EXPECT_TRUE(dangling.errors.visible);
+    EXPECT_FALSE(dangling.errors.lines.filter(u"not Found"_qs).isEmpty());
+}
