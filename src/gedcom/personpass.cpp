@@ -1,5 +1,6 @@
 #include "gedcom/personpass.h"
 
+#include "gedcom/filedate.h"
 #include "model/picturepaths.h"
 #include "model/textrules.h"
 
@@ -181,11 +182,33 @@ void PersonPass::readEvent(LineScanner& lines, GedcomLine& line, double& date, Q
         const std::string_view value = context_.decoder.from(line.text, 8);
         if (tag == "DATE") {
             context_.decoder.assign(dateText_, value, line.index);
-            date = ParseDateText(dateText_);
+            date = readDate(line.index);
         } else if (place && tag == "PLAC") {
             context_.decoder.assignUpper(*place, value, line.index);
         }
     }
+}
+
+double PersonPass::readDate(qint64 line)
+{
+    const FileDate date = ReadFileDate(dateText_);
+    if (date.kind == FileDate::Kind::Exact)
+        return date.value;
+    ErrorSink& errors = context_.errors;
+    const bool year = date.kind == FileDate::Kind::YearOnly;
+    const QString where = QString::number(persons_.size() + 1) + QStringLiteral(" - ") +
+                          errors.pick(u"Satır => "_qs, u"Line => "_qs) + QString::number(line) +
+                          QStringLiteral(" - ") + dateText_.trimmed();
+    if (year)
+        errors.droppedLine(
+            errors.pick(u"- Tarihin yalnız yılı okunabildi. KayıtNo => "_qs,
+                        u"- Only the year of the date could be read. Record No => "_qs) +
+            where);
+    else
+        errors.droppedLine(errors.pick(u"- Tarih okunamadı. KayıtNo => "_qs,
+                                       u"- Date could not be read. Record No => "_qs) +
+                           where);
+    return date.value;
 }
 
 const FamilyRec* PersonPass::familyOf(const GedcomLine& line, size_t prefix) const

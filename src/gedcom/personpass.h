@@ -25,6 +25,8 @@ private:
     void readLine(LineScanner& lines, GedcomLine& line, TTreeData& person);
     void readName(LineScanner& lines, GedcomLine& line, TTreeData& person);
     void readEvent(LineScanner& lines, GedcomLine& line, double& date, QString* place);
+    // The date in dateText_; one shortened or lost is named in the error list.
+    double readDate(qint64 line);
     void readPictures(LineScanner& lines, GedcomLine& line, TTreeData& person);
     void addPicture(const GedcomLine& line, TTreeData& person);
     void joinFamily(const GedcomLine& line, TTreeData& person);
