@@ -62,6 +62,7 @@ bool PersonPass::readPerson(LineScanner& lines, const GedcomLine& opening)
     seenFamilies_.reset();
     joinedFamilies_.clear();
     childOrder_.clear();
+    nameRead_ = false;
     qint64 last = opening.index;
     bool ended = false;
     while (const GedcomLine* next = lines.peek()) {
@@ -148,15 +149,19 @@ bool PersonPass::nextLevel2(LineScanner& lines, GedcomLine& line)
 
 void PersonPass::readName(LineScanner& lines, GedcomLine& line, TTreeData& person)
 {
+    // Only the first name counts; later ones (married names, aliases) and their parts are passed.
+    const bool first = !nameRead_;
+    nameRead_ = true;
     std::string_view rest = line.text.substr(6);
-    const size_t first = rest.find('/');
-    if (first == std::string_view::npos) {
-        person.GivenName.clear();
+    const size_t slash = rest.find('/');
+    if (first && slash == std::string_view::npos) {
+        // Without slashes the whole text is the given name ("1 NAME LIVING").
+        context_.decoder.assignUpper(person.GivenName, trimmedBlanks(rest), line.index);
         person.Surname.clear();
-    } else {
-        context_.decoder.assignUpper(person.GivenName, trimmedBlanks(rest.substr(0, first)),
+    } else if (first) {
+        context_.decoder.assignUpper(person.GivenName, trimmedBlanks(rest.substr(0, slash)),
                                      line.index);
-        rest.remove_prefix(first + 1);
+        rest.remove_prefix(slash + 1);
         const size_t second = rest.find('/');
         if (second == std::string_view::npos)
             person.Surname.clear();
@@ -165,6 +170,8 @@ void PersonPass::readName(LineScanner& lines, GedcomLine& line, TTreeData& perso
                                          line.index);
     }
     while (nextLevel2(lines, line)) {
+        if (!first)
+            continue;
         const std::string_view tag = line.tag();
         if (tag == "GIVN")
             person.GivenName =

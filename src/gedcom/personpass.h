@@ -53,6 +53,8 @@ private:
     std::vector<qint32> joinedFamilies_;
     // The current record's order of children: person number and line of each entry.
     std::vector<std::pair<qint32, qint64>> childOrder_;
+    bool nameRead_ = false; // the current record had its NAME line
+
     // Linking many persons to one large family, or one large note to many persons, would
     // multiply the file's size in memory; files of the dialect stay far below these.
     qint64 childLinksLeft_ = 0;

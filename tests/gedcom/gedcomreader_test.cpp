@@ -119,7 +119,22 @@ TEST(ReaderPersons, NamesFromSlashesAndLevel2Lines)
     EXPECT_EQ(rec(r, 2).Surname, "KAYA");
     EXPECT_EQ(rec(r, 3).GivenName, "CAN");
     EXPECT_EQ(rec(r, 3).Surname, "TAN");
-    EXPECT_EQ(rec(r, 4).GivenName, "");
+    // Without slashes the whole text is the given name.
+    EXPECT_EQ(rec(r, 4).GivenName, u"ÇELIK"_qs);
+    EXPECT_EQ(rec(r, 4).Surname, "");
+}
+
+TEST(ReaderPersons, ASecondNameDoesNotReplaceTheFirst)
+{
+    ReadResult r;
+    readInto(r, dialectFile({"0 @I1@ INDI", "1 NAME LIVING", "1 NAME Ann /Old/", "2 GIVN Ann",
+                             "2 SURN Old", "0 @I2@ INDI", "1 NAME Jo /Lee/", "2 GIVN Joanna",
+                             "1 NAME Jo /Married/", "2 SURN Married"}));
+    ASSERT_EQ(r.persons.size(), 2u);
+    EXPECT_EQ(rec(r, 1).GivenName, "LIVING");
+    EXPECT_EQ(rec(r, 1).Surname, "");
+    EXPECT_EQ(rec(r, 2).GivenName, "JOANNA");
+    EXPECT_EQ(rec(r, 2).Surname, "LEE");
 }
 
 TEST(ReaderPersons, Windows1254TextIsUpperCasedByItsOwnRule)
