@@ -171,6 +171,7 @@ bool ReadGedcomBytes(const QByteArray& bytes, const QString& fileName, PersonLis
         ok = readLines(context, survey.persons, persons, options);
         if (!ok)
             persons.clear();
+        decoder.reportLosses();
     }
     sink.finish();
     return ok;

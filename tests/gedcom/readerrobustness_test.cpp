@@ -57,7 +57,7 @@ TEST(ReaderText, ByteOrderMarkMeansUtf8AndIsNotPartOfTheHeader)
     EXPECT_FALSE(r.errors.visible);
 }
 
-TEST(ReaderText, CharactersOutsideTheCodePageBecomeQuestionMarksReportedOnce)
+TEST(ReaderText, CharactersOutsideTheCodePageBecomeQuestionMarksReportedPerLine)
 {
     ReadResult r;
     readInto(r, utf8Header() + "0 @I1@ INDI\r\n1 NAME Łukasz /日本/\r\n0 @I2@ INDI\r\n"
@@ -66,8 +66,27 @@ TEST(ReaderText, CharactersOutsideTheCodePageBecomeQuestionMarksReportedOnce)
     EXPECT_EQ(r.persons[0].GivenName, "?UKASZ");
     EXPECT_EQ(r.persons[0].Surname, "??");
     EXPECT_EQ(r.persons[1].Surname, "?X");
-    EXPECT_EQ(r.errors.lines.filter("Code Page 1254").size(), 1);
-    EXPECT_TRUE(r.errors.lines.filter("Code Page 1254")[0].startsWith("ERROR in Line - 7 - "));
+    // One line for each line of the file that lost characters, in file order, with its first
+    // such value.
+    EXPECT_EQ(r.errors.lines.filter("Code Page 1254"),
+              QStringList({"ERROR in Line - 7 - <Character not in Code Page 1254 (replaced by ?)> "
+                           "?ukasz",
+                           "ERROR in Line - 9 - <Character not in Code Page 1254 (replaced by ?)> "
+                           "?"}));
+}
+
+TEST(ReaderText, DecomposedLettersAreComposedBeforeTheCodePage)
+{
+    ReadResult r;
+    // S + combining cedilla, I + combining dot above, u + combining diaeresis.
+    const QByteArray cedilla = "\xCC\xA7", dot = "\xCC\x87", diaeresis = "\xCC\x88";
+    readInto(r, utf8Header() + "0 @I1@ INDI\r\n1 NAME Ays" + cedilla + "e /S" + cedilla + "I" +
+                    dot + "K/\r\n1 BIRT\r\n2 PLAC Mu" + diaeresis + "nchen\r\n0 TRLR\r\n");
+    ASSERT_EQ(r.persons.size(), 1u);
+    EXPECT_EQ(r.persons[0].GivenName, u"AYŞE"_qs);
+    EXPECT_EQ(r.persons[0].Surname, u"ŞİK"_qs);
+    EXPECT_EQ(r.persons[0].BirthPlace, u"MÜNCHEN"_qs);
+    EXPECT_TRUE(r.errors.lines.filter("Code Page").isEmpty());
 }
 
 TEST(ReaderText, LineLengthCountsCharactersNotBytes)
