@@ -124,6 +124,9 @@ bool readLines(const ReadContext& context, qint64 personCount, PersonList& perso
         errors.message(errors.text(Msg::BadFileFormat));
         return false;
     }
+    if (context.foreign)
+        for (const auto& [line, text] : context.foreign->reports)
+            errors.dropped(line, text);
     FamilyTable families;
     if (const std::optional<qint64> badLine = families.read(context)) {
         errors.message(badPersonNumberText(errors, *badLine));
@@ -133,7 +136,7 @@ bool readLines(const ReadContext& context, qint64 personCount, PersonList& perso
     notes.read(context);
     persons.reserve(persons.size() + size_t(personCount));
     PersonPass(context, families, notes, persons).run();
-    RenumberPersons(persons, errors);
+    RenumberPersons(persons, errors, context.foreign ? &context.foreign->personIds : nullptr);
     InferSexes(persons, errors);
     errors.progressDone();
     return true;
@@ -151,6 +154,12 @@ bool ReadGedcomBytes(const QByteArray& bytes, const QString& fileName, PersonLis
     else
         utf8 = headerDeclaresUtf8(view);
 
+    // Another program's file is read in the dialect it is rewritten to.
+    const std::optional<ForeignFile> foreign = RewriteForeignFile(view, utf8);
+    if (foreign) {
+        view = std::string_view(foreign->bytes.constData(), size_t(foreign->bytes.size()));
+        utf8 = foreign->utf8;
+    }
     ErrorSink sink(errors, options);
     ValueDecoder decoder(utf8, sink);
     const LineSurvey survey = surveyLines(view, decoder);
@@ -167,7 +176,8 @@ bool ReadGedcomBytes(const QByteArray& bytes, const QString& fileName, PersonLis
                                   sink,
                                   QFileInfo(fileName).absolutePath(),
                                   survey.familyStarts,
-                                  survey.noteStarts};
+                                  survey.noteStarts,
+                                  foreign ? &*foreign : nullptr};
         ok = readLines(context, survey.persons, persons, options);
         if (!ok)
             persons.clear();

@@ -20,6 +20,12 @@ void NoteTable::read(const ReadContext& context)
         }
         numbers_.push_back(number);
         texts_.emplace_back();
+        // Other programs begin the text on the record's own line.
+        if (context.foreign) {
+            const size_t tag = line.text.find("@ NOTE ");
+            if (tag != std::string_view::npos)
+                context.decoder.appendTo(texts_.back(), line.text.substr(tag + 7), line.index);
+        }
         readBody(context, lines, texts_.back());
     }
     byNumber_.build(numbers_);
@@ -34,8 +40,12 @@ void NoteTable::readBody(const ReadContext& context, LineScanner& lines, QString
         GedcomLine line;
         lines.next(line);
         last = line.index;
-        if (!line.startsWith("1"))
+        if (!line.startsWith("1")) {
+            // Other programs put sources and their continuations there; they are no text.
+            if (context.foreign)
+                continue;
             context.errors.repeated(ErrorSink::Repeated::Error8, line.index);
+        }
         const std::string_view tag = line.tag();
         const bool conc = tag == "CONC";
         if (!conc && tag != "CONT")

@@ -104,6 +104,8 @@ void PersonPass::readLine(LineScanner& lines, GedcomLine& line, TTreeData& perso
         setParents(line, person);
     else if (text.starts_with("1 NOTE @NI"))
         addNote(line, person);
+    else if (text.starts_with("1 NOTE"))
+        readInlineNote(lines, line, person);
     else if (text.starts_with("1 OBJE"))
         readPictures(lines, line, person);
     else if (text.starts_with("1 _ORDER CHIL"))
@@ -294,7 +296,40 @@ void PersonPass::addNote(const GedcomLine& line, TTreeData& person)
         return;
     }
     noteCharsLeft_ -= text->size();
-    person.Notes.append(*text);
+    appendNote(person, *text);
+}
+
+void PersonPass::appendNote(TTreeData& person, const QString& text)
+{
+    // Other programs give a person several notes; each starts on a line of its own.
+    if (context_.foreign && !person.Notes.isEmpty() && !text.isEmpty())
+        person.Notes.append(QLatin1String("\r\n"));
+    person.Notes.append(text);
+}
+
+void PersonPass::readInlineNote(LineScanner& lines, GedcomLine& line, TTreeData& person)
+{
+    const std::string_view value = context_.decoder.from(line.text, 8);
+    if (value.starts_with("@")) {
+        context_.errors.dropped(line.index, QStringLiteral("<Notes ID Number is Wrong>"));
+        return;
+    }
+    QString text;
+    context_.decoder.appendTo(text, value, line.index);
+    while (nextLevel2(lines, line)) {
+        const std::string_view tag = line.tag();
+        if (tag != "CONC" && tag != "CONT")
+            continue;
+        if (tag == "CONT")
+            text.append(QLatin1String("\r\n"));
+        context_.decoder.appendTo(text, context_.decoder.from(line.text, 8), line.index);
+    }
+    if (text.size() > noteCharsLeft_) {
+        context_.errors.dropped(line.index, QStringLiteral("<Note Text Limit Reached>"));
+        return;
+    }
+    noteCharsLeft_ -= text.size();
+    appendNote(person, text);
 }
 
 void PersonPass::readPictures(LineScanner& lines, GedcomLine& line, TTreeData& person)

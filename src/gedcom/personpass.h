@@ -33,6 +33,9 @@ private:
     void addChildren(const GedcomLine& line, const FamilyRec& family, TTreeData& person);
     void setParents(const GedcomLine& line, TTreeData& person);
     void addNote(const GedcomLine& line, TTreeData& person);
+    // A note written in the person's record ("1 NOTE text" with CONC and CONT lines).
+    void readInlineNote(LineScanner& lines, GedcomLine& line, TTreeData& person);
+    void appendNote(TTreeData& person, const QString& text);
     // Reads the person's own order of children, which the families could not carry.
     void readChildOrder(LineScanner& lines, GedcomLine& line);
     // Puts the record's children in the order its marker lists, once its families are read.

@@ -92,11 +92,13 @@ TEST(ReaderText, DecomposedLettersAreComposedBeforeTheCodePage)
 TEST(ReaderText, LineLengthCountsCharactersNotBytes)
 {
     const QByteArray name = "1 NAME " + QString(263, QChar(0x15F)).toUtf8(); // ş, 2 bytes each
+    const QByteArray own = joinLines({"0 HEAD", "1 SOUR Kinrow", "2 VERS 3.04", "1 CHAR UTF-8",
+                                      "0 @S0@ SUBM", "1 NAME Not Given"});
     ReadResult fits;
-    readInto(fits, utf8Header() + "0 @I1@ INDI\r\n" + name + "\r\n0 TRLR\r\n");
+    readInto(fits, own + "0 @I1@ INDI\r\n" + name + "\r\n0 TRLR\r\n");
     EXPECT_TRUE(fits.ok);
     ReadResult tooLong;
-    readInto(tooLong, utf8Header() + "0 @I1@ INDI\r\n" + name + "x\r\n0 TRLR\r\n");
+    readInto(tooLong, own + "0 @I1@ INDI\r\n" + name + "x\r\n0 TRLR\r\n");
     EXPECT_FALSE(tooLong.ok);
     EXPECT_EQ(tooLong.reporter.messages,
               QStringList{"8" + LangText(Msg::LineTooLong, Lang::English)});
