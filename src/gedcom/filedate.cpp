@@ -13,13 +13,17 @@ int firstYear(const QString& text)
     for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         if (word.startsWith(QLatin1String("@#")))
             continue;
+        // Marks of doubt before the year count for nothing ("<1814>", "(1900)").
+        qsizetype start = 0;
+        while (start < word.size() && (word[start] == u'<' || word[start] == u'('))
+            ++start;
         qsizetype digits = 0;
-        while (digits < word.size() && word[digits].unicode() >= u'0' &&
-               word[digits].unicode() <= u'9')
+        while (start + digits < word.size() && word[start + digits].unicode() >= u'0' &&
+               word[start + digits].unicode() <= u'9')
             ++digits;
         if (digits < 3 || digits > 4)
             continue;
-        const int year = word.left(digits).toInt();
+        const int year = word.mid(start, digits).toInt();
         if (year >= 100 && year <= 2500)
             return year;
     }

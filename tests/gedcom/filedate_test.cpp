@@ -35,6 +35,7 @@ const DateCase kCases[] = {
     {"FROM 12 JAN 1900 TO 1910", "1900", FileDate::Kind::YearOnly},
     {"@#DJULIAN@ 11 FEB 1731", "1731", FileDate::Kind::YearOnly},
     {"1850/51", "1850", FileDate::Kind::YearOnly},
+    {"<1814>", "1814", FileDate::Kind::YearOnly},
     {"(unknown)", "", FileDate::Kind::Lost},
     {"5 JAN 2600", "", FileDate::Kind::Lost},
     {"ABT 95", "", FileDate::Kind::Lost},
