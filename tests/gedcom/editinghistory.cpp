@@ -102,11 +102,36 @@ bool EditingHistory::addRelative(qint32 anchor)
     form.GivenName = kNames[below(5)];
     if (form.Surname.isEmpty() && below(2))
         form.Surname = kNames[below(5)];
-    form.Notes = below(3) ? QString() : u"Satır\r\nikinci"_qs;
+    switch (below(6)) {
+    case 0:
+        form.Notes = u"Satır\r\nikinci"_qs;
+        break;
+    case 1:
+        form.Notes = blankNote();
+        break;
+    default:
+        form.Notes.clear();
+    }
     // The sex button only toggles the form while the form lists no spouse and no child.
     if (form.Spouses.isEmpty() && form.Children.isEmpty() && below(3) == 0)
         form.SexTag = 3 - form.SexTag;
     return ApplyAcceptedForm(persons_, anchor, prefill.Mode, form) != 0;
+}
+
+QString EditingHistory::blankNote()
+{
+    // Lines long enough to be cut, with blanks anywhere but at their ends (which no file
+    // line can keep) and runs of them across the cut points.
+    QString note;
+    for (int line = below(3); line >= 0; --line) {
+        QString text;
+        for (int i = 230 + below(300); i > 0; --i)
+            text += below(4) == 0 ? QString(1 + below(3) * below(8), u' ')
+                                  : QString(QChar(u'a' + below(26)));
+        text += u'z';
+        note += (note.isEmpty() ? QString() : u"\r\n"_qs) + text;
+    }
+    return note;
 }
 
 bool EditingHistory::linkExisting(qint32 anchor)

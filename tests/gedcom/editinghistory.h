@@ -31,6 +31,7 @@ private:
     int below(int n);
     qint32 anyone();
     bool addRelative(qint32 anchor);
+    QString blankNote();
     bool linkExisting(qint32 anchor);
     bool unlink(qint32 anchor);
     bool move(qint32 anchor);
