@@ -112,6 +112,12 @@ public:
         std::string_view second, source;
         std::vector<QByteArray> out;
         while (lines.next(line)) {
+            // Most lines carry no identifier and nothing to decode: they go through as they are.
+            if (plain(line.text)) {
+                result_.bytes.append(line.text.data(), qsizetype(line.text.size()));
+                result_.bytes.append('\n');
+                continue;
+            }
             QByteArray text = ansel_ ? DecodeAnsel(line.text).toUtf8()
                                      : QByteArray(line.text.data(), qsizetype(line.text.size()));
             if (ansel_ && line.startsWith("1 CHAR "))
@@ -127,6 +133,17 @@ public:
     }
 
 private:
+    bool plain(std::string_view text) const
+    {
+        if (text.size() > size_t(MaxLineLength) || text.find('@') != std::string_view::npos)
+            return false;
+        if (ansel_)
+            for (char c : text)
+                if (static_cast<unsigned char>(c) >= 0x80)
+                    return false;
+        return !text.starts_with("1 CHAR ");
+    }
+
     qsizetype length(const QByteArray& text) const
     {
         return utf8_ ? QString::fromUtf8(text).size() : text.size();
