@@ -42,6 +42,7 @@ public:
     {
         return {};
     }
+    bool choosePrinter(QPrinter&) override { return false; }
 };
 
 QString FamilyFilePath(int n)
