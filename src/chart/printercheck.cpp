@@ -31,7 +31,8 @@ bool PrintOutputAvailable(const QPrinter& printer)
 
 bool PrinterCheck(QPrinter& printer, Prompts& prompts, Lang lang, const QString& defaultPdf)
 {
-    if (!PrinterInstalled() && printer.outputFormat() != QPrinter::PdfFormat) {
+    if (!PrinterInstalled() &&
+        (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty())) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(defaultPdf);
     }
