@@ -1,4 +1,5 @@
 // Saves a picture of the ancestor chart page: chart_screenshot tr|en FAMILY.ged RECNO OUT.png.
+#include "chart/chartlistbox.h"
 #include "chart/chartpage.h"
 #include "editing/personpage.h"
 #include "shell/aboutpage.h"
@@ -30,6 +31,9 @@ int main(int argc, char* argv[])
     window.session().setRecNoMain(recNo);
     window.TabSheet_Main->ShowRecord();
     window.TabSheet_Main->SB_Tree->click();
+    // With two spouses or more, the first is chosen to show the children's markers.
+    if (window.TabSheet_Tree->ListBox_T_Esi->count() >= 2)
+        window.TabSheet_Tree->ListBox_T_Esi->setCurrentRow(0);
     for (int i = 0; i < 5; ++i)
         app.processEvents();
     return window.grab().save(QString::fromLocal8Bit(argv[4])) ? 0 : 1;
