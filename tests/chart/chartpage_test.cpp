@@ -5,6 +5,7 @@
 #include "editing/personpage.h"
 #include "gedcom/familysave.h"
 #include "model/messages.h"
+#include "pictures/picturepanel.h"
 #include "shell/aboutpage.h"
 #include "shell/mainwindow.h"
 #include "shell/settings.h"
@@ -12,6 +13,7 @@
 #include "ui/speedbutton.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QEnterEvent>
 #include <QFile>
@@ -234,6 +236,13 @@ TEST_F(ChartPageTest, SlotsHaveTheirSidesColoursAndPlaces)
     EXPECT_EQ(chart()->slotLabel(3)->textColor(), QColor(128, 0, 0));
     EXPECT_EQ(chart()->slotLabel(9)->textColor(), QColor(128, 0, 0));
     EXPECT_EQ(chart()->ListBox_T_Esi->textColor(), QColor(128, 0, 0));
+
+    // The language switch turns the fixed captions at once, the chart's own at the next fill.
+    window->TabSheet_About->ComboBox_Lang->setCurrentIndex(0);
+    EXPECT_EQ(chart()->Panel_T->caption(), LangText(Msg::ImagePanelCaption, Lang::Turkish));
+    EXPECT_EQ(chart()->Lb_T_Esi->text(), QStringLiteral("SPOUSE :"));
+    chart()->FillTreeChart(1);
+    EXPECT_EQ(chart()->Lb_T_Esi->text(), LangText(Msg::SpouseHeading, Lang::Turkish) + " :");
 
     // The page grows with the window.
     window->resize(1232, 960);
