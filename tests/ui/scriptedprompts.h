@@ -26,13 +26,17 @@ public:
     {
         std::optional<FamilyFileChoice> choice;
     };
+    struct SaveFile
+    {
+        std::optional<SaveFileChoice> choice;
+    };
     // The print dialog: a PDF file to print into on paper of the given size, or none for Cancel.
     struct ChoosePrinter
     {
         std::optional<QString> pdfPath;
         QPageSize::PageSizeId paper = QPageSize::A4;
     };
-    using Step = std::variant<Message, OpenFile, ChoosePrinter>;
+    using Step = std::variant<Message, OpenFile, SaveFile, ChoosePrinter>;
 
     ~ScriptedPrompts() override
     {
@@ -45,6 +49,8 @@ public:
         script.push_back(OpenFile{FamilyFileChoice{path, readOnly}});
     }
     void cancelFileDialog() { script.push_back(OpenFile{std::nullopt}); }
+    void chooseSaveFile(const QString& path) { script.push_back(SaveFile{SaveFileChoice{path}}); }
+    void cancelSaveDialog() { script.push_back(SaveFile{std::nullopt}); }
     void printToPdf(const QString& path, QPageSize::PageSizeId paper = QPageSize::A4)
     {
         script.push_back(ChoosePrinter{path, paper});
@@ -82,10 +88,17 @@ public:
         ADD_FAILURE() << "unexpected picture dialog";
         return std::nullopt;
     }
-    std::optional<SaveFileChoice> saveFile(const QString&, const QString&, const QString&) override
+    std::optional<SaveFileChoice> saveFile(const QString& title, const QString&,
+                                           const QString&) override
     {
-        ADD_FAILURE() << "unexpected save dialog";
-        return std::nullopt;
+        dialogTitles.append(title);
+        if (script.empty() || !std::holds_alternative<SaveFile>(script.front())) {
+            ADD_FAILURE() << "unexpected save dialog";
+            return std::nullopt;
+        }
+        auto choice = std::get<SaveFile>(script.front()).choice;
+        script.pop_front();
+        return choice;
     }
     std::optional<QFont> chooseFont(const QFont&) override
     {
