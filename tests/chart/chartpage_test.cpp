@@ -291,7 +291,13 @@ TEST_F(ChartPageTest, PrintsTheChartIntoAPdfFile)
     click(chart()->SB_T_Yazdir);
     EXPECT_EQ(prompts->messages.last(), LangText(Msg::PaperTooSmall, Lang::English));
     EXPECT_TRUE(PdfText(small).contains(QStringLiteral("Kemal ÖZTÜRK")));
-    EXPECT_EQ(prompts->printDialogs, 3);
+
+    // A file that cannot be written is reported, not passed over as printed.
+    prompts->printToPdf(home.filePath("no/such/folder/chart.pdf"));
+    prompts->answerMessage(PromptAnswer::Ok);
+    click(chart()->SB_T_Yazdir);
+    EXPECT_TRUE(prompts->messages.last().startsWith(QStringLiteral("Cannot print to ")));
+    EXPECT_EQ(prompts->printDialogs, 4);
 }
 
 } // namespace
