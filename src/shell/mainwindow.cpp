@@ -1,5 +1,7 @@
 #include "shell/mainwindow.h"
 
+#include "chart/chartlistbox.h"
+#include "chart/chartpage.h"
 #include "editing/listedlg.h"
 #include "editing/personeditor.h"
 #include "editing/personlistbox.h"
@@ -78,7 +80,8 @@ void TForm_Main::createPages()
     PageControl_Main->addWidget(TabSheet_Main);
     TabSheet_About = new AboutPage(PageControl_Main);
     PageControl_Main->addWidget(TabSheet_About);
-    TabSheet_Tree = MakePage(PageControl_Main, "TabSheet_Tree");
+    TabSheet_Tree = new ChartPage(session_, *prompts_, PageControl_Main);
+    PageControl_Main->addWidget(TabSheet_Tree);
     TabSheet_TView = MakePage(PageControl_Main, "TabSheet_TView");
 }
 
@@ -94,6 +97,9 @@ void TForm_Main::connectControls()
     connect(page->SB_About, &QToolButton::clicked, this, &TForm_Main::SB_AboutClick);
     connect(page->SB_Exit, &QToolButton::clicked, this, &TForm_Main::SB_ExitClick);
     connect(page->SB_Save, &QToolButton::clicked, this, &TForm_Main::SB_SaveClick);
+    connect(page->SB_Tree, &QToolButton::clicked, this, &TForm_Main::SB_TreeClick);
+    connect(TabSheet_Tree, &ChartPage::backRequested, this, &TForm_Main::SB_T_BackClick);
+    connect(TabSheet_Tree, &ChartPage::mainPersonRequested, this, &TForm_Main::Lb_T_MainClick);
     personEditor_ = new PersonEditor(session_, *page, *prompts_, this);
     relativeEditor_ = new RelativeEditor(session_, *page, *prompts_, this);
     connect(personEditor_, &PersonEditor::aboutPageRequested, this, &TForm_Main::SB_AboutClick);
@@ -124,6 +130,31 @@ void TForm_Main::showPage(QWidget* page)
 void TForm_Main::SB_AboutClick()
 {
     showPage(TabSheet_About);
+}
+
+void TForm_Main::SB_TreeClick()
+{
+    if (!session_.hasCurrent())
+        return;
+    showPage(TabSheet_Tree);
+    TabSheet_Tree->FillTreeChart(session_.recNoMain());
+}
+
+void TForm_Main::SB_T_BackClick()
+{
+    showPage(TabSheet_Main);
+}
+
+void TForm_Main::Lb_T_MainClick()
+{
+    qint32 recNo = 0;
+    if (activePageTag() == 1)
+        recNo = TabSheet_Tree->chartPerson();
+    // A chart filled before persons were removed may name a record that is gone.
+    if (session_.isRecord(recNo))
+        session_.setRecNoMain(recNo);
+    showPage(TabSheet_Main);
+    TabSheet_Main->ShowRecord();
 }
 
 void TForm_Main::SB_ExitClick()
@@ -160,6 +191,7 @@ void TForm_Main::ComboBox_LangChange()
     openDialogTitle_ = LangText(Msg::OpenOrCreateFile, lang);
     TabSheet_About->retranslate(lang);
     TabSheet_Main->retranslate();
+    TabSheet_Tree->retranslate();
 }
 
 void TForm_Main::showCaption()
@@ -216,6 +248,7 @@ void TForm_Main::FormResize()
         return;
     scaler_->scaleTo(width);
     TabSheet_Main->setListItemHeight(width * PersonListBox::ItemHeight / DesignWidth);
+    TabSheet_Tree->setListItemHeight(width * ChartListBox::ItemHeight / DesignWidth);
     // The chart and table pages bring their own pictures; the others show the current person's.
     if (activePageTag() == 0 && !session_.persons.empty())
         TabSheet_Main->ShowPicture(session_.recNoMain());

@@ -14,6 +14,7 @@ class QStackedWidget;
 namespace kinrow {
 
 class AboutPage;
+class ChartPage;
 class PersonEditor;
 class PersonPage;
 class ProportionalScaler;
@@ -57,6 +58,9 @@ public:
     void SB_ErrorCloseClick();
     bool SB_SaveClick();
     void SB_AboutClick();
+    void SB_TreeClick();
+    void SB_T_BackClick();
+    void Lb_T_MainClick();
     void SB_ExitClick();
     void ComboBox_LangChange();
     void ApplyProgramFont(const QString& fontName, int fontCharSet);
@@ -65,7 +69,7 @@ public:
     QWidget* TabSheet_Print;
     PersonPage* TabSheet_Main;
     AboutPage* TabSheet_About;
-    QWidget* TabSheet_Tree;
+    ChartPage* TabSheet_Tree;
     QWidget* TabSheet_TView;
 
 protected:

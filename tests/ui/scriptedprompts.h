@@ -2,6 +2,8 @@
 
 #include "ui/prompts.h"
 
+#include <QPageSize>
+#include <QPrinter>
 #include <QStringList>
 
 #include <gtest/gtest.h>
@@ -28,7 +30,13 @@ public:
     {
         std::optional<SaveFileChoice> choice;
     };
-    using Step = std::variant<Message, OpenFile, SaveFile>;
+    // The print dialog: a PDF file to print into on paper of the given size, or none for Cancel.
+    struct ChoosePrinter
+    {
+        std::optional<QString> pdfPath;
+        QPageSize::PageSizeId paper = QPageSize::A4;
+    };
+    using Step = std::variant<Message, OpenFile, SaveFile, ChoosePrinter>;
 
     ~ScriptedPrompts() override
     {
@@ -43,6 +51,11 @@ public:
     void cancelFileDialog() { script.push_back(OpenFile{std::nullopt}); }
     void chooseSaveFile(const QString& path) { script.push_back(SaveFile{SaveFileChoice{path}}); }
     void cancelSaveDialog() { script.push_back(SaveFile{std::nullopt}); }
+    void printToPdf(const QString& path, QPageSize::PageSizeId paper = QPageSize::A4)
+    {
+        script.push_back(ChoosePrinter{path, paper});
+    }
+    void cancelPrintDialog() { script.push_back(ChoosePrinter{std::nullopt}); }
 
     PromptAnswer message(MessageKind kind, const QString& text, MessageButtons buttons) override
     {
@@ -98,11 +111,29 @@ public:
         return std::nullopt;
     }
 
+    bool choosePrinter(QPrinter& printer) override
+    {
+        printDialogs += 1;
+        if (script.empty() || !std::holds_alternative<ChoosePrinter>(script.front())) {
+            ADD_FAILURE() << "unexpected print dialog";
+            return false;
+        }
+        const ChoosePrinter choice = std::get<ChoosePrinter>(script.front());
+        script.pop_front();
+        if (!choice.pdfPath)
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(*choice.pdfPath);
+        printer.setPageSize(QPageSize(choice.paper));
+        return true;
+    }
+
     std::deque<Step> script;
     QStringList messages;
     QList<MessageKind> kinds;         // the box of each message, in order
     QList<MessageButtons> buttonSets; // and its buttons
     QStringList dialogTitles;
+    int printDialogs = 0;
 };
 
 } // namespace kinrow::test
