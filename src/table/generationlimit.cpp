@@ -1,0 +1,37 @@
+#include "table/generationlimit.h"
+
+#include "model/textrules.h"
+
+namespace kinrow {
+
+GenerationLimitAnswer ParseGenerationLimit(const QString& answer, int current)
+{
+    bool ok = false;
+    int value = answer.trimmed().toInt(&ok);
+    if (!ok)
+        value = 0;
+    if (value < 1 || value > 99)
+        return {GenerationLimitAnswer::Refused, current};
+    if (value == current)
+        return {GenerationLimitAnswer::Unchanged, current};
+    return {GenerationLimitAnswer::Changed, value};
+}
+
+QString GenerationLimitCaption(int limit, Lang lang)
+{
+    // Message 116 is written for the start limit; the button names the limit in force.
+    return ReplaceFirst(LangText(Msg::MaxGenerations, lang), QString::number(kStartGenerationLimit),
+                        QString::number(limit));
+}
+
+QString GenerationLimitTitle()
+{
+    return QStringLiteral("KINROW - Aile Soyağacı");
+}
+
+QString GenerationLimitPrompt()
+{
+    return QStringLiteral("Tabloda izlenecek Max/Min Nesil Sayısı (1 - 99)");
+}
+
+} // namespace kinrow
