@@ -182,7 +182,8 @@ bool PersonEditor::changeSpouseGroup()
         PromptAnswer::Ok)
         return false;
     ApplySexChange(session_.persons, group, children);
-    page_.ListBox_Esi->viewport()->update();
+    page_.ListBox_Esi->refreshColours();
+    page_.ListBox_Cocuklari->refreshColours();
     session_.setUnsavedChanges(true);
     return true;
 }

@@ -18,7 +18,14 @@ void PersonListBox::addPerson(const QString& text, qint32 recNo)
 {
     auto* item = new QListWidgetItem(text);
     item->setData(RecNoRole, recNo);
+    item->setForeground(delegate_->colorFor(recNo));
     addItem(item);
+}
+
+void PersonListBox::refreshColours()
+{
+    for (int row = 0; row < count(); ++row)
+        item(row)->setForeground(delegate_->colorFor(recNoAt(row)));
 }
 
 qint32 PersonListBox::recNoAt(int row) const

@@ -9,7 +9,8 @@ namespace kinrow {
 class PersonListDelegate;
 
 // A list of relatives of the current person: one entry per person, each carrying the
-// person's record number, drawn in the sex's colour by PersonListDelegate.
+// person's record number, drawn by PersonListDelegate in its foreground colour, the colour of the
+// person's sex.
 class PersonListBox : public QListWidget
 {
     Q_OBJECT
@@ -19,7 +20,10 @@ public:
 
     PersonListBox(const PersonList& persons, QWidget* parent = nullptr);
 
+    // Adds an entry in the colour of the person's sex (the item's foreground).
     void addPerson(const QString& text, qint32 recNo);
+    // Gives every entry the colour of its person's sex again, after a sex change.
+    void refreshColours();
     qint32 recNoAt(int row) const;
     // The record numbers of all entries, in list order.
     QList<qint32> recNos() const;

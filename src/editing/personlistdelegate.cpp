@@ -23,7 +23,9 @@ void PersonListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     painter->fillRect(option.rect,
                       selected ? QColor(192, 192, 192) : option.palette.color(QPalette::Base));
     painter->setFont(font_);
-    painter->setPen(colorFor(index.data(PersonListBox::RecNoRole).toInt()));
+    const QVariant foreground = index.data(Qt::ForegroundRole);
+    painter->setPen(foreground.isValid() ? foreground.value<QBrush>().color()
+                                         : colorFor(index.data(PersonListBox::RecNoRole).toInt()));
     painter->drawText(option.rect.translated(0, -1),
                       Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                       index.data(Qt::DisplayRole).toString());

@@ -2,6 +2,7 @@
 
 #include "editing/fieldkeyfilter.h"
 #include "editing/notewindow.h"
+#include "editing/personlabels.h"
 #include "editing/personlistbox.h"
 #include "editing/persontexts.h"
 #include "model/messages.h"

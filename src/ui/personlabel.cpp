@@ -1,23 +1,28 @@
 #include "ui/personlabel.h"
 
-#include "editing/persontexts.h"
-#include "model/textrules.h"
-
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace kinrow {
 
-PersonLabel::PersonLabel(QWidget* parent) : QLabel(parent), textColor_(Qt::black)
+PersonLabel::PersonLabel(QWidget* parent) : QLabel(parent)
 {
+    setTextColor(Qt::black);
     setCursor(Qt::PointingHandCursor);
     setFrameShape(QFrame::NoFrame);
 }
 
+QColor PersonLabel::textColor() const
+{
+    return palette().color(QPalette::Active, foregroundRole());
+}
+
 void PersonLabel::setTextColor(const QColor& color)
 {
-    textColor_ = color;
-    update();
+    QPalette colours = palette();
+    colours.setColor(QPalette::Active, foregroundRole(), color);
+    colours.setColor(QPalette::Inactive, foregroundRole(), color);
+    setPalette(colours);
 }
 
 void PersonLabel::paintEvent(QPaintEvent*)
@@ -28,7 +33,7 @@ void PersonLabel::paintEvent(QPaintEvent*)
     painter.setFont(font());
     painter.setPen(Qt::white);
     painter.drawText(area.translated(1, 1), flags, text());
-    painter.setPen(isEnabled() ? textColor_ : palette().color(QPalette::Disabled, QPalette::Text));
+    painter.setPen(isEnabled() ? textColor() : palette().color(QPalette::Disabled, QPalette::Text));
     painter.drawText(area, flags, text());
 }
 
@@ -46,22 +51,6 @@ void PersonLabel::mouseReleaseEvent(QMouseEvent* event)
         Q_EMIT clicked();
     pressed_ = false;
     event->accept();
-}
-
-void SetPersonLabel(const PersonList& persons, qint32 recNo, PersonLabel& label, Lang lang)
-{
-    if (recNo < 1 || std::size_t(recNo) > persons.size())
-        return;
-    const TTreeData& person = persons[std::size_t(recNo - 1)];
-    label.setTag(recNo);
-    label.setText(QStringLiteral("  ") + ProperCaseName(person.GivenName, lang) + QLatin1Char(' ') +
-                  person.Surname);
-    QString summary = PersonSummary(persons, person, lang);
-    label.setToolTip(summary.replace(QLatin1Char('\r'), QLatin1Char('\n')));
-    if (person.Sex == SexMale)
-        label.setTextColor(QColor(0, 0, 255));
-    else if (person.Sex == SexFemale)
-        label.setTextColor(QColor(128, 0, 0));
 }
 
 } // namespace kinrow

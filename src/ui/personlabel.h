@@ -1,8 +1,5 @@
 #pragma once
 
-#include "model/messages.h"
-#include "model/person.h"
-
 #include <QLabel>
 
 namespace kinrow {
@@ -18,8 +15,9 @@ public:
     qint32 tag() const { return tag_; }
     void setTag(qint32 recNo) { tag_ = recNo; }
 
-    // The font colour of the caption; the raised highlight is drawn in white below it.
-    QColor textColor() const { return textColor_; }
+    // The font colour of the caption, the palette's foreground; the raised highlight is drawn
+    // in white below it.
+    QColor textColor() const;
     void setTextColor(const QColor& color);
 
 Q_SIGNALS:
@@ -32,12 +30,7 @@ protected:
 
 private:
     qint32 tag_ = 0;
-    QColor textColor_;
     bool pressed_ = false;
 };
-
-// Puts person recNo into label: Tag, caption "  Given SURNAME", the person's summary as hint,
-// blue for a man, maroon for a woman, the colour unchanged otherwise.
-void SetPersonLabel(const PersonList& persons, qint32 recNo, PersonLabel& label, Lang lang);
 
 } // namespace kinrow

@@ -275,6 +275,9 @@ TEST_F(PersonPageTest, SexDecidesPictureAndColours)
     ASSERT_NE(delegate, nullptr);
     EXPECT_EQ(delegate->colorFor(8), QColor(255, 0, 0));
     EXPECT_EQ(delegate->colorFor(10), QColor(0, 0, 255));
+    for (int row = 0; row < page->ListBox_Esi->count(); ++row) // what the user and tools see
+        EXPECT_EQ(page->ListBox_Esi->item(row)->foreground().color(),
+                  delegate->colorFor(page->ListBox_Esi->recNoAt(row)));
     EXPECT_EQ(page->ListBox_Esi->visualItemRect(page->ListBox_Esi->item(0)).height(), 14);
 
     // The drawn list: the man's entry in blue, the unknown spouse in red.
