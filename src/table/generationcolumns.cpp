@@ -38,8 +38,8 @@ ColumnAlign GenerationColumnAlign(int index)
 QList<GenerationColumnView> StartGenerationColumns(const QStringList& headers)
 {
     QList<GenerationColumnView> columns;
-    for (int index : {ColGeneration, ColFullName, ColPlace, ColDates, ColFather, ColMother,
-                      ColSpouses})
+    for (int index :
+         {ColGeneration, ColFullName, ColPlace, ColDates, ColFather, ColMother, ColSpouses})
         columns.append({index, headers.value(index), StartColumnWidth(index)});
     return columns;
 }
@@ -100,8 +100,7 @@ GenerationExportRows::GenerationExportRows(const GenerationTable& table, std::ve
                                            ExportFont gridFont)
     : table_(table), rows_(std::move(rows)), columnIndexes_(std::move(columnIndexes)),
       recNoMain_(recNoMain), gridFont_(std::move(gridFont))
-{
-}
+{}
 
 const TGenerationRow& GenerationExportRows::row(qsizetype r) const
 {

@@ -21,8 +21,7 @@ class TableBuilder
 public:
     TableBuilder(const PersonList& persons, const GenerationTableOptions& options)
         : persons_(persons), options_(options), cacheSlot_(persons.size() + 1, -1)
-    {
-    }
+    {}
 
     bool isRecord(qint32 recNo) const
     {
@@ -43,8 +42,8 @@ public:
         while (!stack_.empty()) {
             const Pending next = stack_.back();
             stack_.pop_back();
-            const qint32 row = table_.append(
-                next.parent, makeRow(next.recNo, next.generation, RowKind::Ancestor));
+            const qint32 row =
+                table_.append(next.parent, makeRow(next.recNo, next.generation, RowKind::Ancestor));
             pushParents(row);
         }
     }

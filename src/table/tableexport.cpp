@@ -168,8 +168,8 @@ void htmlHeaderRow(QString& out, const QList<ExportColumn>& columns, const Expor
     out += QStringLiteral("</tr>\r\n");
 }
 
-void htmlRow(QString& out, const ExportRows& rows, qsizetype r,
-             const QList<ExportColumn>& columns, const ExportStyle& style, int m)
+void htmlRow(QString& out, const ExportRows& rows, qsizetype r, const QList<ExportColumn>& columns,
+             const ExportStyle& style, int m)
 {
     const QString height = QStringLiteral(" height=\"%1\"").arg(style.rowHeight);
     out += QStringLiteral("<tr class=\"default\">\r\n");
@@ -291,7 +291,8 @@ QByteArray ExportHtml(const ExportRows& rows, const QList<ExportColumn>& columns
                                  "  </head>\r\n"
                                  "<body>\r\n");
     htmlStyle(out, style);
-    out += QStringLiteral("<table class=\"default\" bgcolor=\"%1\"").arg(htmlColor(style.background));
+    out +=
+        QStringLiteral("<table class=\"default\" bgcolor=\"%1\"").arg(htmlColor(style.background));
     if (style.border)
         out += QStringLiteral(" border=\"1\" frame=box");
     out += QStringLiteral(" cellspacing=\"0\" cellpadding=\"%1\">\r\n").arg(style.textMargin);
@@ -343,8 +344,7 @@ QByteArray ExportUnicode(const ExportRows& rows, const QList<ExportColumn>& colu
     return encoder.encode(text);
 }
 
-QByteArray ExportAnsi(const ExportRows& rows, const QList<ExportColumn>& columns,
-                      QChar separator)
+QByteArray ExportAnsi(const ExportRows& rows, const QList<ExportColumn>& columns, QChar separator)
 {
     return EncodeCp1254(textExport(rows, columns, separator, Quoting::Doubled));
 }

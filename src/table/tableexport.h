@@ -86,8 +86,7 @@ QByteArray ExportRtf(const ExportRows& rows, const QList<ExportColumn>& columns,
 // Text with tab separators as UTF-16 little-endian code units, without a byte-order mark.
 QByteArray ExportUnicode(const ExportRows& rows, const QList<ExportColumn>& columns);
 // Text in code page 1254 with the given separator (the list separator for CSV, tab for TXT).
-QByteArray ExportAnsi(const ExportRows& rows, const QList<ExportColumn>& columns,
-                      QChar separator);
+QByteArray ExportAnsi(const ExportRows& rows, const QList<ExportColumn>& columns, QChar separator);
 
 // The content of a file of the given format.
 QByteArray ExportTable(ExportFormat format, const ExportRows& rows,
