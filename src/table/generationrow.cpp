@@ -48,7 +48,10 @@ void AddGenerationRow(const PersonList& persons, qint32 recNo, qint32 generation
     const TTreeData& p = persons[std::size_t(recNo - 1)];
     row.RecNo = recNo;
     row.Generation = generation;
-    row.FullName = ProperCaseName(p.GivenName, lang) + u' ' + p.Surname;
+    row.FullName = ProperCaseName(p.GivenName, lang);
+    row.FullName.reserve(row.FullName.size() + 1 + p.Surname.size());
+    row.FullName += u' ';
+    row.FullName += p.Surname;
     row.Place = ProperCaseName(p.BirthPlace, lang);
     row.SexCode = p.Sex;
     row.ImageIndex = GenerationImageIndex(kind, generation, p.Sex);
@@ -61,12 +64,15 @@ void AddGenerationRow(const PersonList& persons, qint32 recNo, qint32 generation
         row.FatherName = ProperCaseName(father->GivenName, lang);
     if (const TTreeData* mother = p.MotherId > 0 ? linked(persons, p.MotherId) : nullptr)
         row.MotherName = ProperCaseName(mother->GivenName, lang);
-    QStringList spouses;
+    row.SpouseNames.clear();
     for (qint32 spouse : p.Spouses) {
-        if (const TTreeData* s = linked(persons, spouse))
-            spouses.append(ProperCaseName(s->GivenName, lang));
+        const TTreeData* s = linked(persons, spouse);
+        if (!s)
+            continue;
+        if (!row.SpouseNames.isEmpty())
+            row.SpouseNames += QStringLiteral(" & ");
+        row.SpouseNames += ProperCaseName(s->GivenName, lang);
     }
-    row.SpouseNames = spouses.join(QStringLiteral(" & "));
 }
 
 } // namespace kinrow

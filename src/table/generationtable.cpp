@@ -20,7 +20,7 @@ class TableBuilder
 {
 public:
     TableBuilder(const PersonList& persons, const GenerationTableOptions& options)
-        : persons_(persons), options_(options), cacheSlot_(persons.size() + 1, -1)
+        : persons_(persons), options_(options), firstRow_(persons.size() + 1, -1)
     {}
 
     bool isRecord(qint32 recNo) const
@@ -112,13 +112,15 @@ private:
 
     TGenerationRow makeRow(qint32 recNo, qint32 generation, RowKind kind)
     {
-        qint32& slot = cacheSlot_[std::size_t(recNo)];
-        if (slot < 0) {
-            slot = qint32(cache_.size());
-            cache_.emplace_back();
-            AddGenerationRow(persons_, recNo, generation, kind, options_.lang, cache_.back());
+        // A person met again copies the texts of its first row, sharing their storage.
+        qint32& first = firstRow_[std::size_t(recNo)];
+        TGenerationRow row;
+        if (first < 0) {
+            first = qint32(table_.size());
+            AddGenerationRow(persons_, recNo, generation, kind, options_.lang, row);
+            return row;
         }
-        TGenerationRow row = cache_[std::size_t(slot)];
+        row = table_.row(first);
         row.Generation = generation;
         row.ImageIndex = GenerationImageIndex(kind, generation, row.SexCode);
         return row;
@@ -128,8 +130,7 @@ private:
     const GenerationTableOptions& options_;
     GenerationTable table_;
     std::vector<Pending> stack_;
-    std::vector<qint32> cacheSlot_;
-    std::vector<TGenerationRow> cache_;
+    std::vector<qint32> firstRow_;
     qsizetype reserved_ = 0;
 };
 

@@ -20,6 +20,17 @@ int greatestDepth(const ExportRows& rows)
     return m;
 }
 
+// Once a sample of rows is written, makes room for the rest at the same rate, so that a large
+// export is not copied again and again while it grows.
+void reserveForRest(QByteArray& out, qsizetype start, qsizetype written, qsizetype total)
+{
+    constexpr qsizetype Sample = 1000;
+    if (written != Sample || total <= Sample)
+        return;
+    const qsizetype perRow = (out.size() - start) / Sample + 1;
+    out.reserve(out.size() + perRow * (total - Sample) * 11 / 10 + 64);
+}
+
 // How a cell text holding the separator or a quote is written.
 enum class Quoting
 {
@@ -72,28 +83,50 @@ QString textExport(const ExportRows& rows, const QList<ExportColumn>& columns, Q
     return out;
 }
 
-QString htmlEscaped(const QString& text)
+// Appends text to out in UTF-8 with &, <, > and " as entities, so that no text of a family file
+// can break the page or add markup to it.
+void appendHtmlText(QByteArray& out, QStringView text)
 {
-    QString out;
-    out.reserve(text.size());
-    for (QChar c : text) {
-        switch (c.unicode()) {
+    qsizetype plain = 0;
+    auto flush = [&](qsizetype end) {
+        const QStringView part = text.sliced(plain, end - plain);
+        if (part.isEmpty())
+            return;
+        QStringEncoder encoder(QStringConverter::Utf8);
+        const qsizetype at = out.size();
+        out.resize(at + encoder.requiredSpace(part.size()));
+        char* last = encoder.appendToBuffer(out.data() + at, part);
+        out.truncate(last - out.constData());
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char* entity = nullptr;
+        switch (text[i].unicode()) {
         case u'&':
-            out += QStringLiteral("&amp;");
+            entity = "&amp;";
             break;
         case u'<':
-            out += QStringLiteral("&lt;");
+            entity = "&lt;";
             break;
         case u'>':
-            out += QStringLiteral("&gt;");
+            entity = "&gt;";
             break;
         case u'"':
-            out += QStringLiteral("&quot;");
+            entity = "&quot;";
             break;
         default:
-            out += c;
+            continue;
         }
+        flush(i);
+        out += entity;
+        plain = i + 1;
     }
+    flush(text.size());
+}
+
+QByteArray htmlEscaped(const QString& text)
+{
+    QByteArray out;
+    appendHtmlText(out, text);
     return out;
 }
 
@@ -163,36 +196,74 @@ void htmlHeaderRow(QString& out, const QList<ExportColumn>& columns, const Expor
                    .arg(column.width);
         if (column.tree && m > 0)
             out += QStringLiteral(" colspan=\"%1\"").arg(m + 1);
-        out += u'>' + htmlEscaped(column.header) + QStringLiteral("</th>\r\n");
+        out += u'>' + QString::fromUtf8(htmlEscaped(column.header)) + QStringLiteral("</th>\r\n");
     }
     out += QStringLiteral("</tr>\r\n");
 }
 
-void htmlRow(QString& out, const ExportRows& rows, qsizetype r, const QList<ExportColumn>& columns,
-             const ExportStyle& style, int m)
+// Writes the table's rows, with the markup that repeats from cell to cell made once.
+class HtmlRowWriter
 {
-    const QString height = QStringLiteral(" height=\"%1\"").arg(style.rowHeight);
-    out += QStringLiteral("<tr class=\"default\">\r\n");
-    for (int c = 0; c < columns.size(); ++c) {
-        const ExportColumn& column = columns[c];
-        const int depth = column.tree ? rows.depth(r) : 0;
-        for (int level = 0; level < depth; ++level)
-            out += QStringLiteral("<td") + (level == 0 ? height : QString()) +
-                   QStringLiteral(">&nbsp;</td>\r\n");
-        out += QStringLiteral("<td class=\"normalborder\"") + height + htmlAlign(column.align);
-        if (column.tree && depth < m)
-            out += QStringLiteral(" colspan=\"%1\"").arg(m - depth + 1);
-        const ExportFont font = rows.font(r, c);
-        if (!(font == style.gridFont)) {
-            // Inline, the declaration goes without braces, in single quotes around the font's
-            // double-quoted name.
-            const QString rule = htmlFontRule(font);
-            out += QStringLiteral(" style='") + rule.mid(1, rule.size() - 2) + u'\'';
-        }
-        out += u'>' + htmlEscaped(rows.text(r, c)) + QStringLiteral("</td>\r\n");
+public:
+    HtmlRowWriter(const QList<ExportColumn>& columns, const ExportStyle& style, int m)
+        : columns_(columns), gridFont_(style.gridFont), m_(m)
+    {
+        const QByteArray height = " height=\"" + QByteArray::number(style.rowHeight) + '"';
+        firstIndent_ = "<td" + height + ">&nbsp;</td>\r\n";
+        for (const ExportColumn& column : columns)
+            cellStart_.append("<td class=\"normalborder\"" + height +
+                              htmlAlign(column.align).toLatin1());
     }
-    out += QStringLiteral("</tr>\r\n");
-}
+
+    void write(QByteArray& out, const ExportRows& rows, qsizetype r)
+    {
+        out += "<tr class=\"default\">\r\n";
+        for (int c = 0; c < columns_.size(); ++c) {
+            const bool tree = columns_[c].tree;
+            const int depth = tree ? rows.depth(r) : 0;
+            for (int level = 0; level < depth; ++level)
+                out += level == 0 ? firstIndent_ : QByteArray("<td>&nbsp;</td>\r\n");
+            out += cellStart_[c];
+            if (tree && depth < m_)
+                out += " colspan=\"" + QByteArray::number(m_ - depth + 1) + '"';
+            const ExportFont font = rows.font(r, c);
+            if (!(font == gridFont_))
+                out += inlineStyle(font);
+            out += '>';
+            appendHtmlText(out, rows.text(r, c));
+            out += "</td>\r\n";
+        }
+        out += "</tr>\r\n";
+    }
+
+private:
+    // Inline, the declaration goes without braces, in single quotes around the font's
+    // double-quoted name.
+    const QByteArray& inlineStyle(const ExportFont& font)
+    {
+        for (const auto& [known, style] : styles_) {
+            if (known == font)
+                return style;
+        }
+        const QString rule = htmlFontRule(font);
+        styles_.append({font, " style='" + htmlEscapedName(rule.mid(1, rule.size() - 2)) + '\''});
+        return styles_.last().second;
+    }
+
+    static QByteArray htmlEscapedName(const QString& rule)
+    {
+        // The font name's quotes stay as they are inside the single-quoted attribute.
+        QByteArray out = rule.toUtf8();
+        return out.replace('\'', "&#39;");
+    }
+
+    const QList<ExportColumn>& columns_;
+    ExportFont gridFont_;
+    int m_;
+    QByteArray firstIndent_;
+    QList<QByteArray> cellStart_;
+    QList<std::pair<ExportFont, QByteArray>> styles_;
+};
 
 // The RTF body with the font and colour tables it needs, filled while it is written.
 class RtfWriter
@@ -236,8 +307,23 @@ public:
             out += "\\fs" + QByteArray::number(font.pointSize * 2);
         size_ = font.pointSize;
         out += ' ';
-        for (QChar c : text)
-            out += "\\u" + QByteArray::number(c.unicode()) + "\\'3f";
+        // Each code unit as "\\u<decimal>\\'3f": at most 12 bytes.
+        const qsizetype at = out.size();
+        out.resize(at + text.size() * 12);
+        char* p = out.data() + at;
+        for (QChar c : text) {
+            *p++ = '\\';
+            *p++ = 'u';
+            char digits[5];
+            int n = 0;
+            for (unsigned v = c.unicode(); n == 0 || v > 0; v /= 10)
+                digits[n++] = char('0' + v % 10);
+            while (n > 0)
+                *p++ = digits[--n];
+            for (char k : {'\\', '\'', '3', 'f'})
+                *p++ = k;
+        }
+        out.truncate(p - out.constData());
         if (font.underline)
             out += "\\ul0";
         if (font.italic)
@@ -282,25 +368,30 @@ QByteArray ExportHtml(const ExportRows& rows, const QList<ExportColumn>& columns
                       const ExportStyle& style)
 {
     const int m = greatestDepth(rows);
-    QString out = QStringLiteral("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 //EN\">\r\n"
-                                 "<html>\r\n"
-                                 "  <head>\r\n"
-                                 "    <meta http-equiv=\"Content-Type\" content=\"text/html; "
-                                 "charset=utf-8\">\r\n"
-                                 "    <title>Virtual Treeview export</title>\r\n"
-                                 "  </head>\r\n"
-                                 "<body>\r\n");
-    htmlStyle(out, style);
-    out +=
+    QString head = QStringLiteral("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 //EN\">\r\n"
+                                  "<html>\r\n"
+                                  "  <head>\r\n"
+                                  "    <meta http-equiv=\"Content-Type\" content=\"text/html; "
+                                  "charset=utf-8\">\r\n"
+                                  "    <title>Virtual Treeview export</title>\r\n"
+                                  "  </head>\r\n"
+                                  "<body>\r\n");
+    htmlStyle(head, style);
+    head +=
         QStringLiteral("<table class=\"default\" bgcolor=\"%1\"").arg(htmlColor(style.background));
     if (style.border)
-        out += QStringLiteral(" border=\"1\" frame=box");
-    out += QStringLiteral(" cellspacing=\"0\" cellpadding=\"%1\">\r\n").arg(style.textMargin);
-    htmlHeaderRow(out, columns, style, m);
-    for (qsizetype r = 0; r < rows.count(); ++r)
-        htmlRow(out, rows, r, columns, style, m);
-    out += QStringLiteral("</table>\r\n</body></html>");
-    return out.toUtf8();
+        head += QStringLiteral(" border=\"1\" frame=box");
+    head += QStringLiteral(" cellspacing=\"0\" cellpadding=\"%1\">\r\n").arg(style.textMargin);
+    htmlHeaderRow(head, columns, style, m);
+    QByteArray out = head.toUtf8();
+    HtmlRowWriter writer(columns, style, m);
+    const qsizetype start = out.size();
+    for (qsizetype r = 0; r < rows.count(); ++r) {
+        reserveForRest(out, start, r, rows.count());
+        writer.write(out, rows, r);
+    }
+    out += "</table>\r\n</body></html>";
+    return out;
 }
 
 QByteArray ExportRtf(const ExportRows& rows, const QList<ExportColumn>& columns,
@@ -319,7 +410,9 @@ QByteArray ExportRtf(const ExportRows& rows, const QList<ExportColumn>& columns,
         body += "\\cell";
     }
     body += "\\row";
+    const qsizetype start = body.size();
     for (qsizetype r = 0; r < rows.count(); ++r) {
+        reserveForRest(body, start, r, rows.count());
         for (int c = 0; c < columns.size(); ++c) {
             body += "\\pard\\intbl" + rtfAlign(columns[c].align);
             const int depth = columns[c].tree ? rows.depth(r) : 0;
@@ -332,9 +425,10 @@ QByteArray ExportRtf(const ExportRows& rows, const QList<ExportColumn>& columns,
         }
         body += "\\row";
     }
-    body += "\\pard\\par";
-    return "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1043" + writer.fontTable() +
-           writer.colorTable() + body + '}';
+    body += "\\pard\\par}";
+    // The tables are known only now; the body moves up in place to make room for them.
+    return body.prepend("{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1043" + writer.fontTable() +
+                        writer.colorTable());
 }
 
 QByteArray ExportUnicode(const ExportRows& rows, const QList<ExportColumn>& columns)
