@@ -10,6 +10,8 @@
 #include "shell/aboutpage.h"
 #include "shell/association.h"
 #include "shell/settings.h"
+#include "table/tablepage.h"
+#include "ui/personlabel.h"
 #include "ui/prompts.h"
 #include "ui/proportionalscaler.h"
 #include "ui/speedbutton.h"
@@ -79,7 +81,8 @@ void TForm_Main::createPages()
     TabSheet_About = new AboutPage(PageControl_Main);
     PageControl_Main->addWidget(TabSheet_About);
     TabSheet_Tree = MakePage(PageControl_Main, "TabSheet_Tree");
-    TabSheet_TView = MakePage(PageControl_Main, "TabSheet_TView");
+    TabSheet_TView = new TablePage(session_, *prompts_, PageControl_Main);
+    PageControl_Main->addWidget(TabSheet_TView);
 }
 
 void TForm_Main::connectControls()
@@ -100,6 +103,7 @@ void TForm_Main::connectControls()
     page->showMessage = [this](const QString& text) {
         prompts_->message(MessageKind::Warning, text);
     };
+    connectTablePage();
     connect(about->ComboBox_Lang, &QComboBox::currentIndexChanged, this, [this](int index) {
         session_.setLang(index == 0 ? Lang::Turkish : Lang::English);
         ComboBox_LangChange();
@@ -119,6 +123,26 @@ int TForm_Main::activePageTag() const
 void TForm_Main::showPage(QWidget* page)
 {
     PageControl_Main->setCurrentWidget(page);
+}
+
+void TForm_Main::connectTablePage()
+{
+    TablePage* table = TabSheet_TView;
+    PersonPage* page = TabSheet_Main;
+    table->personTitle = [page] { return page->Lb_Info->text(); };
+    connect(page->SB_TView, &QToolButton::clicked, table, &TablePage::SB_TViewClick);
+    connect(table, &TablePage::activated, this, [this] { showPage(TabSheet_TView); });
+    connect(table, &TablePage::backRequested, this, [this] { showPage(TabSheet_Main); });
+    connect(table, &TablePage::personRequested, this, &TForm_Main::openPerson);
+}
+
+void TForm_Main::openPerson(qint32 recNo)
+{
+    if (!session_.isRecord(recNo))
+        return;
+    session_.setRecNoMain(recNo);
+    showPage(TabSheet_Main);
+    TabSheet_Main->ShowRecord();
 }
 
 void TForm_Main::SB_AboutClick()
@@ -161,6 +185,7 @@ void TForm_Main::ComboBox_LangChange()
     openDialogTitle_ = LangText(Msg::OpenOrCreateFile, lang);
     TabSheet_About->retranslate(lang);
     TabSheet_Main->retranslate();
+    TabSheet_TView->retranslate();
 }
 
 void TForm_Main::ApplyProgramFont(const QString& fontName, int fontCharSet)
@@ -211,6 +236,8 @@ void TForm_Main::FormResize()
     // The chart and table pages bring their own pictures; the others show the current person's.
     if (activePageTag() == 0 && !session_.persons.empty())
         TabSheet_Main->ShowPicture(session_.recNoMain());
+    else if (activePageTag() == 2)
+        TabSheet_TView->ShowPicture(TabSheet_TView->Lb_T1_Main->tag());
 }
 
 void TForm_Main::closeEvent(QCloseEvent* event)

@@ -17,6 +17,7 @@ class PersonEditor;
 class PersonPage;
 class ProportionalScaler;
 class RelativeEditor;
+class TablePage;
 class TForm_ListeDlg;
 
 // The program's one main window: the pages, the family file workflow, the language switch,
@@ -65,7 +66,7 @@ public:
     PersonPage* TabSheet_Main;
     AboutPage* TabSheet_About;
     QWidget* TabSheet_Tree;
-    QWidget* TabSheet_TView;
+    TablePage* TabSheet_TView;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -82,6 +83,9 @@ private:
     void showOpenedFile(bool readOnly);
     std::optional<QString> askFamilyFile();
     void showPage(QWidget* page);
+    void connectTablePage();
+    // Makes recNo the current record and shows it on the person page.
+    void openPerson(qint32 recNo);
 
     Session session_;
     ErrorList errors_;

@@ -464,7 +464,7 @@ QByteArray ExportTable(ExportFormat format, const ExportRows& rows,
 
 QString ExportFilter()
 {
-    return QStringLiteral("HTML file in UTF-8 (*.htm; *.html);;"
+    return QStringLiteral("HTML file in UTF-8 (*.htm *.html);;"
                           "Unicode UTF-16 text file (*.uni);;"
                           "Rich text UTF-16 file (*.rtf);;"
                           "Comma separated values ANSI text file (*.csv);;"
