@@ -1,5 +1,7 @@
 #include "editing/family.h"
+#include "editing/personpage.h"
 #include "model/session.h"
+#include "shell/mainwindow.h"
 #include "table/generationcolumns.h"
 #include "table/generationmodel.h"
 #include "table/tablepage.h"
@@ -15,6 +17,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStackedWidget>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTreeView>
 
@@ -229,6 +233,37 @@ TEST_F(TablePageTest, ColumnsAndOptionsSurviveARebuild)
     EXPECT_TRUE(page.VST->isColumnHidden(ColSpouses));
     EXPECT_EQ(page.VST->header()->logicalIndex(1), ColPlace);
     EXPECT_EQ(page.VST->selectionBehavior(), QAbstractItemView::SelectItems);
+}
+
+} // namespace
+
+namespace {
+
+TEST(TablePageInWindow, OpenedFromThePersonPageAndLeftByItsButtons)
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", home.filePath(u"config"_qs).toUtf8());
+    qputenv("XDG_DATA_HOME", home.filePath(u"data"_qs).toUtf8());
+    TForm_Main window({}, std::make_unique<TablePrompts>());
+    window.session().persons = Family();
+    window.session().setRecNoMain(2);
+    window.TabSheet_Main->ShowRecord();
+    window.TabSheet_Main->SB_TView->click();
+    ASSERT_EQ(window.activePageTag(), 2);
+    TablePage* table = window.TabSheet_TView;
+    EXPECT_EQ(table->Lb_T1_Main->tag(), 2);
+    table->SB_T1_Back->click();
+    EXPECT_EQ(window.activePageTag(), 0);
+    EXPECT_EQ(window.session().recNoMain(), 2);
+
+    window.TabSheet_Main->SB_TView->click();
+    // The person (2) has child 1; "Kişi Bilgileri" on that row opens it on the person page.
+    const QModelIndex me = table->model()->indexOfRow(table->model()->table().currentRow());
+    table->VST->setCurrentIndex(table->model()->index(0, 0, me));
+    table->KisiBilgileri->trigger();
+    EXPECT_EQ(window.PageControl_Main->currentWidget(), window.TabSheet_Main);
+    EXPECT_EQ(window.session().recNoMain(), 1);
 }
 
 } // namespace
