@@ -2,6 +2,7 @@
 
 #include "pictures/picturepanel.h"
 #include "table/generationcolumns.h"
+#include "table/generationview.h"
 #include "ui/personlabel.h"
 #include "ui/speedbutton.h"
 
@@ -88,7 +89,7 @@ void TablePageUi::setupUi(QWidget* page)
 
 void TablePageUi::setupGrid(QWidget* page)
 {
-    VST = new QTreeView(page);
+    VST = new GenerationView(page);
     VST->setObjectName(QStringLiteral("VST"));
     VST->setGeometry(135, 45, 471, 425);
     VST->setUniformRowHeights(true);
