@@ -1,11 +1,12 @@
 # Kinrow: make run | make test | make test-asan | make bench | make fuzz
 BUILD ?= build
 ASAN_BUILD ?= build-asan
+CORE_BUILD ?= build-core
 FUZZ_BUILD ?= build-fuzz
 JOBS ?= 2
 SAMPLE := data/sample/aile.ged
 
-.PHONY: deps build run test test-asan bench fuzz format clean
+.PHONY: deps build run test test-core test-asan bench fuzz format clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -22,11 +23,19 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# The core alone, without QtGui or QtWidgets: it must build and pass its tests by itself.
+test-core: deps
+	cmake -S . -B $(CORE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKINROW_WERROR=ON \
+	    -DKINROW_BUILD_UI=OFF -DKINROW_BUILD_BENCH=OFF
+	cmake --build $(CORE_BUILD) -j $(JOBS)
+	cd $(CORE_BUILD) && ctest --output-on-failure -j $(JOBS)
+
 test-asan: deps
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKINROW_WERROR=ON \
 	    -DKINROW_SANITIZE=ON -DKINROW_BUILD_BENCH=OFF
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
-	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+	    UBSAN_OPTIONS=print_stacktrace=1 \
 	    ctest --output-on-failure -j $(JOBS)
 
 bench: build
@@ -42,4 +51,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(CORE_BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

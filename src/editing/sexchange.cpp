@@ -28,14 +28,24 @@ QList<qint32> SpouseGroup(const PersonList& persons, qint32 start)
         return {};
     QList<qint32> group{start};
     QSet<qint32> members{start};
+    const auto join = [&](qint32 n) {
+        if (RecordAt(persons, n) && !members.contains(n)) {
+            members.insert(n);
+            group.append(n);
+        }
+    };
     // The group list itself is the breadth-first queue: members not yet expanded follow
-    // the ones already expanded.
+    // the ones already expanded. The other parent of a member's child joins as a spouse
+    // would, or the child would be left with two fathers or two mothers.
     for (qsizetype next = 0; next < group.size(); ++next) {
-        const TTreeData* member = RecordAt(persons, group.at(next));
-        for (qint32 s : member->Spouses) {
-            if (RecordAt(persons, s) && !members.contains(s)) {
-                members.insert(s);
-                group.append(s);
+        const qint32 n = group.at(next);
+        const TTreeData* member = RecordAt(persons, n);
+        for (qint32 s : member->Spouses)
+            join(s);
+        for (qint32 c : member->Children) {
+            if (const TTreeData* child = RecordAt(persons, c)) {
+                join(child->MotherId);
+                join(child->FatherId);
             }
         }
     }

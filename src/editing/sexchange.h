@@ -7,8 +7,8 @@
 
 namespace kinrow {
 
-// The persons whose sex changes together with record start: start, its spouses, their
-// spouses and so on, breadth first in discovery order.
+// The persons whose sex changes together with record start: start, its spouses and the other
+// parents of its children, theirs and so on, breadth first in discovery order.
 QList<qint32> SpouseGroup(const PersonList& persons, qint32 start);
 
 // The children of the group's members, each once, in discovery order.

@@ -166,18 +166,6 @@ QString ProperCaseName(const QString& text, Lang lang)
     return result;
 }
 
-QString ReplaceFirst(const QString& text, const QString& oldText, const QString& newText)
-{
-    if (oldText.isEmpty())
-        return text;
-    const qsizetype at = text.indexOf(oldText);
-    if (at < 0)
-        return text;
-    QString result = text;
-    result.replace(at, oldText.size(), newText);
-    return result;
-}
-
 double ParseDateText(const QString& text)
 {
     const int n = wholeNumber(reinterpret_cast<const char16_t*>(text.constData()), text.size());

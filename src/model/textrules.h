@@ -13,9 +13,6 @@ namespace kinrow {
 // lower-cases to dotless ı in Turkish (lang 0) and to i in English (lang 1).
 QString ProperCaseName(const QString& text, Lang lang);
 
-// Replaces the first occurrence of oldText by newText.
-QString ReplaceFirst(const QString& text, const QString& oldText, const QString& newText);
-
 // Date values: 0 no date, 0 < v < 10000 a year alone, otherwise a Julian Date at midnight.
 double ParseDateText(const QString& text);
 QString FormatDateValue(double value);

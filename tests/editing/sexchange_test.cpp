@@ -93,3 +93,22 @@ TEST(SexChange, CyclesAndBrokenNumbersEndTheSearch)
     EXPECT_EQ(group, (QList<qint32>{1, 2, 3}));
     EXPECT_EQ(AffectedChildren(persons, group), (QList<qint32>{4}));
 }
+
+TEST(SexChange, CoParentsWhoAreNoCoupleChangeWithTheGroup)
+{
+    // Mehmet(1) and Fatma(2) with their spouse link removed, Osman(3) still their son; Ali(4)
+    // is Fatma's husband now, and Veli(5) a son whose mother names nobody as father.
+    PersonList persons = Persons(5);
+    At(persons, 2).Sex = SexFemale;
+    Child(persons, 2, 1, 3);
+    Marry(persons, 2, 4);
+    Child(persons, 2, 0, 5);
+    const QList<qint32> group = SpouseGroup(persons, 1);
+    EXPECT_EQ(group, (QList<qint32>{1, 2, 4}));
+    const QList<qint32> children = AffectedChildren(persons, group);
+    ApplySexChange(persons, group, children);
+    EXPECT_EQ(At(persons, 3).FatherId, 2); // one father, and a man
+    EXPECT_EQ(At(persons, 2).Sex, SexMale);
+    EXPECT_EQ(At(persons, 3).MotherId, 1);
+    EXPECT_EQ(At(persons, 1).Sex, SexFemale);
+}

@@ -1,4 +1,5 @@
 #include "gedcom/editinghistory.h"
+#include "gedcom/readertesting.h"
 
 #include "gedcom/familygenerator.h"
 #include "gedcom/gedcomreader.h"
@@ -63,7 +64,7 @@ TEST(EditingHistories, SampleFilesComeBackFromTheirFiles)
     for (const char* name : {"royal92.ged", "washington.ged", "sample.ged"}) {
         QFile file(QStringLiteral(KINROW_SAMPLES "/") + QLatin1String(name));
         if (!file.open(QIODevice::ReadOnly))
-            GTEST_SKIP() << name << " is not there";
+            KINROW_SAMPLES_MISSING(name);
         PersonList start;
         ErrorList errors;
         ASSERT_TRUE(ReadGedcomBytes(file.readAll(), kFileName, start, errors, {})) << name;

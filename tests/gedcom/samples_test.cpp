@@ -30,7 +30,7 @@ TEST(ReaderSamples, Royal92ReadsPersonsAndFamilies)
 {
     ReadResult r;
     if (!readSample("royal92.ged", r))
-        GTEST_SKIP() << "no sample folder";
+        KINROW_SAMPLES_MISSING("the sample folder");
     ASSERT_TRUE(r.ok);
     ASSERT_EQ(r.persons.size(), 3010u);
     const TTreeData& victoria = r.persons[0];
@@ -53,7 +53,7 @@ TEST(ReaderSamples, WashingtonIsUtf8WithAByteOrderMark)
 {
     ReadResult r;
     if (!readSample("washington.ged", r))
-        GTEST_SKIP() << "no sample folder";
+        KINROW_SAMPLES_MISSING("the sample folder");
     ASSERT_TRUE(r.ok);
     ASSERT_EQ(r.persons.size(), 538u);
     const TTreeData& george = r.persons[0];
@@ -71,7 +71,7 @@ TEST(ReaderSamples, GrampsSampleKeepsLettersOfTheCodePage)
 {
     ReadResult r;
     if (!readSample("sample.ged", r))
-        GTEST_SKIP() << "no sample folder";
+        KINROW_SAMPLES_MISSING("the sample folder");
     ASSERT_TRUE(r.ok);
     ASSERT_EQ(r.persons.size(), 42u);
     EXPECT_EQ(r.persons[0].Surname, UpperCase1254(QStringLiteral("Hansdotter")));
@@ -85,7 +85,7 @@ TEST(ReaderSamples, FilesOutsideTheDialectAreRefused)
 {
     ReadResult allged;
     if (!readSample("allged.ged", allged))
-        GTEST_SKIP() << "no sample folder";
+        KINROW_SAMPLES_MISSING("the sample folder");
     EXPECT_FALSE(allged.ok); // its second line is not the source
     EXPECT_EQ(allged.reporter.messages, QStringList{LangText(Msg::BadFileFormat, Lang::English)});
 

@@ -39,14 +39,11 @@ TEST(ProperCaseName, LooksAtTheOriginalPreviousCharacter)
     EXPECT_EQ(ProperCaseName(QStringLiteral("Ab"), Lang::English), QStringLiteral("Ab"));
 }
 
-TEST(ReplaceFirst, OnlyTheFirstOccurrence)
+TEST(ParseDateText, OnlyTheFirstOccurrenceOfAMonthNameIsReplaced)
 {
-    EXPECT_EQ(ReplaceFirst(QStringLiteral("a.b.c"), QStringLiteral("."), QStringLiteral("--")),
-              QStringLiteral("a--b.c"));
-    EXPECT_EQ(ReplaceFirst(QStringLiteral("abc"), QStringLiteral("x"), QStringLiteral("y")),
-              QStringLiteral("abc"));
-    EXPECT_EQ(ReplaceFirst(QStringLiteral("abc"), QString(), QStringLiteral("y")),
-              QStringLiteral("abc"));
+    // Were both replaced, the year would read 0119; the second "JAN" stays letters.
+    EXPECT_EQ(ParseDateText(QStringLiteral("01.JAN.JAN1950")), 0);
+    EXPECT_EQ(ParseDateText(QStringLiteral("01.jan.1950")), DateToJulian(1, 1, 1950));
 }
 
 TEST(ParseDateText, YearsAndWholeNumbers)
@@ -104,6 +101,12 @@ TEST(ParseDateText, LongAndHostileTexts)
     // Month names are replaced in calendar order, wherever they stand.
     EXPECT_EQ(ParseDateText(QStringLiteral("01 DECJAN1950")), DateToJulian(1, 12, 1195));
     EXPECT_EQ(ParseDateText(QStringLiteral("1.JAN.1950")), DateToJulian(1, 1, 1950));
+}
+
+QString ReplaceFirst(const QString& text, const QString& oldText, const QString& newText)
+{
+    const qsizetype at = oldText.isEmpty() ? -1 : text.indexOf(oldText);
+    return at < 0 ? text : QString(text).replace(at, oldText.size(), newText);
 }
 
 // The rule written out plainly with QString operations, to check the parser's in-place buffer.

@@ -1,0 +1,3 @@
+#pragma once
+#include "model/person.h"
+#include <QWidget>
