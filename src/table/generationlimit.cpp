@@ -1,7 +1,5 @@
 #include "table/generationlimit.h"
 
-#include "model/textrules.h"
-
 namespace kinrow {
 
 GenerationLimitAnswer ParseGenerationLimit(const QString& answer, int current)
@@ -20,8 +18,12 @@ GenerationLimitAnswer ParseGenerationLimit(const QString& answer, int current)
 QString GenerationLimitCaption(int limit, Lang lang)
 {
     // Message 116 is written for the start limit; the button names the limit in force.
-    return ReplaceFirst(LangText(Msg::MaxGenerations, lang), QString::number(kStartGenerationLimit),
-                        QString::number(limit));
+    QString caption = LangText(Msg::MaxGenerations, lang);
+    const QString start = QString::number(kStartGenerationLimit);
+    const qsizetype at = caption.indexOf(start);
+    if (at >= 0)
+        caption.replace(at, start.size(), QString::number(limit));
+    return caption;
 }
 
 QString GenerationLimitTitle()
