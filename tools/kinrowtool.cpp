@@ -1,3 +1,4 @@
+#include "chartpdf.h"
 #include "gedcom/familygenerator.h"
 #include "gedcom/familysave.h"
 #include "gedcom/gedcomreader.h"
@@ -12,7 +13,10 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QTextStream>
+
+#include <memory>
 
 namespace {
 
@@ -50,6 +54,7 @@ int usage()
              "       kinrow-tool convert IN OUT [--lang tr|en]\n"
              "       kinrow-tool generate N OUT [--seed S]\n"
              "       kinrow-tool time FILE\n"
+             "       kinrow-tool chart FILE RECNO OUT.pdf [--lang tr|en]\n"
              "       kinrow-tool table FILE RECNO OUT [--generations N] [--lang tr|en]"
           << Qt::endl;
     return kUsage;
@@ -198,6 +203,33 @@ int time(QStringList args)
     return kRead;
 }
 
+int chart(QStringList args)
+{
+    Lang lang = Lang::English;
+    if (!takeLang(args, lang) || args.size() != 3)
+        return usage();
+    bool ok = false;
+    const qint32 recNo = args.at(1).toInt(&ok);
+    if (!ok)
+        return usage();
+    const QString target = QFileInfo(args.at(2)).absoluteFilePath();
+    const Loaded loaded = load(args.at(0), lang);
+    if (!loaded.read)
+        return kRefused;
+    if (recNo < 1 || size_t(recNo) > loaded.persons.size()) {
+        err() << "record " << args.at(1) << " out of range 1.." << loaded.persons.size()
+              << Qt::endl;
+        return kRefused;
+    }
+    const QString error =
+        WriteChartPdf(loaded.persons, recNo, QFileInfo(args.at(0)).absolutePath(), lang, target);
+    if (!error.isEmpty()) {
+        err() << error << Qt::endl;
+        return kRefused;
+    }
+    return kRead;
+}
+
 // Takes "--generations N" out of args; false on a bad value.
 bool takeGenerations(QStringList& args, int& generations)
 {
@@ -229,8 +261,8 @@ int table(QStringList args)
     if (!loaded.read)
         return kRefused;
     if (recNo < 1 || std::size_t(recNo) > loaded.persons.size()) {
-        err() << "no record " << args.at(1) << " in " << args.at(0) << " (" << loaded.persons.size()
-              << " persons)" << Qt::endl;
+        err() << "record " << args.at(1) << " out of range 1.." << loaded.persons.size()
+              << Qt::endl;
         return kRefused;
     }
     options.lang = lang;
@@ -253,12 +285,23 @@ int table(QStringList args)
     return kRead;
 }
 
+// Drawing a printout needs fonts, so that command runs a GUI application, headless unless a
+// platform is asked for.
+std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[])
+{
+    if (argc < 2 || qstrcmp(argv[1], "chart") != 0)
+        return std::make_unique<QCoreApplication>(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
+    const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
+    QStringList args = app->arguments().mid(1);
     if (args.isEmpty())
         return usage();
     const QString command = args.takeFirst();
@@ -270,6 +313,8 @@ int main(int argc, char* argv[])
         return generate(args);
     if (command == u"time")
         return time(args);
+    if (command == u"chart")
+        return chart(args);
     if (command == u"table")
         return table(args);
     return usage();

@@ -1,0 +1,132 @@
+#include "drawing/drawingpainter.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPen>
+#include <QPolygonF>
+
+#include <utility>
+
+namespace kinrow {
+
+namespace {
+
+QColor ToColor(Rgb rgb)
+{
+    return QColor::fromRgb(QRgb(rgb | 0xFF000000u));
+}
+
+QFont ToFont(const DrawFont& font)
+{
+    QFont result(font.family);
+    result.setPointSizeF(font.pointSize);
+    result.setBold(font.bold);
+    result.setItalic(font.italic);
+    result.setUnderline(font.underline);
+    return result;
+}
+
+} // namespace
+
+DrawingPainter::DrawingPainter(QPainter& painter)
+    : painter_(painter), dpiX_(painter.device() ? painter.device()->logicalDpiX() : 96),
+      dpiY_(painter.device() ? painter.device()->logicalDpiY() : 96)
+{}
+
+void DrawingPainter::setPictureLoader(std::function<QImage(const QString& path)> loader)
+{
+    loadPicture_ = std::move(loader);
+}
+
+int DrawingPainter::MmToDevX(double mm) const
+{
+    return MmToDev(mm, dpiX_);
+}
+
+int DrawingPainter::MmToDevY(double mm) const
+{
+    return MmToDev(mm, dpiY_);
+}
+
+void DrawingPainter::draw(const Drawing& drawing)
+{
+    painter_.save();
+    for (const DrawOp& op : drawing.ops)
+        std::visit([this](const auto& item) { drawOp(item); }, op);
+    painter_.restore();
+}
+
+QPointF DrawingPainter::toDev(QPointF mm) const
+{
+    return QPointF(MmToDevX(mm.x()), MmToDevY(mm.y()));
+}
+
+QRectF DrawingPainter::toDev(const QRectF& mm) const
+{
+    return QRectF(toDev(mm.topLeft()), toDev(mm.bottomRight()));
+}
+
+void DrawingPainter::usePen(const DrawPen& pen)
+{
+    // A width that truncates to 0 dots is Qt's cosmetic one-dot pen, as wanted.
+    QPen qpen(ToColor(pen.color), MmToDevX(pen.widthMm),
+              pen.style == PenStyle::Dash ? Qt::DashLine : Qt::SolidLine, Qt::SquareCap,
+              Qt::MiterJoin);
+    painter_.setPen(qpen);
+}
+
+void DrawingPainter::drawOp(const LineOp& op)
+{
+    usePen(op.pen);
+    QPolygonF line;
+    for (const QPointF& point : op.points)
+        line << toDev(point);
+    painter_.drawPolyline(line);
+}
+
+void DrawingPainter::drawOp(const BoxOp& op)
+{
+    usePen(op.pen);
+    painter_.setBrush(ToColor(op.brush));
+    painter_.drawRect(toDev(op.rect));
+}
+
+void DrawingPainter::drawOp(const PolygonOp& op)
+{
+    usePen(op.pen);
+    painter_.setBrush(ToColor(op.brush));
+    QPolygonF polygon;
+    for (const QPointF& point : op.points)
+        polygon << toDev(point);
+    painter_.drawPolygon(polygon);
+}
+
+void DrawingPainter::drawOp(const TextOp& op)
+{
+    painter_.setFont(ToFont(op.font));
+    painter_.setPen(ToColor(op.color));
+    const int flags = int(op.align) | Qt::TextDontClip | Qt::TextSingleLine;
+    const QRectF rect = toDev(op.rect);
+    if (!op.rotated) {
+        painter_.drawText(rect, flags, op.text);
+        return;
+    }
+    painter_.save();
+    painter_.translate(rect.left(), rect.bottom());
+    painter_.rotate(-90);
+    painter_.drawText(QRectF(0, 0, rect.height(), rect.width()), flags, op.text);
+    painter_.restore();
+}
+
+void DrawingPainter::drawOp(const PictureOp& op)
+{
+    const QImage image = loadPicture_ ? loadPicture_(op.path) : QImage(op.path);
+    if (image.isNull())
+        return;
+    painter_.drawImage(toDev(op.rect), image);
+}
+
+} // namespace kinrow

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "drawing/drawing.h"
+
+#include <QImage>
+
+#include <functional>
+
+class QPainter;
+class QRectF;
+
+namespace kinrow {
+
+// Draws a drawing list on the device of a painter, millimetres turned into the device's dots
+// by its logical resolution.
+class DrawingPainter
+{
+public:
+    explicit DrawingPainter(QPainter& painter);
+
+    int MmToDevX(double mm) const;
+    int MmToDevY(double mm) const;
+
+    // How picture files are read; QImage's own readers unless set. A null image is skipped.
+    void setPictureLoader(std::function<QImage(const QString& path)> loader);
+
+    void draw(const Drawing& drawing);
+
+private:
+    void drawOp(const LineOp& op);
+    void drawOp(const BoxOp& op);
+    void drawOp(const PolygonOp& op);
+    void drawOp(const TextOp& op);
+    void drawOp(const PictureOp& op);
+
+    void usePen(const DrawPen& pen);
+    QPointF toDev(QPointF mm) const;
+    QRectF toDev(const QRectF& mm) const;
+
+    QPainter& painter_;
+    int dpiX_;
+    int dpiY_;
+    std::function<QImage(const QString& path)> loadPicture_;
+};
+
+} // namespace kinrow
