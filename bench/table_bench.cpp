@@ -28,6 +28,30 @@ void BuildTable(benchmark::State& state)
     state.counters["rows"] = double(rows);
 }
 
+// Three persons whose parents are always the same two of them: the rows double with each
+// generation until the table's bound stops them.
+void BuildLoopingTable(benchmark::State& state)
+{
+    PersonList persons(3);
+    for (qint32 n = 1; n <= 3; ++n) {
+        TTreeData& p = persons[std::size_t(n - 1)];
+        p.Id = n;
+        p.GivenName = u"AD"_qs;
+        p.Surname = u"SOYAD"_qs;
+        p.Sex = n == 3 ? SexFemale : SexMale;
+        p.FatherId = 2;
+        p.MotherId = 3;
+        persons[1].Children.append(n);
+        persons[2].Children.append(n);
+    }
+    qsizetype rows = 0;
+    for (auto _ : state) {
+        const GenerationTable table = BuildGenerationTable(persons, 1, {99, Lang::Turkish});
+        rows = table.size();
+    }
+    state.counters["rows"] = double(rows);
+}
+
 void VisibleRowsAllExpanded(benchmark::State& state)
 {
     const GenerationTable table = Build();
@@ -59,6 +83,7 @@ void Export(benchmark::State& state)
 } // namespace
 
 BENCHMARK(BuildTable)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BuildLoopingTable)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(VisibleRowsAllExpanded)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(Export)
     ->ArgName("format")
