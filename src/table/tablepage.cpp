@@ -1,14 +1,13 @@
 #include "table/tablepage.h"
 
 #include "editing/personlabels.h"
-#include "gedcom/familysave.h"
 #include "model/picturepaths.h"
 #include "pictures/picturebox.h"
 #include "pictures/picturepanel.h"
+#include "table/exportsave.h"
 #include "table/generationcolumns.h"
 #include "table/generationlimit.h"
 #include "table/generationmodel.h"
-#include "table/tableexport.h"
 #include "ui/backbutton.h"
 #include "ui/overridecursor.h"
 #include "ui/personlabel.h"
@@ -103,43 +102,24 @@ void TablePage::BitBtn_NesilClick()
     SB_TViewClick();
 }
 
-QByteArray TablePage::exportContent(int format) const
+QByteArray TablePage::exportContent(ExportFormat format) const
 {
     const GenerationTable& table = model_->table();
     std::vector<qint32> rows =
         VisibleRows(table, [this](qint32 row) { return VST->isExpanded(model_->indexOfRow(row)); });
-    const QHeaderView* header = VST->header();
+    const QList<int> indexes = VisibleColumnsInOrder(*VST->header());
     QList<GenerationColumnView> columns;
-    QList<int> indexes;
-    for (int visual = 0; visual < header->count(); ++visual) {
-        const int index = header->logicalIndex(visual);
-        if (header->isSectionHidden(index))
-            continue;
-        columns.append({index, model_->headers().value(index), header->sectionSize(index)});
-        indexes.append(index);
-    }
+    for (int index : indexes)
+        columns.append({index, model_->headers().value(index), VST->header()->sectionSize(index)});
     const ExportStyle style = GenerationExportStyle(font().family(), logicalDpiX());
     const GenerationExportRows exported(table, std::move(rows), indexes, model_->recNoMain(),
                                         style.gridFont);
-    return ExportTable(ExportFormat(format), exported, GenerationExportColumns(columns), style,
-                       ListSeparator());
+    return ExportTable(format, exported, GenerationExportColumns(columns), style, ListSeparator());
 }
 
 void TablePage::BitBtn_Nesil_SaveClick()
 {
-    const std::optional<SaveFileChoice> choice =
-        prompts_.saveFile(QString(), QString(), ExportFilter());
-    if (!choice || choice->path.isEmpty())
-        return;
-    const int format = qBound(1, choice->filterIndex + 1, 5);
-    const QString path = ExportFileName(choice->path, ExportFormat(format));
-    SaveResult saved;
-    {
-        const OverrideCursorGuard hourglass;
-        saved = WriteFileAtomically(path, exportContent(format));
-    }
-    if (!saved.saved)
-        prompts_.message(MessageKind::Warning, saved.error);
+    SaveTableExport(prompts_, [this](ExportFormat format) { return exportContent(format); });
 }
 
 void TablePage::VSTChange(const QModelIndex& current)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/session.h"
+#include "table/tableexport.h"
 #include "table/tablepageui.h"
 
 #include <QWidget>
@@ -61,7 +62,7 @@ Q_SIGNALS:
 
 private:
     void connectControls();
-    QByteArray exportContent(int format) const;
+    QByteArray exportContent(ExportFormat format) const;
 
     Session& session_;
     Prompts& prompts_;
