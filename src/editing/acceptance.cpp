@@ -66,6 +66,7 @@ void LinkToAnchor(PersonList& persons, qint32 anchor, EditMode editMode, qint32 
             mother->Spouses.append(n);
     } else if (editMode == EditMode::Spouse) {
         a->Spouses.append(n);
+        QList<qint32> linked;
         for (qint32 c : a->Children) {
             TTreeData* child = RecordAt(persons, c);
             if (!child)
@@ -74,7 +75,14 @@ void LinkToAnchor(PersonList& persons, qint32 anchor, EditMode editMode, qint32 
                 child->FatherId = n;
             else if (added.Sex == SexFemale && child->MotherId == 0)
                 child->MotherId = n;
+            else
+                continue;
+            linked.append(c);
         }
+        // The form listed the children before its sex could change; only the ones linked
+        // here are the new spouse's, or the two sides of a link would disagree.
+        QList<qint32>& children = persons[static_cast<size_t>(n) - 1].Children;
+        children.removeIf([&linked](qint32 c) { return !linked.contains(c); });
     } else if (editMode == EditMode::Child) {
         a->Children.append(n);
         qint32 other = 0;
@@ -135,6 +143,24 @@ QString SurnameAdviceText(const QString& surname, Lang lang)
 bool IsNotesPlaceholder(const QString& notes)
 {
     return notes == u"Kısa Notlar : " || notes == u"Short Notes : ";
+}
+
+std::optional<Msg> UnreadableDateField(const PersonForm& form)
+{
+    const auto unreadable = [](const QString& text) {
+        return !text.trimmed().isEmpty() && FormatDateValue(ParseDateText(text)).isEmpty();
+    };
+    if (unreadable(form.BirthDateText))
+        return Msg::BirthDate;
+    if (unreadable(form.DeathDateText))
+        return Msg::DeathDate;
+    return std::nullopt;
+}
+
+QString UnreadableDateText(Msg field, const QString& text, Lang lang)
+{
+    return LangText(field, lang) + QStringLiteral(" : ") + text + QStringLiteral("\r\r") +
+           LangText(Msg::DateNotUnderstood, lang);
 }
 
 qint32 FindSameName(const PersonList& persons, const QString& givenName, const QString& surname)

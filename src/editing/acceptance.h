@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace kinrow {
 
 // The person form of the page in plain values: what the fields, labels and lists hold
@@ -42,6 +44,13 @@ QString SurnameAdviceText(const QString& surname, Lang lang);
 
 // True when the notes are exactly the placeholder of either language.
 bool IsNotesPlaceholder(const QString& notes);
+
+// The first date field of the form (Msg::BirthDate or Msg::DeathDate) whose text is not empty
+// but reads as no date; none when both fields hold a date or nothing.
+std::optional<Msg> UnreadableDateField(const PersonForm& form);
+
+// The refusal of such a field: its label, its text and the request to correct it.
+QString UnreadableDateText(Msg field, const QString& text, Lang lang);
 
 // Record number of the first person with exactly this given name and surname, 0 when none.
 qint32 FindSameName(const PersonList& persons, const QString& givenName, const QString& surname);

@@ -4,6 +4,7 @@
 #include "editing/listedelegate.h"
 #include "editing/listemodel.h"
 #include "model/messages.h"
+#include "ui/dialogplacement.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -11,7 +12,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -216,15 +216,8 @@ void TForm_ListeDlg::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    centreOnScreen();
+    CentreOverOwner(this);
     FormActivate();
-}
-
-void TForm_ListeDlg::centreOnScreen()
-{
-    const QScreen* target = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (target)
-        move(target->availableGeometry().center() - rect().center());
 }
 
 void TForm_ListeDlg::FormActivate()

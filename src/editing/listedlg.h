@@ -72,7 +72,6 @@ private:
     void resetRows(const PersonList& persons, const QList<qint32>* recNos, qint32 recNoMain,
                    Lang lang);
     void scrollFocusedToTenthRow();
-    void centreOnScreen();
 
     QTableView* VST_Liste = nullptr;
     QLabel* Lb_Dikkat = nullptr;

@@ -1,8 +1,8 @@
 #include "editing/notewindow.h"
 
-#include <QGuiApplication>
+#include "ui/dialogplacement.h"
+
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace kinrow {
@@ -25,8 +25,7 @@ NoteWindow::NoteWindow(const QString& caption, const QString& notes, bool readOn
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(memo_);
     resize(500, 400);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    CentreOverOwner(this);
 }
 
 QString NoteWindow::notes() const

@@ -82,6 +82,12 @@ void PersonEditor::SB_TamamClick()
         page_.Edit_Ad->setFocus();
         return;
     }
+    if (const std::optional<Msg> field = UnreadableDateField(form)) {
+        QLineEdit* edit = *field == Msg::BirthDate ? page_.Edit_DogTarih : page_.Edit_OlTarih;
+        prompts_.message(MessageKind::Plain, UnreadableDateText(*field, edit->text(), lang));
+        edit->setFocus();
+        return;
+    }
     const OverrideCursorGuard hourglass;
     const bool adding = session_.isAdding();
     if (adding && FindSameName(session_.persons, form.GivenName, form.Surname) > 0 &&

@@ -76,14 +76,14 @@ void PersonPage::attachKeyFilters()
         },
         true, this);
     auto* dates = new FieldKeyFilter([](QChar typed) { return DateKeyPress(typed); }, true, this);
-    auto* notes = new FieldKeyFilter(
+    notesFilter_ = new FieldKeyFilter(
         [this](QChar typed) { return Memo_NotlarKeyPress(typed, session_.readOnlyMode()); }, false,
         this);
     for (QLineEdit* field : {Edit_Ad, Edit_Soyad, Edit_DogYer})
         names->attach(field);
     for (QLineEdit* field : {Edit_DogTarih, Edit_OlTarih})
         dates->attach(field);
-    notes->attach(Memo_Notlar);
+    notesFilter_->attach(Memo_Notlar);
     // Installed last, so Enter is seen before the key rules discard it.
     for (QLineEdit* field : {Edit_Ad, Edit_Soyad, Edit_DogYer, Edit_DogTarih, Edit_OlTarih})
         field->installEventFilter(this);
@@ -354,6 +354,7 @@ void PersonPage::SB_BigNoteClick()
     const QString caption =
         Lb_Info->text() + QStringLiteral(" - ") + LangText(Msg::Notes, session_.lang());
     NoteWindow window(caption, Memo_Notlar->toPlainText(), session_.readOnlyMode(), this);
+    notesFilter_->attach(window.memo());
     window.exec();
     // Copied back only when changed, so merely looking at the notes starts no correction.
     if (window.notes() != Memo_Notlar->toPlainText())
@@ -473,6 +474,9 @@ void PersonPage::LeaveEditState()
     session_.endEditing();
     setEditColours(false);
     disableMoveButtons();
+    // A field keeping the focus would take the next key press as the start of a correction.
+    if (isVisible())
+        setFocus(Qt::OtherFocusReason);
     Q_EMIT editStateChanged(false);
 }
 
@@ -490,6 +494,11 @@ bool PersonPage::BeginAdding(EditMode mode)
     clearRelatives();
     Memo_Notlar->setPlainText(LangText(Msg::NotesPlaceholder, lang));
     Panel_Resim->clear();
+    // The form has no pictures yet; and the first person of a new file must not be shown
+    // with the previous family's total and picture counter.
+    Lb_ResimNo->setText(PictureCounter(0, 0).caption);
+    Lb_RecAdet->setText(LangText(Msg::TotalRecordsLabel, lang) +
+                        QString::number(session_.persons.size()));
     SB_Esi->setText(LangText(Msg::SpouseHeading, lang));
     SB_Cocuklari->setText(LangText(Msg::ChildrenHeading, lang));
     SB_Kardesleri->setText(LangText(Msg::SiblingsHeading, lang));

@@ -11,6 +11,7 @@ class QKeyEvent;
 
 namespace kinrow {
 
+class FieldKeyFilter;
 class SessionButtons;
 
 // The person page: one person of the open family with parents, spouses, children, siblings,
@@ -96,6 +97,7 @@ private:
 
     Session& session_;
     SessionButtons* buttons_ = nullptr;
+    FieldKeyFilter* notesFilter_ = nullptr; // shared by the notes field and the notes window
     // What the picture counter last allowed the picture buttons.
     struct PictureButtons
     {

@@ -44,21 +44,33 @@ OpenOutcome OpenFamilyFile(const QString& fileName, bool readOnlyTicked, PersonL
         outcome.failureMessage = QStringLiteral("InAccessible Area !!!");
         return outcome;
     }
+    // Only family files are read; any other file with something in it is left alone, as
+    // opening it as an empty family would replace it at the first save.
+    const bool family = suffix == QLatin1String("ged") || suffix == QLatin1String("dat");
+    if (!family && QFileInfo(fileName).size() > 0) {
+        outcome.failureMessage =
+            fileName + QStringLiteral("\r\r") + LangText(Msg::BadFileFormat, options.lang);
+        return outcome;
+    }
     outcome.readOnly = !ProbeWritable(fileName) || readOnlyTicked;
     if (!QFileInfo::exists(fileName)) {
         outcome.failureMessage = QStringLiteral("InAccessible Area !!!");
         return outcome;
     }
     const QString absolute = QFileInfo(fileName).absoluteFilePath();
-    QDir::setCurrent(QFileInfo(absolute).absolutePath());
+    // Picture names are relative to the folder the family file really lies in, which is not
+    // the folder of a symbolic link to it.
+    const QFileInfo info(absolute);
+    const QString real = info.isSymLink() ? info.canonicalFilePath() : absolute;
+    QDir::setCurrent(QFileInfo(real).absolutePath());
     outcome.fileName = absolute;
     errors = ErrorList();
     bool read = true;
     if (suffix == QLatin1String("ged")) {
-        read = ReadGedcom(absolute, persons, errors, options);
+        read = ReadGedcom(real, persons, errors, options);
     } else if (suffix == QLatin1String("dat")) {
         QString gedName;
-        read = ReadLegacyDat(absolute, persons, errors, options, &gedName);
+        read = ReadLegacyDat(real, persons, errors, options, &gedName);
         if (read)
             outcome.fileName = gedName;
     }

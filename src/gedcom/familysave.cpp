@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStorageInfo>
 
 #include <filesystem>
 #include <system_error>
@@ -54,6 +55,16 @@ bool makeBackup(const QString& path, QString& error)
     return true;
 }
 
+// A failed write names the full disk: the file system's own report of a short write is
+// often only "Unknown error".
+SaveResult writeFailure(const QString& path, const QString& reason, qint64 size)
+{
+    SaveResult result{false, failure(path, reason)};
+    const QStorageInfo disk(QFileInfo(path).absolutePath());
+    result.diskFull = disk.isValid() && disk.bytesAvailable() < size;
+    return result;
+}
+
 SaveResult writeReplacing(const QString& path, const QByteArray& bytes, bool backup)
 {
     if (QFileInfo(path).isDir())
@@ -62,11 +73,11 @@ SaveResult writeReplacing(const QString& path, const QByteArray& bytes, bool bac
     // Never fall back to writing the family file in place: a failure half way would lose it.
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly))
-        return {false, failure(path, file.errorString())};
+        return writeFailure(path, file.errorString(), bytes.size());
     if (file.write(bytes) != bytes.size() || !file.flush()) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        return {false, failure(path, reason)};
+        return writeFailure(path, reason, bytes.size());
     }
     QString reason;
     if (backup && !makeBackup(path, reason)) {
@@ -74,7 +85,7 @@ SaveResult writeReplacing(const QString& path, const QByteArray& bytes, bool bac
         return {false, failure(BackupName(path), reason)};
     }
     if (!file.commit())
-        return {false, failure(path, file.errorString())};
+        return writeFailure(path, file.errorString(), bytes.size());
     return {true, {}};
 }
 

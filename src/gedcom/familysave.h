@@ -13,6 +13,7 @@ struct SaveResult
 {
     bool saved = false;
     QString error;
+    bool diskFull = false; // the folder's disk has no room for the file
 };
 
 // The backup of a family file: its own ".ged" extension (any case) becomes ".bak"; any

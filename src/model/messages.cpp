@@ -258,11 +258,19 @@ constexpr const char16_t* Texts[LangTableSize][2] = {
     /* 152 */ {u"", u""},
     /* 153 */ {u"", u""},
     /* 154 */ {u"", u""},
-    /* 155 */ {u"", u""},
-    /* 156 */ {u"", u""},
-    /* 157 */ {u"", u""},
-    /* 158 */ {u"", u""},
-    /* 159 */ {u"", u""},
+    /* 155 */ {u"Ayarlar kaydedilemedi: ", u"The settings could not be written: "},
+    /* 156 */ {u"Disk dolu.", u"The disk is full."},
+    /* 157 */
+    {u"Dosya kaydedilemedi.\rAileyi başka bir isimle kaydetmek ister misiniz ?",
+     u"The file could not be saved.\rDo you want to save the family under another name ?"},
+    /* 158 */
+    {u"Bu isimde bir dosya zaten var.\rAktarılan aile ilk kayıtta bu dosyanın yerine yazılsın mı ?"
+     u"\r(Hayır: başka bir isim seçin)",
+     u"A file with this name exists already.\rShall the imported family replace it at the first "
+     u"save ?\r(No: choose another name)"},
+    /* 159 */
+    {u"Bu tarih anlaşılamadı. Lütfen düzeltin veya boş bırakın.",
+     u"This date is not understood. Please correct it or leave it empty."},
 };
 
 } // namespace

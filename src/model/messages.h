@@ -151,6 +151,11 @@ enum class Msg : int
     Age = 148,
     SexChangeRefusal = 149,
     PrintFinished = 150,
+    SettingsNotWritten = 155,
+    DiskFull = 156,
+    SaveElsewhereQuestion = 157,
+    ImportNameTaken = 158,
+    DateNotUnderstood = 159,
 };
 
 constexpr int LangTableSize = 160;

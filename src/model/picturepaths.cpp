@@ -63,4 +63,12 @@ bool PictureFileExists(const QString& path)
            QFileInfo(slashed).isFile();
 }
 
+QString RebasedPicturePath(const QString& path, const QString& fromFolder, const QString& toFolder)
+{
+    if (IsDriveLetterPath(path))
+        return path;
+    const QString absolute = QDir(fromFolder).absoluteFilePath(PictureSeparators(path));
+    return RelativePicturePath(QDir::cleanPath(absolute), toFolder);
+}
+
 } // namespace kinrow

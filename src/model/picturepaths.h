@@ -21,6 +21,10 @@ bool IsPictureExtension(const QString& path);
 // relative path or a drive-letter path is kept. Separators are "/" in every case.
 QString RelativePicturePath(const QString& path, const QString& familyFolder);
 
+// A stored picture path relative to fromFolder, stored anew relative to toFolder, so that it
+// names the same file once toFolder is the family's folder; drive-letter paths are kept.
+QString RebasedPicturePath(const QString& path, const QString& fromFolder, const QString& toFolder);
+
 // Whether a picture path read from a family file names an existing file; relative paths are
 // looked up in the current folder.
 bool PictureFileExists(const QString& path);

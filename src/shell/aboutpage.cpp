@@ -170,6 +170,9 @@ void AboutPage::showErrors(const QStringList& lines, bool visible)
     Memo_Errors->setPlainText(lines.join(QLatin1Char('\n')));
     Memo_Errors->setVisible(visible);
     SB_ErrorClose->setVisible(visible);
+    // The list is wider than the About text and reaches under the picture and the buttons.
+    Memo_Errors->raise();
+    SB_ErrorClose->raise();
 }
 
 void AboutPage::hideErrors()

@@ -179,13 +179,21 @@ void TForm_Main::FormCreate(const QStringList& arguments)
 void TForm_Main::ComboBox_LangChange()
 {
     const Lang lang = session_.lang();
-    setWindowTitle(LangText(Msg::ProgramTitle, lang) + QStringLiteral(" - ") +
-                   session_.familyFileName);
+    showCaption();
     openPictureDialogTitle_ = LangText(Msg::OpenPictureTitle, lang);
     openDialogTitle_ = LangText(Msg::OpenOrCreateFile, lang);
     TabSheet_About->retranslate(lang);
     TabSheet_Main->retranslate();
     TabSheet_TView->retranslate();
+}
+
+void TForm_Main::showCaption()
+{
+    QString caption = LangText(Msg::ProgramTitle, session_.lang()) + QStringLiteral(" - ") +
+                      session_.familyFileName;
+    if (session_.readOnlyMode())
+        caption += QStringLiteral(" - Read Only !!!!!");
+    setWindowTitle(caption);
 }
 
 void TForm_Main::ApplyProgramFont(const QString& fontName, int fontCharSet)
@@ -277,7 +285,9 @@ void TForm_Main::FormClose()
     values.recNoMain = session_.recNoMain();
     values.gedFile = session_.familyFileName;
     values.language = int(session_.lang());
-    WriteLastValues(settingsPath_, values);
+    if (!WriteLastValues(settingsPath_, values))
+        prompts_->message(MessageKind::Warning, LangText(Msg::SettingsNotWritten, session_.lang()) +
+                                                    QDir::toNativeSeparators(settingsPath_));
     if (fontChanged_ &&
         prompts_->message(MessageKind::Warning, LangText(Msg::KeepFontQuestion, session_.lang()),
                           MessageButtons::YesNo) == PromptAnswer::Yes)

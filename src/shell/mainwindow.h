@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gedcom/familysave.h"
 #include "gedcom/readsession.h"
 #include "model/session.h"
 #include "ui/prompts.h"
@@ -82,10 +83,20 @@ private:
     void openChosenFile(const QString& fileName, const QString& previousName);
     void showOpenedFile(bool readOnly);
     std::optional<QString> askFamilyFile();
+    // A family file name chosen in the save dialog, with the family extension; asChosen tells
+    // whether the dialog gave it so (and so asked about replacing a file of that name).
+    std::optional<QString> askOtherFamilyName(bool* asChosen = nullptr);
+    // The name an imported family takes: its own when free or when the user lets it replace
+    // the file of that name, else one chosen in the save dialog; empty when cancelled.
+    std::optional<QString> importedFamilyName(const QString& gedName);
+    // Offers to save under another name after a failed save; true once saved.
+    bool saveElsewhere(SaveResult failed);
     void showPage(QWidget* page);
     void connectTablePage();
     // Makes recNo the current record and shows it on the person page.
     void openPerson(qint32 recNo);
+    // The window title: the program, the family file and, while it may only be read, the mark.
+    void showCaption();
 
     Session session_;
     ErrorList errors_;

@@ -6,12 +6,14 @@
 #include "gedcom/familyopen.h"
 #include "gedcom/familysave.h"
 #include "model/messages.h"
+#include "model/picturepaths.h"
 #include "shell/aboutpage.h"
 #include "shell/version.h"
 #include "shell/windowreadreporter.h"
 #include "ui/overridecursor.h"
 #include "ui/prompts.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -27,6 +29,42 @@ bool TForm_Main::unsavedChanges() const
 void TForm_Main::setUnsavedChanges(bool pending)
 {
     session_.setUnsavedChanges(pending);
+}
+
+std::optional<QString> TForm_Main::askOtherFamilyName(bool* asChosen)
+{
+    const auto choice =
+        prompts_->saveFile(LangText(Msg::Save, session_.lang()), session_.familyFileName,
+                           QStringLiteral("Gedcom Files (*.ged)"));
+    if (!choice || choice->path.isEmpty())
+        return std::nullopt;
+    QString path = QFileInfo(choice->path).absoluteFilePath();
+    const bool family = QFileInfo(path).suffix().toLower() == QLatin1String("ged");
+    if (!family)
+        path += QStringLiteral(".ged");
+    if (asChosen)
+        *asChosen = family;
+    return path;
+}
+
+std::optional<QString> TForm_Main::importedFamilyName(const QString& gedName)
+{
+    QString name = gedName;
+    // The save dialog has asked about replacing a file it offers, but not about one whose
+    // name got the family extension afterwards.
+    bool confirmed = false;
+    while (!confirmed && QFileInfo::exists(name)) {
+        const QString question = QDir::toNativeSeparators(name) + QStringLiteral("\r\r") +
+                                 LangText(Msg::ImportNameTaken, session_.lang());
+        if (prompts_->message(MessageKind::Warning, question, MessageButtons::YesNo) ==
+            PromptAnswer::Yes)
+            return name;
+        const std::optional<QString> other = askOtherFamilyName(&confirmed);
+        if (!other)
+            return std::nullopt;
+        name = *other;
+    }
+    return name;
 }
 
 std::optional<QString> TForm_Main::askFamilyFile()
@@ -68,6 +106,7 @@ void TForm_Main::openChosenFile(const QString& fileName, const QString& previous
     session_.familyFileName = fileName;
     session_.setReadOnlyMode(false);
     setUnsavedChanges(false);
+    session_.setPictureNo(0); // a new family starts at its own pictures, as at start-up
     ReadOptions options;
     options.lang = session_.lang();
     options.programVersion = ProgramVersion();
@@ -83,7 +122,21 @@ void TForm_Main::openChosenFile(const QString& fileName, const QString& previous
         if (!outcome.failureMessage.isEmpty())
             prompts_->message(MessageKind::Plain, outcome.failureMessage);
         session_.familyFileName = previousName;
+        showCaption();
         return;
+    }
+    if (outcome.fileName != QFileInfo(fileName).absoluteFilePath()) {
+        // A legacy import takes a new name: never that of another family without asking.
+        const std::optional<QString> name = importedFamilyName(outcome.fileName);
+        if (!name) {
+            session_.persons.clear();
+            errors_.visible = false;
+            TabSheet_About->hideErrors();
+            session_.familyFileName = previousName;
+            showCaption();
+            return;
+        }
+        outcome.fileName = *name;
     }
     session_.familyFileName = outcome.fileName;
     showOpenedFile(outcome.readOnly);
@@ -96,11 +149,7 @@ void TForm_Main::showOpenedFile(bool readOnly)
     if (session_.isEditing())
         TabSheet_Main->LeaveEditState();
     session_.setReadOnlyMode(readOnly);
-    QString caption = session_.familyFileName + QStringLiteral(" - ") +
-                      LangText(Msg::ProgramTitle, session_.lang());
-    if (readOnly)
-        caption += QStringLiteral(" - Read Only !!!!!");
-    setWindowTitle(caption);
+    showCaption();
     const qint32 count = qint32(session_.persons.size());
     if (session_.recNoMain() < 1 || session_.recNoMain() > count)
         session_.setRecNoMain(1);
@@ -137,9 +186,52 @@ bool TForm_Main::SB_SaveClick()
         const OverrideCursorGuard hourglass;
         result = SaveFamilyFile(session_.familyFileName, session_.persons, options);
     }
-    if (!result.saved) {
-        prompts_->message(MessageKind::Warning, result.error);
-        return false;
+    if (!result.saved)
+        return saveElsewhere(result);
+    setUnsavedChanges(false);
+    return true;
+}
+
+bool TForm_Main::saveElsewhere(SaveResult failed)
+{
+    // A failed save offers another name, or the work would be trapped in the window.
+    while (!failed.saved) {
+        const Lang lang = session_.lang();
+        QString reason = failed.error;
+        if (failed.diskFull)
+            reason = QDir::toNativeSeparators(session_.familyFileName) + QStringLiteral("\r") +
+                     LangText(Msg::DiskFull, lang);
+        if (prompts_->message(MessageKind::Warning,
+                              reason + QStringLiteral("\r\r") +
+                                  LangText(Msg::SaveElsewhereQuestion, lang),
+                              MessageButtons::YesNo) != PromptAnswer::Yes)
+            return false;
+        const std::optional<QString> other = askOtherFamilyName();
+        if (!other)
+            return false;
+        // Picture names are relative to the family's folder, which the new name may change.
+        const QFileInfo family(session_.familyFileName);
+        const QString from = family.isSymLink()
+                                 ? QFileInfo(family.canonicalFilePath()).absolutePath()
+                                 : family.absolutePath();
+        const QString to = QFileInfo(*other).absolutePath();
+        PersonList moved = session_.persons;
+        for (TTreeData& person : moved) {
+            for (QString& picture : person.Pictures)
+                picture = RebasedPicturePath(picture, from, to);
+        }
+        WriteOptions options;
+        options.versionText = VersionLabelText();
+        {
+            const OverrideCursorGuard hourglass;
+            failed = SaveFamilyFile(*other, moved, options);
+        }
+        if (failed.saved) {
+            session_.persons = std::move(moved);
+            session_.familyFileName = *other;
+            QDir::setCurrent(to);
+            showCaption();
+        }
     }
     setUnsavedChanges(false);
     return true;

@@ -148,6 +148,29 @@ TEST(Acceptance, NewWifeBecomesMotherOfMotherlessChildrenOnly)
     EXPECT_EQ(At(persons, 10).Children, (QList<qint32>{2, 4}));
 }
 
+TEST(Acceptance, ANewSpouseListsOnlyTheChildrenItWasLinkedTo)
+{
+    // The form of a new wife lists the man's motherless children; the sex may change before OK.
+    const struct
+    {
+        int sexTag;
+        QList<qint32> linked;
+    } cases[] = {{2, {2, 4}}, {1, {}}};
+    for (const auto& c : cases) {
+        PersonList persons = Persons(4);
+        Child(persons, 0, 1, 2);
+        Child(persons, 0, 1, 4);
+        AddFormPrefill prefill = PrepareAddForm(persons, 1, RelativeRole::Spouse, -1, English);
+        prefill.Form.SexTag = c.sexTag;
+        ASSERT_EQ(ApplyAcceptedForm(persons, 1, prefill.Mode, prefill.Form), 5);
+        EXPECT_EQ(At(persons, 5).Children, c.linked) << c.sexTag;
+        for (qint32 child : {2, 4}) {
+            const TTreeData& p = At(persons, child);
+            EXPECT_EQ(p.MotherId == 5 || p.FatherId == 5, c.linked.contains(child)) << c.sexTag;
+        }
+    }
+}
+
 TEST(Acceptance, HusbandOfAWomanTakesTheLastFatherlessChildsSurname)
 {
     PersonList persons = Persons(3, SexFemale);

@@ -28,6 +28,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace kinrow;
 using kinrow::test::At;
@@ -562,6 +563,97 @@ TEST_F(EditingStoriesTest, RelativesListsGrowWithTheWindow)
     window->resize(616, 480);
     EXPECT_EQ(page()->ListBox_Esi->itemHeight(), 14);
     EXPECT_EQ(page()->ListBox_Esi->entryFontPixelSize(), 12);
+}
+
+TEST_F(EditingStoriesTest, ADateThatMeansNothingIsRefusedByName)
+{
+    const struct
+    {
+        bool birth;
+        const char* typed;
+        const char* shown; // after OK; nullptr: refused
+    } cases[] = {{false, "12.1950", nullptr},
+                 {true, "99999", nullptr},
+                 {true, "29 02 2001", "01 03 2001"},
+                 {false, "1950", "1950"}};
+    for (const auto& c : cases) {
+        open(Family(), 4);
+        click(page()->SB_Duzelt);
+        QLineEdit* field = c.birth ? page()->Edit_DogTarih : page()->Edit_OlTarih;
+        field->setText(QString::fromLatin1(c.typed));
+        if (!c.shown)
+            prompts->answerMessage(PromptAnswer::Ok);
+        click(page()->SB_Tamam);
+        if (!c.shown) {
+            EXPECT_EQ(prompts->messages.last(),
+                      LangText(c.birth ? Msg::BirthDate : Msg::DeathDate, English) + " : " +
+                          c.typed + "\r\r" + LangText(Msg::DateNotUnderstood, English));
+            EXPECT_TRUE(page()->isEditing()) << c.typed;
+            EXPECT_EQ(persons(), Family()) << c.typed;
+            click(page()->SB_Iptal);
+        } else {
+            EXPECT_FALSE(page()->isEditing()) << c.typed;
+            EXPECT_EQ(field->text(), QString::fromLatin1(c.shown));
+        }
+    }
+}
+
+TEST_F(EditingStoriesTest, AfterOkOrCancelTheNextKeyStartsNoCorrection)
+{
+    open(Family(), 4);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    for (SpeedButton* close : {page()->SB_Tamam, page()->SB_Iptal}) {
+        page()->Edit_OlTarih->setFocus();
+        QTest::keyClicks(page()->Edit_OlTarih, QStringLiteral("1990"));
+        ASSERT_TRUE(page()->isEditing());
+        click(close);
+        ASSERT_FALSE(page()->isEditing());
+        QWidget* focused = QApplication::focusWidget();
+        ASSERT_NE(focused, nullptr);
+        QTest::keyClick(focused, Qt::Key_7);
+        EXPECT_FALSE(page()->isEditing()) << focused->objectName().toStdString();
+        EXPECT_EQ(page()->Edit_OlTarih->text(), QStringLiteral("1990"));
+    }
+}
+
+TEST_F(EditingStoriesTest, DialogsOpenOverTheMainWindow)
+{
+    open(Family(), 1);
+    window->move(30, 20);
+    QList<QWidget*> owners;
+    QList<QPoint> centres;
+    const auto seen = [&](QWidget* dialog) {
+        ASSERT_NE(dialog, nullptr);
+        owners.append(dialog->parentWidget() ? dialog->parentWidget()->window() : nullptr);
+        centres.append(dialog->frameGeometry().center());
+    };
+    liste->runModal = [&](TForm_ListeDlg& dialog) {
+        dialog.show();
+        seen(&dialog);
+        dialog.hide();
+        return int(QDialog::Rejected);
+    };
+    click(page()->SB_Liste);
+    const auto closeModal = [&] {
+        QTimer::singleShot(0, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            seen(dialog);
+            if (auto* shown = qobject_cast<QDialog*>(dialog))
+                shown->reject();
+        });
+    };
+    closeModal();
+    page()->SB_BigNoteClick();
+    DialogPrompts real(window.get());
+    closeModal();
+    real.message(MessageKind::Warning, QStringLiteral("?"), MessageButtons::Ok);
+
+    ASSERT_EQ(centres.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(owners[i], window.get()) << i;
+        EXPECT_LE((centres[i] - window->frameGeometry().center()).manhattanLength(), 4) << i;
+    }
 }
 
 } // namespace

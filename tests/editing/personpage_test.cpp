@@ -478,6 +478,22 @@ TEST_F(PersonPageTest, LargeNotesWindowCopiesItsTextBack)
     EXPECT_TRUE(readOnlySeen);
 }
 
+TEST_F(PersonPageTest, LargeNotesWindowTakesOnlyWhatTheFileCanHold)
+{
+    show(7);
+    QTimer::singleShot(0, [&] {
+        auto* window = qobject_cast<NoteWindow*>(QApplication::activeModalWidget());
+        ASSERT_NE(window, nullptr);
+        window->memo()->moveCursor(QTextCursor::End);
+        for (const QChar typed : QString::fromUtf8(" ş€жx→"))
+            QTest::sendKeyEvent(QTest::Click, window->memo(), Qt::Key_unknown, typed,
+                                Qt::NoModifier);
+        window->accept();
+    });
+    page->SB_BigNoteClick();
+    EXPECT_EQ(page->notesText(), QString::fromUtf8("first line\r\nsecond line ş€x"));
+}
+
 class PersonPagePictureTest : public PersonPageTest
 {
 protected:

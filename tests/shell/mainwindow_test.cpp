@@ -179,13 +179,58 @@ TEST_F(MainWindowTest, ProblemFileStaysOnTheErrorListUntilContinue)
     EXPECT_TRUE(window->unsavedChanges());
 }
 
+TEST_F(MainWindowTest, TheErrorListLiesAboveEveryOtherControl)
+{
+    auto window = start();
+    window->show();
+    openThroughDialog(*window, write("foreign.ged", ForeignFile));
+    AboutPage* about = window->TabSheet_About;
+    ASSERT_TRUE(about->Memo_Errors->isVisible());
+    const QRect list = about->Memo_Errors->geometry().adjusted(1, 1, -1, -1);
+    for (int x = list.left(); x <= list.right(); x += 6) {
+        for (int y = list.top(); y <= list.bottom(); y += 6) {
+            QWidget* shown = about->childAt(x, y);
+            ASSERT_TRUE(shown == about->Memo_Errors || about->Memo_Errors->isAncestorOf(shown))
+                << x << "," << y << " " << (shown ? shown->objectName().toStdString() : "");
+        }
+    }
+}
+
+TEST_F(MainWindowTest, NothingOfThePreviousFamilyStaysOnScreen)
+{
+    for (const char* name : {"a.jpg", "b.jpg", "c.jpg"})
+        write(name, "");
+    const QByteArray head = "0 HEAD\r\n1 SOUR KINROW\r\n2 VERS 3.04\r\n1 CHAR ANSI\r\n";
+    const QByteArray pictures = "1 OBJE\r\n2 FILE a.jpg\r\n1 OBJE\r\n2 FILE b.jpg\r\n";
+    const QString first = write("aile.ged", head + "0 @I1@ INDI\r\n1 NAME ALI /KAYA/\r\n" +
+                                                pictures + "0 @I2@ INDI\r\n0 TRLR\r\n");
+    const QString second =
+        write("diger.ged", head + "0 @I1@ INDI\r\n1 NAME CAN /AK/\r\n" + pictures +
+                               "1 OBJE\r\n2 FILE c.jpg\r\n" + "0 TRLR\r\n");
+    auto window = start();
+    openThroughDialog(*window, first);
+    PersonPage* page = window->TabSheet_Main;
+    QTest::mouseClick(page->SB_ResimPrior, Qt::LeftButton);
+    ASSERT_EQ(page->Lb_ResimNo->text(), "1/2");
+
+    openThroughDialog(*window, home.filePath("yeni.ged"));
+    ASSERT_TRUE(window->session().isAdding());
+    EXPECT_EQ(page->Lb_RecAdet->text(), "Total Records : 0");
+    EXPECT_EQ(page->Lb_ResimNo->text(), " 0/0");
+    QTest::mouseClick(page->SB_Iptal, Qt::LeftButton);
+
+    openThroughDialog(*window, second);
+    EXPECT_EQ(page->Lb_RecAdet->text(), "Total Records : 1");
+    EXPECT_EQ(page->Lb_ResimNo->text(), "3/3"); // as at start-up, not the first family's 1
+}
+
 TEST_F(MainWindowTest, ContinueOpensTheRememberedFileThenOnlySwitchesPage)
 {
     const QString path = write("aile.ged", KinrowFile);
     auto window = start({path});
     QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
     EXPECT_EQ(window->session().persons.size(), 2u);
-    EXPECT_EQ(window->windowTitle(), path + " - KINROW - Family Tree");
+    EXPECT_EQ(window->windowTitle(), "KINROW - Family Tree - " + path);
     EXPECT_EQ(window->PageControl_Main->currentWidget(),
               static_cast<QWidget*>(window->TabSheet_Main));
     window->SB_AboutClick();
@@ -254,6 +299,19 @@ TEST_F(MainWindowTest, ReadOnlyChoiceMarksTheCaption)
     window->setUnsavedChanges(false);
 }
 
+TEST_F(MainWindowTest, TheReadOnlyMarkStaysThroughLanguageSwitches)
+{
+    const QString path = write("aile.ged", KinrowFile);
+    auto window = start();
+    openThroughDialog(*window, path, true);
+    const QString english = "KINROW - Family Tree - " + path + " - Read Only !!!!!";
+    EXPECT_EQ(window->windowTitle(), english);
+    window->TabSheet_About->ComboBox_Lang->setCurrentIndex(0);
+    EXPECT_EQ(window->windowTitle(), "KINROW - Aile Soyağacı - " + path + " - Read Only !!!!!");
+    window->TabSheet_About->ComboBox_Lang->setCurrentIndex(1);
+    EXPECT_EQ(window->windowTitle(), english);
+}
+
 TEST_F(MainWindowTest, FailedOpenKeepsThePreviousName)
 {
     auto window = start();
@@ -274,13 +332,85 @@ TEST_F(MainWindowTest, LegacyImportEndsWithGedName)
     auto window = start();
     openThroughDialog(*window, path);
     EXPECT_EQ(window->session().familyFileName, home.filePath("eski.ged"));
-    EXPECT_TRUE(window->windowTitle().startsWith(home.filePath("eski.ged")));
+    EXPECT_TRUE(window->windowTitle().endsWith(home.filePath("eski.ged")));
     EXPECT_EQ(window->session().persons.size(), 2u);
     QTest::mouseClick(window->TabSheet_About->SB_ErrorClose, Qt::LeftButton);
     EXPECT_TRUE(window->unsavedChanges());
     EXPECT_TRUE(window->SB_SaveClick());
     EXPECT_TRUE(QFile::exists(home.filePath("eski.ged")));
     EXPECT_EQ(QFile(path).size(), 1008);
+}
+
+TEST_F(MainWindowTest, AnImportAsksBeforeTakingTheNameOfAnotherFamily)
+{
+    const QString dat = write("eski.dat", QByteArray(1008, '\0'));
+    const QString other = write("eski.ged", KinrowFile);
+    auto window = start();
+    const QString before = window->session().familyFileName;
+    // No, then the save dialog cancelled: nothing is opened.
+    prompts->chooseFile(dat);
+    prompts->answerMessage(PromptAnswer::No);
+    prompts->cancelSaveDialog();
+    QTest::mouseClick(window->TabSheet_About->BitBtn_Dosya, Qt::LeftButton);
+    EXPECT_EQ(prompts->messages.last(),
+              other + "\r\r" + LangText(Msg::ImportNameTaken, Lang::English));
+    EXPECT_EQ(window->session().familyFileName, before);
+    EXPECT_TRUE(window->session().persons.empty());
+
+    // No, then another name: the import takes it, and saving leaves the other family alone.
+    prompts->chooseFile(dat);
+    prompts->answerMessage(PromptAnswer::No);
+    prompts->chooseSaveFile(home.filePath("aktarilan"));
+    QTest::mouseClick(window->TabSheet_About->BitBtn_Dosya, Qt::LeftButton);
+    EXPECT_EQ(window->session().familyFileName, home.filePath("aktarilan.ged"));
+    ASSERT_EQ(window->session().persons.size(), 2u);
+    QTest::mouseClick(window->TabSheet_About->SB_ErrorClose, Qt::LeftButton);
+    ASSERT_TRUE(window->SB_SaveClick());
+    ASSERT_TRUE(window->SB_SaveClick());
+    QFile kept(other);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), KinrowFile);
+    EXPECT_FALSE(QFile::exists(home.filePath("eski.bak")));
+
+    // Yes lets the import replace the other family.
+    prompts->chooseFile(dat);
+    prompts->answerMessage(PromptAnswer::Yes);
+    QTest::mouseClick(window->TabSheet_About->BitBtn_Dosya, Qt::LeftButton);
+    EXPECT_EQ(window->session().familyFileName, other);
+}
+
+TEST_F(MainWindowTest, AFailedSaveOffersAnotherNameAndTheWindowCloses)
+{
+    QDir(home.path()).mkpath("gone");
+    QDir(home.path()).mkpath("resim");
+    write("resim/a.jpg", "");
+    const QString path =
+        write("gone/aile.ged", QByteArray(KinrowFile)
+                                   .replace("1 SEX M\r\n", "1 SEX M\r\n1 OBJE\r\n2 FILE "
+                                                           "../resim/a.jpg\r\n"));
+    auto window = start({path});
+    QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
+    ASSERT_EQ(window->session().persons.at(0).Pictures, QStringList{"../resim/a.jpg"});
+    window->show();
+    window->setUnsavedChanges(true);
+    ASSERT_TRUE(QDir(home.filePath("gone")).removeRecursively());
+    // The settings cannot be written either: a folder has taken their name.
+    ASSERT_TRUE(QDir().mkpath(SettingsFilePath()));
+
+    prompts->answerMessage(PromptAnswer::Yes); // save before exit
+    prompts->answerMessage(PromptAnswer::Yes); // under another name
+    prompts->chooseSaveFile(home.filePath("kurtarma.ged"));
+    prompts->answerMessage(PromptAnswer::Ok); // the settings were not written
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(prompts->messages[1].endsWith(LangText(Msg::SaveElsewhereQuestion, Lang::English)));
+    EXPECT_EQ(prompts->messages[2],
+              LangText(Msg::SettingsNotWritten, Lang::English) + SettingsFilePath());
+    EXPECT_EQ(window->session().familyFileName, home.filePath("kurtarma.ged"));
+    EXPECT_FALSE(window->unsavedChanges());
+    QFile saved(home.filePath("kurtarma.ged"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(saved.readAll().contains("2 FILE resim/a.jpg\r\n"));
+    QDir(SettingsFilePath()).removeRecursively();
 }
 
 TEST_F(MainWindowTest, SavingTwiceKeepsOneBackup)

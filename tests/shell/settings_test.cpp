@@ -154,3 +154,52 @@ TEST(OpenFamilyFile, LegacyImportEndsWithGedName)
     EXPECT_EQ(outcome.fileName, dir.filePath("eski.ged"));
     EXPECT_EQ(persons.size(), 2u);
 }
+
+TEST(OpenFamilyFile, OnlyFamilyFilesAreReadOtherFilesAreLeftAlone)
+{
+    QTemporaryDir dir;
+    WriteFile(dir.filePath("notlar.txt"), "Dedemin notlari\r\n");
+    WriteFile(dir.filePath("bos.txt"), "");
+    const struct
+    {
+        const char* name;
+        bool opened;
+    } cases[] = {{"notlar.txt", false}, {"bos.txt", true}, {"yeni.txt", true}};
+    for (const auto& c : cases) {
+        const QString name = dir.filePath(c.name);
+        PersonList persons(1);
+        ErrorList errors;
+        const OpenOutcome outcome = OpenFamilyFile(name, false, persons, errors, ReadOptions());
+        EXPECT_EQ(outcome.opened, c.opened) << c.name;
+        EXPECT_TRUE(persons.empty()) << c.name;
+        const QString refusal = name + "\r\r" + LangText(Msg::BadFileFormat, Lang::English);
+        EXPECT_EQ(outcome.failureMessage, c.opened ? QString() : refusal) << c.name;
+    }
+    QFile notes(dir.filePath("notlar.txt"));
+    ASSERT_TRUE(notes.open(QIODevice::ReadOnly));
+    EXPECT_EQ(notes.readAll(), "Dedemin notlari\r\n");
+}
+
+TEST(OpenFamilyFile, PicturesOfALinkedFamilyAreFoundBesideTheRealFile)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkpath("gercek"));
+    ASSERT_TRUE(QDir(dir.path()).mkpath("kisayol"));
+    WriteFile(dir.filePath("gercek/foto.jpg"), "jpg");
+    const QByteArray picture = "1 OBJE\r\n2 FILE foto.jpg\r\n";
+    WriteFile(dir.filePath("gercek/aile.ged"), "0 HEAD\r\n1 SOUR KINROW\r\n2 VERS 3.04\r\n"
+                                               "1 CHAR ANSI\r\n0 @I1@ INDI\r\n1 NAME ALI /KAYA/\r\n"
+                                               "1 SEX M\r\n" +
+                                                   picture + "0 TRLR\r\n");
+    const QString link = dir.filePath("kisayol/aile.ged");
+    ASSERT_TRUE(QFile::link(dir.filePath("gercek/aile.ged"), link));
+    PersonList persons;
+    ErrorList errors;
+    const OpenOutcome outcome = OpenFamilyFile(link, false, persons, errors, ReadOptions());
+    ASSERT_TRUE(outcome.opened);
+    EXPECT_EQ(outcome.fileName, link);
+    ASSERT_EQ(persons.size(), 1u);
+    EXPECT_EQ(persons[0].Pictures, QStringList{"foto.jpg"});
+    EXPECT_FALSE(errors.visible);
+    EXPECT_EQ(QDir::currentPath(), QDir(dir.filePath("gercek")).canonicalPath());
+}

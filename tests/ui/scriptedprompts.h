@@ -24,7 +24,11 @@ public:
     {
         std::optional<FamilyFileChoice> choice;
     };
-    using Step = std::variant<Message, OpenFile>;
+    struct SaveFile
+    {
+        std::optional<SaveFileChoice> choice;
+    };
+    using Step = std::variant<Message, OpenFile, SaveFile>;
 
     ~ScriptedPrompts() override
     {
@@ -37,6 +41,8 @@ public:
         script.push_back(OpenFile{FamilyFileChoice{path, readOnly}});
     }
     void cancelFileDialog() { script.push_back(OpenFile{std::nullopt}); }
+    void chooseSaveFile(const QString& path) { script.push_back(SaveFile{SaveFileChoice{path}}); }
+    void cancelSaveDialog() { script.push_back(SaveFile{std::nullopt}); }
 
     PromptAnswer message(MessageKind kind, const QString& text, MessageButtons buttons) override
     {
@@ -69,10 +75,17 @@ public:
         ADD_FAILURE() << "unexpected picture dialog";
         return std::nullopt;
     }
-    std::optional<SaveFileChoice> saveFile(const QString&, const QString&, const QString&) override
+    std::optional<SaveFileChoice> saveFile(const QString& title, const QString&,
+                                           const QString&) override
     {
-        ADD_FAILURE() << "unexpected save dialog";
-        return std::nullopt;
+        dialogTitles.append(title);
+        if (script.empty() || !std::holds_alternative<SaveFile>(script.front())) {
+            ADD_FAILURE() << "unexpected save dialog";
+            return std::nullopt;
+        }
+        auto choice = std::get<SaveFile>(script.front()).choice;
+        script.pop_front();
+        return choice;
     }
     std::optional<QFont> chooseFont(const QFont&) override
     {
