@@ -12,6 +12,8 @@
 #include "shell/aboutpage.h"
 #include "shell/association.h"
 #include "shell/settings.h"
+#include "table/tablepage.h"
+#include "ui/personlabel.h"
 #include "ui/prompts.h"
 #include "ui/proportionalscaler.h"
 #include "ui/speedbutton.h"
@@ -82,7 +84,8 @@ void TForm_Main::createPages()
     PageControl_Main->addWidget(TabSheet_About);
     TabSheet_Tree = new ChartPage(session_, *prompts_, PageControl_Main);
     PageControl_Main->addWidget(TabSheet_Tree);
-    TabSheet_TView = MakePage(PageControl_Main, "TabSheet_TView");
+    TabSheet_TView = new TablePage(session_, *prompts_, PageControl_Main);
+    PageControl_Main->addWidget(TabSheet_TView);
 }
 
 void TForm_Main::connectControls()
@@ -106,6 +109,7 @@ void TForm_Main::connectControls()
     page->showMessage = [this](const QString& text) {
         prompts_->message(MessageKind::Warning, text);
     };
+    connectTablePage();
     connect(about->ComboBox_Lang, &QComboBox::currentIndexChanged, this, [this](int index) {
         session_.setLang(index == 0 ? Lang::Turkish : Lang::English);
         ComboBox_LangChange();
@@ -125,6 +129,26 @@ int TForm_Main::activePageTag() const
 void TForm_Main::showPage(QWidget* page)
 {
     PageControl_Main->setCurrentWidget(page);
+}
+
+void TForm_Main::connectTablePage()
+{
+    TablePage* table = TabSheet_TView;
+    PersonPage* page = TabSheet_Main;
+    table->personTitle = [page] { return page->Lb_Info->text(); };
+    connect(page->SB_TView, &QToolButton::clicked, table, &TablePage::SB_TViewClick);
+    connect(table, &TablePage::activated, this, [this] { showPage(TabSheet_TView); });
+    connect(table, &TablePage::backRequested, this, [this] { showPage(TabSheet_Main); });
+    connect(table, &TablePage::personRequested, this, &TForm_Main::openPerson);
+}
+
+void TForm_Main::openPerson(qint32 recNo)
+{
+    if (!session_.isRecord(recNo))
+        return;
+    session_.setRecNoMain(recNo);
+    showPage(TabSheet_Main);
+    TabSheet_Main->ShowRecord();
 }
 
 void TForm_Main::SB_AboutClick()
@@ -192,6 +216,7 @@ void TForm_Main::ComboBox_LangChange()
     TabSheet_About->retranslate(lang);
     TabSheet_Main->retranslate();
     TabSheet_Tree->retranslate();
+    TabSheet_TView->retranslate();
 }
 
 void TForm_Main::showCaption()
@@ -252,6 +277,8 @@ void TForm_Main::FormResize()
     // The chart and table pages bring their own pictures; the others show the current person's.
     if (activePageTag() == 0 && !session_.persons.empty())
         TabSheet_Main->ShowPicture(session_.recNoMain());
+    else if (activePageTag() == 2)
+        TabSheet_TView->ShowPicture(TabSheet_TView->Lb_T1_Main->tag());
 }
 
 void TForm_Main::closeEvent(QCloseEvent* event)

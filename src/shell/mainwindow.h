@@ -19,6 +19,7 @@ class PersonEditor;
 class PersonPage;
 class ProportionalScaler;
 class RelativeEditor;
+class TablePage;
 class TForm_ListeDlg;
 
 // The program's one main window: the pages, the family file workflow, the language switch,
@@ -70,7 +71,7 @@ public:
     PersonPage* TabSheet_Main;
     AboutPage* TabSheet_About;
     ChartPage* TabSheet_Tree;
-    QWidget* TabSheet_TView;
+    TablePage* TabSheet_TView;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -95,6 +96,9 @@ private:
     // Offers to save under another name after a failed save; true once saved.
     bool saveElsewhere(SaveResult failed);
     void showPage(QWidget* page);
+    void connectTablePage();
+    // Makes recNo the current record and shows it on the person page.
+    void openPerson(qint32 recNo);
     // The window title: the program, the family file and, while it may only be read, the mark.
     void showCaption();
 
