@@ -5,6 +5,9 @@
 #include "gedcom/gedcomwriter.h"
 #include "gedcom/legacydat.h"
 #include "shell/version.h"
+#include "table/generationcolumns.h"
+#include "table/generationtable.h"
+#include "table/tableexport.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -51,7 +54,8 @@ int usage()
              "       kinrow-tool convert IN OUT [--lang tr|en]\n"
              "       kinrow-tool generate N OUT [--seed S]\n"
              "       kinrow-tool time FILE\n"
-             "       kinrow-tool chart FILE RECNO OUT.pdf [--lang tr|en]"
+             "       kinrow-tool chart FILE RECNO OUT.pdf [--lang tr|en]\n"
+             "       kinrow-tool table FILE RECNO OUT [--generations N] [--lang tr|en]"
           << Qt::endl;
     return kUsage;
 }
@@ -226,6 +230,61 @@ int chart(QStringList args)
     return kRead;
 }
 
+// Takes "--generations N" out of args; false on a bad value.
+bool takeGenerations(QStringList& args, int& generations)
+{
+    const qsizetype at = args.indexOf(QStringLiteral("--generations"));
+    if (at < 0)
+        return true;
+    bool ok = false;
+    generations = at + 1 < args.size() ? args.at(at + 1).toInt(&ok) : 0;
+    args.remove(at, std::min<qsizetype>(2, args.size() - at));
+    return ok && generations >= 1 && generations <= 99;
+}
+
+// The generation table of one record with every row expanded and the start columns, written
+// as the page's export would write it.
+int table(QStringList args)
+{
+    Lang lang = Lang::English;
+    GenerationTableOptions options;
+    ExportFormat format = ExportFormat::Html;
+    if (!takeLang(args, lang) || !takeGenerations(args, options.generations) || args.size() != 3 ||
+        !ExportFormatForName(args.at(2), format))
+        return usage();
+    bool ok = false;
+    const qint32 recNo = args.at(1).toInt(&ok);
+    if (!ok)
+        return usage();
+    const QString target = QFileInfo(args.at(2)).absoluteFilePath();
+    const Loaded loaded = load(args.at(0), lang);
+    if (!loaded.read)
+        return kRefused;
+    if (recNo < 1 || std::size_t(recNo) > loaded.persons.size()) {
+        err() << "record " << args.at(1) << " out of range 1.." << loaded.persons.size()
+              << Qt::endl;
+        return kRefused;
+    }
+    options.lang = lang;
+    const GenerationTable built = BuildGenerationTable(loaded.persons, recNo, options);
+    const ExportStyle style = GenerationExportStyle(QStringLiteral("Arial"), 96);
+    const QList<GenerationColumnView> columns = StartGenerationColumns(GenerationHeaders(lang));
+    QList<int> indexes;
+    for (const GenerationColumnView& column : columns)
+        indexes.append(column.index);
+    const GenerationExportRows rows(built, VisibleRows(built, [](qint32) { return true; }), indexes,
+                                    recNo, style.gridFont);
+    const QByteArray bytes =
+        ExportTable(format, rows, GenerationExportColumns(columns), style, ListSeparator());
+    const SaveResult saved = WriteFileAtomically(target, bytes);
+    if (!saved.saved) {
+        err() << saved.error << Qt::endl;
+        return kRefused;
+    }
+    out() << GenerationCountText(built, lang) << Qt::endl;
+    return kRead;
+}
+
 // Drawing a printout needs fonts, so that command runs a GUI application, headless unless a
 // platform is asked for.
 std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[])
@@ -256,5 +315,7 @@ int main(int argc, char* argv[])
         return time(args);
     if (command == u"chart")
         return chart(args);
+    if (command == u"table")
+        return table(args);
     return usage();
 }

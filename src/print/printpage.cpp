@@ -302,8 +302,7 @@ void PrintPage::VST_PrintColumnDblClick(const QModelIndex& index)
         recNo = person.MotherId;
     else if (index.column() == PrintColumnFather && session_.isRecord(person.FatherId))
         recNo = person.FatherId;
-    session_.setRecNoMain(recNo);
-    Q_EMIT personRequested();
+    Q_EMIT personRequested(recNo);
 }
 
 qint32 PrintPage::focusedRecNo() const

@@ -102,8 +102,8 @@ public:
     QTableView* VST_Print;
 
 Q_SIGNALS:
-    // The user asked for a person of the table (a double click): show it on the person page.
-    void personRequested();
+    // The user opened person recNo from the table (a double click).
+    void personRequested(qint32 recNo);
     void backRequested();
 
 protected:

@@ -2,6 +2,8 @@
 
 #include "ui/prompts.h"
 
+#include <QPageSize>
+#include <QPrinter>
 #include <QStringList>
 
 #include <gtest/gtest.h>
@@ -28,15 +30,18 @@ public:
     {
         std::optional<SaveFileChoice> choice;
     };
-    struct ChooseFont
+    // The print dialog: a PDF file to print into on paper of the given size, or none for Cancel.
+    struct ChoosePrinter
     {
-        std::optional<QFont> font;
+        std::optional<QString> pdfPath;
+        QPageSize::PageSizeId paper = QPageSize::A4;
     };
-    using Step = std::variant<Message, OpenFile, SaveFile, ChooseFont>;
+    using Step = std::variant<Message, OpenFile, SaveFile, ChoosePrinter>;
 
     ~ScriptedPrompts() override
     {
         EXPECT_TRUE(script.empty()) << script.size() << " expected prompt(s) never shown";
+        EXPECT_TRUE(fontAnswers.empty()) << fontAnswers.size() << " font dialog(s) never shown";
     }
 
     void answerMessage(PromptAnswer answer) { script.push_back(Message{answer}); }
@@ -47,8 +52,14 @@ public:
     void cancelFileDialog() { script.push_back(OpenFile{std::nullopt}); }
     void chooseSaveFile(const QString& path) { script.push_back(SaveFile{SaveFileChoice{path}}); }
     void cancelSaveDialog() { script.push_back(SaveFile{std::nullopt}); }
-    void answerFont(const QFont& font) { script.push_back(ChooseFont{font}); }
-    void cancelFontDialog() { script.push_back(ChooseFont{std::nullopt}); }
+    // Font dialogs are answered from their own queue.
+    void answerFont(const QFont& font) { fontAnswers.push_back(font); }
+    void cancelFontDialog() { fontAnswers.push_back(std::nullopt); }
+    void printToPdf(const QString& path, QPageSize::PageSizeId paper = QPageSize::A4)
+    {
+        script.push_back(ChoosePrinter{path, paper});
+    }
+    void cancelPrintDialog() { script.push_back(ChoosePrinter{std::nullopt}); }
 
     PromptAnswer message(MessageKind kind, const QString& text, MessageButtons buttons) override
     {
@@ -96,12 +107,12 @@ public:
     std::optional<QFont> chooseFont(const QFont& initial) override
     {
         fontDialogFonts.append(initial);
-        if (script.empty() || !std::holds_alternative<ChooseFont>(script.front())) {
+        if (fontAnswers.empty()) {
             ADD_FAILURE() << "unexpected font dialog";
             return std::nullopt;
         }
-        auto font = std::get<ChooseFont>(script.front()).font;
-        script.pop_front();
+        auto font = fontAnswers.front();
+        fontAnswers.pop_front();
         return font;
     }
     std::optional<QString> inputBox(const QString&, const QString&, const QString&) override
@@ -110,12 +121,31 @@ public:
         return std::nullopt;
     }
 
+    bool choosePrinter(QPrinter& printer) override
+    {
+        printDialogs += 1;
+        if (script.empty() || !std::holds_alternative<ChoosePrinter>(script.front())) {
+            ADD_FAILURE() << "unexpected print dialog";
+            return false;
+        }
+        const ChoosePrinter choice = std::get<ChoosePrinter>(script.front());
+        script.pop_front();
+        if (!choice.pdfPath)
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(*choice.pdfPath);
+        printer.setPageSize(QPageSize(choice.paper));
+        return true;
+    }
+
     std::deque<Step> script;
+    std::deque<std::optional<QFont>> fontAnswers;
     QStringList messages;
     QList<MessageKind> kinds;         // the box of each message, in order
     QList<MessageButtons> buttonSets; // and its buttons
     QStringList dialogTitles;
     QList<QFont> fontDialogFonts; // the font each font dialog opened with
+    int printDialogs = 0;
 };
 
 } // namespace kinrow::test
