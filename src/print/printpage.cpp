@@ -1,7 +1,9 @@
 #include "print/printpage.h"
 
 #include "model/textrules.h"
+#include "print/printexport.h"
 #include "print/printmodel.h"
+#include "table/exportsave.h"
 #include "ui/backbutton.h"
 #include "ui/overridecursor.h"
 #include "ui/sessionbuttons.h"
@@ -432,6 +434,22 @@ QList<int> PrintPage::shownColumns() const
             columns.append(column);
     }
     return columns;
+}
+
+QByteArray PrintPage::exportContent(ExportFormat format) const
+{
+    const QHeaderView& header = *VST_Print->horizontalHeader();
+    const QList<int> indexes = VisibleColumnsInOrder(header);
+    QList<ExportColumn> columns;
+    for (const int index : indexes)
+        columns.append({model_->headerData(index, Qt::Horizontal, Qt::DisplayRole).toString(),
+                        header.sectionSize(index)});
+    ExportStyle style;
+    style.gridFont.name = VST_Print->font().family();
+    style.headerFont.name = header.font().family();
+    style.dpi = logicalDpiX();
+    const PrintExportRows rows(table_, indexes, session_.recNoMain(), style.gridFont);
+    return ExportTable(format, rows, columns, style, ListSeparator());
 }
 
 } // namespace kinrow

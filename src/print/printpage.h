@@ -2,6 +2,7 @@
 
 #include "model/session.h"
 #include "print/printtable.h"
+#include "table/tableexport.h"
 
 #include <QCheckBox>
 #include <QWidget>
@@ -68,6 +69,8 @@ public:
     QList<qint32> checkedRecNos() const;
     // Indexes of the shown columns in index order.
     QList<int> shownColumns() const;
+    // The table's visible rows and columns as a file of the format.
+    QByteArray exportContent(ExportFormat format) const;
 
     SpeedButton* SB_P_Back;
     QLabel* Lb_P_Liste;

@@ -13,6 +13,7 @@
 #include "shell/aboutpage.h"
 #include "shell/association.h"
 #include "shell/settings.h"
+#include "table/exportsave.h"
 #include "table/tablepage.h"
 #include "ui/personlabel.h"
 #include "ui/prompts.h"
@@ -308,8 +309,11 @@ void TForm_Main::CheckBox_GEDClick()
 // The list printout connects here.
 void TForm_Main::printTicked() {}
 
-// The table export connects here, with VST_Print as the table.
-void TForm_Main::saveTable() {}
+void TForm_Main::saveTable()
+{
+    SaveTableExport(*prompts_,
+                    [this](ExportFormat format) { return TabSheet_Print->exportContent(format); });
+}
 
 // The picture collection connects here.
 void TForm_Main::collectPictures() {}

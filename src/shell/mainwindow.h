@@ -74,10 +74,10 @@ public:
     void CheckBox_GEDClick();
     // The font the printouts use: the font dialog's, "MS Sans Serif" until it was first opened.
     QString printFontName() const { return printFontName_; }
-    // Hooks of the print page's buttons for the list printout, the table export and the
-    // picture collection.
-    void printTicked();
+    // The print table's export (the same routine as the generation table's).
     void saveTable();
+    // Hooks of the print page's buttons for the list printout and the picture collection.
+    void printTicked();
     void collectPictures();
 
     QStackedWidget* PageControl_Main;

@@ -6,6 +6,7 @@
 #include "shell/association.h"
 #include "shell/mainwindow.h"
 #include "shell/settings.h"
+#include "table/tableexport.h"
 #include "ui/scriptedprompts.h"
 #include "ui/speedbutton.h"
 
@@ -258,6 +259,32 @@ TEST_F(PrintPageTest, CurrentDirShownAfterOpening)
     prompts->chooseFile(path);
     QTest::mouseClick(window->TabSheet_About->BitBtn_Dosya, Qt::LeftButton);
     EXPECT_EQ(page->Lb_P_CurrentDir->text(), "\n" + QDir::toNativeSeparators(home.path()));
+}
+
+TEST_F(PrintPageTest, SaveExportsTheVisibleRowsAndColumnsInDisplayOrder)
+{
+    window->SB_YazClick();
+    page->table().setScope(PrintScope::Females);
+    page->table().setUncheckedRows(UncheckedRows::Hide);
+    page->ComboBox_P_Liste->setCurrentIndex(3);
+    Q_EMIT page->ComboBox_P_Liste->activated(3);
+    page->RG_P_Hide->click();
+    page->columnBoxes[4]->click(); // birth place hidden
+    // Surname dragged before the given name.
+    QHeaderView* header = page->VST_Print->horizontalHeader();
+    header->moveSection(header->visualIndex(PrintColumnSurname),
+                        header->visualIndex(PrintColumnGivenName));
+    EXPECT_EQ(page->exportContent(ExportFormat::PlainText),
+              QByteArray("No\tSoyad\tAd\tDogum Tarihi\r\n2\tS2\tP2\t\r\n4\tS4\tP4\t\r\n"));
+
+    const QString path = home.filePath("liste.html");
+    prompts->chooseSaveFile(path);
+    QTest::mouseClick(page->BitBtn_P_Kaydet, Qt::LeftButton);
+    QFile html(path);
+    ASSERT_TRUE(html.open(QIODevice::ReadOnly));
+    const QByteArray content = html.readAll();
+    EXPECT_TRUE(content.contains(">S4<"));
+    EXPECT_FALSE(content.contains(">S3<"));
 }
 
 // The application must outlive every window and die before Qt's own statics do.

@@ -1,5 +1,6 @@
 #include "editing/family.h"
 #include "model/textrules.h"
+#include "print/printexport.h"
 #include "print/printtable.h"
 
 #include <gtest/gtest.h>
@@ -248,4 +249,24 @@ TEST(PrintTable, RebuildKeepsChoicesButNotTheOrder)
     EXPECT_TRUE(table.isColumnShown(PrintColumnMother));
     EXPECT_EQ(Shown(table), (std::vector<qint32>{1, 2, 3, 4, 5}));
     EXPECT_EQ(table.checkedCount(), 0);
+}
+
+TEST(PrintExport, NameCellsInTheSexColourAndTheCurrentPersonEmphasised)
+{
+    PersonList persons = SmallFamily();
+    PrintTable table = TableOf(persons);
+    table.setScope(PrintScope::All);
+    table.applyScope({});
+    ExportFont grid;
+    grid.pointSize = 8;
+    const PrintExportRows rows(table, {PrintColumnSurname, PrintColumnNo}, 2, grid);
+    EXPECT_EQ(rows.count(), 5);
+    EXPECT_EQ(rows.font(0, 0).color, 0x0000FFu);
+    EXPECT_FALSE(rows.font(0, 0).bold);
+    EXPECT_EQ(rows.font(1, 0).color, 0xFF0000u);
+    EXPECT_TRUE(rows.font(1, 0).bold);
+    EXPECT_EQ(rows.font(1, 0).pointSize, 10);
+    EXPECT_EQ(rows.font(1, 1), grid);     // the number column keeps the grid's font
+    EXPECT_EQ(rows.font(4, 0).color, 0u); // unknown sex: unchanged
+    EXPECT_EQ(rows.text(1, 1), "2");
 }
