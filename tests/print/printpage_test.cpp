@@ -164,6 +164,15 @@ TEST_F(PrintPageTest, ColumnBoxesAndDoubleClickOnTheMother)
     EXPECT_EQ(window->session().recNoMain(), 5);
 }
 
+TEST_F(PrintPageTest, CollectingIsRefusedInReadOnlyMode)
+{
+    EXPECT_TRUE(page->BitBtn_P_Resim->isEnabled());
+    window->session().setReadOnlyMode(true);
+    EXPECT_FALSE(page->BitBtn_P_Resim->isEnabled());
+    EXPECT_TRUE(page->BitBtn_P_Kaydet->isEnabled());
+    EXPECT_TRUE(page->BitBtn_Yaz->isEnabled());
+}
+
 TEST_F(PrintPageTest, LanguageSwitchClearsTheScopeAndKeepsTheRadio)
 {
     window->SB_YazClick();
@@ -182,6 +191,7 @@ TEST_F(PrintPageTest, ChangedFontIsOfferedAtCloseAndStored)
     prompts->answerFont(QFont(startFont));
     QTest::mouseClick(page->BitBtn_Font, Qt::LeftButton);
     EXPECT_TRUE(page->SB_DefFont->isHidden()); // the same font again changes nothing
+    EXPECT_EQ(prompts->fontDialogFonts.value(0).family(), startFont);
 
     prompts->answerFont(QFont(QStringLiteral("DejaVu Serif")));
     QTest::mouseClick(page->BitBtn_Font, Qt::LeftButton);
