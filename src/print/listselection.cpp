@@ -120,11 +120,12 @@ void SortListRows(std::vector<ListPrintRow>& rows, int column, bool descending)
     } else {
         QCollator collator;
         collator.setCaseSensitivity(Qt::CaseInsensitive);
-        // One key per row, so the sort compares prepared keys instead of collating again.
+        // One key per row, so the sort compares prepared keys instead of collating again. The
+        // text is case-folded first: not every locale's collator (the C locale's) ignores case.
         std::vector<QCollatorSortKey> keys;
         keys.reserve(rows.size());
         for (const ListPrintRow& row : rows)
-            keys.push_back(collator.sortKey(row.cells[column]));
+            keys.push_back(collator.sortKey(row.cells[column].toCaseFolded()));
         std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
             return descending ? keys[b].compare(keys[a]) < 0 : keys[a].compare(keys[b]) < 0;
         });

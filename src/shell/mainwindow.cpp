@@ -4,6 +4,7 @@
 #include "editing/personeditor.h"
 #include "editing/personlistbox.h"
 #include "editing/personpage.h"
+#include "editing/pictureeditor.h"
 #include "editing/relativeeditor.h"
 #include "gedcom/familyopen.h"
 #include "model/messages.h"
@@ -96,6 +97,7 @@ void TForm_Main::connectControls()
     connect(page->SB_Save, &QToolButton::clicked, this, &TForm_Main::SB_SaveClick);
     personEditor_ = new PersonEditor(session_, *page, *prompts_, this);
     relativeEditor_ = new RelativeEditor(session_, *page, *prompts_, this);
+    pictureEditor_ = new PictureEditor(session_, *page, *prompts_, this);
     connect(personEditor_, &PersonEditor::aboutPageRequested, this, &TForm_Main::SB_AboutClick);
     page->showMessage = [this](const QString& text) {
         prompts_->message(MessageKind::Warning, text);

@@ -17,6 +17,7 @@ class AboutPage;
 class PersonEditor;
 class PersonPage;
 class ProportionalScaler;
+class PictureEditor;
 class RelativeEditor;
 class TForm_ListeDlg;
 
@@ -43,6 +44,7 @@ public:
     // The person page's editing handlers.
     PersonEditor* personEditor() const { return personEditor_; }
     RelativeEditor* relativeEditor() const { return relativeEditor_; }
+    PictureEditor* pictureEditor() const { return pictureEditor_; }
 
     // The unsaved-changes flag.
     bool unsavedChanges() const;
@@ -101,6 +103,7 @@ private:
     TForm_ListeDlg* listeDialog_ = nullptr;
     PersonEditor* personEditor_ = nullptr;
     RelativeEditor* relativeEditor_ = nullptr;
+    PictureEditor* pictureEditor_ = nullptr;
     QString settingsPath_;
     QString openDialogTitle_;
     QString openPictureDialogTitle_;

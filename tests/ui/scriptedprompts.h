@@ -28,7 +28,11 @@ public:
     {
         std::optional<SaveFileChoice> choice;
     };
-    using Step = std::variant<Message, OpenFile, SaveFile>;
+    struct OpenPicture
+    {
+        std::optional<QString> path;
+    };
+    using Step = std::variant<Message, OpenFile, SaveFile, OpenPicture>;
 
     ~ScriptedPrompts() override
     {
@@ -41,6 +45,8 @@ public:
         script.push_back(OpenFile{FamilyFileChoice{path, readOnly}});
     }
     void cancelFileDialog() { script.push_back(OpenFile{std::nullopt}); }
+    void choosePicture(const QString& path) { script.push_back(OpenPicture{path}); }
+    void cancelPictureDialog() { script.push_back(OpenPicture{std::nullopt}); }
     void chooseSaveFile(const QString& path) { script.push_back(SaveFile{SaveFileChoice{path}}); }
     void cancelSaveDialog() { script.push_back(SaveFile{std::nullopt}); }
 
@@ -70,10 +76,16 @@ public:
         return choice;
     }
 
-    std::optional<QString> openPicture(const QString&, const QString&) override
+    std::optional<QString> openPicture(const QString& title, const QString&) override
     {
-        ADD_FAILURE() << "unexpected picture dialog";
-        return std::nullopt;
+        dialogTitles.append(title);
+        if (script.empty() || !std::holds_alternative<OpenPicture>(script.front())) {
+            ADD_FAILURE() << "unexpected picture dialog";
+            return std::nullopt;
+        }
+        auto path = std::get<OpenPicture>(script.front()).path;
+        script.pop_front();
+        return path;
     }
     std::optional<SaveFileChoice> saveFile(const QString& title, const QString&,
                                            const QString&) override
