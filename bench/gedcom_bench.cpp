@@ -73,6 +73,33 @@ void BM_Read(benchmark::State& state)
     state.SetBytesProcessed(state.iterations() * s.bytes);
 }
 
+// The same file with LF line ends only, and as another program's file: both must stay linear.
+void BM_ReadVariant(benchmark::State& state, bool foreign)
+{
+    const Sample& s = sample(int(state.range(0)));
+    QByteArray bytes = WriteGedcomBytes(s.persons, s.file, {});
+    bytes.replace("\r\n", "\n");
+    if (foreign)
+        bytes.replace("1 SOUR Kinrow\n", "1 SOUR Other\n");
+    for (auto _ : state) {
+        PersonList persons;
+        ErrorList errors;
+        ReadGedcomBytes(bytes, s.file, persons, errors, {});
+        benchmark::DoNotOptimize(persons.data());
+    }
+    state.SetBytesProcessed(state.iterations() * bytes.size());
+}
+
+void BM_ReadLfOnly(benchmark::State& state)
+{
+    BM_ReadVariant(state, false);
+}
+
+void BM_ReadOtherProgram(benchmark::State& state)
+{
+    BM_ReadVariant(state, true);
+}
+
 void BM_Generate(benchmark::State& state)
 {
     for (auto _ : state) {
@@ -89,6 +116,8 @@ void sizes(benchmark::internal::Benchmark* b)
 BENCHMARK(BM_Write)->Apply(sizes);
 BENCHMARK(BM_Save)->Apply(sizes);
 BENCHMARK(BM_Read)->Apply(sizes);
+BENCHMARK(BM_ReadLfOnly)->Apply(sizes);
+BENCHMARK(BM_ReadOtherProgram)->Apply(sizes);
 BENCHMARK(BM_Generate)->Apply(sizes);
 
 } // namespace

@@ -30,9 +30,9 @@ int main(int argc, char** argv)
             return 1;
         }
     }
-    std::printf("%llu histories, %llu operations, %llu child orders named, no difference\n",
-                static_cast<unsigned long long>(histories),
-                static_cast<unsigned long long>(operations),
-                static_cast<unsigned long long>(reordered));
+    std::printf(
+        "%llu histories, %llu operations, %llu child orders kept by the marker, no difference\n",
+        static_cast<unsigned long long>(histories), static_cast<unsigned long long>(operations),
+        static_cast<unsigned long long>(reordered));
     return 0;
 }

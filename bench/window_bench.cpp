@@ -1,4 +1,6 @@
 // Time the window takes to open a family file, with its progress bar and repainting.
+#include "chart/ancestorslots.h"
+#include "chart/chartpage.h"
 #include "editing/personpage.h"
 #include "gedcom/familygenerator.h"
 #include "gedcom/gedcomwriter.h"
@@ -13,6 +15,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <map>
 
 using namespace kinrow;
@@ -42,6 +45,7 @@ public:
     {
         return {};
     }
+    bool choosePrinter(QPrinter&) override { return false; }
 };
 
 QString FamilyFilePath(int n)
@@ -89,6 +93,43 @@ void BM_ShowRecordOne(benchmark::State& state)
         window.TabSheet_Main->ShowRecord();
 }
 BENCHMARK(BM_ShowRecordOne)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+
+// The last person of the file with the most filled slots, so the chart has work to do.
+qint32 DeepestRecent(const PersonList& persons)
+{
+    qint32 best = qint32(persons.size());
+    int bestFilled = -1;
+    const qint32 first = std::max<qint32>(1, qint32(persons.size()) - 2000);
+    for (qint32 recNo = qint32(persons.size()); recNo >= first; --recNo) {
+        const AncestorChart chart = BuildAncestorChart(persons, recNo, Lang::English);
+        const int filled = int(std::count_if(chart.slots.begin(), chart.slots.end(),
+                                             [](const AncestorSlot& s) { return s.recNo > 0; }));
+        if (filled > bestFilled) {
+            best = recNo;
+            bestFilled = filled;
+        }
+    }
+    return best;
+}
+
+// Filling the chart page in the shown window: its cost must not grow with the family.
+void BM_FillTreeChart(benchmark::State& state)
+{
+    auto prompts = std::make_unique<BenchPrompts>();
+    prompts->file = FamilyFilePath(int(state.range(0)));
+    TForm_Main window({}, std::move(prompts));
+    window.show();
+    window.Button_DevamClick(window.TabSheet_About->BitBtn_Dosya);
+    const qint32 recNo = DeepestRecent(window.session().persons);
+    window.session().setRecNoMain(recNo);
+    window.SB_TreeClick();
+    for (auto _ : state)
+        window.TabSheet_Tree->FillTreeChart(recNo);
+    state.counters["filled slots"] = double(std::count_if(
+        window.TabSheet_Tree->chart().slots.begin(), window.TabSheet_Tree->chart().slots.end(),
+        [](const AncestorSlot& s) { return s.recNo > 0; }));
+}
+BENCHMARK(BM_FillTreeChart)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

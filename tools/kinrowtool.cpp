@@ -6,6 +6,9 @@
 #include "gedcom/legacydat.h"
 #include "listpdf.h"
 #include "shell/version.h"
+#include "table/generationcolumns.h"
+#include "table/generationtable.h"
+#include "table/tableexport.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -53,6 +56,7 @@ int usage()
              "       kinrow-tool generate N OUT [--seed S]\n"
              "       kinrow-tool time FILE\n"
              "       kinrow-tool chart FILE RECNO OUT.pdf [--lang tr|en]\n"
+             "       kinrow-tool table FILE RECNO OUT [--generations N] [--lang tr|en]\n"
              "       kinrow-tool list FILE OUT.pdf [--scope "
              "family:R|surname:TEXT|males|females|all]\n"
              "                   [--columns 3,4,5,6,7,8] [--sort COLUMN[:desc]] [--pages A-B]\n"
@@ -231,6 +235,61 @@ int chart(QStringList args)
     return kRead;
 }
 
+// Takes "--generations N" out of args; false on a bad value.
+bool takeGenerations(QStringList& args, int& generations)
+{
+    const qsizetype at = args.indexOf(QStringLiteral("--generations"));
+    if (at < 0)
+        return true;
+    bool ok = false;
+    generations = at + 1 < args.size() ? args.at(at + 1).toInt(&ok) : 0;
+    args.remove(at, std::min<qsizetype>(2, args.size() - at));
+    return ok && generations >= 1 && generations <= 99;
+}
+
+// The generation table of one record with every row expanded and the start columns, written
+// as the page's export would write it.
+int table(QStringList args)
+{
+    Lang lang = Lang::English;
+    GenerationTableOptions options;
+    ExportFormat format = ExportFormat::Html;
+    if (!takeLang(args, lang) || !takeGenerations(args, options.generations) || args.size() != 3 ||
+        !ExportFormatForName(args.at(2), format))
+        return usage();
+    bool ok = false;
+    const qint32 recNo = args.at(1).toInt(&ok);
+    if (!ok)
+        return usage();
+    const QString target = QFileInfo(args.at(2)).absoluteFilePath();
+    const Loaded loaded = load(args.at(0), lang);
+    if (!loaded.read)
+        return kRefused;
+    if (recNo < 1 || std::size_t(recNo) > loaded.persons.size()) {
+        err() << "record " << args.at(1) << " out of range 1.." << loaded.persons.size()
+              << Qt::endl;
+        return kRefused;
+    }
+    options.lang = lang;
+    const GenerationTable built = BuildGenerationTable(loaded.persons, recNo, options);
+    const ExportStyle style = GenerationExportStyle(QStringLiteral("Arial"), 96);
+    const QList<GenerationColumnView> columns = StartGenerationColumns(GenerationHeaders(lang));
+    QList<int> indexes;
+    for (const GenerationColumnView& column : columns)
+        indexes.append(column.index);
+    const GenerationExportRows rows(built, VisibleRows(built, [](qint32) { return true; }), indexes,
+                                    recNo, style.gridFont);
+    const QByteArray bytes =
+        ExportTable(format, rows, GenerationExportColumns(columns), style, ListSeparator());
+    const SaveResult saved = WriteFileAtomically(target, bytes);
+    if (!saved.saved) {
+        err() << saved.error << Qt::endl;
+        return kRefused;
+    }
+    out() << GenerationCountText(built, lang) << Qt::endl;
+    return kRead;
+}
+
 int list(QStringList args)
 {
     if (args.size() < 2)
@@ -281,6 +340,8 @@ int main(int argc, char* argv[])
         return time(args);
     if (command == u"chart")
         return chart(args);
+    if (command == u"table")
+        return table(args);
     if (command == u"list")
         return list(args);
     return usage();

@@ -32,6 +32,18 @@ void ErrorSink::lineError(qint64 line, const QString& text)
         ++suppressed_;
 }
 
+void ErrorSink::dropped(qint64 line, const QString& text)
+{
+    makeVisible();
+    lineError(line, text);
+}
+
+void ErrorSink::droppedLine(const QString& line)
+{
+    makeVisible();
+    add(line);
+}
+
 void ErrorSink::message(const QString& text)
 {
     if (options_.reporter)
@@ -43,6 +55,9 @@ void ErrorSink::repeated(Repeated kind, qint64 line)
     const int k = int(kind);
     static const char* const names[3] = {"ERROR_3", "ERROR_8", "ERROR_9"};
     const QString name = QString::fromLatin1(names[k]);
+    // A family of which the person is no partner gives no spouse.
+    if (kind == Repeated::Error3)
+        makeVisible();
     if (!shown_[k]) {
         shown_[k] = true;
         message(name);

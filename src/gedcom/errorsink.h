@@ -29,6 +29,10 @@ public:
     void add(const QString& line);
     // "ERROR in Line - " + line + " - " + text
     void lineError(qint64 line, const QString& text);
+    // A line that reports family data left out (a record, link, note, date or picture): the
+    // list opens, so that the user sees the loss before a save makes it permanent.
+    void dropped(qint64 line, const QString& text);
+    void droppedLine(const QString& line);
     void makeVisible() { list_.visible = true; }
     void message(const QString& text);
     void repeated(Repeated kind, qint64 line);

@@ -32,14 +32,14 @@ std::optional<qint64> FamilyTable::readAll(const ReadContext& context)
         lines.next(line);
         const std::string_view id = context.decoder.left(context.decoder.from(line.text, 5), 10);
         if (id.find('@') == std::string_view::npos) {
-            context.errors.lineError(line.index, QStringLiteral("<Family ID Number is Wrong>"));
+            context.errors.dropped(line.index, QStringLiteral("<Family ID Number is Wrong>"));
             break;
         }
         FamilyRec family;
         family.number = ParseWholeNumber(BeforeAt(id)).value_or(0);
         if (family.number == 0) {
-            context.errors.add(QStringLiteral("- FAM Sıra No Hatalı. Satır => ") +
-                               QString::number(line.index));
+            context.errors.droppedLine(QStringLiteral("- FAM Sıra No Hatalı. Satır => ") +
+                                       QString::number(line.index));
             continue;
         }
         family.firstChild = qsizetype(children_.size());
@@ -83,7 +83,7 @@ bool FamilyTable::readBody(const ReadContext& context, LineScanner& lines, Famil
             ++family.childCount;
         }
     }
-    context.errors.lineError(last, QStringLiteral("<File Last Line Code is Wrong>"));
+    context.errors.dropped(last, QStringLiteral("<File Last Line Code is Wrong>"));
     return true;
 }
 

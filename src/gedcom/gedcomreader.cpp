@@ -56,12 +56,12 @@ LineSurvey surveyLines(std::string_view bytes, const ValueDecoder& decoder)
     LineSurvey survey;
     LineScanner lines(bytes);
     GedcomLine line;
-    // A UTF-8 character takes at most 4 bytes, so longer lines are refused without counting.
+    // A character takes at most 4 bytes, so longer lines are refused without decoding them.
     const auto byteLimit = decoder.utf8() ? 4 * MaxLineLength : MaxLineLength;
     for (qsizetype offset = 0; lines.next(line); offset = lines.offset()) {
         const auto size = qsizetype(line.text.size());
         if (size > MaxLineLength &&
-            (size > byteLimit || decoder.length(line.text) > MaxLineLength)) {
+            (size > byteLimit || decoder.decodedLength(line.text) > MaxLineLength)) {
             survey.tooLongLine = line.index;
             return survey;
         }
@@ -124,6 +124,9 @@ bool readLines(const ReadContext& context, qint64 personCount, PersonList& perso
         errors.message(errors.text(Msg::BadFileFormat));
         return false;
     }
+    if (context.foreign)
+        for (const auto& [line, text] : context.foreign->reports)
+            errors.dropped(line, text);
     FamilyTable families;
     if (const std::optional<qint64> badLine = families.read(context)) {
         errors.message(badPersonNumberText(errors, *badLine));
@@ -133,7 +136,7 @@ bool readLines(const ReadContext& context, qint64 personCount, PersonList& perso
     notes.read(context);
     persons.reserve(persons.size() + size_t(personCount));
     PersonPass(context, families, notes, persons).run();
-    RenumberPersons(persons, errors);
+    RenumberPersons(persons, errors, context.foreign ? &context.foreign->personIds : nullptr);
     InferSexes(persons, errors);
     errors.progressDone();
     return true;
@@ -151,6 +154,12 @@ bool ReadGedcomBytes(const QByteArray& bytes, const QString& fileName, PersonLis
     else
         utf8 = headerDeclaresUtf8(view);
 
+    // Another program's file is read in the dialect it is rewritten to.
+    const std::optional<ForeignFile> foreign = RewriteForeignFile(view, utf8);
+    if (foreign) {
+        view = std::string_view(foreign->bytes.constData(), size_t(foreign->bytes.size()));
+        utf8 = foreign->utf8;
+    }
     ErrorSink sink(errors, options);
     ValueDecoder decoder(utf8, sink);
     const LineSurvey survey = surveyLines(view, decoder);
@@ -167,10 +176,12 @@ bool ReadGedcomBytes(const QByteArray& bytes, const QString& fileName, PersonLis
                                   sink,
                                   QFileInfo(fileName).absolutePath(),
                                   survey.familyStarts,
-                                  survey.noteStarts};
+                                  survey.noteStarts,
+                                  foreign ? &*foreign : nullptr};
         ok = readLines(context, survey.persons, persons, options);
         if (!ok)
             persons.clear();
+        decoder.reportLosses();
     }
     sink.finish();
     return ok;

@@ -19,6 +19,8 @@ namespace {
 
 // The longest line the writer makes, its prefix included.
 constexpr qsizetype kMaxLine = 256;
+// The longest line the reader accepts.
+constexpr qsizetype kReaderLimit = 270;
 
 // Turkish letters all lie below U+0180; a table of its own spares a call per letter.
 constexpr char16_t kLatinEnd = 0x180;
@@ -252,8 +254,11 @@ private:
 
     void line(const char* start, QStringView value)
     {
-        out_.raw(start, qsizetype(std::strlen(start)));
-        out_.text(value);
+        const auto prefix = qsizetype(std::strlen(start));
+        out_.raw(start, prefix);
+        // Values are refused where they enter the family when a line cannot hold them; this
+        // only makes sure that no save ever gives a file its own reader refuses.
+        out_.text(value.left(kReaderLimit - prefix));
         out_.endLine();
     }
 
@@ -274,7 +279,9 @@ private:
                                  .arg(d.isValid() ? d.year() : 2000, 4, 10, QLatin1Char('0'));
         out_.text(date);
         out_.endLine();
-        line("1 FILE ", QFileInfo(familyFileName).fileName().toLower());
+        // Lower-cased by the code page: the system's rule gives İ a combining dot the code
+        // page has no byte for.
+        line("1 FILE ", LowerCase1254(QFileInfo(familyFileName).fileName()));
         out_.lit("1 GEDC\r\n2 VERS\r\n2 FORM LINEAGE_LINKED\r\n1 CHAR ANSI\r\n1 LANG Turkish\r\n");
         out_.lit("0 @S0@ SUBM\r\n1 NAME Not Given\r\n1 ADDR Not Supplied\r\n2 CONT\r\n");
     }
@@ -322,10 +329,21 @@ private:
         if (p.MotherId > 0 || p.FatherId > 0)
             familyLine("1 FAMC @F", families_.numberOf(p.FatherId, p.MotherId));
         // Families carry one order of children for both partners; where the person's own order
-        // cannot be rebuilt from them, reading tells the user whose order changed.
+        // cannot be rebuilt from them, the person lists it, and reading restores it.
         if (!childOrderCarried(p))
-            out_.lit("1 _ORDER CHIL\r\n");
+            childOrder(p);
         note(p.Notes);
+    }
+
+    // The person's children in its own order, each once; other programs skip the user tag.
+    void childOrder(const TTreeData& p)
+    {
+        out_.lit("1 _ORDER CHIL\r\n");
+        std::unordered_set<qint32> listed;
+        for (qint32 c : p.Children) {
+            if (at(c) && listed.insert(c).second)
+                familyLine("2 CHIL @I", c);
+        }
     }
 
     void events(const TTreeData& p)
@@ -462,18 +480,48 @@ private:
     }
 
     // A note line of any length goes out in pieces that, with their prefix, fit the
-    // 256 characters a file line may carry.
+    // 256 characters a file line may carry. The reader trims every line, so no piece ends in a
+    // blank: a run of blanks opens the next piece, where the tag before it keeps it.
     void noteLine(QStringView text, bool first)
     {
         constexpr qsizetype kPiece = kMaxLine - 7;
-        const char* prefix = first ? "1 CONC " : "1 CONT ";
-        do {
-            out_.raw(prefix, 7);
-            out_.text(text.left(kPiece), false);
+        out_.raw(first ? "1 CONC " : "1 CONT ", 7);
+        for (;;) {
+            const qsizetype cut = pieceLength(text, kPiece);
+            out_.text(text.left(cut), false);
             out_.endLine();
-            text = text.size() > kPiece ? text.mid(kPiece) : QStringView();
-            prefix = "1 CONC ";
-        } while (!text.isEmpty());
+            text = text.mid(cut);
+            const qsizetype blanks = leadingBlanks(text);
+            // Blanks alone at the end of a note line would be trimmed away on reading.
+            if (blanks == text.size())
+                break;
+            // A piece keeps at most this many blanks before the letter that ends it.
+            if (blanks >= kPiece)
+                text = text.mid(blanks - (kPiece - 1));
+            out_.raw("1 CONC ", 7);
+        }
+    }
+
+    static bool isBlank(QChar c) { return c.unicode() <= u' '; }
+
+    static qsizetype leadingBlanks(QStringView text)
+    {
+        qsizetype n = 0;
+        while (n < text.size() && isBlank(text[n]))
+            ++n;
+        return n;
+    }
+
+    // The length of the next piece: all that is left when it fits, else the most that fits
+    // without ending in a blank.
+    static qsizetype pieceLength(QStringView text, qsizetype limit)
+    {
+        if (text.size() <= limit)
+            return text.size();
+        qsizetype cut = limit;
+        while (cut > 0 && isBlank(text[cut - 1]))
+            --cut;
+        return cut;
     }
 
     void familyRecords()

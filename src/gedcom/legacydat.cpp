@@ -3,6 +3,7 @@
 #include "gedcom/legacypictureindex.h"
 #include "model/codepage1254.h"
 #include "model/messages.h"
+#include "model/picturepaths.h"
 #include "model/textrules.h"
 
 #include <QDate>
@@ -69,6 +70,25 @@ private:
     ErrorList& errors_;
     qint64 dropped_ = 0;
 };
+
+// A picture whose entry a family file cannot hold is left out and named: saved, it would
+// make a file that cannot be opened again.
+void dropLongPictureNames(qint64 record, QStringList& pictures, ErrorList& errors, Lang lang)
+{
+    pictures.removeIf([&](const QString& entry) {
+        if (PictureEntryFits(entry))
+            return false;
+        const QString number = QString::number(record) + QStringLiteral(" - ") + entry;
+        errors.lines.append(
+            (lang == Lang::Turkish
+                 ? QStringLiteral("- Resim adı aile dosyasının satırına sığmıyor, eklenmedi. "
+                                  "KayıtNo => ")
+                 : QStringLiteral("- Picture name is too long for the family file, not added. "
+                                  "Record No => ")) +
+            number);
+        return true;
+    });
+}
 
 QString FieldText(const char* record, int at, int capacity)
 {
@@ -189,6 +209,7 @@ bool ReadLegacyDatBytes(QByteArrayView bytes, const QString& fileName,
     for (qint64 r = 1; r <= count; ++r) {
         persons.push_back(ReadRecord(bytes.data() + (r - 1) * LegacyRecordSize, r, links));
         pictures.FindLegacyPictures(r, folder, persons.back().Pictures);
+        dropLongPictureNames(r, persons.back().Pictures, errors, lang);
     }
     links.finish();
     errors.lines.append(LangText(Msg::DatRetired, lang));

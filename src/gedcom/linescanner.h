@@ -77,7 +77,7 @@ private:
         const auto size = qsizetype(bytes_.size());
         if (pos_ >= size)
             return false;
-        const qsizetype end = qMin(findFrom('\r', nextCr_), findFrom('\n', nextLf_));
+        const qsizetype end = lineEnd(size);
         line.index = index_++;
         line.text = TrimLine(bytes_.substr(size_t(pos_), size_t(end - pos_)));
         pos_ = end;
@@ -89,22 +89,50 @@ private:
         return true;
     }
 
-    qsizetype findFrom(char c, qsizetype& cache) const
+    // Where the line starting at pos_ ends. The two line-end bytes are looked for a stretch at
+    // a time: a file with one kind only must not make every new scanner search to its end for
+    // the other (the family and note passes start one scanner per record).
+    qsizetype lineEnd(qsizetype size)
     {
-        if (cache < pos_) {
-            const auto size = qsizetype(bytes_.size());
-            const void* hit = std::memchr(bytes_.data() + pos_, c, size_t(size - pos_));
-            cache = hit ? static_cast<const char*>(hit) - bytes_.data() : size;
+        constexpr qsizetype Stretch = 512;
+        for (qsizetype from = pos_; from < size;) {
+            const qsizetype to = qMin(size, from + Stretch);
+            const qsizetype hit = qMin(findIn('\r', cr_, from, to), findIn('\n', lf_, from, to));
+            if (hit < to)
+                return hit;
+            from = to;
         }
-        return cache;
+        return size;
+    }
+
+    struct Search
+    {
+        qsizetype hit = -1;    // the last position found
+        qsizetype clearTo = 0; // no such byte between the last search's start and here
+    };
+
+    // The first c in [from, to), or to when there is none; every byte is searched once.
+    qsizetype findIn(char c, Search& search, qsizetype from, qsizetype to) const
+    {
+        if (search.hit >= from)
+            return qMin(search.hit, to);
+        const qsizetype start = qMax(from, search.clearTo);
+        if (start >= to)
+            return to;
+        const void* found = std::memchr(bytes_.data() + start, c, size_t(to - start));
+        if (!found) {
+            search.clearTo = to;
+            return to;
+        }
+        search.hit = static_cast<const char*>(found) - bytes_.data();
+        return search.hit;
     }
 
     std::string_view bytes_;
     qsizetype pos_ = 0;
     qint64 index_ = 0;
-    // Next CR and LF at or after pos_, so that every byte is searched only once per kind.
-    qsizetype nextCr_ = -1;
-    qsizetype nextLf_ = -1;
+    Search cr_;
+    Search lf_;
     GedcomLine peeked_;
     qsizetype peekedOffset_ = 0;
     bool hasPeeked_ = false;

@@ -1,5 +1,6 @@
 #include "gedcom/personpass.h"
 
+#include "gedcom/filedate.h"
 #include "model/picturepaths.h"
 #include "model/textrules.h"
 
@@ -49,7 +50,7 @@ bool PersonPass::readPerson(LineScanner& lines, const GedcomLine& opening)
     const ValueDecoder& decoder = context_.decoder;
     const std::string_view id = decoder.left(decoder.from(opening.text, 5), 100);
     if (id.find('@') == std::string_view::npos) {
-        context_.errors.lineError(opening.index, QStringLiteral("<Person Record Format is Wrong>"));
+        context_.errors.dropped(opening.index, QStringLiteral("<Person Record Format is Wrong>"));
         return false;
     }
     TTreeData person;
@@ -60,7 +61,8 @@ bool PersonPass::readPerson(LineScanner& lines, const GedcomLine& opening)
     seenChildren_.reset();
     seenFamilies_.reset();
     joinedFamilies_.clear();
-    orderReported_ = false;
+    childOrder_.clear();
+    nameRead_ = false;
     qint64 last = opening.index;
     bool ended = false;
     while (const GedcomLine* next = lines.peek()) {
@@ -74,7 +76,9 @@ bool PersonPass::readPerson(LineScanner& lines, const GedcomLine& opening)
         last = line.index;
     }
     if (!ended)
-        context_.errors.lineError(last, QStringLiteral("<File Last Line Code is Wrong>"));
+        context_.errors.dropped(last, QStringLiteral("<File Last Line Code is Wrong>"));
+    if (!childOrder_.empty())
+        applyChildOrder(person);
     persons_.push_back(std::move(person));
     return true;
 }
@@ -100,25 +104,43 @@ void PersonPass::readLine(LineScanner& lines, GedcomLine& line, TTreeData& perso
         setParents(line, person);
     else if (text.starts_with("1 NOTE @NI"))
         addNote(line, person);
+    else if (text.starts_with("1 NOTE"))
+        readInlineNote(lines, line, person);
     else if (text.starts_with("1 OBJE"))
         readPictures(lines, line, person);
     else if (text.starts_with("1 _ORDER CHIL"))
-        reportChildOrder();
+        readChildOrder(lines, line);
 }
 
-void PersonPass::reportChildOrder()
+void PersonPass::readChildOrder(LineScanner& lines, GedcomLine& line)
 {
-    if (orderReported_)
-        return;
-    orderReported_ = true;
-    // Records are appended in file order, so the position is the number renumbering gives.
-    const QString record = QString::number(persons_.size() + 1);
-    ErrorSink& errors = context_.errors;
-    // The user arranged an order that reopening changed; they must see which persons it hit.
-    errors.makeVisible();
-    errors.add(errors.pick(u"- Çocukların sırası dosyada korunamadı. KayıtNo => "_qs,
-                           u"- Order of children could not be kept in the file. Record No => "_qs) +
-               record);
+    while (nextLevel2(lines, line)) {
+        if (line.tag() != "CHIL")
+            continue;
+        const std::optional<qint32> child = PartnerNumber(line.text, context_.decoder);
+        childOrder_.emplace_back(child.value_or(0), line.index);
+    }
+}
+
+void PersonPass::applyChildOrder(TTreeData& person)
+{
+    const QSet<qint32> children(person.Children.cbegin(), person.Children.cend());
+    QSet<qint32> placed;
+    QList<qint32> ordered;
+    ordered.reserve(person.Children.size());
+    for (const auto& [child, line] : childOrder_) {
+        if (!children.contains(child)) {
+            context_.errors.lineError(line, QStringLiteral("<Child Order Names no Child>"));
+        } else if (!placed.contains(child)) {
+            placed.insert(child);
+            ordered.append(child);
+        }
+    }
+    // Children the list leaves out keep their order after the listed ones.
+    for (qint32 child : std::as_const(person.Children))
+        if (!placed.contains(child))
+            ordered.append(child);
+    person.Children = ordered;
 }
 
 bool PersonPass::nextLevel2(LineScanner& lines, GedcomLine& line)
@@ -129,15 +151,19 @@ bool PersonPass::nextLevel2(LineScanner& lines, GedcomLine& line)
 
 void PersonPass::readName(LineScanner& lines, GedcomLine& line, TTreeData& person)
 {
+    // Only the first name counts; later ones (married names, aliases) and their parts are passed.
+    const bool first = !nameRead_;
+    nameRead_ = true;
     std::string_view rest = line.text.substr(6);
-    const size_t first = rest.find('/');
-    if (first == std::string_view::npos) {
-        person.GivenName.clear();
+    const size_t slash = rest.find('/');
+    if (first && slash == std::string_view::npos) {
+        // Without slashes the whole text is the given name ("1 NAME LIVING").
+        context_.decoder.assignUpper(person.GivenName, trimmedBlanks(rest), line.index);
         person.Surname.clear();
-    } else {
-        context_.decoder.assignUpper(person.GivenName, trimmedBlanks(rest.substr(0, first)),
+    } else if (first) {
+        context_.decoder.assignUpper(person.GivenName, trimmedBlanks(rest.substr(0, slash)),
                                      line.index);
-        rest.remove_prefix(first + 1);
+        rest.remove_prefix(slash + 1);
         const size_t second = rest.find('/');
         if (second == std::string_view::npos)
             person.Surname.clear();
@@ -146,6 +172,8 @@ void PersonPass::readName(LineScanner& lines, GedcomLine& line, TTreeData& perso
                                          line.index);
     }
     while (nextLevel2(lines, line)) {
+        if (!first)
+            continue;
         const std::string_view tag = line.tag();
         if (tag == "GIVN")
             person.GivenName =
@@ -163,11 +191,33 @@ void PersonPass::readEvent(LineScanner& lines, GedcomLine& line, double& date, Q
         const std::string_view value = context_.decoder.from(line.text, 8);
         if (tag == "DATE") {
             context_.decoder.assign(dateText_, value, line.index);
-            date = ParseDateText(dateText_);
+            date = readDate(line.index);
         } else if (place && tag == "PLAC") {
             context_.decoder.assignUpper(*place, value, line.index);
         }
     }
+}
+
+double PersonPass::readDate(qint64 line)
+{
+    const FileDate date = ReadFileDate(dateText_);
+    if (date.kind == FileDate::Kind::Exact)
+        return date.value;
+    ErrorSink& errors = context_.errors;
+    const bool year = date.kind == FileDate::Kind::YearOnly;
+    const QString where = QString::number(persons_.size() + 1) + QStringLiteral(" - ") +
+                          errors.pick(u"Satır => "_qs, u"Line => "_qs) + QString::number(line) +
+                          QStringLiteral(" - ") + dateText_.trimmed();
+    if (year)
+        errors.droppedLine(
+            errors.pick(u"- Tarihin yalnız yılı okunabildi. KayıtNo => "_qs,
+                        u"- Only the year of the date could be read. Record No => "_qs) +
+            where);
+    else
+        errors.droppedLine(errors.pick(u"- Tarih okunamadı. KayıtNo => "_qs,
+                                       u"- Date could not be read. Record No => "_qs) +
+                           where);
+    return date.value;
 }
 
 const FamilyRec* PersonPass::familyOf(const GedcomLine& line, size_t prefix) const
@@ -180,7 +230,7 @@ void PersonPass::joinFamily(const GedcomLine& line, TTreeData& person)
 {
     const FamilyRec* family = familyOf(line, 9);
     if (!family) {
-        context_.errors.lineError(line.index, QStringLiteral("<Family Spouse ID Number is Wrong>"));
+        context_.errors.dropped(line.index, QStringLiteral("<Family Spouse ID Number is Wrong>"));
         return;
     }
     if (family->husband >= 1 && family->wife >= 1) {
@@ -210,8 +260,7 @@ void PersonPass::addChildren(const GedcomLine& line, const FamilyRec& family, TT
     seenFamilies_.added(index);
     const std::span<const qint32> children = families_.children(family);
     if (qint64(children.size()) > childLinksLeft_) {
-        context_.errors.lineError(line.index,
-                                  QStringLiteral("<Too Many Links to Family Children>"));
+        context_.errors.dropped(line.index, QStringLiteral("<Too Many Links to Family Children>"));
         return;
     }
     childLinksLeft_ -= qint64(children.size());
@@ -227,7 +276,7 @@ void PersonPass::setParents(const GedcomLine& line, TTreeData& person)
 {
     const FamilyRec* family = familyOf(line, 9);
     if (!family) {
-        context_.errors.lineError(line.index, QStringLiteral("<Family Child ID Number is Wrong>"));
+        context_.errors.dropped(line.index, QStringLiteral("<Family Child ID Number is Wrong>"));
         return;
     }
     person.MotherId = family->wife;
@@ -239,15 +288,48 @@ void PersonPass::addNote(const GedcomLine& line, TTreeData& person)
     const qint32 number = ParseWholeNumber(BeforeAt(line.text.substr(10))).value_or(0);
     const QString* text = number == 0 ? nullptr : notes_.find(number);
     if (!text) {
-        context_.errors.lineError(line.index, QStringLiteral("<Notes ID Number is Wrong>"));
+        context_.errors.dropped(line.index, QStringLiteral("<Notes ID Number is Wrong>"));
         return;
     }
     if (text->size() > noteCharsLeft_) {
-        context_.errors.lineError(line.index, QStringLiteral("<Note Text Limit Reached>"));
+        context_.errors.dropped(line.index, QStringLiteral("<Note Text Limit Reached>"));
         return;
     }
     noteCharsLeft_ -= text->size();
-    person.Notes.append(*text);
+    appendNote(person, *text);
+}
+
+void PersonPass::appendNote(TTreeData& person, const QString& text)
+{
+    // Other programs give a person several notes; each starts on a line of its own.
+    if (context_.foreign && !person.Notes.isEmpty() && !text.isEmpty())
+        person.Notes.append(QLatin1String("\r\n"));
+    person.Notes.append(text);
+}
+
+void PersonPass::readInlineNote(LineScanner& lines, GedcomLine& line, TTreeData& person)
+{
+    const std::string_view value = context_.decoder.from(line.text, 8);
+    if (value.starts_with("@")) {
+        context_.errors.dropped(line.index, QStringLiteral("<Notes ID Number is Wrong>"));
+        return;
+    }
+    QString text;
+    context_.decoder.appendTo(text, value, line.index);
+    while (nextLevel2(lines, line)) {
+        const std::string_view tag = line.tag();
+        if (tag != "CONC" && tag != "CONT")
+            continue;
+        if (tag == "CONT")
+            text.append(QLatin1String("\r\n"));
+        context_.decoder.appendTo(text, context_.decoder.from(line.text, 8), line.index);
+    }
+    if (text.size() > noteCharsLeft_) {
+        context_.errors.dropped(line.index, QStringLiteral("<Note Text Limit Reached>"));
+        return;
+    }
+    noteCharsLeft_ -= text.size();
+    appendNote(person, text);
 }
 
 void PersonPass::readPictures(LineScanner& lines, GedcomLine& line, TTreeData& person)
@@ -262,12 +344,16 @@ void PersonPass::addPicture(const GedcomLine& line, TTreeData& person)
 {
     const QString path = context_.decoder.text(context_.decoder.from(line.text, 8), line.index);
     const QString number = QString::number(line.index) + QStringLiteral(" - ") + path;
+    // An entry the program cannot show now (a drive not mounted, a folder renamed, another
+    // type) is kept as the file names it, so that the next save does not erase it.
     if (!PictureFileExists(path)) {
         context_.errors.makeVisible();
         context_.errors.add(context_.errors.text(Msg::ObjectFileMissing) + number);
+        person.Pictures.append(path);
     } else if (!IsPictureExtension(path)) {
         context_.errors.makeVisible();
         context_.errors.add(context_.errors.text(Msg::BadObjectFormat) + number);
+        person.Pictures.append(path);
     } else {
         person.Pictures.append(RelativePicturePath(path, context_.familyFolder));
     }

@@ -25,14 +25,21 @@ private:
     void readLine(LineScanner& lines, GedcomLine& line, TTreeData& person);
     void readName(LineScanner& lines, GedcomLine& line, TTreeData& person);
     void readEvent(LineScanner& lines, GedcomLine& line, double& date, QString* place);
+    // The date in dateText_; one shortened or lost is named in the error list.
+    double readDate(qint64 line);
     void readPictures(LineScanner& lines, GedcomLine& line, TTreeData& person);
     void addPicture(const GedcomLine& line, TTreeData& person);
     void joinFamily(const GedcomLine& line, TTreeData& person);
     void addChildren(const GedcomLine& line, const FamilyRec& family, TTreeData& person);
     void setParents(const GedcomLine& line, TTreeData& person);
     void addNote(const GedcomLine& line, TTreeData& person);
-    // The file could not keep the record's order of children.
-    void reportChildOrder();
+    // A note written in the person's record ("1 NOTE text" with CONC and CONT lines).
+    void readInlineNote(LineScanner& lines, GedcomLine& line, TTreeData& person);
+    void appendNote(TTreeData& person, const QString& text);
+    // Reads the person's own order of children, which the families could not carry.
+    void readChildOrder(LineScanner& lines, GedcomLine& line);
+    // Puts the record's children in the order its marker lists, once its families are read.
+    void applyChildOrder(TTreeData& person);
     const FamilyRec* familyOf(const GedcomLine& line, size_t prefix) const;
     // Consumes the next line into line when it is a level-2 line.
     static bool nextLevel2(LineScanner& lines, GedcomLine& line);
@@ -47,7 +54,10 @@ private:
     SeenIds seenChildren_;
     SeenIds seenFamilies_;
     std::vector<qint32> joinedFamilies_;
-    bool orderReported_ = false; // for the current record
+    // The current record's order of children: person number and line of each entry.
+    std::vector<std::pair<qint32, qint64>> childOrder_;
+    bool nameRead_ = false; // the current record had its NAME line
+
     // Linking many persons to one large family, or one large note to many persons, would
     // multiply the file's size in memory; files of the dialect stay far below these.
     qint64 childLinksLeft_ = 0;

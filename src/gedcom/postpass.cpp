@@ -41,27 +41,44 @@ private:
     NumberIndex positions_;
 };
 
-void reportMissing(ErrorSink& errors, qsizetype record, qint32 number)
+// Names the file's number of a missing person, or its own identifier when it was rewritten.
+class MissingReport
 {
-    errors.add(QStringLiteral("ERROR in Record No - ") + QString::number(record) +
-               QStringLiteral(" - <Person ID Number not Found> => ") + QString::number(number));
-}
+public:
+    MissingReport(ErrorSink& errors, const std::vector<QByteArray>* ids)
+        : errors_(errors), ids_(ids)
+    {}
 
-qint32 mapParent(const NumberMap& map, ErrorSink& errors, qsizetype record, qint32 number)
+    void operator()(qsizetype record, qint32 number) const
+    {
+        const QString name = ids_ && number >= 1 && size_t(number) <= ids_->size()
+                                 ? u'@' + QString::fromUtf8((*ids_)[size_t(number) - 1]) + u'@'
+                                 : QString::number(number);
+        errors_.droppedLine(QStringLiteral("ERROR in Record No - ") + QString::number(record) +
+                            QStringLiteral(" - <Person ID Number not Found> => ") + name);
+    }
+
+private:
+    ErrorSink& errors_;
+    const std::vector<QByteArray>* ids_;
+};
+
+qint32 mapParent(const NumberMap& map, const MissingReport& report, qsizetype record, qint32 number)
 {
     const qint32 mapped = map(number);
     if (mapped == 0 && number != 0)
-        reportMissing(errors, record, number);
+        report(record, number);
     return mapped;
 }
 
-void mapList(const NumberMap& map, ErrorSink& errors, qsizetype record, QList<qint32>& list)
+void mapList(const NumberMap& map, const MissingReport& report, qsizetype record,
+             QList<qint32>& list)
 {
     qsizetype kept = 0;
     for (qsizetype i = 0; i < list.size(); ++i) {
         const qint32 mapped = map(list[i]);
         if (mapped == 0)
-            reportMissing(errors, record, list[i]);
+            report(record, list[i]);
         else
             list[kept++] = mapped;
     }
@@ -71,17 +88,18 @@ void mapList(const NumberMap& map, ErrorSink& errors, qsizetype record, QList<qi
 
 } // namespace
 
-void RenumberPersons(PersonList& persons, ErrorSink& errors)
+void RenumberPersons(PersonList& persons, ErrorSink& errors, const std::vector<QByteArray>* ids)
 {
     const NumberMap map(persons);
+    const MissingReport report(errors, ids);
     for (size_t i = 0; i < persons.size(); ++i) {
         TTreeData& person = persons[i];
         const auto record = qsizetype(i + 1);
         person.Id = qint32(record);
-        person.MotherId = mapParent(map, errors, record, person.MotherId);
-        person.FatherId = mapParent(map, errors, record, person.FatherId);
-        mapList(map, errors, record, person.Spouses);
-        mapList(map, errors, record, person.Children);
+        person.MotherId = mapParent(map, report, record, person.MotherId);
+        person.FatherId = mapParent(map, report, record, person.FatherId);
+        mapList(map, report, record, person.Spouses);
+        mapList(map, report, record, person.Children);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gedcom/errorsink.h"
+#include "gedcom/foreignfile.h"
 #include "gedcom/linescanner.h"
 #include "gedcom/valuedecoder.h"
 
@@ -28,6 +29,9 @@ struct ReadContext
     // The opening lines of families and notes, so that their passes skip every other line.
     const std::vector<LineStart>& familyStarts;
     const std::vector<LineStart>& noteStarts;
+    // Set for another program's file, rewritten into the dialect: its identifiers and the
+    // error lines of the rewriting.
+    const ForeignFile* foreign = nullptr;
 
     LineScanner lines() const { return LineScanner(bytes); }
 };

@@ -3,6 +3,8 @@
 #include "model/codepage1254.h"
 #include "model/textrules.h"
 
+#include <algorithm>
+
 namespace kinrow {
 
 namespace {
@@ -19,7 +21,8 @@ ValueDecoder::ValueDecoder(bool utf8, ErrorSink& errors) : utf8_(utf8), errors_(
     for (int b = 0; b < 256; ++b) {
         const QChar c = Cp1254Char(static_cast<unsigned char>(b));
         plain_[b] = c.unicode();
-        upper_[b] = UpperCase1254(c).unicode();
+        // Names of other programs' files come out as the user would have typed them.
+        upper_[b] = UpperCaseTyped(c, errors.lang()).unicode();
     }
 }
 
@@ -57,9 +60,29 @@ qsizetype ValueDecoder::length(std::string_view bytes) const
     return n;
 }
 
+qsizetype ValueDecoder::decodedLength(std::string_view bytes) const
+{
+    if (!utf8_)
+        return qsizetype(bytes.size());
+    // Decoding turns each invalid byte into a character of its own.
+    const QString decoded = QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
+    qsizetype n = decoded.size();
+    for (qsizetype i = 0; i + 1 < decoded.size(); ++i)
+        if (decoded[i].isHighSurrogate() && decoded[i + 1].isLowSurrogate())
+            --n;
+    return n;
+}
+
 QString ValueDecoder::fromUtf8(std::string_view bytes, qint64 line)
 {
-    const QString decoded = QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
+    QString decoded = QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
+    // A letter written as base and combining mark (S and a cedilla) is one letter of the code
+    // page once composed.
+    const bool combining = std::any_of(decoded.cbegin(), decoded.cend(), [](QChar c) {
+        return c.unicode() >= 0x0300 && c.unicode() <= 0x036F;
+    });
+    if (combining)
+        decoded = decoded.normalized(QString::NormalizationForm_C);
     QString out;
     out.reserve(decoded.size());
     bool lost = false;
@@ -75,12 +98,33 @@ QString ValueDecoder::fromUtf8(std::string_view bytes, qint64 line)
         if (c.isHighSurrogate() && i + 1 < decoded.size() && decoded[i + 1].isLowSurrogate())
             ++i;
     }
-    if (lost && !lossReported_) {
-        lossReported_ = true;
-        errors_.lineError(line,
-                          QStringLiteral("<Character not in Code Page 1254 (replaced by ?)>"));
-    }
+    if (lost)
+        noteLoss(line, out);
     return out;
+}
+
+void ValueDecoder::noteLoss(qint64 line, const QString& value)
+{
+    if (!losses_.empty() && losses_.back().first == line)
+        return; // one line per file line
+    if (qsizetype(losses_.size()) < ErrorSink::MaxLines)
+        losses_.emplace_back(line, value);
+}
+
+void ValueDecoder::reportLosses()
+{
+    // The passes decode families and notes before persons; the list names them in file order.
+    std::stable_sort(losses_.begin(), losses_.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    qint64 previous = -1;
+    for (const auto& [line, value] : losses_) {
+        if (line == previous)
+            continue;
+        previous = line;
+        errors_.lineError(
+            line, QStringLiteral("<Character not in Code Page 1254 (replaced by ?)> ") + value);
+    }
+    losses_.clear();
 }
 
 void ValueDecoder::fill(QString& target, qsizetype at, std::string_view bytes,
@@ -117,7 +161,7 @@ void ValueDecoder::assign(QString& target, std::string_view bytes, qint64 line)
 void ValueDecoder::assignUpper(QString& target, std::string_view bytes, qint64 line)
 {
     if (utf8_)
-        target = UpperCase1254(fromUtf8(bytes, line));
+        target = UpperCaseTyped(fromUtf8(bytes, line), errors_.lang());
     else
         fill(target, 0, bytes, upper_);
 }

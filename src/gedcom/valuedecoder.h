@@ -6,12 +6,14 @@
 
 #include <array>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace kinrow {
 
 // Turns the bytes of the values the reader keeps into text: Windows-1254 for the program's own
 // files, UTF-8 for files that declare it. Characters code page 1254 cannot hold become '?',
-// reported once per read, so that every kept text can be written back unchanged.
+// reported for each value, so that every kept text can be written back unchanged.
 class ValueDecoder
 {
 public:
@@ -29,10 +31,17 @@ public:
     std::string_view from(std::string_view bytes, qsizetype position) const;
     // The first count characters.
     std::string_view left(std::string_view bytes, qsizetype count) const;
-    // Number of characters, for the line-length rule.
+    // Number of characters, counted by their first bytes, for character positions.
     qsizetype length(std::string_view bytes) const;
+    // Number of characters the bytes decode to, for the line-length rule: what the values
+    // of the line become, and what a save writes back.
+    qsizetype decodedLength(std::string_view bytes) const;
+
+    // Adds the error lines of the values that lost characters, in file order.
+    void reportLosses();
 
 private:
+    void noteLoss(qint64 line, const QString& value);
     qsizetype byteOffset(std::string_view bytes, qsizetype chars) const;
     QString fromUtf8(std::string_view bytes, qint64 line);
     static void fill(QString& target, qsizetype at, std::string_view bytes,
@@ -40,7 +49,7 @@ private:
 
     bool utf8_;
     ErrorSink& errors_;
-    bool lossReported_ = false;
+    std::vector<std::pair<qint64, QString>> losses_; // file line and value read
     std::array<char16_t, 256> plain_{};
     std::array<char16_t, 256> upper_{};
 };

@@ -48,11 +48,8 @@ QString RelativePicturePath(const QString& path, const QString& familyFolder)
         parts.append(QStringLiteral(".."));
     parts.append(picture.mid(common));
     const QString relative = parts.join(QLatin1Char('/'));
-    // The entry is saved on one "2 FILE " line, and a family file with a line over 270
-    // characters cannot be opened again; a relative form that grew past that stays absolute.
-    constexpr qsizetype MaxStoredLength = 270 - 7;
-    return relative.size() > MaxStoredLength && slashed.size() < relative.size() ? slashed
-                                                                                 : relative;
+    // A relative form that grew past what a family file holds stays absolute.
+    return !PictureEntryFits(relative) && slashed.size() < relative.size() ? slashed : relative;
 }
 
 bool PictureFileExists(const QString& path)

@@ -7,6 +7,16 @@ namespace kinrow {
 // Picture file names as family files hold them: "\" and "/" both separate folders when
 // reading, "/" is stored, and a picture is named relative to the family file's folder.
 
+// The longest picture entry a family file can hold: it is saved on one "2 FILE " line, and a
+// file with a line over 270 characters cannot be opened again.
+constexpr qsizetype MaxPictureEntryLength = 270 - 7;
+
+// Whether an entry can be saved; one that cannot is refused where it enters the family.
+inline bool PictureEntryFits(const QString& entry)
+{
+    return entry.size() <= MaxPictureEntryLength;
+}
+
 // The path with every "\" turned into "/".
 QString PictureSeparators(const QString& path);
 

@@ -17,33 +17,43 @@ constexpr char16_t kCapUUml = 0x00DC, kSmallUUml = 0x00FC;
 constexpr char16_t kCapSCedilla = 0x015E, kSmallSCedilla = 0x015F;
 constexpr char16_t kCapDottedI = 0x0130, kSmallDotlessI = 0x0131;
 
+QChar lowerCase1254(char16_t u);
+
+// Every capital of the code page: the letters its lower-casing changes.
 bool isNameUpper(char16_t c)
 {
-    return (c >= u'A' && c <= u'Z') || c == kCapCedilla || c == kCapBreve || c == kCapOUml ||
-           c == kCapUUml || c == kCapDottedI || c == kCapSCedilla;
+    return lowerCase1254(c).unicode() != c;
 }
 
 char16_t nameLower(char16_t c, Lang lang)
 {
     if (c == u'I')
         return lang == Lang::Turkish ? kSmallDotlessI : u'i';
-    if (c >= u'A' && c <= u'Z')
-        return c + (u'a' - u'A');
-    switch (c) {
-    case kCapCedilla:
-        return kSmallCedilla;
-    case kCapBreve:
-        return kSmallBreve;
-    case kCapOUml:
-        return kSmallOUml;
-    case kCapSCedilla:
-        return kSmallSCedilla;
-    case kCapUUml:
-        return kSmallUUml;
+    return lowerCase1254(c).unicode();
+}
+
+QChar lowerCase1254(char16_t u)
+{
+    if (u >= u'A' && u <= u'Z')
+        return QChar(char16_t(u + (u'a' - u'A')));
+    // À..Ü but × and Ð: the code page's bytes for Ð, Ý and Þ hold Ğ, İ and Ş.
+    if (u >= 0x00C0 && u <= 0x00DC && u != 0x00D7 && u != 0x00D0)
+        return QChar(char16_t(u + 0x20));
+    switch (u) {
     case kCapDottedI:
-        return u'i';
+        return QChar(u'i');
+    case kCapBreve:
+        return QChar(kSmallBreve);
+    case kCapSCedilla:
+        return QChar(kSmallSCedilla);
+    case 0x0160: // Š
+        return QChar(char16_t(0x0161));
+    case 0x0152: // Œ
+        return QChar(char16_t(0x0153));
+    case 0x0178: // Ÿ
+        return QChar(char16_t(0x00FF));
     default:
-        return c;
+        return QChar(u);
     }
 }
 
@@ -285,6 +295,34 @@ QString UpperCase1254(const QString& text)
     return result;
 }
 
+QChar UpperCaseTyped(QChar c, Lang lang)
+{
+    if (lang == Lang::Turkish && c.unicode() == u'i')
+        return QChar(kCapDottedI);
+    return UpperCase1254(c);
+}
+
+QString UpperCaseTyped(const QString& text, Lang lang)
+{
+    QString result = text;
+    for (QChar& c : result)
+        c = UpperCaseTyped(c, lang);
+    return result;
+}
+
+QChar LowerCase1254(QChar c)
+{
+    return lowerCase1254(c.unicode());
+}
+
+QString LowerCase1254(const QString& text)
+{
+    QString result = text;
+    for (QChar& c : result)
+        c = LowerCase1254(c);
+    return result;
+}
+
 bool IsRepresentable1254(QChar c)
 {
     return Cp1254Byte(c) >= 0;
@@ -294,14 +332,7 @@ std::optional<QChar> TurkceKeyPress(QChar typed, Lang lang, bool readOnlyMode)
 {
     if (readOnlyMode || typed.unicode() == 13)
         return std::nullopt;
-    QChar c = typed;
-    if (lang == Lang::Turkish) {
-        if (c.unicode() == u'i')
-            c = QChar(kCapDottedI);
-        else if (c.unicode() == kSmallDotlessI)
-            c = QChar(u'I');
-    }
-    c = UpperCase1254(c);
+    const QChar c = UpperCaseTyped(typed, lang);
     if (!IsRepresentable1254(c))
         return std::nullopt;
     return c;

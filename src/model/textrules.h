@@ -9,7 +9,8 @@
 
 namespace kinrow {
 
-// Display form of an upper-case name or place ("AHMET ALİ" -> "Ahmet Ali"); the letter I
+// Display form of an upper-case name or place ("AHMET ALİ" -> "Ahmet Ali", "KÂZIM" ->
+// "Kâzım"): a letter after a capital of the code page is lower-cased by it; the letter I
 // lower-cases to dotless ı in Turkish (lang 0) and to i in English (lang 1).
 QString ProperCaseName(const QString& text, Lang lang);
 
@@ -23,6 +24,16 @@ void JulianToDate(double julian, int& day, int& month, int& year);
 // which also maps i and ı to I.
 QChar UpperCase1254(QChar c);
 QString UpperCase1254(const QString& text);
+
+// Lower-casing by code page 1254: every capital it holds becomes its small letter, İ becomes
+// i and I becomes i; other characters stay.
+QChar LowerCase1254(QChar c);
+QString LowerCase1254(const QString& text);
+
+// Upper-casing as typing does in a language: in Turkish i becomes İ and ı becomes I, in
+// English both become I; every other letter as UpperCase1254.
+QChar UpperCaseTyped(QChar c, Lang lang);
+QString UpperCaseTyped(const QString& text, Lang lang);
 
 // True when code page 1254 can hold c (so it survives writing the family file).
 bool IsRepresentable1254(QChar c);

@@ -1,5 +1,7 @@
 #include "shell/mainwindow.h"
 
+#include "chart/chartlistbox.h"
+#include "chart/chartpage.h"
 #include "editing/listedlg.h"
 #include "editing/personeditor.h"
 #include "editing/personlistbox.h"
@@ -11,6 +13,8 @@
 #include "shell/aboutpage.h"
 #include "shell/association.h"
 #include "shell/settings.h"
+#include "table/tablepage.h"
+#include "ui/personlabel.h"
 #include "ui/prompts.h"
 #include "ui/proportionalscaler.h"
 #include "ui/speedbutton.h"
@@ -79,8 +83,10 @@ void TForm_Main::createPages()
     PageControl_Main->addWidget(TabSheet_Main);
     TabSheet_About = new AboutPage(PageControl_Main);
     PageControl_Main->addWidget(TabSheet_About);
-    TabSheet_Tree = MakePage(PageControl_Main, "TabSheet_Tree");
-    TabSheet_TView = MakePage(PageControl_Main, "TabSheet_TView");
+    TabSheet_Tree = new ChartPage(session_, *prompts_, PageControl_Main);
+    PageControl_Main->addWidget(TabSheet_Tree);
+    TabSheet_TView = new TablePage(session_, *prompts_, PageControl_Main);
+    PageControl_Main->addWidget(TabSheet_TView);
 }
 
 void TForm_Main::connectControls()
@@ -95,6 +101,9 @@ void TForm_Main::connectControls()
     connect(page->SB_About, &QToolButton::clicked, this, &TForm_Main::SB_AboutClick);
     connect(page->SB_Exit, &QToolButton::clicked, this, &TForm_Main::SB_ExitClick);
     connect(page->SB_Save, &QToolButton::clicked, this, &TForm_Main::SB_SaveClick);
+    connect(page->SB_Tree, &QToolButton::clicked, this, &TForm_Main::SB_TreeClick);
+    connect(TabSheet_Tree, &ChartPage::backRequested, this, &TForm_Main::SB_T_BackClick);
+    connect(TabSheet_Tree, &ChartPage::mainPersonRequested, this, &TForm_Main::Lb_T_MainClick);
     personEditor_ = new PersonEditor(session_, *page, *prompts_, this);
     relativeEditor_ = new RelativeEditor(session_, *page, *prompts_, this);
     pictureEditor_ = new PictureEditor(session_, *page, *prompts_, this);
@@ -102,6 +111,7 @@ void TForm_Main::connectControls()
     page->showMessage = [this](const QString& text) {
         prompts_->message(MessageKind::Warning, text);
     };
+    connectTablePage();
     connect(about->ComboBox_Lang, &QComboBox::currentIndexChanged, this, [this](int index) {
         session_.setLang(index == 0 ? Lang::Turkish : Lang::English);
         ComboBox_LangChange();
@@ -123,9 +133,54 @@ void TForm_Main::showPage(QWidget* page)
     PageControl_Main->setCurrentWidget(page);
 }
 
+void TForm_Main::connectTablePage()
+{
+    TablePage* table = TabSheet_TView;
+    PersonPage* page = TabSheet_Main;
+    table->personTitle = [page] { return page->Lb_Info->text(); };
+    connect(page->SB_TView, &QToolButton::clicked, table, &TablePage::SB_TViewClick);
+    connect(table, &TablePage::activated, this, [this] { showPage(TabSheet_TView); });
+    connect(table, &TablePage::backRequested, this, [this] { showPage(TabSheet_Main); });
+    connect(table, &TablePage::personRequested, this, &TForm_Main::openPerson);
+}
+
+void TForm_Main::openPerson(qint32 recNo)
+{
+    if (!session_.isRecord(recNo))
+        return;
+    session_.setRecNoMain(recNo);
+    showPage(TabSheet_Main);
+    TabSheet_Main->ShowRecord();
+}
+
 void TForm_Main::SB_AboutClick()
 {
     showPage(TabSheet_About);
+}
+
+void TForm_Main::SB_TreeClick()
+{
+    if (!session_.hasCurrent())
+        return;
+    showPage(TabSheet_Tree);
+    TabSheet_Tree->FillTreeChart(session_.recNoMain());
+}
+
+void TForm_Main::SB_T_BackClick()
+{
+    showPage(TabSheet_Main);
+}
+
+void TForm_Main::Lb_T_MainClick()
+{
+    qint32 recNo = 0;
+    if (activePageTag() == 1)
+        recNo = TabSheet_Tree->chartPerson();
+    // A chart filled before persons were removed may name a record that is gone.
+    if (session_.isRecord(recNo))
+        session_.setRecNoMain(recNo);
+    showPage(TabSheet_Main);
+    TabSheet_Main->ShowRecord();
 }
 
 void TForm_Main::SB_ExitClick()
@@ -162,6 +217,8 @@ void TForm_Main::ComboBox_LangChange()
     openDialogTitle_ = LangText(Msg::OpenOrCreateFile, lang);
     TabSheet_About->retranslate(lang);
     TabSheet_Main->retranslate();
+    TabSheet_Tree->retranslate();
+    TabSheet_TView->retranslate();
 }
 
 void TForm_Main::showCaption()
@@ -218,9 +275,12 @@ void TForm_Main::FormResize()
         return;
     scaler_->scaleTo(width);
     TabSheet_Main->setListItemHeight(width * PersonListBox::ItemHeight / DesignWidth);
+    TabSheet_Tree->setListItemHeight(width * ChartListBox::ItemHeight / DesignWidth);
     // The chart and table pages bring their own pictures; the others show the current person's.
     if (activePageTag() == 0 && !session_.persons.empty())
         TabSheet_Main->ShowPicture(session_.recNoMain());
+    else if (activePageTag() == 2)
+        TabSheet_TView->ShowPicture(TabSheet_TView->Lb_T1_Main->tag());
 }
 
 void TForm_Main::closeEvent(QCloseEvent* event)

@@ -14,11 +14,13 @@ class QStackedWidget;
 namespace kinrow {
 
 class AboutPage;
+class ChartPage;
 class PersonEditor;
 class PersonPage;
 class ProportionalScaler;
 class PictureEditor;
 class RelativeEditor;
+class TablePage;
 class TForm_ListeDlg;
 
 // The program's one main window: the pages, the family file workflow, the language switch,
@@ -59,6 +61,9 @@ public:
     void SB_ErrorCloseClick();
     bool SB_SaveClick();
     void SB_AboutClick();
+    void SB_TreeClick();
+    void SB_T_BackClick();
+    void Lb_T_MainClick();
     void SB_ExitClick();
     void ComboBox_LangChange();
     void ApplyProgramFont(const QString& fontName, int fontCharSet);
@@ -67,8 +72,8 @@ public:
     QWidget* TabSheet_Print;
     PersonPage* TabSheet_Main;
     AboutPage* TabSheet_About;
-    QWidget* TabSheet_Tree;
-    QWidget* TabSheet_TView;
+    ChartPage* TabSheet_Tree;
+    TablePage* TabSheet_TView;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -93,6 +98,9 @@ private:
     // Offers to save under another name after a failed save; true once saved.
     bool saveElsewhere(SaveResult failed);
     void showPage(QWidget* page);
+    void connectTablePage();
+    // Makes recNo the current record and shows it on the person page.
+    void openPerson(qint32 recNo);
     // The window title: the program, the family file and, while it may only be read, the mark.
     void showCaption();
 

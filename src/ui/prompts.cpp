@@ -6,6 +6,8 @@
 #include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace kinrow {
 
@@ -136,6 +138,16 @@ std::optional<QString> DialogPrompts::inputBox(const QString& title, const QStri
     if (!ok)
         return std::nullopt;
     return text;
+}
+
+bool DialogPrompts::choosePrinter(QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, parent_);
+    // Output into a PDF file is always offered, so printing works without an installed printer.
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace kinrow

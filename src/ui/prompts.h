@@ -5,6 +5,7 @@
 
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 namespace kinrow {
@@ -64,6 +65,8 @@ public:
     virtual std::optional<QFont> chooseFont(const QFont& initial) = 0;
     virtual std::optional<QString> inputBox(const QString& title, const QString& label,
                                             const QString& value) = 0;
+    // The print dialog: a printer or a PDF file chosen into printer; false when cancelled.
+    virtual bool choosePrinter(QPrinter& printer) = 0;
 };
 
 // The program's title, captioning plain message boxes.
@@ -90,6 +93,7 @@ public:
     std::optional<QFont> chooseFont(const QFont& initial) override;
     std::optional<QString> inputBox(const QString& title, const QString& label,
                                     const QString& value) override;
+    bool choosePrinter(QPrinter& printer) override;
 
 private:
     QWidget* parent_;

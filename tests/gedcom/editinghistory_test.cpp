@@ -24,7 +24,7 @@ struct Tally
 {
     int histories = 0;
     int operations = 0;
-    int reordered = 0; // persons named for an order of children the file cannot carry
+    int reordered = 0; // persons whose order of children the file keeps under the marker
 };
 
 // Runs histories from the start family, each checked against its file at its end.
@@ -54,7 +54,7 @@ TEST(EditingHistories, GeneratedFamiliesComeBackFromTheirFiles)
             return;
     }
     std::cout << tally.histories << " histories, " << tally.operations << " operations, "
-              << tally.reordered << " child orders excluded\n";
+              << tally.reordered << " child orders kept by the marker\n";
 }
 
 // Files of other programs bring persons of unknown sex, one-sided links and orders of their own.
@@ -74,7 +74,7 @@ TEST(EditingHistories, SampleFilesComeBackFromTheirFiles)
             return;
     }
     std::cout << tally.histories << " histories, " << tally.operations << " operations, "
-              << tally.reordered << " child orders excluded\n";
+              << tally.reordered << " child orders kept by the marker\n";
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "readertesting.h"
 
+#include "model/codepage1254.h"
 #include "model/messages.h"
 #include "model/textrules.h"
 
@@ -118,7 +119,22 @@ TEST(ReaderPersons, NamesFromSlashesAndLevel2Lines)
     EXPECT_EQ(rec(r, 2).Surname, "KAYA");
     EXPECT_EQ(rec(r, 3).GivenName, "CAN");
     EXPECT_EQ(rec(r, 3).Surname, "TAN");
-    EXPECT_EQ(rec(r, 4).GivenName, "");
+    // Without slashes the whole text is the given name.
+    EXPECT_EQ(rec(r, 4).GivenName, u"ÇELIK"_qs);
+    EXPECT_EQ(rec(r, 4).Surname, "");
+}
+
+TEST(ReaderPersons, ASecondNameDoesNotReplaceTheFirst)
+{
+    ReadResult r;
+    readInto(r, dialectFile({"0 @I1@ INDI", "1 NAME LIVING", "1 NAME Ann /Old/", "2 GIVN Ann",
+                             "2 SURN Old", "0 @I2@ INDI", "1 NAME Jo /Lee/", "2 GIVN Joanna",
+                             "1 NAME Jo /Married/", "2 SURN Married"}));
+    ASSERT_EQ(r.persons.size(), 2u);
+    EXPECT_EQ(rec(r, 1).GivenName, "LIVING");
+    EXPECT_EQ(rec(r, 1).Surname, "");
+    EXPECT_EQ(rec(r, 2).GivenName, "JOANNA");
+    EXPECT_EQ(rec(r, 2).Surname, "LEE");
 }
 
 TEST(ReaderPersons, Windows1254TextIsUpperCasedByItsOwnRule)
@@ -348,36 +364,106 @@ TEST(ReaderFile, ReadsAFileByNameAndRefusesWhatIsNoFile)
     EXPECT_EQ(reporter.messages.size(), 2);
 }
 
-TEST(ReaderChildOrder, MarkedRecordsAreNamedByTheirNewNumberAndTheListOpens)
+TEST(ReaderChildOrder, TheMarkerRestoresTheOrderByTheNewNumbers)
 {
-    // Numbers 30, 10, 20 become records 1, 2, 3; the marker of the third is named once,
-    // however often it stands there, and nothing else changes.
+    // Numbers 30, 40, 10, 20 become records 1 to 4; the wife lists her children in the
+    // reverse of the family's order. A list that agrees with the links opens nothing.
     const QByteArray file =
-        dialectFile({"0 @I30@ INDI", "1 FAMC @F1@", "0 @I10@ INDI", "1 SEX M", "1 FAMS @F1@",
-                     "0 @I20@ INDI", "1 SEX F", "1 FAMS @F1@", "1 _ORDER CHIL", "1 _ORDER CHIL",
-                     "0 @F1@ FAM", "1 HUSB @I10@", "1 WIFE @I20@", "1 CHIL @I30@"});
-    ReadResult english;
-    readInto(english, file, Lang::English);
-    ASSERT_TRUE(english.ok);
-    EXPECT_TRUE(english.errors.visible);
-    EXPECT_EQ(english.errors.lines.filter(u"Order of children"_qs),
-              QStringList{u"- Order of children could not be kept in the file. Record No => 3"_qs});
-    EXPECT_EQ(rec(english, 3).Children, QList<qint32>{1});
-    EXPECT_TRUE(english.reporter.messages.isEmpty());
-
-    ReadResult turkish;
-    readInto(turkish, file, Lang::Turkish);
-    EXPECT_EQ(turkish.errors.lines.filter(u"KayıtNo"_qs),
-              QStringList{u"- Çocukların sırası dosyada korunamadı. KayıtNo => 3"_qs});
+        dialectFile({"0 @I30@ INDI", "1 FAMC @F1@", "0 @I40@ INDI", "1 FAMC @F1@", "0 @I10@ INDI",
+                     "1 SEX M", "1 FAMS @F1@", "0 @I20@ INDI", "1 SEX F", "1 FAMS @F1@",
+                     "1 _ORDER CHIL", "2 CHIL @I40@", "2 CHIL @I30@", "0 @F1@ FAM", "1 HUSB @I10@",
+                     "1 WIFE @I20@", "1 CHIL @I30@", "1 CHIL @I40@"});
+    ReadResult r;
+    readInto(r, file);
+    ASSERT_TRUE(r.ok);
+    EXPECT_FALSE(r.errors.visible);
+    EXPECT_EQ(r.errors.lines.filter(u"ERROR"_qs), QStringList());
+    EXPECT_EQ(rec(r, 3).Children, (QList<qint32>{1, 2}));
+    EXPECT_EQ(rec(r, 4).Children, (QList<qint32>{2, 1}));
 }
 
-TEST(ReaderChildOrder, UnmarkedFilesKeepTheListClosed)
+TEST(ReaderChildOrder, EntriesNamingNoChildAreIgnoredWithALine)
+{
+    // The list names a stranger and a child twice and leaves one child out, which keeps its
+    // place after the listed ones.
+    const QByteArray file =
+        dialectFile({"0 @I1@ INDI", "1 SEX M", "1 FAMS @F1@", "1 _ORDER CHIL", "2 CHIL @I4@",
+                     "2 CHIL @I9@", "2 CHIL @I4@", "2 CHIL @I3@", "0 @I2@ INDI", "1 FAMC @F1@",
+                     "0 @I3@ INDI", "1 FAMC @F1@", "0 @I4@ INDI", "1 FAMC @F1@", "0 @F1@ FAM",
+                     "1 HUSB @I1@", "1 CHIL @I2@", "1 CHIL @I3@", "1 CHIL @I4@"});
+    ReadResult r;
+    readInto(r, file);
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(rec(r, 1).Children, (QList<qint32>{4, 3, 2}));
+    EXPECT_EQ(r.errors.lines.filter(u"ERROR"_qs),
+              QStringList{u"ERROR in Line - 12 - <Child Order Names no Child>"_qs});
+}
+
+TEST(ReaderChildOrder, UnmarkedFilesKeepTheirOrder)
 {
     ReadResult r;
     // A level-2 line or a note text that merely looks like the marker is no marker.
-    readInto(r, dialectFile({"0 @I1@ INDI", "2 _ORDER CHIL", "1 NOTE @NI1@", "0 @NI1@ NOTE",
-                             "1 CONC 1 _ORDER CHIL"}));
+    readInto(
+        r, dialectFile({"0 @I1@ INDI", "1 FAMS @F1@", "2 _ORDER CHIL", "2 CHIL @I3@",
+                        "1 NOTE @NI1@", "0 @NI1@ NOTE", "1 CONC 1 _ORDER CHIL", "0 @I2@ INDI",
+                        "0 @I3@ INDI", "0 @F1@ FAM", "1 HUSB @I1@", "1 CHIL @I2@", "1 CHIL @I3@"}));
     ASSERT_TRUE(r.ok);
     EXPECT_FALSE(r.errors.visible);
-    EXPECT_TRUE(r.errors.lines.filter(u"Order of children"_qs).isEmpty());
+    EXPECT_EQ(rec(r, 1).Children, (QList<qint32>{2, 3}));
+}
+
+// Mixed-case names are upper-cased as typing does in the language the file is opened in, so
+// that they show as they were written.
+TEST(ReaderNames, MixedCaseNamesShowAsWrittenInTheLanguageOfOpening)
+{
+    const QByteArray file = EncodeCp1254(QString::fromUtf8(
+        dialectFile({"0 @I1@ INDI", "1 NAME İsmail /Şahin/", "1 BIRT", "2 PLAC Iğdır, Kırşehir",
+                     "0 @I2@ INDI", "1 NAME William /Smith/"})));
+    ReadResult turkish;
+    readInto(turkish, file, Lang::Turkish);
+    ASSERT_EQ(turkish.persons.size(), 2u);
+    EXPECT_EQ(turkish.persons[0].GivenName, u"İSMAİL"_qs);
+    EXPECT_EQ(turkish.persons[0].Surname, u"ŞAHİN"_qs);
+    EXPECT_EQ(ProperCaseName(turkish.persons[0].Surname, Lang::Turkish), u"Şahin"_qs);
+    EXPECT_EQ(ProperCaseName(turkish.persons[0].GivenName, Lang::Turkish), u"İsmail"_qs);
+    EXPECT_EQ(ProperCaseName(turkish.persons[0].BirthPlace, Lang::Turkish), u"Iğdır, Kırşehir"_qs);
+
+    ReadResult english;
+    readInto(english, file, Lang::English);
+    EXPECT_EQ(english.persons[0].Surname, u"ŞAHIN"_qs);
+    EXPECT_EQ(ProperCaseName(english.persons[1].GivenName, Lang::English), u"William"_qs);
+    EXPECT_EQ(ProperCaseName(english.persons[1].Surname, Lang::English), u"Smith"_qs);
+}
+
+// A file that lost records or links opens on the error list, not on the person page, so that
+// the loss is seen before a save makes it permanent.
+TEST(ReaderLosses, DamagedAndTruncatedFilesOpenTheErrorList)
+{
+    const QByteArray whole = dialectFile(
+        {"0 @I1@ INDI", "1 SEX M", "1 FAMS @F1@", "0 @I2@ INDI", "1 FAMC @F1@", "1 NOTE @NI1@",
+         "0 @NI1@ NOTE", "1 CONC Not", "0 @F1@ FAM", "1 HUSB @I1@", "1 CHIL @I2@"});
+    ReadResult sound;
+    readInto(sound, whole);
+    ASSERT_TRUE(sound.ok);
+    EXPECT_FALSE(sound.errors.visible);
+
+    // Cut short inside the note, before the families: every family link is lost.
+    ReadResult cut;
+    readInto(cut, whole.left(whole.indexOf("1 CONC Not")));
+    ASSERT_TRUE(cut.ok);
+    EXPECT_TRUE(cut.errors.visible);
+    EXPECT_FALSE(cut.errors.lines.filter(u"Family Spouse ID"_qs).isEmpty());
+
+    // One broken person line ends the person pass.
+    ReadResult broken;
+    readInto(broken, QByteArray(whole).replace("0 @I2@ INDI", "0 @I2 INDI"));
+    ASSERT_TRUE(broken.ok);
+    EXPECT_EQ(broken.persons.size(), 1u);
+    EXPECT_TRUE(broken.errors.visible);
+
+    // A link to a person the file does not carry is dropped.
+    ReadResult dangling;
+    readInto(dangling, QByteArray(whole).replace("1 CHIL @I2@", "1 CHIL @I7@"));
+    EXPECT_TRUE(dangling.errors.visible);
+    EXPECT_FALSE(dangling.errors.lines.filter(u"not Found"_qs).isEmpty());
 }

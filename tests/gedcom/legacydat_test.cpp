@@ -363,3 +363,16 @@ TEST(LegacyDat, SampleFamilyFile)
                                          LangText(Msg::DatRetired, Lang::Turkish),
                                          LangText(Msg::SavedAsGed, Lang::Turkish)}));
 }
+
+TEST(LegacyDat, PictureNamesTooLongForTheFamilyFileAreNamedNotAdded)
+{
+    // The folder "img_aile/" (9 characters) and the name make the entry; 263 fit one line.
+    const QString fits = u"00001"_qs + QString(254 - 5 - 4, u'x') + u".jpg"_qs;
+    const QString tooLong = u"00001"_qs + QString(255 - 5 - 4, u'y') + u".jpg"_qs;
+    Import in(Join({LegacyRecord().given("A")}), {fits, tooLong});
+    ASSERT_TRUE(in.ok);
+    EXPECT_EQ(in.persons[0].Pictures, QStringList{u"img_aile/"_qs + fits});
+    EXPECT_TRUE(in.errors.lines.contains(
+        u"- Picture name is too long for the family file, not added. Record No => 1 - img_aile/"_qs +
+        tooLong));
+}

@@ -1,5 +1,6 @@
 #include "readertesting.h"
 
+#include "gedcom/gedcomwriter.h"
 #include "model/messages.h"
 
 #include <QDir>
@@ -53,7 +54,7 @@ TEST_F(PictureFolder, PicturesAreCheckedAndStoredRelativeToTheFamilyFolder)
     EXPECT_FALSE(r.errors.visible);
 }
 
-TEST_F(PictureFolder, OtherTypesAndMissingFilesOpenTheErrorList)
+TEST_F(PictureFolder, OtherTypesAndMissingFilesAreKeptAndOpenTheErrorList)
 {
     QByteArray bytes = dialectFile({}).replace("0 TRLR\r\n", "");
     bytes +=
@@ -61,7 +62,8 @@ TEST_F(PictureFolder, OtherTypesAndMissingFilesOpenTheErrorList)
     ReadResult gif;
     readInto(gif, bytes + "0 TRLR\r\n", Lang::English, root.filePath("aile/aile.ged"));
     ASSERT_EQ(gif.persons.size(), 1u);
-    EXPECT_TRUE(gif.persons[0].Pictures.isEmpty());
+    // Kept as the file names them, so that saving does not erase them.
+    EXPECT_EQ(gif.persons[0].Pictures, (QStringList{"b.GIF", "yok.jpg", "C:\\aile\\a.jpg"}));
     EXPECT_TRUE(gif.errors.visible);
     EXPECT_TRUE(
         gif.errors.lines.contains(LangText(Msg::BadObjectFormat, Lang::English) + "9 - b.GIF"));
@@ -69,4 +71,10 @@ TEST_F(PictureFolder, OtherTypesAndMissingFilesOpenTheErrorList)
                                           "10 - yok.jpg"));
     EXPECT_TRUE(gif.errors.lines.contains(LangText(Msg::ObjectFileMissing, Lang::English) +
                                           "11 - C:\\aile\\a.jpg"));
+
+    // Saved and opened again, the entries are still there.
+    ReadResult again;
+    readInto(again, WriteGedcomBytes(gif.persons, root.filePath("aile/aile.ged"), {}),
+             Lang::English, root.filePath("aile/aile.ged"));
+    EXPECT_EQ(again.persons[0].Pictures, gif.persons[0].Pictures);
 }

@@ -1,5 +1,6 @@
 #include "readertesting.h"
 
+#include "gedcom/gedcomwriter.h"
 #include "model/messages.h"
 #include "model/textrules.h"
 
@@ -56,7 +57,7 @@ TEST(ReaderText, ByteOrderMarkMeansUtf8AndIsNotPartOfTheHeader)
     EXPECT_FALSE(r.errors.visible);
 }
 
-TEST(ReaderText, CharactersOutsideTheCodePageBecomeQuestionMarksReportedOnce)
+TEST(ReaderText, CharactersOutsideTheCodePageBecomeQuestionMarksReportedPerLine)
 {
     ReadResult r;
     readInto(r, utf8Header() + "0 @I1@ INDI\r\n1 NAME Łukasz /日本/\r\n0 @I2@ INDI\r\n"
@@ -65,21 +66,65 @@ TEST(ReaderText, CharactersOutsideTheCodePageBecomeQuestionMarksReportedOnce)
     EXPECT_EQ(r.persons[0].GivenName, "?UKASZ");
     EXPECT_EQ(r.persons[0].Surname, "??");
     EXPECT_EQ(r.persons[1].Surname, "?X");
-    EXPECT_EQ(r.errors.lines.filter("Code Page 1254").size(), 1);
-    EXPECT_TRUE(r.errors.lines.filter("Code Page 1254")[0].startsWith("ERROR in Line - 7 - "));
+    // One line for each line of the file that lost characters, in file order, with its first
+    // such value.
+    EXPECT_EQ(r.errors.lines.filter("Code Page 1254"),
+              QStringList({"ERROR in Line - 7 - <Character not in Code Page 1254 (replaced by ?)> "
+                           "?ukasz",
+                           "ERROR in Line - 9 - <Character not in Code Page 1254 (replaced by ?)> "
+                           "?"}));
+}
+
+TEST(ReaderText, DecomposedLettersAreComposedBeforeTheCodePage)
+{
+    ReadResult r;
+    // S + combining cedilla, I + combining dot above, u + combining diaeresis.
+    const QByteArray cedilla = "\xCC\xA7", dot = "\xCC\x87", diaeresis = "\xCC\x88";
+    readInto(r, utf8Header() + "0 @I1@ INDI\r\n1 NAME Ays" + cedilla + "e /S" + cedilla + "I" +
+                    dot + "K/\r\n1 BIRT\r\n2 PLAC Mu" + diaeresis + "nchen\r\n0 TRLR\r\n");
+    ASSERT_EQ(r.persons.size(), 1u);
+    EXPECT_EQ(r.persons[0].GivenName, u"AYŞE"_qs);
+    EXPECT_EQ(r.persons[0].Surname, u"ŞİK"_qs);
+    EXPECT_EQ(r.persons[0].BirthPlace, u"MÜNCHEN"_qs);
+    EXPECT_TRUE(r.errors.lines.filter("Code Page").isEmpty());
 }
 
 TEST(ReaderText, LineLengthCountsCharactersNotBytes)
 {
     const QByteArray name = "1 NAME " + QString(263, QChar(0x15F)).toUtf8(); // ş, 2 bytes each
+    const QByteArray own = joinLines({"0 HEAD", "1 SOUR Kinrow", "2 VERS 3.04", "1 CHAR UTF-8",
+                                      "0 @S0@ SUBM", "1 NAME Not Given"});
     ReadResult fits;
-    readInto(fits, utf8Header() + "0 @I1@ INDI\r\n" + name + "\r\n0 TRLR\r\n");
+    readInto(fits, own + "0 @I1@ INDI\r\n" + name + "\r\n0 TRLR\r\n");
     EXPECT_TRUE(fits.ok);
     ReadResult tooLong;
-    readInto(tooLong, utf8Header() + "0 @I1@ INDI\r\n" + name + "x\r\n0 TRLR\r\n");
+    readInto(tooLong, own + "0 @I1@ INDI\r\n" + name + "x\r\n0 TRLR\r\n");
     EXPECT_FALSE(tooLong.ok);
     EXPECT_EQ(tooLong.reporter.messages,
               QStringList{"8" + LangText(Msg::LineTooLong, Lang::English)});
+}
+
+// Each invalid byte decodes to a character of its own, which a save writes back as "?".
+TEST(ReaderText, LineLengthIsMeasuredAfterDecoding)
+{
+    const QByteArray place = "2 PLAC " + QByteArray(250, 'a') + QByteArray(13, '\x80');
+    const QByteArray head = joinLines({"0 HEAD", "1 SOUR Kinrow", "2 VERS 3.04", "1 CHAR UTF-8",
+                                       "0 @S0@ SUBM", "1 NAME Not Given", "0 @I1@ INDI", "1 BIRT"});
+    ReadResult fits;
+    readInto(fits, head + place + "\r\n0 TRLR\r\n");
+    ASSERT_TRUE(fits.ok);
+    EXPECT_EQ(fits.persons[0].BirthPlace.size(), 263);
+    // What is read can be saved and opened again.
+    ReadResult again;
+    readInto(again, WriteGedcomBytes(fits.persons, u"aile.ged"_qs, {}));
+    EXPECT_TRUE(again.ok);
+    EXPECT_EQ(again.persons[0].BirthPlace, fits.persons[0].BirthPlace);
+
+    ReadResult tooLong;
+    readInto(tooLong, head + place + "\x80\r\n0 TRLR\r\n");
+    EXPECT_FALSE(tooLong.ok);
+    EXPECT_EQ(tooLong.reporter.messages,
+              QStringList{"9" + LangText(Msg::LineTooLong, Lang::English)});
 }
 
 TEST(ReaderLineEnds, CrAloneLfAloneAndCrLfReadTheSame)

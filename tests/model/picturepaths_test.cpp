@@ -66,3 +66,12 @@ TEST(PicturePaths, ARelativeFormTooLongToSaveStaysAbsolute)
     EXPECT_EQ(RelativePicturePath(QStringLiteral("/aile/d/a.jpg"), QStringLiteral("/aile/d/d/d")),
               QStringLiteral("../../a.jpg"));
 }
+
+TEST(PicturePaths, EntriesFitOneFileLine)
+{
+    EXPECT_TRUE(PictureEntryFits(QString(263, u'a')));
+    EXPECT_FALSE(PictureEntryFits(QString(264, u'a')));
+    // A relative form too long for the line keeps the shorter absolute one.
+    const QString deep = u"/a/"_qs + QString(250, u'b') + u".jpg"_qs;
+    EXPECT_EQ(RelativePicturePath(deep, u"/x/y/z/w"_qs), deep);
+}

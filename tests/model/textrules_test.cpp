@@ -33,10 +33,32 @@ TEST(ProperCaseName, LooksAtTheOriginalPreviousCharacter)
 {
     // Each letter follows an upper-case letter of the input, even though that one was lowered.
     EXPECT_EQ(ProperCaseName(QStringLiteral("ABC"), Lang::English), QStringLiteral("Abc"));
-    // After a space, digit, punctuation, lower-case or foreign letter the case is kept.
+    // After a space, digit, punctuation or lower-case letter the case is kept.
     EXPECT_EQ(ProperCaseName(QStringLiteral("A-B 2C aB ÀB"), Lang::English),
-              QStringLiteral("A-B 2C aB ÀB"));
+              QStringLiteral("A-B 2C aB Àb"));
     EXPECT_EQ(ProperCaseName(QStringLiteral("Ab"), Lang::English), QStringLiteral("Ab"));
+}
+
+TEST(ProperCaseName, EveryCapitalOfTheCodePageCounts)
+{
+    EXPECT_EQ(ProperCaseName(u"KÂZIM"_qs, Lang::Turkish), u"Kâzım"_qs);
+    EXPECT_EQ(ProperCaseName(u"KRAKÓW"_qs, Lang::English), u"Kraków"_qs);
+    EXPECT_EQ(ProperCaseName(u"ÉMİLE ZOLÂ ŠÜŒ"_qs, Lang::English), u"Émile Zolâ Šüœ"_qs);
+    // Letters outside the code page, and marks, are no capitals.
+    EXPECT_EQ(ProperCaseName(u"ŁA ×B"_qs, Lang::English), u"ŁA ×B"_qs);
+}
+
+TEST(LowerCase1254, AgreesWithUnicodeInsideTheCodePage)
+{
+    // Within the code page the rule is Unicode's lower case, except that İ becomes i.
+    for (int b = 0; b < 256; ++b) {
+        const QChar c = Cp1254Char(uchar(b));
+        const QChar lower = LowerCase1254(c);
+        EXPECT_TRUE(IsRepresentable1254(lower)) << b;
+        const QChar expected = c == QChar(0x130) ? QChar(u'i') : c.toLower();
+        EXPECT_EQ(lower, IsRepresentable1254(expected) ? expected : c) << b;
+    }
+    EXPECT_EQ(LowerCase1254(u"AİLE IŞIK ÂĞ"_qs), u"aile işik âğ"_qs);
 }
 
 TEST(ParseDateText, OnlyTheFirstOccurrenceOfAMonthNameIsReplaced)
@@ -220,6 +242,12 @@ TEST(UpperCase1254, AgreesWithUnicodeInsideTheCodePage)
         EXPECT_EQ(upper, expected) << b;
     }
     EXPECT_EQ(UpperCase1254(QStringLiteral("iıçğöşüßµšœÿ")), QStringLiteral("IIÇĞÖŞÜßµŠŒŸ"));
+}
+
+TEST(UpperCaseTyped, FollowsTheLanguage)
+{
+    EXPECT_EQ(UpperCaseTyped(u"iıçşa"_qs, Lang::Turkish), u"İIÇŞA"_qs);
+    EXPECT_EQ(UpperCaseTyped(u"iıçşa"_qs, Lang::English), u"IIÇŞA"_qs);
 }
 
 TEST(KeyFilters, NameFields)

@@ -2,6 +2,8 @@
 
 #include "ui/prompts.h"
 
+#include <QPageSize>
+#include <QPrinter>
 #include <QStringList>
 
 #include <gtest/gtest.h>
@@ -32,7 +34,13 @@ public:
     {
         std::optional<QString> path;
     };
-    using Step = std::variant<Message, OpenFile, SaveFile, OpenPicture>;
+    // The print dialog: a PDF file to print into on paper of the given size, or none for Cancel.
+    struct ChoosePrinter
+    {
+        std::optional<QString> pdfPath;
+        QPageSize::PageSizeId paper = QPageSize::A4;
+    };
+    using Step = std::variant<Message, OpenFile, SaveFile, ChoosePrinter, OpenPicture>;
 
     ~ScriptedPrompts() override
     {
@@ -49,6 +57,11 @@ public:
     void cancelPictureDialog() { script.push_back(OpenPicture{std::nullopt}); }
     void chooseSaveFile(const QString& path) { script.push_back(SaveFile{SaveFileChoice{path}}); }
     void cancelSaveDialog() { script.push_back(SaveFile{std::nullopt}); }
+    void printToPdf(const QString& path, QPageSize::PageSizeId paper = QPageSize::A4)
+    {
+        script.push_back(ChoosePrinter{path, paper});
+    }
+    void cancelPrintDialog() { script.push_back(ChoosePrinter{std::nullopt}); }
 
     PromptAnswer message(MessageKind kind, const QString& text, MessageButtons buttons) override
     {
@@ -71,7 +84,11 @@ public:
             ADD_FAILURE() << "unexpected open dialog";
             return std::nullopt;
         }
-        auto choice = std::get<OpenFile>(script.front()).choice;
+        // Copied out member by member: GCC 12 warns falsely on copying the optional whole.
+        const auto& step = std::get<OpenFile>(script.front());
+        decltype(step.choice) choice;
+        if (step.choice)
+            choice.emplace(*step.choice);
         script.pop_front();
         return choice;
     }
@@ -83,7 +100,11 @@ public:
             ADD_FAILURE() << "unexpected picture dialog";
             return std::nullopt;
         }
-        auto path = std::get<OpenPicture>(script.front()).path;
+        // Copied out member by member: GCC 12 warns falsely on copying the optional whole.
+        const auto& step = std::get<OpenPicture>(script.front());
+        decltype(step.path) path;
+        if (step.path)
+            path.emplace(*step.path);
         script.pop_front();
         return path;
     }
@@ -95,7 +116,11 @@ public:
             ADD_FAILURE() << "unexpected save dialog";
             return std::nullopt;
         }
-        auto choice = std::get<SaveFile>(script.front()).choice;
+        // Copied out member by member: GCC 12 warns falsely on copying the optional whole.
+        const auto& step = std::get<SaveFile>(script.front());
+        decltype(step.choice) choice;
+        if (step.choice)
+            choice.emplace(*step.choice);
         script.pop_front();
         return choice;
     }
@@ -110,11 +135,29 @@ public:
         return std::nullopt;
     }
 
+    bool choosePrinter(QPrinter& printer) override
+    {
+        printDialogs += 1;
+        if (script.empty() || !std::holds_alternative<ChoosePrinter>(script.front())) {
+            ADD_FAILURE() << "unexpected print dialog";
+            return false;
+        }
+        const ChoosePrinter choice = std::get<ChoosePrinter>(script.front());
+        script.pop_front();
+        if (!choice.pdfPath)
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(*choice.pdfPath);
+        printer.setPageSize(QPageSize(choice.paper));
+        return true;
+    }
+
     std::deque<Step> script;
     QStringList messages;
     QList<MessageKind> kinds;         // the box of each message, in order
     QList<MessageButtons> buttonSets; // and its buttons
     QStringList dialogTitles;
+    int printDialogs = 0;
 };
 
 } // namespace kinrow::test

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "model/session.h"
+#include "table/tableexport.h"
+#include "table/tablepageui.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class QModelIndex;
+
+namespace kinrow {
+
+class GenerationModel;
+class Prompts;
+class SessionButtons;
+
+// The generation table page: the ancestors and descendants of the current person as one tree
+// grid over a chosen number of generations, its pop-up menu and its export.
+class TablePage : public QWidget, public TablePageUi
+{
+    Q_OBJECT
+public:
+    TablePage(Session& session, Prompts& prompts, QWidget* parent = nullptr);
+
+    // Builds the table for the current record and shows the page.
+    void SB_TViewClick();
+    // Asks for a new generation limit and builds the table again.
+    void BitBtn_NesilClick();
+    // Saves the table in the format chosen in the save dialog.
+    void BitBtn_Nesil_SaveClick();
+
+    // A row became the current one: its person goes to the title label and the picture panel.
+    void VSTChange(const QModelIndex& current);
+    // Opens the pop-up menu for a right click at pos (viewport coordinates).
+    void VSTGetPopupMenu(const QPoint& pos);
+    void HepsiniA1Click();
+    void HepsiniKapat1Click();
+    void KisiBilgileriClick();
+    void M_ArkadaResimClick();
+    void M_SatirSecimiClick();
+    void ColumnVisibleClick(QAction* item);
+
+    // Shows the current picture of person recNo on the page's picture panel.
+    void ShowPicture(qint32 recNo);
+    // The page's fixed captions and the column headings in the current language.
+    void retranslate();
+
+    int generationLimit() const { return generationLimit_; }
+    GenerationModel* model() const { return model_; }
+
+    // The person page's title, which the back button shows.
+    std::function<QString()> personTitle;
+
+Q_SIGNALS:
+    // The page wants to be the active page.
+    void activated();
+    // The user opened person recNo from this page.
+    void personRequested(qint32 recNo);
+    void backRequested();
+
+private:
+    void connectControls();
+    QByteArray exportContent(ExportFormat format) const;
+
+    Session& session_;
+    Prompts& prompts_;
+    GenerationModel* model_ = nullptr;
+    SessionButtons* buttons_ = nullptr;
+    int generationLimit_;
+};
+
+} // namespace kinrow

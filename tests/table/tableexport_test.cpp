@@ -1,0 +1,171 @@
+#include "editing/family.h"
+#include "table/generationcolumns.h"
+#include "table/generationtable.h"
+#include "table/tableexport.h"
+
+#include <QFile>
+#include <QStringDecoder>
+
+#include <gtest/gtest.h>
+
+namespace kinrow {
+namespace {
+
+using test::At;
+using test::Child;
+using test::Marry;
+using test::Persons;
+
+// A small family whose texts hold a comma, quotes, a tab and markup.
+PersonList Family()
+{
+    PersonList persons = Persons(8);
+    const char16_t* names[] = {u"MEHMET",     u"ALİ \"KOCA\"", u"AYŞE<B>", u"HASAN",
+                               u"AHMET\tCAN", u"ZEYNEP",       u"EMRE",    u"CEM & CO"};
+    for (qint32 n = 1; n <= 8; ++n) {
+        At(persons, n).GivenName = QString::fromUtf16(names[n - 1]);
+        At(persons, n).Surname = u"ÖZ"_qs;
+    }
+    At(persons, 1).BirthPlace = u"RİZE, ÇAYELİ"_qs;
+    At(persons, 1).BirthDate = 1890;
+    At(persons, 3).Sex = SexFemale;
+    At(persons, 6).Sex = SexFemale;
+    Child(persons, 3, 2, 1);
+    Child(persons, 0, 4, 2);
+    Child(persons, 0, 1, 5);
+    Child(persons, 0, 1, 6);
+    Child(persons, 0, 5, 7);
+    Child(persons, 6, 0, 8);
+    Marry(persons, 6, 8);
+    return persons;
+}
+
+// The family's table with the father's and the last child's branches collapsed, "Baba" and
+// "Anne" hidden and the birth place dragged before the name.
+struct Exported
+{
+    GenerationTable table = BuildGenerationTable(Family(), 1, {15, Lang::Turkish});
+    QList<GenerationColumnView> columns;
+    std::unique_ptr<GenerationExportRows> rows;
+    ExportStyle style = GenerationExportStyle(u"Arial"_qs, 96);
+
+    Exported()
+    {
+        const QStringList headers = GenerationHeaders(Lang::Turkish);
+        for (int index : {ColGeneration, ColPlace, ColFullName, ColDates, ColSpouses})
+            columns.append({index, headers[index], StartColumnWidth(index)});
+        std::vector<qint32> visible = VisibleRows(table, [this](qint32 row) {
+            const qint32 recNo = table.row(row).RecNo;
+            return recNo == 1 || recNo == 5;
+        });
+        QList<int> indexes;
+        for (const GenerationColumnView& column : columns)
+            indexes.append(column.index);
+        rows = std::make_unique<GenerationExportRows>(table, std::move(visible), indexes, 1,
+                                                      style.gridFont);
+    }
+
+    QByteArray bytes(ExportFormat format, QChar listSeparator = u',') const
+    {
+        return ExportTable(format, *rows, GenerationExportColumns(columns), style, listSeparator);
+    }
+};
+
+QByteArray Golden(const QString& name, const QByteArray& actual)
+{
+    const QString path = QStringLiteral(KINROW_SOURCE_DIR "/tests/table/golden/") + name;
+    QFile file(path);
+    if (qEnvironmentVariableIsSet("KINROW_UPDATE_GOLDEN")) {
+        if (file.open(QIODevice::WriteOnly))
+            file.write(actual);
+        return actual;
+    }
+    if (!file.open(QIODevice::ReadOnly))
+        return "missing golden file " + path.toUtf8();
+    return file.readAll();
+}
+
+class GoldenExport : public ::testing::TestWithParam<std::pair<ExportFormat, const char*>>
+{};
+
+TEST_P(GoldenExport, MatchesTheGoldenFile)
+{
+    const Exported exported;
+    const QByteArray actual = exported.bytes(GetParam().first);
+    EXPECT_EQ(actual, Golden(QString::fromLatin1(GetParam().second), actual));
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, GoldenExport,
+                         ::testing::Values(std::pair{ExportFormat::Html, "table.html"},
+                                           std::pair{ExportFormat::Unicode, "table.uni"},
+                                           std::pair{ExportFormat::Rtf, "table.rtf"},
+                                           std::pair{ExportFormat::Csv, "table.csv"},
+                                           std::pair{ExportFormat::PlainText, "table.txt"}),
+                         [](const auto& info) { return std::string(info.param.second).substr(6); });
+
+QStringList Lines(const QString& text)
+{
+    QStringList lines = text.split(u"\r\n"_qs);
+    lines.removeLast();
+    return lines;
+}
+
+TEST(TableExport, QuotingOfEachTextFormat)
+{
+    const Exported exported;
+    const QStringList csv = Lines(QString::fromLatin1(exported.bytes(ExportFormat::Csv, u',')));
+    // The person's row: the place holds the list separator.
+    EXPECT_EQ(csv[3], u"0,\"Rize, Çayeli\",Mehmet ÖZ,,,1890 & ----,"_qs);
+    EXPECT_EQ(csv[1], u"-1,,\"Ali \"\"Koca\"\" ÖZ\",,,,"_qs);
+    const QStringList txt = Lines(QString::fromLatin1(exported.bytes(ExportFormat::PlainText)));
+    EXPECT_EQ(txt[4], u"1\t\t\t\"Ahmet\tCan ÖZ\"\t\t\t"_qs);
+    EXPECT_EQ(txt[1], u"-1\t\t\"Ali \"\"Koca\"\" ÖZ\"\t\t\t\t"_qs);
+    const QByteArray uni = exported.bytes(ExportFormat::Unicode);
+    const QStringList unicode = Lines(QStringDecoder(QStringConverter::Utf16LE).decode(uni));
+    EXPECT_EQ(unicode[4], u"1\t\t\t\"Ahmet\tCan ÖZ\"\t\t\t"_qs);
+    EXPECT_EQ(unicode[1], u"-1\t\tAli \"Koca\" ÖZ\t\t\t\t"_qs);
+    EXPECT_NE(uni.left(2), QByteArray("\xFF\xFE"));
+}
+
+TEST(TableExport, HtmlEscapesTextsAndNothingElse)
+{
+    const QString html = QString::fromUtf8(Exported().bytes(ExportFormat::Html));
+    EXPECT_TRUE(html.contains(u">Ayşe&lt;B&gt; ÖZ</td>"_qs));
+    EXPECT_TRUE(html.contains(u">Ali &quot;Koca&quot; ÖZ</td>"_qs));
+    EXPECT_FALSE(html.contains(u"<b>"_qs, Qt::CaseInsensitive));
+    EXPECT_TRUE(html.endsWith(u"</body></html>"_qs));
+}
+
+TEST(TableExport, FileNameRules)
+{
+    EXPECT_EQ(ExportFileName(u"/tmp/tablo"_qs, ExportFormat::Html), u"/tmp/tablo.html"_qs);
+    EXPECT_EQ(ExportFileName(u"/tmp/tablo.htm"_qs, ExportFormat::Html), u"/tmp/tablo.htm"_qs);
+    EXPECT_EQ(ExportFileName(u"/tmp/a.b/tablo"_qs, ExportFormat::Html), u"/tmp/a.b/tablo.html"_qs);
+    EXPECT_EQ(ExportFileName(u"/tmp/tablo.csv"_qs, ExportFormat::PlainText), u"/tmp/tablo.txt"_qs);
+    EXPECT_EQ(ExportFileName(u"/tmp/a.b/tablo"_qs, ExportFormat::Unicode),
+              u"/tmp/a.b/tablo.uni"_qs);
+    EXPECT_EQ(ExportFileName(u"t.x.txt"_qs, ExportFormat::Rtf), u"t.x.rtf"_qs);
+    EXPECT_EQ(ExportFileName(u"t"_qs, ExportFormat::Csv), u"t.csv"_qs);
+}
+
+TEST(TableExport, RtfCellEdgesFollowTheScreensDotsPerInch)
+{
+    Exported exported;
+    exported.style.dpi = 120;
+    // 40, 120, 270, 350, 430 pixels.
+    EXPECT_TRUE(
+        exported.bytes(ExportFormat::Rtf)
+            .contains(
+                "\\trowd\\trgaph70\\cellx480\\cellx1440\\cellx3240\\cellx4200\\cellx5160\\pard"));
+}
+
+TEST(TableExport, EmptyTableHasTheHeaderOnly)
+{
+    const GenerationTable empty;
+    const GenerationExportRows rows(empty, {}, {ColFullName}, 1, {});
+    const QList<ExportColumn> columns{{u"Ad Soyad"_qs, 150, ColumnAlign::Left, true}};
+    EXPECT_EQ(ExportAnsi(rows, columns, u';'), QByteArray("Ad Soyad\r\n"));
+}
+
+} // namespace
+} // namespace kinrow
