@@ -4,6 +4,7 @@
 #include "gedcom/gedcomreader.h"
 #include "gedcom/gedcomwriter.h"
 #include "gedcom/legacydat.h"
+#include "listpdf.h"
 #include "shell/version.h"
 #include "table/generationcolumns.h"
 #include "table/generationtable.h"
@@ -55,7 +56,11 @@ int usage()
              "       kinrow-tool generate N OUT [--seed S]\n"
              "       kinrow-tool time FILE\n"
              "       kinrow-tool chart FILE RECNO OUT.pdf [--lang tr|en]\n"
-             "       kinrow-tool table FILE RECNO OUT [--generations N] [--lang tr|en]"
+             "       kinrow-tool table FILE RECNO OUT [--generations N] [--lang tr|en]\n"
+             "       kinrow-tool list FILE OUT.pdf [--scope "
+             "family:R|surname:TEXT|males|females|all]\n"
+             "                   [--columns 3,4,5,6,7,8] [--sort COLUMN[:desc]] [--pages A-B]\n"
+             "                   [--lang tr|en]"
           << Qt::endl;
     return kUsage;
 }
@@ -285,11 +290,31 @@ int table(QStringList args)
     return kRead;
 }
 
-// Drawing a printout needs fonts, so that command runs a GUI application, headless unless a
+int list(QStringList args)
+{
+    if (args.size() < 2)
+        return usage();
+    const QString file = args.takeFirst();
+    const QString target = QFileInfo(args.takeFirst()).absoluteFilePath();
+    const std::optional<ListPdfRequest> request = ParseListOptions(args);
+    if (!request)
+        return usage();
+    const Loaded loaded = load(file, request->lang);
+    if (!loaded.read)
+        return kRefused;
+    const QString error = WriteListPdf(loaded.persons, *request, target);
+    if (!error.isEmpty()) {
+        err() << QString(error).replace(u'\r', u'\n') << Qt::endl;
+        return kRefused;
+    }
+    return kRead;
+}
+
+// Drawing a printout needs fonts, so those commands run a GUI application, headless unless a
 // platform is asked for.
 std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[])
 {
-    if (argc < 2 || qstrcmp(argv[1], "chart") != 0)
+    if (argc < 2 || (qstrcmp(argv[1], "chart") != 0 && qstrcmp(argv[1], "list") != 0))
         return std::make_unique<QCoreApplication>(argc, argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -317,5 +342,7 @@ int main(int argc, char* argv[])
         return chart(args);
     if (command == u"table")
         return table(args);
+    if (command == u"list")
+        return list(args);
     return usage();
 }

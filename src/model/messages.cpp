@@ -271,6 +271,10 @@ constexpr const char16_t* Texts[LangTableSize][2] = {
     /* 159 */
     {u"Bu tarih anlaşılamadı. Lütfen düzeltin veya boş bırakın.",
      u"This date is not understood. Please correct it or leave it empty."},
+    /* 160 */ {u"Yazdırma işlemi başarısız oldu: ", u"Printing failed: "},
+    /* 161 */
+    {u"Bu resim dosyasının yolu çok uzun; aile dosyasına yazılamaz:",
+     u"The path of this image file is too long to be written into the family file:"},
 };
 
 } // namespace

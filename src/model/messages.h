@@ -156,9 +156,11 @@ enum class Msg : int
     SaveElsewhereQuestion = 157,
     ImportNameTaken = 158,
     DateNotUnderstood = 159,
+    PrintFailed = 160,
+    PicturePathTooLong = 161,
 };
 
-constexpr int LangTableSize = 160;
+constexpr int LangTableSize = 162;
 
 // The text of an entry in a language; an entry out of range gives an empty text.
 QString LangText(Msg entry, Lang lang);

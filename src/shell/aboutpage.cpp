@@ -19,8 +19,8 @@ namespace kinrow {
 
 namespace {
 
-const QString WebPage = QStringLiteral("www.kinrow.example");
-const QString Email = QStringLiteral("info@kinrow.example");
+const QString WebPage = MakerWebPage();
+const QString Email = MakerEmail();
 
 // The maker's name, postal address and telephone numbers, the same in both languages.
 const char16_t* const ContactLines[] = {

@@ -6,13 +6,17 @@
 #include "editing/personeditor.h"
 #include "editing/personlistbox.h"
 #include "editing/personpage.h"
+#include "editing/pictureeditor.h"
 #include "editing/relativeeditor.h"
 #include "gedcom/familyopen.h"
 #include "model/messages.h"
+#include "pictures/picturecollector.h"
+#include "print/listprintjob.h"
 #include "print/printpage.h"
 #include "shell/aboutpage.h"
 #include "shell/association.h"
 #include "shell/settings.h"
+#include "shell/version.h"
 #include "table/exportsave.h"
 #include "table/tablepage.h"
 #include "ui/personlabel.h"
@@ -25,6 +29,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -102,6 +107,7 @@ void TForm_Main::connectControls()
     connect(TabSheet_Tree, &ChartPage::mainPersonRequested, this, &TForm_Main::Lb_T_MainClick);
     personEditor_ = new PersonEditor(session_, *page, *prompts_, this);
     relativeEditor_ = new RelativeEditor(session_, *page, *prompts_, this);
+    pictureEditor_ = new PictureEditor(session_, *page, *prompts_, this);
     connect(personEditor_, &PersonEditor::aboutPageRequested, this, &TForm_Main::SB_AboutClick);
     page->showMessage = [this](const QString& text) {
         prompts_->message(MessageKind::Warning, text);
@@ -306,8 +312,26 @@ void TForm_Main::CheckBox_GEDClick()
                                 : QStringLiteral("GED Files Assocciation is Removed"));
 }
 
-// The list printout connects here.
-void TForm_Main::printTicked() {}
+void TForm_Main::printTicked()
+{
+    const PrintTable& table = TabSheet_Print->table();
+    std::vector<ListPrintRow> rows;
+    for (const int index : table.checkedInDisplayOrder()) {
+        const TPrintData& row = table.row(index);
+        ListPrintRow& printed = rows.emplace_back();
+        printed.recNo = row.RecNo;
+        for (int column = 0; column < PrintColumnCount; ++column)
+            printed.cells[std::size_t(column)] = PrintCellText(row, column);
+    }
+    ListPrintOptions options;
+    options.fontFamily = printFontName_;
+    options.lang = session_.lang();
+    for (int column = 0; column < PrintColumnCount; ++column)
+        options.shown[std::size_t(column)] = table.isColumnShown(column);
+    options.webPage = MakerWebPage();
+    options.email = MakerEmail();
+    BitBtn_YazClick(this, *prompts_, rows, options);
+}
 
 void TForm_Main::saveTable()
 {
@@ -315,8 +339,20 @@ void TForm_Main::saveTable()
                     [this](ExportFormat format) { return TabSheet_Print->exportContent(format); });
 }
 
-// The picture collection connects here.
-void TForm_Main::collectPictures() {}
+void TForm_Main::collectPictures()
+{
+    const PrintPage* print = TabSheet_Print;
+    const PrintTable& table = print->table();
+    const bool selectedOnly = print->CheckBox_P_RSelected->isChecked();
+    QList<qint32> recNos;
+    for (const int index : table.displayOrder()) {
+        if (!selectedOnly || table.isChecked(index))
+            recNos.append(table.row(index).RecNo);
+    }
+    BitBtn_P_ResimClick(session_, *prompts_, recNos,
+                        QFileInfo(session_.familyFileName).absolutePath(),
+                        print->CheckBox_P_RSil->isChecked(), [this] { return SB_SaveClick(); });
+}
 
 void TForm_Main::showCurrentDir()
 {

@@ -19,6 +19,7 @@ class PersonEditor;
 class PersonPage;
 class PrintPage;
 class ProportionalScaler;
+class PictureEditor;
 class RelativeEditor;
 class TablePage;
 class TForm_ListeDlg;
@@ -46,6 +47,7 @@ public:
     // The person page's editing handlers.
     PersonEditor* personEditor() const { return personEditor_; }
     RelativeEditor* relativeEditor() const { return relativeEditor_; }
+    PictureEditor* pictureEditor() const { return pictureEditor_; }
 
     // The unsaved-changes flag.
     bool unsavedChanges() const;
@@ -76,8 +78,9 @@ public:
     QString printFontName() const { return printFontName_; }
     // The print table's export (the same routine as the generation table's).
     void saveTable();
-    // Hooks of the print page's buttons for the list printout and the picture collection.
+    // The list printout of the ticked rows in display order, with the shown columns.
     void printTicked();
+    // The picture collection over the table's rows in display order.
     void collectPictures();
 
     QStackedWidget* PageControl_Main;
@@ -126,6 +129,7 @@ private:
     TForm_ListeDlg* listeDialog_ = nullptr;
     PersonEditor* personEditor_ = nullptr;
     RelativeEditor* relativeEditor_ = nullptr;
+    PictureEditor* pictureEditor_ = nullptr;
     QString settingsPath_;
     QString openDialogTitle_;
     QString openPictureDialogTitle_;

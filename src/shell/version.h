@@ -12,6 +12,17 @@ inline QString VersionLabelText()
     return QStringLiteral("Version 3.04 - 01.04.2004");
 }
 
+// The maker's web page and e-mail address, on the About page and at the foot of the list printout.
+inline QString MakerWebPage()
+{
+    return QStringLiteral("www.kinrow.example");
+}
+
+inline QString MakerEmail()
+{
+    return QStringLiteral("info@kinrow.example");
+}
+
 inline QString ProgramVersion()
 {
     return VersionLabelText().mid(8, 4);

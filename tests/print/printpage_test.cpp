@@ -1,5 +1,6 @@
 #include "editing/family.h"
 #include "editing/personpage.h"
+#include "model/messages.h"
 #include "print/printmodel.h"
 #include "print/printpage.h"
 #include "shell/aboutpage.h"
@@ -162,6 +163,19 @@ TEST_F(PrintPageTest, ColumnBoxesAndDoubleClickOnTheMother)
     page->VST_Print->setCurrentIndex(own);
     page->VST_PrintColumnDblClick(own);
     EXPECT_EQ(window->session().recNoMain(), 5);
+}
+
+TEST_F(PrintPageTest, PrintWithNothingTickedIsRefused)
+{
+    window->SB_YazClick();
+    page->table().setScope(PrintScope::Surname);
+    page->ComboBox_P_ListeChange();
+    ASSERT_EQ(page->checkedRecNos(), (QList<qint32>{3}));
+    const QModelIndex person3 = page->model()->index(2, PrintColumnNo);
+    page->model()->setData(person3, Qt::Unchecked, Qt::CheckStateRole);
+    prompts->answerMessage(PromptAnswer::Ok);
+    QTest::mouseClick(page->BitBtn_Yaz, Qt::LeftButton);
+    EXPECT_EQ(prompts->messages.value(0), LangText(Msg::NoCheckedPerson, Lang::English));
 }
 
 TEST_F(PrintPageTest, CollectingIsRefusedInReadOnlyMode)

@@ -30,13 +30,17 @@ public:
     {
         std::optional<SaveFileChoice> choice;
     };
+    struct OpenPicture
+    {
+        std::optional<QString> path;
+    };
     // The print dialog: a PDF file to print into on paper of the given size, or none for Cancel.
     struct ChoosePrinter
     {
         std::optional<QString> pdfPath;
         QPageSize::PageSizeId paper = QPageSize::A4;
     };
-    using Step = std::variant<Message, OpenFile, SaveFile, ChoosePrinter>;
+    using Step = std::variant<Message, OpenFile, SaveFile, ChoosePrinter, OpenPicture>;
 
     ~ScriptedPrompts() override
     {
@@ -50,6 +54,8 @@ public:
         script.push_back(OpenFile{FamilyFileChoice{path, readOnly}});
     }
     void cancelFileDialog() { script.push_back(OpenFile{std::nullopt}); }
+    void choosePicture(const QString& path) { script.push_back(OpenPicture{path}); }
+    void cancelPictureDialog() { script.push_back(OpenPicture{std::nullopt}); }
     void chooseSaveFile(const QString& path) { script.push_back(SaveFile{SaveFileChoice{path}}); }
     void cancelSaveDialog() { script.push_back(SaveFile{std::nullopt}); }
     // Font dialogs are answered from their own queue.
@@ -82,15 +88,29 @@ public:
             ADD_FAILURE() << "unexpected open dialog";
             return std::nullopt;
         }
-        auto choice = std::get<OpenFile>(script.front()).choice;
+        // Copied out member by member: GCC 12 warns falsely on copying the optional whole.
+        const auto& step = std::get<OpenFile>(script.front());
+        decltype(step.choice) choice;
+        if (step.choice)
+            choice.emplace(*step.choice);
         script.pop_front();
         return choice;
     }
 
-    std::optional<QString> openPicture(const QString&, const QString&) override
+    std::optional<QString> openPicture(const QString& title, const QString&) override
     {
-        ADD_FAILURE() << "unexpected picture dialog";
-        return std::nullopt;
+        dialogTitles.append(title);
+        if (script.empty() || !std::holds_alternative<OpenPicture>(script.front())) {
+            ADD_FAILURE() << "unexpected picture dialog";
+            return std::nullopt;
+        }
+        // Copied out member by member: GCC 12 warns falsely on copying the optional whole.
+        const auto& step = std::get<OpenPicture>(script.front());
+        decltype(step.path) path;
+        if (step.path)
+            path.emplace(*step.path);
+        script.pop_front();
+        return path;
     }
     std::optional<SaveFileChoice> saveFile(const QString& title, const QString&,
                                            const QString&) override
@@ -100,7 +120,11 @@ public:
             ADD_FAILURE() << "unexpected save dialog";
             return std::nullopt;
         }
-        auto choice = std::get<SaveFile>(script.front()).choice;
+        // Copied out member by member: GCC 12 warns falsely on copying the optional whole.
+        const auto& step = std::get<SaveFile>(script.front());
+        decltype(step.choice) choice;
+        if (step.choice)
+            choice.emplace(*step.choice);
         script.pop_front();
         return choice;
     }

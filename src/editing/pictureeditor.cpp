@@ -1,0 +1,86 @@
+#include "editing/pictureeditor.h"
+
+#include "editing/personpage.h"
+#include "model/messages.h"
+#include "pictures/pictureadding.h"
+#include "pictures/picturepanel.h"
+#include "pictures/pictureviewer.h"
+#include "ui/prompts.h"
+#include "ui/speedbutton.h"
+
+#include <QDir>
+#include <QLabel>
+
+namespace kinrow {
+
+PictureEditor::PictureEditor(Session& state, PersonPage& page, Prompts& prompts, QObject* parent)
+    : QObject(parent), session_(state), page_(page), prompts_(prompts)
+{
+    connect(page.SB_ResimEkle, &QToolButton::clicked, this, &PictureEditor::SB_ResimEkleClick);
+    connect(page.SB_ResimSil, &QToolButton::clicked, this, &PictureEditor::SB_ResimSilClick);
+    connect(page.Panel_Resim, &PicturePanel::clicked, this, &PictureEditor::Image_ResimClick);
+}
+
+bool PictureEditor::mayChangePictures() const
+{
+    return session_.mayChange() && session_.hasCurrent();
+}
+
+void PictureEditor::SB_ResimEkleClick()
+{
+    if (!mayChangePictures())
+        return;
+    // The working folder is the family file's folder, where stored names are resolved.
+    const QString folder = QDir::currentPath();
+    const std::optional<QString> chosen =
+        prompts_.openPicture(LangText(Msg::OpenPictureTitle, session_.lang()), folder);
+    if (!chosen)
+        return;
+    const std::optional<QString> name = StoredPictureName(*chosen, folder);
+    if (!name) {
+        prompts_.message(MessageKind::Warning, LangText(Msg::PicturePathTooLong, session_.lang()) +
+                                                   QStringLiteral("\r\r") +
+                                                   QDir::toNativeSeparators(*chosen));
+        return;
+    }
+    bool added = false;
+    const int number = AddPictureEntry(session_.current(), *name, added);
+    if (added)
+        session_.setUnsavedChanges(true);
+    session_.setPictureNo(number);
+    page_.ShowPicture(session_.recNoMain());
+}
+
+void PictureEditor::SB_ResimSilClick()
+{
+    if (!mayChangePictures())
+        return;
+    const int number = session_.pictureNo();
+    const QStringList& pictures = session_.current().Pictures;
+    if (number < 1 || number > pictures.size())
+        return;
+    const Lang lang = session_.lang();
+    const QString question = page_.Lb_Info->text() + LangText(Msg::RemoveImageLead, lang) +
+                             QStringLiteral("\r\r  ") + pictures[number - 1] +
+                             QStringLiteral("\r\r") + LangText(Msg::RemoveImageQuestion, lang);
+    const PromptAnswer answer =
+        prompts_.message(MessageKind::Warning, question, MessageButtons::YesNoCancel);
+    if (answer != PromptAnswer::Yes && answer != PromptAnswer::No)
+        return;
+    RemovePictureEntry(session_.current(), number, answer == PromptAnswer::Yes);
+    session_.setUnsavedChanges(true);
+    page_.ShowPicture(session_.recNoMain());
+}
+
+void PictureEditor::Image_ResimClick()
+{
+    const QImage& picture = page_.Panel_Resim->picture();
+    if (picture.width() == 0) {
+        SB_ResimEkleClick();
+        return;
+    }
+    auto* viewer = new PictureViewer(picture, &page_);
+    viewer->exec();
+}
+
+} // namespace kinrow

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "model/session.h"
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+namespace kinrow {
+
+class Prompts;
+
+// The picture collection behind the print page's button: asks first, copies or moves the
+// pictures of the persons recNos (the table's rows in order, only the checked ones when so
+// chosen) into folder, saves the family after a move with save, and reports the count.
+void BitBtn_P_ResimClick(Session& session, Prompts& prompts, const QList<qint32>& recNos,
+                         const QString& folder, bool move, const std::function<bool()>& save);
+
+} // namespace kinrow

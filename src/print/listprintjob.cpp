@@ -1,0 +1,65 @@
+#include "print/listprintjob.h"
+
+#include "print/listprinting.h"
+#include "ui/overridecursor.h"
+#include "ui/prompts.h"
+
+#include <QAbstractPrintDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace kinrow {
+
+bool ShowListPrintDialog(QPrinter& printer, int pageCount, QWidget* parent)
+{
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOptions(QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintToFile);
+    dialog.setMinMax(1, pageCount);
+    dialog.setFromTo(1, pageCount);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void BitBtn_YazClick(QWidget* parent, Prompts& prompts, const std::vector<ListPrintRow>& rows,
+                     const ListPrintOptions& options, const ListPrintDialog& dialog)
+{
+    if (rows.empty()) {
+        prompts.message(MessageKind::Warning, LangText(Msg::NoCheckedPerson, options.lang));
+        return;
+    }
+    const int pageCount = ListPageCount(qsizetype(rows.size()));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(ListJobTitle);
+    printer.setFromTo(1, pageCount);
+    if (!dialog(printer, pageCount, parent))
+        return;
+    ListPrintOptions chosen = options;
+    if (printer.printRange() == QPrinter::PageRange) {
+        chosen.fromPage = printer.fromPage();
+        chosen.toPage = printer.toPage();
+    } else {
+        chosen.fromPage = chosen.toPage = 0;
+    }
+    ListPrintResult result;
+    {
+        const OverrideCursorGuard hourglass;
+        result = PrintListPages(printer, rows, chosen);
+    }
+    // A job the printer system refused or aborted is a failure, whatever the painter said.
+    if (result.printed && (printer.printerState() == QPrinter::Error ||
+                           printer.printerState() == QPrinter::Aborted)) {
+        result.printed = false;
+        result.reason = options.lang == Lang::Turkish
+                            ? QStringLiteral("yazıcı işi reddetti.")
+                            : QStringLiteral("the printer refused the job.");
+    }
+    if (!result.printed) {
+        const QString target =
+            printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+        prompts.message(MessageKind::Warning, LangText(Msg::PrintFailed, options.lang) + target +
+                                                  QStringLiteral("\r") + result.reason);
+        return;
+    }
+    prompts.message(MessageKind::Information, LangText(Msg::PrintFinished, options.lang));
+}
+
+} // namespace kinrow

@@ -1,0 +1,144 @@
+#include "editing/personpage.h"
+#include "editing/pictureeditor.h"
+#include "model/messages.h"
+#include "pictures/picturepanel.h"
+#include "ui/scriptedprompts.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace kinrow;
+using kinrow::test::ScriptedPrompts;
+
+namespace {
+
+class PictureEditorTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(home.isValid());
+        QDir(home.path()).mkpath(QStringLiteral("family"));
+        QDir(home.path()).mkpath(QStringLiteral("pics"));
+        QDir::setCurrent(home.filePath(QStringLiteral("family")));
+        picture = home.filePath(QStringLiteral("pics/a.bmp"));
+        ASSERT_TRUE(QImage(700, 30, QImage::Format_RGB32).save(picture));
+        session.persons.resize(2);
+        session.persons[0].GivenName = QStringLiteral("ALİ");
+        session.setRecNoMain(1);
+        page.ShowRecord();
+    }
+    QStringList& pictures() { return session.current().Pictures; }
+
+    QTemporaryDir home;
+    QString picture;
+    Session session;
+    PersonPage page{session};
+    ScriptedPrompts prompts;
+    PictureEditor editor{session, page, prompts};
+};
+
+TEST_F(PictureEditorTest, AddingStoresTheNameRelativeToTheFamilyFolder)
+{
+    prompts.choosePicture(picture);
+    editor.SB_ResimEkleClick();
+    EXPECT_EQ(pictures(), QStringList{"../pics/a.bmp"});
+    EXPECT_TRUE(session.unsavedChanges());
+    EXPECT_EQ(session.pictureNo(), 1);
+    EXPECT_TRUE(page.pictureShown());
+
+    session.setUnsavedChanges(false);
+    pictures().prepend(QStringLiteral("other.jpg"));
+    prompts.choosePicture(picture); // already there: selected, not added
+    editor.SB_ResimEkleClick();
+    EXPECT_EQ(pictures().size(), 2);
+    EXPECT_EQ(session.pictureNo(), 2);
+    EXPECT_FALSE(session.unsavedChanges());
+
+    prompts.cancelPictureDialog();
+    editor.SB_ResimEkleClick();
+    EXPECT_EQ(pictures().size(), 2);
+}
+
+TEST_F(PictureEditorTest, AddingAPathTooLongForTheFileIsRefused)
+{
+    prompts.choosePicture(QStringLiteral("/") + QString(280, u'p') + QStringLiteral("/a.jpg"));
+    prompts.answerMessage(PromptAnswer::Ok);
+    editor.SB_ResimEkleClick();
+    EXPECT_TRUE(pictures().isEmpty());
+    EXPECT_FALSE(session.unsavedChanges());
+    EXPECT_TRUE(
+        prompts.messages.last().startsWith(LangText(Msg::PicturePathTooLong, Lang::English)));
+}
+
+TEST_F(PictureEditorTest, NothingChangesInReadOnlyModeOrWhileEditing)
+{
+    session.setReadOnlyMode(true);
+    editor.SB_ResimEkleClick();
+    editor.SB_ResimSilClick();
+    session.setReadOnlyMode(false);
+    session.beginEditing(EditMode::Correct);
+    editor.SB_ResimEkleClick();
+    EXPECT_TRUE(pictures().isEmpty());
+}
+
+TEST_F(PictureEditorTest, RemovingAsksAndDeletesOnlyOnYes)
+{
+    pictures() = {QStringLiteral("../pics/a.bmp"), QStringLiteral("b.jpg")};
+    session.setPictureNo(1);
+    page.ShowPicture(1);
+    prompts.answerMessage(PromptAnswer::Cancel);
+    editor.SB_ResimSilClick();
+    EXPECT_EQ(pictures().size(), 2);
+    EXPECT_EQ(prompts.buttonSets.last(), MessageButtons::YesNoCancel);
+    EXPECT_TRUE(prompts.messages.last().contains(QStringLiteral("\r\r  ../pics/a.bmp\r\r")));
+
+    prompts.answerMessage(PromptAnswer::No);
+    editor.SB_ResimSilClick();
+    EXPECT_EQ(pictures(), QStringList{"b.jpg"});
+    EXPECT_TRUE(QFile::exists(picture));
+    EXPECT_TRUE(session.unsavedChanges());
+
+    pictures().prepend(QStringLiteral("../pics/a.bmp"));
+    session.setPictureNo(1);
+    prompts.answerMessage(PromptAnswer::Yes);
+    editor.SB_ResimSilClick();
+    EXPECT_EQ(pictures(), QStringList{"b.jpg"});
+    EXPECT_FALSE(QFile::exists(picture));
+}
+
+TEST_F(PictureEditorTest, ClickingThePictureOpensTheViewerOrAdds)
+{
+    prompts.cancelPictureDialog(); // nothing on show: the click adds
+    editor.Image_ResimClick();
+
+    pictures() = {QStringLiteral("../pics/a.bmp")};
+    session.setPictureNo(1);
+    page.ShowPicture(1);
+    QSize client;
+    QString title;
+    QTimer::singleShot(0, [&] {
+        QWidget* viewer = QApplication::activeModalWidget();
+        ASSERT_TRUE(viewer);
+        client = viewer->size();
+        title = viewer->windowTitle();
+        viewer->close();
+    });
+    editor.Image_ResimClick();
+    EXPECT_EQ(client, QSize(600, 60));
+    EXPECT_EQ(title, u"700x30");
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
