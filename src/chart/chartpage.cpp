@@ -6,6 +6,7 @@
 #include "drawing/drawingpainter.h"
 #include "model/picturepaths.h"
 #include "model/textrules.h"
+#include "pictures/currentpicture.h"
 #include "pictures/picturebox.h"
 #include "pictures/pictureloader.h"
 #include "pictures/picturepanel.h"
@@ -154,16 +155,7 @@ QString ChartPage::personPageTitle() const
 
 void ChartPage::ShowPicture(qint32 recNo)
 {
-    Panel_T->clear();
-    const QStringList pictures =
-        session_.isRecord(recNo) ? session_.record(recNo).Pictures : QStringList();
-    const PictureCounterState counter = PictureCounter(session_.pictureNo(), int(pictures.size()));
-    session_.setPictureNo(counter.tag);
-    if (counter.tag == 0)
-        return;
-    const QString& entry = pictures[counter.tag - 1];
-    if (PictureFileExists(entry))
-        Panel_T->showFile(PictureSeparators(entry));
+    ShowCurrentPicture(session_, *Panel_T, recNo);
 }
 
 void ChartPage::Lb_T_Click(int slot)

@@ -8,6 +8,7 @@
 #include "model/messages.h"
 #include "model/picturepaths.h"
 #include "model/textrules.h"
+#include "pictures/currentpicture.h"
 #include "pictures/picturebox.h"
 #include "pictures/picturepanel.h"
 #include "ui/personlabel.h"
@@ -365,10 +366,7 @@ void PersonPage::ShowPicture(qint32 recNo)
 {
     if (session_.persons.empty())
         return;
-    Panel_Resim->clear();
-    const QStringList pictures = isRecord(recNo) ? record(recNo).Pictures : QStringList();
-    const PictureCounterState counter = PictureCounter(session_.pictureNo(), int(pictures.size()));
-    session_.setPictureNo(counter.tag);
+    const PictureCounterState counter = ShowCurrentPicture(session_, *Panel_Resim, recNo);
     Lb_ResimNo->setText(counter.caption);
     if (counter.addEnabled)
         pictureButtons_.add = *counter.addEnabled;
@@ -376,11 +374,6 @@ void PersonPage::ShowPicture(qint32 recNo)
     pictureButtons_.next = counter.nextEnabled;
     pictureButtons_.prior = counter.priorEnabled;
     applyEnabling();
-    if (counter.tag == 0)
-        return;
-    const QString& entry = pictures[counter.tag - 1];
-    if (PictureFileExists(entry))
-        Panel_Resim->showFile(PictureSeparators(entry));
 }
 
 bool PersonPage::pictureShown() const

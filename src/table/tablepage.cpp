@@ -2,6 +2,7 @@
 
 #include "editing/personlabels.h"
 #include "model/picturepaths.h"
+#include "pictures/currentpicture.h"
 #include "pictures/picturebox.h"
 #include "pictures/picturepanel.h"
 #include "table/exportsave.h"
@@ -186,16 +187,7 @@ void TablePage::ColumnVisibleClick(QAction* item)
 
 void TablePage::ShowPicture(qint32 recNo)
 {
-    Panel_T1->clear();
-    const QStringList pictures =
-        session_.isRecord(recNo) ? session_.record(recNo).Pictures : QStringList();
-    const PictureCounterState counter = PictureCounter(session_.pictureNo(), int(pictures.size()));
-    session_.setPictureNo(counter.tag);
-    if (counter.tag == 0)
-        return;
-    const QString& entry = pictures[counter.tag - 1];
-    if (PictureFileExists(entry))
-        Panel_T1->showFile(PictureSeparators(entry));
+    ShowCurrentPicture(session_, *Panel_T1, recNo);
 }
 
 void TablePage::retranslate()
