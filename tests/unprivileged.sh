@@ -4,7 +4,14 @@
 set -uo pipefail
 run=("$@")
 if [ "$(id -u)" -eq 0 ]; then
-    run=(setpriv --reuid=65534 --regid=65534 --clear-groups --reset-env "$@")
+    # The build folder may lie where nobody cannot enter (under /root): run a copy from /tmp.
+    copy=$(mktemp -d /tmp/kinrow-unprivileged.XXXXXX)
+    trap 'rm -rf "$copy"' EXIT
+    cp "$1" "$copy/"
+    chmod 755 "$copy" "$copy/$(basename "$1")"
+    shift
+    run=(setpriv --reuid=65534 --regid=65534 --clear-groups --reset-env
+         "$copy/$(basename "${run[0]}")" "$@")
 fi
 output=$(TMPDIR=/tmp QT_QPA_PLATFORM=offscreen "${run[@]}" 2>&1)
 status=$?
