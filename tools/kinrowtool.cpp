@@ -208,6 +208,15 @@ int time(QStringList args)
     return kRead;
 }
 
+// Whether the family has record recNo; says so on stderr when it has not.
+bool hasRecord(const Loaded& loaded, qint32 recNo, const QString& given)
+{
+    if (recNo >= 1 && std::size_t(recNo) <= loaded.persons.size())
+        return true;
+    err() << "record " << given << " out of range 1.." << loaded.persons.size() << Qt::endl;
+    return false;
+}
+
 int chart(QStringList args)
 {
     Lang lang = Lang::English;
@@ -221,11 +230,8 @@ int chart(QStringList args)
     const Loaded loaded = load(args.at(0), lang);
     if (!loaded.read)
         return kRefused;
-    if (recNo < 1 || size_t(recNo) > loaded.persons.size()) {
-        err() << "record " << args.at(1) << " out of range 1.." << loaded.persons.size()
-              << Qt::endl;
+    if (!hasRecord(loaded, recNo, args.at(1)))
         return kRefused;
-    }
     const QString error =
         WriteChartPdf(loaded.persons, recNo, QFileInfo(args.at(0)).absolutePath(), lang, target);
     if (!error.isEmpty()) {
@@ -265,11 +271,8 @@ int table(QStringList args)
     const Loaded loaded = load(args.at(0), lang);
     if (!loaded.read)
         return kRefused;
-    if (recNo < 1 || std::size_t(recNo) > loaded.persons.size()) {
-        err() << "record " << args.at(1) << " out of range 1.." << loaded.persons.size()
-              << Qt::endl;
+    if (!hasRecord(loaded, recNo, args.at(1)))
         return kRefused;
-    }
     options.lang = lang;
     const GenerationTable built = BuildGenerationTable(loaded.persons, recNo, options);
     const ExportStyle style = GenerationExportStyle(QStringLiteral("Arial"), 96);
