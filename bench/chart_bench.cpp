@@ -3,6 +3,8 @@
 #include "chart/chartprintout.h"
 #include "gedcom/familygenerator.h"
 
+#include "deepestrecent.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -21,28 +23,10 @@ const PersonList& Family(int size)
     return found->second;
 }
 
-// The last person of the file with the most filled slots, so the chart has work to do.
-qint32 DeepestRecent(const PersonList& persons)
-{
-    qint32 best = qint32(persons.size());
-    int bestFilled = -1;
-    const qint32 first = std::max<qint32>(1, qint32(persons.size()) - 2000);
-    for (qint32 recNo = qint32(persons.size()); recNo >= first; --recNo) {
-        const AncestorChart chart = BuildAncestorChart(persons, recNo, Lang::English);
-        const int filled = int(std::count_if(chart.slots.begin(), chart.slots.end(),
-                                             [](const AncestorSlot& s) { return s.recNo > 0; }));
-        if (filled > bestFilled) {
-            best = recNo;
-            bestFilled = filled;
-        }
-    }
-    return best;
-}
-
 void FillTreeChart(benchmark::State& state)
 {
     const PersonList& persons = Family(int(state.range(0)));
-    const qint32 recNo = DeepestRecent(persons);
+    const qint32 recNo = bench::DeepestRecent(persons);
     for (auto _ : state)
         benchmark::DoNotOptimize(BuildAncestorChart(persons, recNo, Lang::English));
 }
@@ -50,7 +34,7 @@ void FillTreeChart(benchmark::State& state)
 void ChartPrintoutList(benchmark::State& state)
 {
     const PersonList& persons = Family(int(state.range(0)));
-    const qint32 recNo = DeepestRecent(persons);
+    const qint32 recNo = bench::DeepestRecent(persons);
     ChartPrintOptions options;
     options.pictureSize = [](const QString&) { return QSize(640, 480); };
     for (auto _ : state) {

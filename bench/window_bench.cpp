@@ -13,6 +13,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "deepestrecent.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -94,24 +96,6 @@ void BM_ShowRecordOne(benchmark::State& state)
 }
 BENCHMARK(BM_ShowRecordOne)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
 
-// The last person of the file with the most filled slots, so the chart has work to do.
-qint32 DeepestRecent(const PersonList& persons)
-{
-    qint32 best = qint32(persons.size());
-    int bestFilled = -1;
-    const qint32 first = std::max<qint32>(1, qint32(persons.size()) - 2000);
-    for (qint32 recNo = qint32(persons.size()); recNo >= first; --recNo) {
-        const AncestorChart chart = BuildAncestorChart(persons, recNo, Lang::English);
-        const int filled = int(std::count_if(chart.slots.begin(), chart.slots.end(),
-                                             [](const AncestorSlot& s) { return s.recNo > 0; }));
-        if (filled > bestFilled) {
-            best = recNo;
-            bestFilled = filled;
-        }
-    }
-    return best;
-}
-
 // Filling the chart page in the shown window: its cost must not grow with the family.
 void BM_FillTreeChart(benchmark::State& state)
 {
@@ -120,7 +104,7 @@ void BM_FillTreeChart(benchmark::State& state)
     TForm_Main window({}, std::move(prompts));
     window.show();
     window.Button_DevamClick(window.TabSheet_About->BitBtn_Dosya);
-    const qint32 recNo = DeepestRecent(window.session().persons);
+    const qint32 recNo = bench::DeepestRecent(window.session().persons);
     window.session().setRecNoMain(recNo);
     window.SB_TreeClick();
     for (auto _ : state)

@@ -208,13 +208,21 @@ int time(QStringList args)
     return kRead;
 }
 
-// Whether the family has record recNo; says so on stderr when it has not.
-bool hasRecord(const Loaded& loaded, qint32 recNo, const QString& given)
+// Reads the family FILE (args[0]) and checks its record RECNO (args[1]): kRead when both are
+// there, the usage status for a RECNO that is no number, kRefused after a message otherwise.
+int loadRecord(const QStringList& args, Lang lang, Loaded& loaded, qint32& recNo)
 {
+    bool ok = false;
+    recNo = args.at(1).toInt(&ok);
+    if (!ok)
+        return usage();
+    loaded = load(args.at(0), lang);
+    if (!loaded.read)
+        return kRefused;
     if (recNo >= 1 && std::size_t(recNo) <= loaded.persons.size())
-        return true;
-    err() << "record " << given << " out of range 1.." << loaded.persons.size() << Qt::endl;
-    return false;
+        return kRead;
+    err() << "record " << args.at(1) << " out of range 1.." << loaded.persons.size() << Qt::endl;
+    return kRefused;
 }
 
 int chart(QStringList args)
@@ -222,16 +230,11 @@ int chart(QStringList args)
     Lang lang = Lang::English;
     if (!takeLang(args, lang) || args.size() != 3)
         return usage();
-    bool ok = false;
-    const qint32 recNo = args.at(1).toInt(&ok);
-    if (!ok)
-        return usage();
     const QString target = QFileInfo(args.at(2)).absoluteFilePath();
-    const Loaded loaded = load(args.at(0), lang);
-    if (!loaded.read)
-        return kRefused;
-    if (!hasRecord(loaded, recNo, args.at(1)))
-        return kRefused;
+    Loaded loaded;
+    qint32 recNo = 0;
+    if (const int status = loadRecord(args, lang, loaded, recNo); status != kRead)
+        return status;
     const QString error =
         WriteChartPdf(loaded.persons, recNo, QFileInfo(args.at(0)).absolutePath(), lang, target);
     if (!error.isEmpty()) {
@@ -263,16 +266,11 @@ int table(QStringList args)
     if (!takeLang(args, lang) || !takeGenerations(args, options.generations) || args.size() != 3 ||
         !ExportFormatForName(args.at(2), format))
         return usage();
-    bool ok = false;
-    const qint32 recNo = args.at(1).toInt(&ok);
-    if (!ok)
-        return usage();
     const QString target = QFileInfo(args.at(2)).absoluteFilePath();
-    const Loaded loaded = load(args.at(0), lang);
-    if (!loaded.read)
-        return kRefused;
-    if (!hasRecord(loaded, recNo, args.at(1)))
-        return kRefused;
+    Loaded loaded;
+    qint32 recNo = 0;
+    if (const int status = loadRecord(args, lang, loaded, recNo); status != kRead)
+        return status;
     options.lang = lang;
     const GenerationTable built = BuildGenerationTable(loaded.persons, recNo, options);
     const ExportStyle style = GenerationExportStyle(QStringLiteral("Arial"), 96);
