@@ -136,6 +136,29 @@ void ValueDecoder::fill(QString& target, qsizetype at, std::string_view bytes,
         *d++ = QChar(table[static_cast<unsigned char>(c)]);
 }
 
+void ValueDecoder::fillShared(QString& target, std::string_view bytes, bool upperCase)
+{
+    constexpr size_t Longest = 40;
+    constexpr size_t Slots = 4096;
+    if (bytes.size() > Longest) {
+        fill(target, 0, bytes, upperCase ? upper_ : plain_);
+        return;
+    }
+    if (shared_.empty())
+        shared_.resize(Slots);
+    quint32 hash = 2166136261u + quint32(upperCase);
+    for (char c : bytes)
+        hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    SharedValue& slot = shared_[(hash ^ (hash >> 15)) & (Slots - 1)];
+    if (slot.upperCase != upperCase || slot.bytes != bytes || slot.text.isNull()) {
+        slot.bytes.assign(bytes);
+        slot.upperCase = upperCase;
+        slot.text.clear();
+        fill(slot.text, 0, bytes, upperCase ? upper_ : plain_);
+    }
+    target = slot.text;
+}
+
 QString ValueDecoder::text(std::string_view bytes, qint64 line)
 {
     QString out;
@@ -163,7 +186,7 @@ void ValueDecoder::assignUpper(QString& target, std::string_view bytes, qint64 l
     if (utf8_)
         target = UpperCaseTyped(fromUtf8(bytes, line), errors_.lang());
     else
-        fill(target, 0, bytes, upper_);
+        fillShared(target, bytes, true);
 }
 
 void ValueDecoder::appendTo(QString& target, std::string_view bytes, qint64 line)
