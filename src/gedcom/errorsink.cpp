@@ -7,6 +7,52 @@ namespace kinrow {
 ErrorSink::ErrorSink(ErrorList& list, const ReadOptions& options) : list_(list), options_(options)
 {}
 
+ErrorSink ErrorSink::recorder(ErrorList& unused, const ReadOptions& options, bool forwardProgress)
+{
+    ErrorSink sink(unused, options);
+    sink.recording_ = true;
+    sink.forwardProgress_ = forwardProgress;
+    return sink;
+}
+
+void ErrorSink::record(Event::Kind kind, const QString& text, qint64 line, Repeated repeated)
+{
+    if (kind == Event::Kind::Add) {
+        // The target holds its file name line already, so every line past this many is
+        // suppressed there whatever came before.
+        if (recordedLines_ >= MaxLines) {
+            ++suppressed_;
+            return;
+        }
+        ++recordedLines_;
+    } else if (kind == Event::Kind::MakeVisible && !events_.empty() &&
+               events_.back().kind == Event::Kind::MakeVisible) {
+        return;
+    }
+    events_.push_back({kind, text, line, repeated});
+}
+
+void ErrorSink::replay(ErrorSink& target) const
+{
+    for (const Event& event : events_) {
+        switch (event.kind) {
+        case Event::Kind::Add:
+            target.add(event.text);
+            break;
+        case Event::Kind::MakeVisible:
+            target.makeVisible();
+            break;
+        case Event::Kind::Message:
+            target.message(event.text);
+            break;
+        case Event::Kind::Repeated:
+            target.repeated(event.repeated, event.line);
+            break;
+        }
+    }
+    target.suppressed_ += suppressed_;
+}
+
 void ErrorSink::start(const QString& fileName)
 {
     list_.lines.clear();
@@ -17,7 +63,9 @@ void ErrorSink::start(const QString& fileName)
 
 void ErrorSink::add(const QString& line)
 {
-    if (list_.lines.size() < MaxLines)
+    if (recording_)
+        record(Event::Kind::Add, line);
+    else if (list_.lines.size() < MaxLines)
         list_.lines.append(line);
     else
         ++suppressed_;
@@ -25,7 +73,9 @@ void ErrorSink::add(const QString& line)
 
 void ErrorSink::lineError(qint64 line, const QString& text)
 {
-    if (list_.lines.size() < MaxLines)
+    if (recording_ && recordedLines_ >= MaxLines)
+        ++suppressed_;
+    else if (recording_ || list_.lines.size() < MaxLines)
         add(QStringLiteral("ERROR in Line - ") + QString::number(line) + QStringLiteral(" - ") +
             text);
     else
@@ -44,15 +94,31 @@ void ErrorSink::droppedLine(const QString& line)
     add(line);
 }
 
+void ErrorSink::makeVisible()
+{
+    if (recording_)
+        record(Event::Kind::MakeVisible);
+    else
+        list_.visible = true;
+}
+
 void ErrorSink::message(const QString& text)
 {
-    if (options_.reporter)
+    if (recording_)
+        record(Event::Kind::Message, text);
+    else if (options_.reporter)
         options_.reporter->message(text);
 }
 
 void ErrorSink::repeated(Repeated kind, qint64 line)
 {
     const int k = int(kind);
+    if (recording_ && !shown_[k]) {
+        // Whether the target shows the box or adds a line depends on what came before.
+        shown_[k] = true;
+        record(Event::Kind::Repeated, {}, line, kind);
+        return;
+    }
     static const char* const names[3] = {"ERROR_3", "ERROR_8", "ERROR_9"};
     const QString name = QString::fromLatin1(names[k]);
     // A family of which the person is no partner gives no spouse.
@@ -68,7 +134,7 @@ void ErrorSink::repeated(Repeated kind, qint64 line)
 
 void ErrorSink::progress(qint64 position, qint64 maximum)
 {
-    if (options_.reporter)
+    if (options_.reporter && forwardProgress_)
         options_.reporter->progress(position, maximum);
 }
 

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <vector>
+
 namespace kinrow {
 
 // Collects what one read reports: error-list lines up to a limit, message boxes, progress.
@@ -23,6 +25,12 @@ public:
     };
 
     ErrorSink(ErrorList& list, const ReadOptions& options);
+    // A sink that keeps what it is told, in order, for replay() into the read's own sink: a
+    // part of the file read on another thread reports exactly what one pass would have.
+    // Progress reaches the reporter only when forwardProgress is set.
+    static ErrorSink recorder(ErrorList& unused, const ReadOptions& options, bool forwardProgress);
+    // Passes on what this recording sink kept, as if told to target now.
+    void replay(ErrorSink& target) const;
 
     // Empties the list and names the file.
     void start(const QString& fileName);
@@ -33,7 +41,7 @@ public:
     // list opens, so that the user sees the loss before a save makes it permanent.
     void dropped(qint64 line, const QString& text);
     void droppedLine(const QString& line);
-    void makeVisible() { list_.visible = true; }
+    void makeVisible();
     void message(const QString& text);
     void repeated(Repeated kind, qint64 line);
     void progress(qint64 position, qint64 maximum);
@@ -47,10 +55,30 @@ public:
     Lang lang() const { return options_.lang; }
 
 private:
+    struct Event
+    {
+        enum class Kind
+        {
+            Add,
+            MakeVisible,
+            Message,
+            Repeated
+        } kind;
+        QString text;
+        qint64 line = 0;
+        Repeated repeated = Repeated::Error3;
+    };
+    void record(Event::Kind kind, const QString& text = {}, qint64 line = 0,
+                Repeated repeated = Repeated::Error3);
+
     ErrorList& list_;
     const ReadOptions& options_;
     qint64 suppressed_ = 0;
     bool shown_[3] = {false, false, false};
+    bool recording_ = false;
+    bool forwardProgress_ = true;
+    std::vector<Event> events_;
+    qsizetype recordedLines_ = 0;
 };
 
 } // namespace kinrow

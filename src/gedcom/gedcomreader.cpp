@@ -2,8 +2,9 @@
 
 #include "gedcom/errorsink.h"
 #include "gedcom/familytable.h"
+#include "gedcom/fileparts.h"
 #include "gedcom/notetable.h"
-#include "gedcom/personpass.h"
+#include "gedcom/parallelpersons.h"
 #include "gedcom/postpass.h"
 #include "gedcom/readcontext.h"
 #include "model/textrules.h"
@@ -17,7 +18,7 @@ namespace {
 
 constexpr qsizetype MaxLineLength = 270;
 
-// What the first look over the whole file finds.
+// What the first look over the whole file (or over a part of it) finds.
 struct LineSurvey
 {
     qint64 lines = 0;
@@ -25,6 +26,8 @@ struct LineSurvey
     qint64 tooLongLine = -1; // zero-based, -1 when every line fits
     std::vector<LineStart> familyStarts;
     std::vector<LineStart> noteStarts;
+    LineStart firstPerson{0, -1};          // of a part; index -1 when it opens no person
+    std::vector<PersonSplit> personSplits; // where the persons of each part begin
 };
 
 bool startsWithUtf8Bom(std::string_view bytes)
@@ -51,27 +54,65 @@ bool headerDeclaresUtf8(std::string_view bytes)
     return false;
 }
 
-LineSurvey surveyLines(std::string_view bytes, const ValueDecoder& decoder)
+// Looks at the lines in [from, to), numbering them from 0.
+LineSurvey surveyPart(std::string_view bytes, qsizetype from, qsizetype to,
+                      const ValueDecoder& decoder)
 {
     LineSurvey survey;
-    LineScanner lines(bytes);
+    LineScanner lines(bytes.substr(0, size_t(to)), from);
     GedcomLine line;
     // A character takes at most 4 bytes, so longer lines are refused without decoding them.
     const auto byteLimit = decoder.utf8() ? 4 * MaxLineLength : MaxLineLength;
-    for (qsizetype offset = 0; lines.next(line); offset = lines.offset()) {
+    for (qsizetype offset = from; lines.next(line); offset = lines.offset()) {
         const auto size = qsizetype(line.text.size());
         if (size > MaxLineLength &&
             (size > byteLimit || decoder.decodedLength(line.text) > MaxLineLength)) {
             survey.tooLongLine = line.index;
             return survey;
         }
-        if (line.startsWith("0 @I"))
-            ++survey.persons;
-        else if (line.startsWith("0 @F"))
+        if (line.startsWith("0 @I")) {
+            if (survey.persons++ == 0)
+                survey.firstPerson = {offset, line.index};
+        } else if (line.startsWith("0 @F"))
             survey.familyStarts.push_back({offset, line.index});
         else if (line.startsWith("0 @NI"))
             survey.noteStarts.push_back({offset, line.index});
         ++survey.lines;
+    }
+    return survey;
+}
+
+void appendStarts(std::vector<LineStart>& to, const std::vector<LineStart>& from, qint64 lines)
+{
+    for (const LineStart& start : from)
+        to.push_back({start.offset, start.index + lines});
+}
+
+// The parts of the file are looked at on all cores; the result is the one look's.
+LineSurvey surveyLines(std::string_view bytes, const ValueDecoder& decoder)
+{
+    const size_t count = FilePartCount(qsizetype(bytes.size()));
+    const std::vector<qsizetype> cuts = LineCuts(bytes, count);
+    std::vector<LineSurvey> parts(count);
+    RunParts(count, [&](size_t k) {
+        parts[k] = surveyPart(bytes, k == 0 ? 0 : cuts[k - 1], cuts[k], decoder);
+    });
+    if (count == 1)
+        return std::move(parts.front());
+    LineSurvey survey;
+    for (size_t k = 0; k < count; ++k) {
+        LineSurvey& part = parts[k];
+        if (part.tooLongLine >= 0) {
+            survey.tooLongLine = survey.lines + part.tooLongLine;
+            return survey;
+        }
+        if (k > 0 && part.firstPerson.index >= 0)
+            survey.personSplits.push_back(
+                {{part.firstPerson.offset, part.firstPerson.index + survey.lines}, survey.persons});
+        appendStarts(survey.familyStarts, part.familyStarts, survey.lines);
+        appendStarts(survey.noteStarts, part.noteStarts, survey.lines);
+        survey.lines += part.lines;
+        survey.persons += part.persons;
     }
     return survey;
 }
@@ -116,7 +157,7 @@ QString badPersonNumberText(const ErrorSink& errors, qint64 line)
                                           "File could not open."));
 }
 
-bool readLines(const ReadContext& context, qint64 personCount, PersonList& persons,
+bool readLines(const ReadContext& context, const LineSurvey& survey, PersonList& persons,
                const ReadOptions& options)
 {
     ErrorSink& errors = context.errors;
@@ -134,8 +175,13 @@ bool readLines(const ReadContext& context, qint64 personCount, PersonList& perso
     }
     NoteTable notes;
     notes.read(context);
-    persons.reserve(persons.size() + size_t(personCount));
-    PersonPass(context, families, notes, persons).run();
+    const size_t first = persons.size();
+    persons.resize(first + size_t(survey.persons));
+    context.errors.progress(0, context.lineCount);
+    const size_t read =
+        ReadPersons(context, families, notes, survey.personSplits, persons, first, options);
+    persons.resize(first + read);
+    context.errors.progress(context.lineCount, context.lineCount);
     RenumberPersons(persons, errors, context.foreign ? &context.foreign->personIds : nullptr);
     InferSexes(persons, errors);
     errors.progressDone();
@@ -178,7 +224,7 @@ bool ReadGedcomBytes(const QByteArray& bytes, const QString& fileName, PersonLis
                                   survey.familyStarts,
                                   survey.noteStarts,
                                   foreign ? &*foreign : nullptr};
-        ok = readLines(context, survey.persons, persons, options);
+        ok = readLines(context, survey, persons, options);
         if (!ok)
             persons.clear();
         decoder.reportLosses();

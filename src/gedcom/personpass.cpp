@@ -22,27 +22,27 @@ std::string_view trimmedBlanks(std::string_view text)
 } // namespace
 
 PersonPass::PersonPass(const ReadContext& context, const FamilyTable& families,
-                       const NoteTable& notes, PersonList& persons)
-    : context_(context), families_(families), notes_(notes), persons_(persons),
-      childLinksLeft_(2 * qint64(families.totalChildren()) + 1000000),
-      noteCharsLeft_(qint64(context.bytes.size()) + 65536)
+                       const NoteTable& notes, PersonList& persons, const PersonRange& range)
+    : context_(context), families_(families), notes_(notes), persons_(persons), range_(range),
+      next_(range.firstRecord), childLinksLimit_(2 * qint64(families.totalChildren()) + 1000000),
+      noteCharsLimit_(qint64(context.bytes.size()) + 65536), childLinksLeft_(childLinksLimit_),
+      noteCharsLeft_(noteCharsLimit_)
 {}
 
-void PersonPass::run()
+bool PersonPass::run()
 {
-    LineScanner lines = context_.lines();
+    LineScanner lines(context_.bytes, range_.start.offset, range_.start.index);
     GedcomLine line;
-    qint64 reported = 0;
-    context_.errors.progress(0, context_.lineCount);
-    while (lines.next(line)) {
+    qint64 reported = range_.start.index;
+    while (lines.offset() < range_.end && lines.next(line)) {
         if (line.startsWith("0 @I") && !readPerson(lines, line))
-            break;
+            return false;
         if (line.index - reported >= ProgressStep) {
             reported = line.index;
             context_.errors.progress(lines.nextIndex(), context_.lineCount);
         }
     }
-    context_.errors.progress(context_.lineCount, context_.lineCount);
+    return true;
 }
 
 bool PersonPass::readPerson(LineScanner& lines, const GedcomLine& opening)
@@ -53,7 +53,7 @@ bool PersonPass::readPerson(LineScanner& lines, const GedcomLine& opening)
         context_.errors.dropped(opening.index, QStringLiteral("<Person Record Format is Wrong>"));
         return false;
     }
-    TTreeData person;
+    TTreeData& person = persons_[next_];
     person.Id = ParseWholeNumber(BeforeAt(id)).value_or(0);
     if (person.Id == 0)
         context_.errors.repeated(ErrorSink::Repeated::Error9, opening.index);
@@ -79,7 +79,7 @@ bool PersonPass::readPerson(LineScanner& lines, const GedcomLine& opening)
         context_.errors.dropped(last, QStringLiteral("<File Last Line Code is Wrong>"));
     if (!childOrder_.empty())
         applyChildOrder(person);
-    persons_.push_back(std::move(person));
+    ++next_;
     return true;
 }
 
@@ -205,7 +205,7 @@ double PersonPass::readDate(qint64 line)
         return date.value;
     ErrorSink& errors = context_.errors;
     const bool year = date.kind == FileDate::Kind::YearOnly;
-    const QString where = QString::number(persons_.size() + 1) + QStringLiteral(" - ") +
+    const QString where = QString::number(next_ + 1) + QStringLiteral(" - ") +
                           errors.pick(u"Satır => "_qs, u"Line => "_qs) + QString::number(line) +
                           QStringLiteral(" - ") + dateText_.trimmed();
     if (year)
@@ -260,10 +260,12 @@ void PersonPass::addChildren(const GedcomLine& line, const FamilyRec& family, TT
     seenFamilies_.added(index);
     const std::span<const qint32> children = families_.children(family);
     if (qint64(children.size()) > childLinksLeft_) {
+        limitReached_ = true;
         context_.errors.dropped(line.index, QStringLiteral("<Too Many Links to Family Children>"));
         return;
     }
     childLinksLeft_ -= qint64(children.size());
+    childLinksUsed_ += qint64(children.size());
     for (qint32 child : children) {
         if (seenChildren_.contains(person.Children.constData(), person.Children.size(), child))
             continue;
@@ -292,10 +294,12 @@ void PersonPass::addNote(const GedcomLine& line, TTreeData& person)
         return;
     }
     if (text->size() > noteCharsLeft_) {
+        limitReached_ = true;
         context_.errors.dropped(line.index, QStringLiteral("<Note Text Limit Reached>"));
         return;
     }
     noteCharsLeft_ -= text->size();
+    noteCharsUsed_ += text->size();
     appendNote(person, *text);
 }
 
@@ -325,10 +329,12 @@ void PersonPass::readInlineNote(LineScanner& lines, GedcomLine& line, TTreeData&
         context_.decoder.appendTo(text, context_.decoder.from(line.text, 8), line.index);
     }
     if (text.size() > noteCharsLeft_) {
+        limitReached_ = true;
         context_.errors.dropped(line.index, QStringLiteral("<Note Text Limit Reached>"));
         return;
     }
     noteCharsLeft_ -= text.size();
+    noteCharsUsed_ += text.size();
     appendNote(person, text);
 }
 

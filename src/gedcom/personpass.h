@@ -10,14 +10,34 @@
 
 namespace kinrow {
 
+// A stretch of the file's person records: it begins at start and ends where the next stretch
+// begins, at the opening line of a person (or at the end of the bytes). Its records fill
+// persons from firstRecord on, whose slots are already there.
+struct PersonRange
+{
+    LineStart start;
+    qsizetype end = 0;
+    size_t firstRecord = 0;
+};
+
 // Reads the person records of a file into persons, taking families and notes from the tables
 // the earlier passes built. Record numbers are still the file's numbers afterwards.
 class PersonPass
 {
 public:
     PersonPass(const ReadContext& context, const FamilyTable& families, const NoteTable& notes,
-               PersonList& persons);
-    void run();
+               PersonList& persons, const PersonRange& range);
+    // False when a broken opening line ended the reading of persons.
+    bool run();
+
+    size_t recordsRead() const { return next_ - range_.firstRecord; }
+    // What the stretch took of the limits below, and whether it ran into one: a stretch read on
+    // its own started with the whole of each limit.
+    qint64 childLinksUsed() const { return childLinksUsed_; }
+    qint64 noteCharsUsed() const { return noteCharsUsed_; }
+    bool limitReached() const { return limitReached_; }
+    qint64 childLinksLimit() const { return childLinksLimit_; }
+    qint64 noteCharsLimit() const { return noteCharsLimit_; }
 
 private:
     // Reads one record whose opening line was just consumed; false ends the pass.
@@ -48,6 +68,8 @@ private:
     const FamilyTable& families_;
     const NoteTable& notes_;
     PersonList& persons_;
+    PersonRange range_;
+    size_t next_ = 0; // slot of the record being read
     QString dateText_;
     // Per record: which spouses, children and families it already has.
     SeenIds seenSpouses_;
@@ -60,8 +82,13 @@ private:
 
     // Linking many persons to one large family, or one large note to many persons, would
     // multiply the file's size in memory; files of the dialect stay far below these.
+    qint64 childLinksLimit_ = 0;
+    qint64 noteCharsLimit_ = 0;
     qint64 childLinksLeft_ = 0;
     qint64 noteCharsLeft_ = 0;
+    qint64 childLinksUsed_ = 0;
+    qint64 noteCharsUsed_ = 0;
+    bool limitReached_ = false;
 };
 
 } // namespace kinrow

@@ -111,6 +111,12 @@ void ValueDecoder::noteLoss(qint64 line, const QString& value)
         losses_.emplace_back(line, value);
 }
 
+void ValueDecoder::takeLosses(const ValueDecoder& other)
+{
+    for (const auto& [line, value] : other.losses_)
+        noteLoss(line, value);
+}
+
 void ValueDecoder::reportLosses()
 {
     // The passes decode families and notes before persons; the list names them in file order.

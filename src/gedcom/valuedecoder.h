@@ -40,6 +40,8 @@ public:
 
     // Adds the error lines of the values that lost characters, in file order.
     void reportLosses();
+    // Takes over the losses another decoder noted for a later part of the same file.
+    void takeLosses(const ValueDecoder& other);
 
 private:
     void noteLoss(qint64 line, const QString& value);
