@@ -65,19 +65,29 @@ SaveResult writeFailure(const QString& path, const QString& reason, qint64 size)
     return result;
 }
 
-SaveResult writeReplacing(const QString& path, const QByteArray& bytes, bool backup)
+SaveResult writeReplacing(const QString& path, const std::vector<QByteArray>& parts, bool backup)
 {
+    qint64 size = 0;
+    for (const QByteArray& part : parts)
+        size += part.size();
     if (QFileInfo(path).isDir())
         return {false, failure(path, QStringLiteral("This name is taken by a folder."))};
     QSaveFile file(path);
     // Never fall back to writing the family file in place: a failure half way would lose it.
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly))
-        return writeFailure(path, file.errorString(), bytes.size());
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        return writeFailure(path, file.errorString(), size);
+    for (const QByteArray& part : parts) {
+        if (file.write(part) != part.size()) {
+            const QString reason = file.errorString();
+            file.cancelWriting();
+            return writeFailure(path, reason, size);
+        }
+    }
+    if (!file.flush()) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        return writeFailure(path, reason, bytes.size());
+        return writeFailure(path, reason, size);
     }
     QString reason;
     if (backup && !makeBackup(path, reason)) {
@@ -85,7 +95,7 @@ SaveResult writeReplacing(const QString& path, const QByteArray& bytes, bool bac
         return {false, failure(BackupName(path), reason)};
     }
     if (!file.commit())
-        return writeFailure(path, file.errorString(), bytes.size());
+        return writeFailure(path, file.errorString(), size);
     return {true, {}};
 }
 
@@ -102,12 +112,12 @@ QString BackupName(const QString& familyFile)
 SaveResult SaveFamilyFile(const QString& path, const PersonList& persons,
                           const WriteOptions& options)
 {
-    return writeReplacing(path, WriteGedcomBytes(persons, path, options), true);
+    return writeReplacing(path, WriteGedcomParts(persons, path, options), true);
 }
 
 SaveResult WriteFileAtomically(const QString& path, const QByteArray& bytes)
 {
-    return writeReplacing(path, bytes, false);
+    return writeReplacing(path, {bytes}, false);
 }
 
 } // namespace kinrow

@@ -1,5 +1,6 @@
 #include "gedcom/gedcomwriter.h"
 
+#include "gedcom/fileparts.h"
 #include "model/codepage1254.h"
 #include "model/textrules.h"
 
@@ -130,6 +131,17 @@ public:
             grow();
         return int(pairs_.size());
     }
+    // The number of a pair numberOf() has seen, 0 for another; it changes nothing, so that
+    // several threads may ask at once.
+    int find(qint32 husband, qint32 wife) const
+    {
+        const quint64 key = (quint64(quint32(husband)) << 32) | quint32(wife);
+        for (size_t i = slotOf(key); slots_[i].number != 0; i = (i + 1) & (slots_.size() - 1)) {
+            if (slots_[i].key == key)
+                return slots_[i].number;
+        }
+        return 0;
+    }
     const std::vector<std::pair<qint32, qint32>>& pairs() const { return pairs_; }
 
 private:
@@ -232,21 +244,57 @@ const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
 class Writer
 {
 public:
-    Writer(const PersonList& persons, qsizetype reserve)
-        : persons_(persons), out_(reserve), families_(persons.size())
+    // With numbering, families get their numbers as the persons' lines name them; without,
+    // every family must have its number already, and families is only read.
+    Writer(const PersonList& persons, FamilyTable& families, bool numbering, qsizetype reserve)
+        : persons_(persons), out_(reserve), families_(families), numbering_(numbering)
     {}
 
-    QByteArray run(const QString& familyFileName, const WriteOptions& options)
+    QByteArray head(const QString& familyFileName, const WriteOptions& options)
     {
         header(familyFileName, options);
-        for (size_t i = 0; i < persons_.size(); ++i)
+        return out_.take();
+    }
+
+    // The records of persons [from, to); their notes are numbered from notesBefore + 1.
+    QByteArray personRecords(size_t from, size_t to, int notesBefore)
+    {
+        noteCounter_ = notesBefore;
+        for (size_t i = from; i < to; ++i)
             person(persons_[i], qint32(i + 1));
+        return out_.take();
+    }
+
+    QByteArray tail()
+    {
         familyRecords();
         out_.lit("0 TRLR\r\n");
         return out_.take();
     }
 
+    // Numbers the families in the order the persons' lines name them, as personRecords()
+    // over all persons would, without writing anything.
+    void numberFamilies()
+    {
+        for (size_t i = 0; i < persons_.size(); ++i) {
+            const TTreeData& p = persons_[i];
+            const auto id = qint32(i + 1);
+            for (qint32 s : p.Spouses)
+                familyNumber(couple(p, id, s));
+            for (qint32 c : p.Children)
+                familyNumber(childFamily(p, id, c));
+            if (p.MotherId > 0 || p.FatherId > 0)
+                familyNumber({p.FatherId, p.MotherId});
+        }
+    }
+
 private:
+    int familyNumber(std::pair<qint32, qint32> pair)
+    {
+        return numbering_ ? families_.numberOf(pair.first, pair.second)
+                          : families_.find(pair.first, pair.second);
+    }
+
     const TTreeData* at(qint32 id) const
     {
         return id >= 1 && size_t(id) <= persons_.size() ? &persons_[size_t(id) - 1] : nullptr;
@@ -327,7 +375,7 @@ private:
         }
         spouseFamilies(p, id);
         if (p.MotherId > 0 || p.FatherId > 0)
-            familyLine("1 FAMC @F", families_.numberOf(p.FatherId, p.MotherId));
+            familyLine("1 FAMC @F", familyNumber({p.FatherId, p.MotherId}));
         // Families carry one order of children for both partners; where the person's own order
         // cannot be rebuilt from them, the person lists it, and reading restores it.
         if (!childOrderCarried(p))
@@ -432,7 +480,7 @@ private:
         joined_.clear();
         for (qint32 s : p.Spouses) {
             const auto [husband, wife] = couple(p, id, s);
-            const int number = families_.numberOf(husband, wife);
+            const int number = familyNumber({husband, wife});
             if (written_.add(number))
                 joined_.push_back(number);
             familyLine("1 FAMS @F", number);
@@ -443,7 +491,7 @@ private:
         const std::pair<qint32, qint32> alone = single(p, id);
         for (qint32 c : p.Children) {
             const std::pair<qint32, qint32> pair = childFamily(p, id, c);
-            const int number = families_.numberOf(pair.first, pair.second);
+            const int number = familyNumber(pair);
             const bool added = written_.add(number);
             if (added)
                 joined_.push_back(number);
@@ -654,7 +702,8 @@ private:
 
     const PersonList& persons_;
     ByteSink out_;
-    FamilyTable families_;
+    FamilyTable& families_;
+    bool numbering_;
     DateCache dates_;
     ListedFamilies written_;
     // The person's families in the order of its FAMS lines, each once.
@@ -674,11 +723,13 @@ private:
     int noteCounter_ = 0;
 };
 
-// Close to the file's size, so the buffer is rarely copied and never far too large.
-qsizetype expectedSize(const PersonList& persons)
+// Close to the size of the records of persons [from, to), so the buffer is rarely copied and
+// never far too large.
+qsizetype expectedSize(const PersonList& persons, size_t from, size_t to)
 {
     qsizetype size = 1024;
-    for (const TTreeData& p : persons) {
+    for (size_t i = from; i < to; ++i) {
+        const TTreeData& p = persons[i];
         size += 120 + 2 * (p.GivenName.size() + p.Surname.size()) + p.BirthPlace.size();
         size += p.Notes.size() + p.Notes.size() / 16 + 40;
         size += 20 * (2 * p.Spouses.size() + 3 * p.Children.size());
@@ -688,13 +739,60 @@ qsizetype expectedSize(const PersonList& persons)
     return size;
 }
 
+bool hasNote(const TTreeData& p)
+{
+    return !QStringView(p.Notes).trimmed().isEmpty();
+}
+
 } // namespace
+
+std::vector<QByteArray> WriteGedcomParts(const PersonList& persons, const QString& familyFileName,
+                                         const WriteOptions& options)
+{
+    FamilyTable families(persons.size());
+    Writer(persons, families, true, 0).numberFamilies();
+    // The persons' records are written in parts on all cores, the family records beside them.
+    constexpr size_t SmallestPart = 4096;
+    const size_t count = std::clamp<size_t>(persons.size() / SmallestPart, 1,
+                                            qBound(1u, std::thread::hardware_concurrency(), 8u));
+    std::vector<size_t> starts;
+    std::vector<int> notesBefore;
+    int notes = 0;
+    for (size_t i = 0; i < persons.size(); ++i) {
+        if (starts.size() < count && i == persons.size() * starts.size() / count) {
+            starts.push_back(i);
+            notesBefore.push_back(notes);
+        }
+        notes += hasNote(persons[i]) ? 1 : 0;
+    }
+    starts.resize(count, persons.size());
+    notesBefore.resize(count, notes);
+    starts.push_back(persons.size());
+    std::vector<QByteArray> parts(count + 2);
+    parts.front() = Writer(persons, families, false, 0).head(familyFileName, options);
+    RunParts(count + 1, [&](size_t k) {
+        if (k == count) {
+            parts.back() = Writer(persons, families, false, 0).tail();
+            return;
+        }
+        Writer writer(persons, families, false, expectedSize(persons, starts[k], starts[k + 1]));
+        parts[k + 1] = writer.personRecords(starts[k], starts[k + 1], notesBefore[k]);
+    });
+    return parts;
+}
 
 QByteArray WriteGedcomBytes(const PersonList& persons, const QString& familyFileName,
                             const WriteOptions& options)
 {
-    Writer writer(persons, expectedSize(persons));
-    return writer.run(familyFileName, options);
+    const std::vector<QByteArray> parts = WriteGedcomParts(persons, familyFileName, options);
+    qsizetype size = 0;
+    for (const QByteArray& part : parts)
+        size += part.size();
+    QByteArray bytes;
+    bytes.reserve(size);
+    for (const QByteArray& part : parts)
+        bytes += part;
+    return bytes;
 }
 
 } // namespace kinrow

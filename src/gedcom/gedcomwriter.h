@@ -6,6 +6,8 @@
 #include <QDate>
 #include <QString>
 
+#include <vector>
+
 namespace kinrow {
 
 struct WriteOptions
@@ -18,5 +20,9 @@ struct WriteOptions
 // The whole family file, CR LF line ends, Windows-1254.
 QByteArray WriteGedcomBytes(const PersonList& persons, const QString& familyFileName,
                             const WriteOptions& options);
+
+// The same bytes in pieces that follow each other, so that a save need not join them.
+std::vector<QByteArray> WriteGedcomParts(const PersonList& persons, const QString& familyFileName,
+                                         const WriteOptions& options);
 
 } // namespace kinrow
