@@ -42,5 +42,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                                             kinrow::ReadOptions());
     if ((!ok && !persons.empty()) || !linksAreSound(persons) || errors.lines.size() > 10001)
         __builtin_trap();
+    // Read in many small parts on threads, the file must give exactly the same.
+    kinrow::ReadOptions parts;
+    parts.threads = 3;
+    parts.minPartBytes = 16;
+    kinrow::PersonList partPersons;
+    kinrow::ErrorList partErrors;
+    const bool partOk =
+        kinrow::ReadGedcomBytes(bytes, QStringLiteral("fuzz.ged"), partPersons, partErrors, parts);
+    if (partOk != ok || partPersons != persons || partErrors.lines != errors.lines ||
+        partErrors.visible != errors.visible)
+        __builtin_trap();
     return 0;
 }

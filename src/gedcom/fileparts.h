@@ -10,13 +10,13 @@
 
 namespace kinrow {
 
-// How many parts a file of this size is read in: one per core, none smaller than a few
-// hundred lines, so that a small file is read as one part without a thread.
-inline size_t FilePartCount(qsizetype bytes)
+// How many parts bytes are read in: one per thread (threads 0: per core), none smaller than
+// smallestPart, so that a small file is read as one part without a thread.
+inline size_t FilePartCount(qsizetype bytes, int threads, qsizetype smallestPart)
 {
-    constexpr qsizetype SmallestPart = 32 * 1024;
-    const size_t cores = qBound(1u, std::thread::hardware_concurrency(), 8u);
-    return std::clamp<size_t>(size_t(bytes / SmallestPart), 1, cores);
+    const size_t most =
+        threads > 0 ? size_t(threads) : qBound(1u, std::thread::hardware_concurrency(), 8u);
+    return std::clamp<size_t>(size_t(bytes / qMax<qsizetype>(1, smallestPart)), 1, most);
 }
 
 // Offsets that cut bytes into count parts of about equal size, each cut at the start of a line

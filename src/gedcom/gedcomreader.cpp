@@ -89,9 +89,11 @@ void appendStarts(std::vector<LineStart>& to, const std::vector<LineStart>& from
 }
 
 // The parts of the file are looked at on all cores; the result is the one look's.
-LineSurvey surveyLines(std::string_view bytes, const ValueDecoder& decoder)
+LineSurvey surveyLines(std::string_view bytes, const ValueDecoder& decoder,
+                       const ReadOptions& options)
 {
-    const size_t count = FilePartCount(qsizetype(bytes.size()));
+    const size_t count =
+        FilePartCount(qsizetype(bytes.size()), options.threads, options.minPartBytes);
     const std::vector<qsizetype> cuts = LineCuts(bytes, count);
     std::vector<LineSurvey> parts(count);
     RunParts(count, [&](size_t k) {
@@ -208,7 +210,7 @@ bool ReadGedcomBytes(const QByteArray& bytes, const QString& fileName, PersonLis
     }
     ErrorSink sink(errors, options);
     ValueDecoder decoder(utf8, sink);
-    const LineSurvey survey = surveyLines(view, decoder);
+    const LineSurvey survey = surveyLines(view, decoder, options);
     if (survey.tooLongLine >= 0) {
         sink.message(QString::number(survey.tooLongLine + 1) + sink.text(Msg::LineTooLong));
         return false;

@@ -38,6 +38,10 @@ struct ReadOptions
     Lang lang = Lang::English; // language of the messages
     QString programVersion = QStringLiteral("3.04");
     ReadReporter* reporter = nullptr; // may be null
+    // The file is read in parts on this many threads at most (0: one per core), none smaller
+    // than minPartBytes; the result never depends on either.
+    int threads = 0;
+    qsizetype minPartBytes = 32 * 1024;
 };
 
 } // namespace kinrow
