@@ -1,5 +1,9 @@
 #include "gedcom/familytable.h"
 
+#include "gedcom/fileparts.h"
+
+#include <memory>
+
 namespace kinrow {
 
 std::optional<qint32> PartnerNumber(std::string_view line, const ValueDecoder& decoder)
@@ -13,9 +17,42 @@ std::optional<qint32> PartnerNumber(std::string_view line, const ValueDecoder& d
     return ParseWholeNumber(decoder.left(rest, decoder.length(rest) - 1));
 }
 
-std::optional<qint64> FamilyTable::read(const ReadContext& context)
+std::optional<qint64> FamilyTable::read(const ReadContext& context, const ReadOptions& options)
 {
-    const std::optional<qint64> badLine = readAll(context);
+    const std::vector<LineStart>& starts = context.familyStarts;
+    const qsizetype span =
+        starts.empty() ? 0 : qsizetype(context.bytes.size()) - starts.front().offset;
+    const size_t count =
+        qMin(starts.size() + 1, FilePartCount(span, options.threads, options.minPartBytes));
+    std::optional<qint64> badLine;
+    if (count == 1) {
+        badLine = readRange(context, 0, starts.size()).badLine;
+    } else {
+        struct Part
+        {
+            Part(const ReadContext& context, const ReadOptions& options)
+                : part(context, options, false)
+            {}
+            PartContext part;
+            FamilyTable table;
+            RangeEnd end;
+        };
+        const std::vector<size_t> cuts = EvenCuts(starts.size(), count);
+        std::vector<std::unique_ptr<Part>> parts;
+        for (size_t k = 0; k < count; ++k)
+            parts.push_back(std::make_unique<Part>(context, options));
+        RunParts(count, [&](size_t k) {
+            Part& p = *parts[k];
+            p.end = p.table.readRange(p.part.context, cuts[k], cuts[k + 1]);
+        });
+        for (const auto& p : parts) {
+            p->part.handOn(context);
+            append(p->table);
+            badLine = p->end.badLine;
+            if (!p->end.complete)
+                break;
+        }
+    }
     std::vector<qint32> numbers;
     numbers.reserve(families_.size());
     for (const FamilyRec& family : families_)
@@ -24,16 +61,27 @@ std::optional<qint64> FamilyTable::read(const ReadContext& context)
     return badLine;
 }
 
-std::optional<qint64> FamilyTable::readAll(const ReadContext& context)
+void FamilyTable::append(const FamilyTable& later)
 {
-    for (const LineStart& start : context.familyStarts) {
+    const auto offset = qsizetype(children_.size());
+    for (FamilyRec family : later.families_) {
+        family.firstChild += offset;
+        families_.push_back(family);
+    }
+    children_.insert(children_.end(), later.children_.begin(), later.children_.end());
+}
+
+FamilyTable::RangeEnd FamilyTable::readRange(const ReadContext& context, size_t from, size_t to)
+{
+    for (size_t n = from; n < to; ++n) {
+        const LineStart& start = context.familyStarts[n];
         LineScanner lines(context.bytes, start.offset, start.index);
         GedcomLine line;
         lines.next(line);
         const std::string_view id = context.decoder.left(context.decoder.from(line.text, 5), 10);
         if (id.find('@') == std::string_view::npos) {
             context.errors.dropped(line.index, QStringLiteral("<Family ID Number is Wrong>"));
-            break;
+            return {false, std::nullopt};
         }
         FamilyRec family;
         family.number = ParseWholeNumber(BeforeAt(id)).value_or(0);
@@ -45,10 +93,10 @@ std::optional<qint64> FamilyTable::readAll(const ReadContext& context)
         family.firstChild = qsizetype(children_.size());
         qint64 badLine = 0;
         if (!readBody(context, lines, family, badLine))
-            return badLine;
+            return {false, badLine};
         families_.push_back(family);
     }
-    return std::nullopt;
+    return {};
 }
 
 bool FamilyTable::readBody(const ReadContext& context, LineScanner& lines, FamilyRec& family,

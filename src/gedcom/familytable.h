@@ -26,7 +26,8 @@ class FamilyTable
 public:
     // Reads every family record. Returns the 1-based number of a partner or child line whose
     // person number is not a whole number: reading the file must then stop.
-    std::optional<qint64> read(const ReadContext& context);
+    // Reads on several threads when the file is large.
+    std::optional<qint64> read(const ReadContext& context, const ReadOptions& options);
 
     // The first family with this number, null when there is none.
     const FamilyRec* find(qint32 number) const;
@@ -36,7 +37,17 @@ public:
     qsizetype size() const { return qsizetype(families_.size()); }
 
 private:
-    std::optional<qint64> readAll(const ReadContext& context);
+    // How reading a range of family records ended: complete unless a broken opening line
+    // ended the reading of families, or a person number that is no number refuses the file.
+    struct RangeEnd
+    {
+        bool complete = true;
+        std::optional<qint64> badLine;
+    };
+    // Reads the families of context.familyStarts[from, to).
+    RangeEnd readRange(const ReadContext& context, size_t from, size_t to);
+    // Appends the families another table read from a later range.
+    void append(const FamilyTable& later);
     // Reads the lines of one family; false when a person number is not a whole number.
     bool readBody(const ReadContext& context, LineScanner& lines, FamilyRec& family,
                   qint64& badLine);

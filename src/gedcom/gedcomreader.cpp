@@ -171,12 +171,12 @@ bool readLines(const ReadContext& context, const LineSurvey& survey, PersonList&
         for (const auto& [line, text] : context.foreign->reports)
             errors.dropped(line, text);
     FamilyTable families;
-    if (const std::optional<qint64> badLine = families.read(context)) {
+    if (const std::optional<qint64> badLine = families.read(context, options)) {
         errors.message(badPersonNumberText(errors, *badLine));
         return false;
     }
     NoteTable notes;
-    notes.read(context);
+    notes.read(context, options);
     const size_t first = persons.size();
     persons.resize(first + size_t(survey.persons));
     context.errors.progress(0, context.lineCount);

@@ -1,34 +1,80 @@
 #include "gedcom/notetable.h"
 
+#include "gedcom/fileparts.h"
+
+#include <memory>
+
 namespace kinrow {
 
-void NoteTable::read(const ReadContext& context)
+void NoteTable::read(const ReadContext& context, const ReadOptions& options)
 {
-    for (const LineStart& start : context.noteStarts) {
+    const std::vector<LineStart>& starts = context.noteStarts;
+    const qsizetype span =
+        starts.empty() ? 0 : qsizetype(context.bytes.size()) - starts.front().offset;
+    const size_t count =
+        qMin(starts.size() + 1, FilePartCount(span, options.threads, options.minPartBytes));
+    if (count == 1) {
+        readRange(context, 0, starts.size(), numbers_, texts_);
+    } else {
+        struct Part
+        {
+            Part(const ReadContext& context, const ReadOptions& options)
+                : part(context, options, false)
+            {}
+            PartContext part;
+            std::vector<qint32> numbers;
+            std::vector<QString> texts;
+            bool complete = true;
+        };
+        const std::vector<size_t> cuts = EvenCuts(starts.size(), count);
+        std::vector<std::unique_ptr<Part>> parts;
+        for (size_t k = 0; k < count; ++k)
+            parts.push_back(std::make_unique<Part>(context, options));
+        RunParts(count, [&](size_t k) {
+            Part& p = *parts[k];
+            p.complete = readRange(p.part.context, cuts[k], cuts[k + 1], p.numbers, p.texts);
+        });
+        for (const auto& p : parts) {
+            p->part.handOn(context);
+            numbers_.insert(numbers_.end(), p->numbers.begin(), p->numbers.end());
+            texts_.insert(texts_.end(), std::make_move_iterator(p->texts.begin()),
+                          std::make_move_iterator(p->texts.end()));
+            if (!p->complete)
+                break;
+        }
+    }
+    byNumber_.build(numbers_);
+}
+
+bool NoteTable::readRange(const ReadContext& context, size_t from, size_t to,
+                          std::vector<qint32>& numbers, std::vector<QString>& texts)
+{
+    for (size_t n = from; n < to; ++n) {
+        const LineStart& start = context.noteStarts[n];
         LineScanner lines(context.bytes, start.offset, start.index);
         GedcomLine line;
         lines.next(line);
         const std::string_view id = context.decoder.from(line.text, 6);
         if (id.find('@') == std::string_view::npos) {
             context.errors.dropped(line.index, QStringLiteral("<Note Format is Wrong>"));
-            break;
+            return false;
         }
         const qint32 number = ParseWholeNumber(BeforeAt(id)).value_or(0);
         if (number == 0) {
             context.errors.dropped(line.index, QStringLiteral("<Family Record Number is Wrong>"));
             continue;
         }
-        numbers_.push_back(number);
-        texts_.emplace_back();
+        numbers.push_back(number);
+        texts.emplace_back();
         // Other programs begin the text on the record's own line.
         if (context.foreign) {
             const size_t tag = line.text.find("@ NOTE ");
             if (tag != std::string_view::npos)
-                context.decoder.appendTo(texts_.back(), line.text.substr(tag + 7), line.index);
+                context.decoder.appendTo(texts.back(), line.text.substr(tag + 7), line.index);
         }
-        readBody(context, lines, texts_.back());
+        readBody(context, lines, texts.back());
     }
-    byNumber_.build(numbers_);
+    return true;
 }
 
 void NoteTable::readBody(const ReadContext& context, LineScanner& lines, QString& text)

@@ -10,26 +10,14 @@ namespace kinrow {
 
 namespace {
 
-// One stretch read on its own: its reports wait in a recording sink until the stretches
-// before it have handed theirs on.
+// One stretch read on its own.
 struct Stretch
 {
     Stretch(const ReadContext& context, const ReadOptions& options, bool showsProgress)
-        : sink(ErrorSink::recorder(unused, options, showsProgress)),
-          decoder(context.decoder.utf8(), sink), context{context.bytes,
-                                                         context.lineCount,
-                                                         decoder,
-                                                         sink,
-                                                         context.familyFolder,
-                                                         context.familyStarts,
-                                                         context.noteStarts,
-                                                         context.foreign}
+        : part(context, options, showsProgress)
     {}
 
-    ErrorList unused;
-    ErrorSink sink;
-    ValueDecoder decoder;
-    ReadContext context;
+    PartContext part;
     std::optional<PersonPass> pass;
     bool complete = true;
 };
@@ -71,7 +59,8 @@ size_t ReadPersons(const ReadContext& context, const FamilyTable& families, cons
         stretches.push_back(std::make_unique<Stretch>(context, options, k == 0));
     RunParts(count, [&](size_t k) {
         Stretch& s = *stretches[k];
-        s.pass.emplace(s.context, families, notes, persons, rangeOf(context, splits, k, first));
+        s.pass.emplace(s.part.context, families, notes, persons,
+                       rangeOf(context, splits, k, first));
         s.complete = s.pass->run();
     });
     // The limits are shared by the whole file: when a stretch ran into one, or the stretches
@@ -96,8 +85,7 @@ size_t ReadPersons(const ReadContext& context, const FamilyTable& families, cons
     }
     size_t read = 0;
     for (size_t k = 0; k < used; ++k) {
-        stretches[k]->sink.replay(context.errors);
-        context.decoder.takeLosses(stretches[k]->decoder);
+        stretches[k]->part.handOn(context);
         read = rangeOf(context, splits, k, first).firstRecord - first +
                stretches[k]->pass->recordsRead();
     }

@@ -4,6 +4,27 @@
 
 namespace kinrow {
 
+PartContext::PartContext(const ReadContext& whole, const ReadOptions& options, bool showsProgress)
+    : sink(ErrorSink::recorder(unused, options, showsProgress)),
+      decoder(whole.decoder.utf8(), sink),
+      context{whole.bytes,        whole.lineCount,    decoder,          sink,
+              whole.familyFolder, whole.familyStarts, whole.noteStarts, whole.foreign}
+{}
+
+void PartContext::handOn(const ReadContext& whole) const
+{
+    sink.replay(whole.errors);
+    whole.decoder.takeLosses(decoder);
+}
+
+std::vector<size_t> EvenCuts(size_t items, size_t count)
+{
+    std::vector<size_t> cuts;
+    for (size_t k = 0; k <= count; ++k)
+        cuts.push_back(items * k / count);
+    return cuts;
+}
+
 std::optional<qint32> ParseWholeNumber(std::string_view text)
 {
     while (!text.empty() && text.front() == ' ')

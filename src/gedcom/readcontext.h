@@ -36,6 +36,24 @@ struct ReadContext
     LineScanner lines() const { return LineScanner(bytes); }
 };
 
+// What a part of the file read on a thread of its own reports to: its lines wait in a
+// recording sink and its decoder keeps the values that lost characters, until the parts before
+// it have handed theirs on.
+struct PartContext
+{
+    PartContext(const ReadContext& whole, const ReadOptions& options, bool showsProgress);
+    // Passes the reports on to whole, as if whole's own pass had read this part now.
+    void handOn(const ReadContext& whole) const;
+
+    ErrorList unused;
+    ErrorSink sink;
+    ValueDecoder decoder;
+    ReadContext context;
+};
+
+// Cuts items into count ranges of about equal size: range k is [cuts[k], cuts[k + 1]).
+std::vector<size_t> EvenCuts(size_t items, size_t count);
+
 // A whole decimal number with an optional sign (blanks before it allowed), as a 32-bit value;
 // nothing when the text is not one.
 std::optional<qint32> ParseWholeNumber(std::string_view text);
