@@ -42,6 +42,9 @@ struct ReadContext
 struct PartContext
 {
     PartContext(const ReadContext& whole, const ReadOptions& options, bool showsProgress);
+    // The context refers to the sink and the decoder beside it.
+    PartContext(const PartContext&) = delete;
+    PartContext& operator=(const PartContext&) = delete;
     // Passes the reports on to whole, as if whole's own pass had read this part now.
     void handOn(const ReadContext& whole) const;
 
