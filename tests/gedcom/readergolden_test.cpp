@@ -248,3 +248,30 @@ TEST(ReaderGolden, GeneratedFamiliesByDigest)
     for (qsizetype i = 0; i < got.size(); ++i)
         EXPECT_EQ(got[i].toStdString(), want[i].toStdString());
 }
+
+// Files that run into the reader's limits: parts read on their own must leave out exactly the
+// links, notes and error lines one pass leaves out.
+TEST(ReaderGolden, LimitsAreTheOnePassLimits)
+{
+    QByteArray shared = dialectFile({}).replace("0 TRLR\r\n", "");
+    for (int n = 1; n <= 3000; ++n)
+        shared += "0 @I" + QByteArray::number(n) +
+                  "@ INDI\r\n1 FAMS @F1@\r\n1 FAMS @F1@\r\n1 NOTE @NI1@\r\n";
+    shared += "0 @F1@ FAM\r\n1 HUSB @I1@\r\n1 WIFE @I2@\r\n";
+    for (int c = 1; c <= 3000; ++c)
+        shared += "1 CHIL @I" + QByteArray::number(c) + "@\r\n";
+    shared += "0 @NI1@ NOTE\r\n";
+    for (int i = 0; i < 1000; ++i)
+        shared += "1 CONC " + QByteArray(200, 'n') + "\r\n";
+    QByteArray errors = dialectFile({}).replace("0 TRLR\r\n", "");
+    for (int n = 1; n <= 30; ++n) {
+        errors += "0 @I0@ INDI\r\n";
+        for (int i = 0; i < 1000; ++i)
+            errors += "1 FAMS @F9@\r\n";
+    }
+    for (const QByteArray& bytes : {shared, errors}) {
+        const QByteArray whole = outcome(bytes + "0 TRLR\r\n", Lang::English, 1, 1);
+        EXPECT_TRUE(outcome(bytes + "0 TRLR\r\n", Lang::English, 4, 64) == whole);
+        EXPECT_TRUE(whole.contains("Limit") || whole.contains("more error lines"));
+    }
+}
