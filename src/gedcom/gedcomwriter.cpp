@@ -131,17 +131,6 @@ public:
             grow();
         return int(pairs_.size());
     }
-    // The number of a pair numberOf() has seen, 0 for another; it changes nothing, so that
-    // several threads may ask at once.
-    int find(qint32 husband, qint32 wife) const
-    {
-        const quint64 key = (quint64(quint32(husband)) << 32) | quint32(wife);
-        for (size_t i = slotOf(key); slots_[i].number != 0; i = (i + 1) & (slots_.size() - 1)) {
-            if (slots_[i].key == key)
-                return slots_[i].number;
-        }
-        return 0;
-    }
     const std::vector<std::pair<qint32, qint32>>& pairs() const { return pairs_; }
 
 private:
@@ -244,10 +233,8 @@ const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
 class Writer
 {
 public:
-    // With numbering, families get their numbers as the persons' lines name them; without,
-    // every family must have its number already, and families is only read.
-    Writer(const PersonList& persons, FamilyTable& families, bool numbering, qsizetype reserve)
-        : persons_(persons), out_(reserve), families_(families), numbering_(numbering)
+    Writer(const PersonList& persons, FamilyTable& families, qsizetype reserve)
+        : persons_(persons), out_(reserve), families_(families)
     {}
 
     QByteArray head(const QString& familyFileName, const WriteOptions& options)
@@ -256,10 +243,12 @@ public:
         return out_.take();
     }
 
-    // The records of persons [from, to); their notes are numbered from notesBefore + 1.
-    QByteArray personRecords(size_t from, size_t to, int notesBefore)
+    // The records of persons [from, to); their notes are numbered from notesBefore + 1, their
+    // families' numbers are read from links, where numberFamilies() put them.
+    QByteArray personRecords(size_t from, size_t to, int notesBefore, const int* links)
     {
         noteCounter_ = notesBefore;
+        links_ = links;
         for (size_t i = from; i < to; ++i)
             person(persons_[i], qint32(i + 1));
         return out_.take();
@@ -272,27 +261,37 @@ public:
         return out_.take();
     }
 
-    // Numbers the families in the order the persons' lines name them, as personRecords()
-    // over all persons would, without writing anything.
-    void numberFamilies()
+    // Numbers the families in the order the persons' lines name them and keeps the numbers
+    // in that order in links, a child's family negative when it is the person's family alone.
+    // linkStarts gets where in links each person of starts begins.
+    void numberFamilies(const std::vector<size_t>& starts, std::vector<int>& links,
+                        std::vector<size_t>& linkStarts)
     {
-        for (size_t i = 0; i < persons_.size(); ++i) {
+        size_t next = 0;
+        for (size_t i = 0; i <= persons_.size(); ++i) {
+            for (; next < starts.size() && starts[next] == i; ++next)
+                linkStarts.push_back(links.size());
+            if (i == persons_.size())
+                break;
             const TTreeData& p = persons_[i];
             const auto id = qint32(i + 1);
             for (qint32 s : p.Spouses)
-                familyNumber(couple(p, id, s));
-            for (qint32 c : p.Children)
-                familyNumber(childFamily(p, id, c));
+                links.push_back(familyNumber(couple(p, id, s)));
+            const std::pair<qint32, qint32> alone = single(p, id);
+            for (qint32 c : p.Children) {
+                const std::pair<qint32, qint32> pair = childFamily(p, id, c);
+                const int number = familyNumber(pair);
+                links.push_back(pair == alone ? -number : number);
+            }
             if (p.MotherId > 0 || p.FatherId > 0)
-                familyNumber({p.FatherId, p.MotherId});
+                links.push_back(familyNumber({p.FatherId, p.MotherId}));
         }
     }
 
 private:
     int familyNumber(std::pair<qint32, qint32> pair)
     {
-        return numbering_ ? families_.numberOf(pair.first, pair.second)
-                          : families_.find(pair.first, pair.second);
+        return families_.numberOf(pair.first, pair.second);
     }
 
     const TTreeData* at(qint32 id) const
@@ -373,9 +372,9 @@ private:
             out_.lit("1 OBJE\r\n2 FORM bmp\r\n");
             line("2 FILE ", picture);
         }
-        spouseFamilies(p, id);
+        spouseFamilies(p);
         if (p.MotherId > 0 || p.FatherId > 0)
-            familyLine("1 FAMC @F", familyNumber({p.FatherId, p.MotherId}));
+            familyLine("1 FAMC @F", *links_++);
         // Families carry one order of children for both partners; where the person's own order
         // cannot be rebuilt from them, the person lists it, and reading restores it.
         if (!childOrderCarried(p))
@@ -474,13 +473,12 @@ private:
         return it->second.contains(child);
     }
 
-    void spouseFamilies(const TTreeData& p, qint32 id)
+    void spouseFamilies(const TTreeData& p)
     {
         written_.clear();
         joined_.clear();
-        for (qint32 s : p.Spouses) {
-            const auto [husband, wife] = couple(p, id, s);
-            const int number = familyNumber({husband, wife});
+        for (qsizetype k = 0; k < p.Spouses.size(); ++k) {
+            const int number = *links_++;
             if (written_.add(number))
                 joined_.push_back(number);
             familyLine("1 FAMS @F", number);
@@ -488,14 +486,13 @@ private:
         // A spouse's family already carries the children it shares with the person. A family
         // with the person alone is listed again for each of its children when the person has
         // spouses, as files have always been written.
-        const std::pair<qint32, qint32> alone = single(p, id);
-        for (qint32 c : p.Children) {
-            const std::pair<qint32, qint32> pair = childFamily(p, id, c);
-            const int number = familyNumber(pair);
+        for (qsizetype k = 0; k < p.Children.size(); ++k) {
+            const int link = *links_++;
+            const int number = link < 0 ? -link : link;
             const bool added = written_.add(number);
             if (added)
                 joined_.push_back(number);
-            else if (pair != alone || p.Spouses.isEmpty())
+            else if (link > 0 || p.Spouses.isEmpty())
                 continue;
             familyLine("1 FAMS @F", number);
         }
@@ -703,7 +700,7 @@ private:
     const PersonList& persons_;
     ByteSink out_;
     FamilyTable& families_;
-    bool numbering_;
+    const int* links_ = nullptr;
     DateCache dates_;
     ListedFamilies written_;
     // The person's families in the order of its FAMS lines, each once.
@@ -749,8 +746,6 @@ bool hasNote(const TTreeData& p)
 std::vector<QByteArray> WriteGedcomParts(const PersonList& persons, const QString& familyFileName,
                                          const WriteOptions& options)
 {
-    FamilyTable families(persons.size());
-    Writer(persons, families, true, 0).numberFamilies();
     // The persons' records are written in parts on all cores, the family records beside them.
     constexpr size_t SmallestPart = 4096;
     const size_t count = std::clamp<size_t>(persons.size() / SmallestPart, 1,
@@ -768,15 +763,20 @@ std::vector<QByteArray> WriteGedcomParts(const PersonList& persons, const QStrin
     starts.resize(count, persons.size());
     notesBefore.resize(count, notes);
     starts.push_back(persons.size());
+    FamilyTable families(persons.size());
+    std::vector<int> links;
+    std::vector<size_t> linkStarts;
+    Writer(persons, families, 0).numberFamilies(starts, links, linkStarts);
     std::vector<QByteArray> parts(count + 2);
-    parts.front() = Writer(persons, families, false, 0).head(familyFileName, options);
+    parts.front() = Writer(persons, families, 0).head(familyFileName, options);
     RunParts(count + 1, [&](size_t k) {
         if (k == count) {
-            parts.back() = Writer(persons, families, false, 0).tail();
+            parts.back() = Writer(persons, families, 0).tail();
             return;
         }
-        Writer writer(persons, families, false, expectedSize(persons, starts[k], starts[k + 1]));
-        parts[k + 1] = writer.personRecords(starts[k], starts[k + 1], notesBefore[k]);
+        Writer writer(persons, families, expectedSize(persons, starts[k], starts[k + 1]));
+        parts[k + 1] = writer.personRecords(starts[k], starts[k + 1], notesBefore[k],
+                                            links.data() + linkStarts[k]);
     });
     return parts;
 }
