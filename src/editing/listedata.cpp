@@ -2,13 +2,8 @@
 
 #include "model/textrules.h"
 
-#include <QCollatorSortKey>
-#include <QHash>
-#include <QStringView>
-
 #include <algorithm>
 #include <numeric>
-#include <thread>
 
 namespace kinrow {
 
@@ -19,135 +14,7 @@ const QString& NameOf(const TListeData& row, int column)
     return column == ListeColumnAd ? row.Ad : row.Soyad;
 }
 
-// The distinct texts of a run of rows in collation order, each with the rank it holds among
-// them, and the distinct text of each row.
-struct SortedPart
-{
-    struct Entry
-    {
-        const QCollatorSortKey* key;
-        int distinct; // index into the part's distinct texts
-        int rank;     // equal keys share a rank
-    };
-    // In the order of the distinct texts, so that freeing them walks memory in order.
-    std::vector<QCollatorSortKey> keys;
-    std::vector<Entry> sorted;
-    std::vector<int> rowDistinct;
-};
-
-// Sort keys are built once per distinct text, so a long list of repeated surnames costs little
-// more than a hash lookup per row.
-SortedPart SortPart(std::size_t first, std::size_t end,
-                    const std::function<const QString&(std::size_t)>& textAt,
-                    const QCollator& collator)
-{
-    SortedPart part;
-    QHash<QStringView, int> distinctIds;
-    distinctIds.reserve(qsizetype(std::min<std::size_t>(end - first, 1 << 16)));
-    std::vector<const QString*> texts;
-    part.rowDistinct.resize(end - first);
-    for (std::size_t i = first; i < end; ++i) {
-        const QString& text = textAt(i);
-        auto it = distinctIds.constFind(text);
-        if (it == distinctIds.constEnd()) {
-            it = distinctIds.insert(text, int(texts.size()));
-            texts.push_back(&text);
-        }
-        part.rowDistinct[i - first] = it.value();
-    }
-
-    part.keys.reserve(texts.size());
-    part.sorted.reserve(texts.size());
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        part.keys.push_back(collator.sortKey(*texts[i]));
-        part.sorted.push_back({&part.keys.back(), int(i), 0});
-    }
-    std::sort(part.sorted.begin(), part.sorted.end(),
-              [](const SortedPart::Entry& a, const SortedPart::Entry& b) {
-                  return a.key->compare(*b.key) < 0;
-              });
-    for (std::size_t i = 1; i < part.sorted.size(); ++i)
-        part.sorted[i].rank = part.sorted[i - 1].rank +
-                              (part.sorted[i - 1].key->compare(*part.sorted[i].key) != 0 ? 1 : 0);
-    return part;
-}
-
-// Global ranks of the distinct texts of two sorted parts, one vector per part.
-std::array<std::vector<int>, 2> MergeRanks(const SortedPart& a, const SortedPart& b)
-{
-    std::array<std::vector<int>, 2> ranks{std::vector<int>(a.sorted.size()),
-                                          std::vector<int>(b.sorted.size())};
-    std::size_t i = 0, j = 0;
-    int rank = 0;
-    // Takes the run of entries of one part that share the rank of its next entry.
-    const auto takeRun = [&rank](const SortedPart& part, std::size_t& k, std::vector<int>& out) {
-        const int localRank = part.sorted[k].rank;
-        for (; k < part.sorted.size() && part.sorted[k].rank == localRank; ++k)
-            out[std::size_t(part.sorted[k].distinct)] = rank;
-    };
-    while (i < a.sorted.size() || j < b.sorted.size()) {
-        const int order = i == a.sorted.size()   ? 1
-                          : j == b.sorted.size() ? -1
-                                                 : a.sorted[i].key->compare(*b.sorted[j].key);
-        if (order <= 0)
-            takeRun(a, i, ranks[0]);
-        if (order >= 0)
-            takeRun(b, j, ranks[1]);
-        ++rank;
-    }
-    return ranks;
-}
-
-// A collator of its own for a worker thread, with the settings of the given one.
-QCollator CollatorLike(const QCollator& collator)
-{
-    QCollator copy(collator.locale());
-    copy.setCaseSensitivity(collator.caseSensitivity());
-    copy.setNumericMode(collator.numericMode());
-    copy.setIgnorePunctuation(collator.ignorePunctuation());
-    return copy;
-}
-
-// Below this many rows a second thread costs more than it saves.
-constexpr std::size_t ParallelRows = 20000;
-
 } // namespace
-
-// The rows are ranked in two halves, one on a second thread, and the halves' sorted distinct
-// texts merged; ranks are what one sort of all the texts by their sort keys gives.
-std::vector<int> CollationRanks(std::size_t count,
-                                const std::function<const QString&(std::size_t)>& textAt,
-                                const QCollator& collator)
-{
-    const std::size_t half = count < ParallelRows ? count : count / 2;
-    SortedPart second;
-    std::thread worker;
-    if (half < count) {
-        worker = std::thread([&second, half, count, &textAt, own = CollatorLike(collator)] {
-            second = SortPart(half, count, textAt, own);
-        });
-    }
-    SortedPart first = SortPart(0, half, textAt, collator);
-    if (worker.joinable())
-        worker.join();
-
-    const auto distinctRanks = MergeRanks(first, second);
-    std::vector<int> ranks(count);
-    for (std::size_t i = 0; i < half; ++i)
-        ranks[i] = distinctRanks[0][std::size_t(first.rowDistinct[i])];
-    for (std::size_t i = half; i < count; ++i)
-        ranks[i] = distinctRanks[1][std::size_t(second.rowDistinct[i - half])];
-    // A million sort keys take long to free: a second thread frees one half meanwhile.
-    std::thread freeing;
-    if (half < count)
-        freeing = std::thread([done = std::move(second)] {});
-    {
-        const SortedPart done = std::move(first);
-    }
-    if (freeing.joinable())
-        freeing.join();
-    return ranks;
-}
 
 TListeData ListeRow(const PersonList& persons, qint32 recNo, Lang lang)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editing/collationranks.h"
 #include "editing/listesearch.h"
 #include "model/messages.h"
 #include "model/person.h"
@@ -11,7 +12,6 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <vector>
 
 namespace kinrow {
@@ -42,12 +42,6 @@ std::vector<TListeData> ListeRowsOf(const PersonList& persons, const QList<qint3
 
 // A case-insensitive collator of the locale, as the name columns sort.
 QCollator ListeCollator(const QLocale& locale);
-
-// The collation rank of each of count texts: texts equal under the collator share a rank, and
-// ranks follow the collator's order.
-std::vector<int> CollationRanks(std::size_t count,
-                                const std::function<const QString&(std::size_t)>& textAt,
-                                const QCollator& collator);
 
 // The rows of the selection list and their display order, sorted stably by a column and
 // narrowed to the rows that contain a typed text.

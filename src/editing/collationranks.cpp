@@ -1,0 +1,196 @@
+#include "editing/collationranks.h"
+
+#include <QCollatorSortKey>
+#include <QHash>
+#include <QStringView>
+
+#include <algorithm>
+#include <array>
+#include <numeric>
+#include <thread>
+
+namespace kinrow {
+
+namespace {
+
+// Below this many rows a second thread costs more than it saves.
+constexpr std::size_t ParallelRows = 20000;
+// Keys per bucket: small enough that a bucket's keys stay in the cache while it is sorted.
+constexpr std::size_t BucketSize = 512;
+
+// The distinct texts of a run of rows with their sort keys.
+struct KeyedPart
+{
+    // One per distinct text in order of first appearance, so freeing walks memory in order.
+    std::vector<QCollatorSortKey> keys;
+    std::vector<int> rowDistinct; // the distinct text of each row
+    std::vector<int> bucket;      // per distinct text
+    std::vector<int> rank;        // per distinct text: within its bucket, then overall
+};
+
+struct Entry
+{
+    const QCollatorSortKey* key;
+    int part;
+    int distinct;
+};
+
+bool Before(const QCollatorSortKey& a, const QCollatorSortKey& b)
+{
+    return a.compare(b) < 0;
+}
+
+// Sort keys are built once per distinct text, so a long list of repeated surnames costs little
+// more than a hash lookup per row.
+void KeyPart(KeyedPart& part, std::size_t first, std::size_t end,
+             const std::function<const QString&(std::size_t)>& textAt, const QCollator& collator)
+{
+    QHash<QStringView, int> distinctIds;
+    distinctIds.reserve(qsizetype(std::min<std::size_t>(end - first, 1 << 16)));
+    part.rowDistinct.resize(end - first);
+    std::vector<const QString*> texts;
+    for (std::size_t i = first; i < end; ++i) {
+        const QString& text = textAt(i);
+        auto it = distinctIds.constFind(text);
+        if (it == distinctIds.constEnd()) {
+            it = distinctIds.insert(text, int(texts.size()));
+            texts.push_back(&text);
+        }
+        part.rowDistinct[i - first] = it.value();
+    }
+    part.keys.reserve(texts.size());
+    for (const QString* text : texts)
+        part.keys.push_back(collator.sortKey(*text));
+    part.bucket.resize(texts.size());
+    part.rank.resize(texts.size());
+}
+
+// A collator of its own for a worker thread, with the settings of the given one.
+QCollator CollatorLike(const QCollator& collator)
+{
+    QCollator copy(collator.locale());
+    copy.setCaseSensitivity(collator.caseSensitivity());
+    copy.setNumericMode(collator.numericMode());
+    copy.setIgnorePunctuation(collator.ignorePunctuation());
+    return copy;
+}
+
+// Runs work(0) here and, when there are two parts, work(1) on a second thread.
+template <typename Work> void OnBothCores(std::size_t parts, const Work& work)
+{
+    std::thread worker;
+    if (parts > 1)
+        worker = std::thread([&work] { work(1); });
+    work(0);
+    if (worker.joinable())
+        worker.join();
+}
+
+// Splitting keys taken evenly from the distinct texts, sorted: bucket b holds the keys from
+// splitter b - 1 up to, not including, splitter b, so equal keys always share a bucket.
+std::vector<const QCollatorSortKey*> Splitters(const std::array<KeyedPart, 2>& parts)
+{
+    const std::size_t total = parts[0].keys.size() + parts[1].keys.size();
+    const std::size_t buckets = std::max<std::size_t>(1, total / BucketSize);
+    std::vector<const QCollatorSortKey*> splitters;
+    splitters.reserve(buckets - 1);
+    for (std::size_t b = 1; b < buckets; ++b) {
+        const std::size_t at = b * total / buckets;
+        const KeyedPart& part = at < parts[0].keys.size() ? parts[0] : parts[1];
+        splitters.push_back(&part.keys[at < parts[0].keys.size() ? at : at - parts[0].keys.size()]);
+    }
+    std::sort(splitters.begin(), splitters.end(),
+              [](const QCollatorSortKey* a, const QCollatorSortKey* b) { return Before(*a, *b); });
+    return splitters;
+}
+
+// Sorts the entries of buckets [first, end) and ranks each within its bucket; returns nothing
+// but fills distinctIn[b] with the number of distinct keys of bucket b.
+void SortBuckets(std::vector<Entry>& entries, const std::vector<std::size_t>& bucketStart,
+                 std::size_t first, std::size_t end, std::array<KeyedPart, 2>& parts,
+                 std::vector<int>& distinctIn)
+{
+    for (std::size_t b = first; b < end; ++b) {
+        const auto begin = entries.begin() + std::ptrdiff_t(bucketStart[b]);
+        const auto stop = entries.begin() + std::ptrdiff_t(bucketStart[b + 1]);
+        std::sort(begin, stop,
+                  [](const Entry& x, const Entry& y) { return Before(*x.key, *y.key); });
+        int rank = -1;
+        for (auto it = begin; it != stop; ++it) {
+            if (it == begin || it[-1].key->compare(*it->key) != 0)
+                ++rank;
+            parts[std::size_t(it->part)].rank[std::size_t(it->distinct)] = rank;
+        }
+        distinctIn[b] = rank + 1;
+    }
+}
+
+} // namespace
+
+// A sample sort on both cores: keys are built in two halves, each key finds its bucket among
+// splitters that stay in the cache, and the small buckets are sorted apart. The order is the
+// one a single sort of all the keys gives.
+std::vector<int> CollationRanks(std::size_t count,
+                                const std::function<const QString&(std::size_t)>& textAt,
+                                const QCollator& collator)
+{
+    const std::size_t half = count < ParallelRows ? count : count / 2;
+    const std::size_t partCount = half < count ? 2 : 1;
+    std::array<KeyedPart, 2> parts;
+    const QCollator own = CollatorLike(collator);
+    OnBothCores(partCount, [&](std::size_t p) {
+        KeyPart(parts[p], p == 0 ? 0 : half, p == 0 ? half : count, textAt,
+                p == 0 ? collator : own);
+    });
+
+    const std::vector<const QCollatorSortKey*> splitters = Splitters(parts);
+    OnBothCores(partCount, [&](std::size_t p) {
+        KeyedPart& part = parts[p];
+        for (std::size_t d = 0; d < part.keys.size(); ++d)
+            part.bucket[d] = int(
+                std::upper_bound(splitters.begin(), splitters.end(), &part.keys[d],
+                                 [](const QCollatorSortKey* key, const QCollatorSortKey* splitter) {
+                                     return Before(*key, *splitter);
+                                 }) -
+                splitters.begin());
+    });
+
+    const std::size_t bucketCount = splitters.size() + 1;
+    std::vector<std::size_t> bucketStart(bucketCount + 1, 0);
+    for (const KeyedPart& part : parts)
+        for (const int b : part.bucket)
+            ++bucketStart[std::size_t(b) + 1];
+    std::partial_sum(bucketStart.begin(), bucketStart.end(), bucketStart.begin());
+    std::vector<Entry> entries(bucketStart.back());
+    std::vector<std::size_t> fill(bucketStart.begin(), bucketStart.end() - 1);
+    for (std::size_t p = 0; p < parts.size(); ++p)
+        for (std::size_t d = 0; d < parts[p].keys.size(); ++d)
+            entries[fill[std::size_t(parts[p].bucket[d])]++] = {&parts[p].keys[d], int(p), int(d)};
+
+    // The buckets are shared out so that each thread sorts about half of the keys.
+    const std::size_t middle = std::size_t(
+        std::lower_bound(bucketStart.begin(), bucketStart.end() - 1, entries.size() / 2) -
+        bucketStart.begin());
+    std::vector<int> distinctIn(bucketCount, 0);
+    OnBothCores(partCount, [&](std::size_t p) {
+        SortBuckets(entries, bucketStart, p == 0 ? 0 : middle,
+                    partCount == 1 || p == 1 ? bucketCount : middle, parts, distinctIn);
+    });
+
+    std::vector<int> rankBefore(bucketCount, 0);
+    std::partial_sum(distinctIn.begin(), distinctIn.end() - 1, rankBefore.begin() + 1);
+    std::vector<int> ranks(count);
+    for (std::size_t p = 0; p < partCount; ++p) {
+        const KeyedPart& part = parts[p];
+        const std::size_t offset = p == 0 ? 0 : half;
+        for (std::size_t i = 0; i < part.rowDistinct.size(); ++i) {
+            const std::size_t d = std::size_t(part.rowDistinct[i]);
+            ranks[offset + i] = rankBefore[std::size_t(part.bucket[d])] + part.rank[d];
+        }
+    }
+    // A million sort keys take long to free: the second thread frees one half meanwhile.
+    OnBothCores(partCount, [&parts](std::size_t p) { parts[p] = KeyedPart(); });
+    return ranks;
+}
+
+} // namespace kinrow
