@@ -1,5 +1,7 @@
 #include "editing/collationranks.h"
 
+#include "editing/bothcores.h"
+
 #include <QCollatorSortKey>
 #include <QHash>
 #include <QStringView>
@@ -7,14 +9,11 @@
 #include <algorithm>
 #include <array>
 #include <numeric>
-#include <thread>
 
 namespace kinrow {
 
 namespace {
 
-// Below this many rows a second thread costs more than it saves.
-constexpr std::size_t ParallelRows = 20000;
 // Keys per bucket: small enough that a bucket's keys stay in the cache while it is sorted.
 constexpr std::size_t BucketSize = 512;
 
@@ -75,17 +74,6 @@ QCollator CollatorLike(const QCollator& collator)
     return copy;
 }
 
-// Runs work(0) here and, when there are two parts, work(1) on a second thread.
-template <typename Work> void OnBothCores(std::size_t parts, const Work& work)
-{
-    std::thread worker;
-    if (parts > 1)
-        worker = std::thread([&work] { work(1); });
-    work(0);
-    if (worker.joinable())
-        worker.join();
-}
-
 // Splitting keys taken evenly from the distinct texts, sorted: bucket b holds the keys from
 // splitter b - 1 up to, not including, splitter b, so equal keys always share a bucket.
 std::vector<const QCollatorSortKey*> Splitters(const std::array<KeyedPart, 2>& parts)
@@ -134,8 +122,8 @@ std::vector<int> CollationRanks(std::size_t count,
                                 const std::function<const QString&(std::size_t)>& textAt,
                                 const QCollator& collator)
 {
-    const std::size_t half = count < ParallelRows ? count : count / 2;
-    const std::size_t partCount = half < count ? 2 : 1;
+    const std::size_t partCount = PartsFor(count);
+    const std::size_t half = PartStart(count, partCount, 1);
     std::array<KeyedPart, 2> parts;
     const QCollator own = CollatorLike(collator);
     OnBothCores(partCount, [&](std::size_t p) {

@@ -12,5 +12,8 @@ namespace kinrow {
 QString SearchFold(QStringView text);
 // Appends the search form of text to out.
 void AppendSearchFold(QStringView text, QString& out);
+// Writes the search form of text at out, which must have room for twice its size; returns the
+// end of what was written.
+char16_t* WriteSearchFold(QStringView text, char16_t* out);
 
 } // namespace kinrow
