@@ -147,3 +147,28 @@ TEST(ListeNarrow, RankSortKeepsTheCollatorsStableOrder)
         ASSERT_EQ(table.order(), expected) << locale.name().toStdString();
     }
 }
+
+// Long lists are built and searched in two halves: matches at both ends of each half count.
+TEST(ListeNarrow, LongListsFindMatchesInBothHalvesAndAtTheirJoin)
+{
+    PersonList persons(30000);
+    for (std::size_t i = 0; i < persons.size(); ++i) {
+        persons[i].GivenName = QStringLiteral("AD");
+        persons[i].Surname = QStringLiteral("SOY");
+    }
+    const std::vector<qint32> marked{1, 14999, 15000, 15001, 15002, 30000};
+    for (const qint32 no : marked)
+        persons[std::size_t(no - 1)].Surname = QStringLiteral("ÖZTÜRK");
+    persons[20000].BirthDate = 1777;
+
+    ListeTable table;
+    const std::vector<TListeData> rows = ListeRowsAll(persons, Lang::English);
+    ASSERT_EQ(rows.size(), persons.size());
+    EXPECT_EQ(rows[29999].No, 30000);
+    EXPECT_EQ(rows[15000].Ad, "Ad");
+    table.setRows(rows, persons);
+    table.setFilter("ozturk");
+    EXPECT_EQ(Shown(table), marked);
+    table.setFilter("777");
+    EXPECT_EQ(Shown(table), std::vector<qint32>{20001});
+}
