@@ -3,11 +3,12 @@
 #include "editing/bothcores.h"
 
 #include <QCollatorSortKey>
-#include <QHash>
+#include <QHashFunctions>
 #include <QStringView>
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <numeric>
 
 namespace kinrow {
@@ -39,24 +40,55 @@ bool Before(const QCollatorSortKey& a, const QCollatorSortKey& b)
     return a.compare(b) < 0;
 }
 
+// The distinct texts of a run of rows, found through an open-addressing table of hash tags and
+// ids: two different texts rarely share a tag, so texts are compared only when they match.
+class DistinctTexts
+{
+public:
+    explicit DistinctTexts(std::size_t rows)
+    {
+        std::size_t capacity = 16;
+        while (capacity < 2 * rows)
+            capacity *= 2;
+        m_slots.assign(capacity, 0);
+    }
+
+    // The id of text, given in order of first appearance.
+    int idOf(const QString& text)
+    {
+        const std::size_t hash = qHash(QStringView(text), 0);
+        const auto tag = std::uint32_t(hash >> 32) ^ std::uint32_t(hash);
+        const std::size_t mask = m_slots.size() - 1;
+        for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+            const std::uint64_t slot = m_slots[i];
+            if (slot == 0) {
+                m_texts.push_back(&text);
+                m_slots[i] = (std::uint64_t(tag) << 32) | std::uint32_t(m_texts.size());
+                return int(m_texts.size()) - 1;
+            }
+            const int id = int(std::uint32_t(slot)) - 1;
+            if (std::uint32_t(slot >> 32) == tag && *m_texts[std::size_t(id)] == text)
+                return id;
+        }
+    }
+
+    const std::vector<const QString*>& texts() const { return m_texts; }
+
+private:
+    std::vector<std::uint64_t> m_slots; // tag in the high half, id + 1 in the low; 0 is empty
+    std::vector<const QString*> m_texts;
+};
+
 // Sort keys are built once per distinct text, so a long list of repeated surnames costs little
-// more than a hash lookup per row.
+// more than a table lookup per row.
 void KeyPart(KeyedPart& part, std::size_t first, std::size_t end,
              const std::function<const QString&(std::size_t)>& textAt, const QCollator& collator)
 {
-    QHash<QStringView, int> distinctIds;
-    distinctIds.reserve(qsizetype(std::min<std::size_t>(end - first, 1 << 16)));
+    DistinctTexts distinct(end - first);
     part.rowDistinct.resize(end - first);
-    std::vector<const QString*> texts;
-    for (std::size_t i = first; i < end; ++i) {
-        const QString& text = textAt(i);
-        auto it = distinctIds.constFind(text);
-        if (it == distinctIds.constEnd()) {
-            it = distinctIds.insert(text, int(texts.size()));
-            texts.push_back(&text);
-        }
-        part.rowDistinct[i - first] = it.value();
-    }
+    for (std::size_t i = first; i < end; ++i)
+        part.rowDistinct[i - first] = distinct.idOf(textAt(i));
+    const std::vector<const QString*>& texts = distinct.texts();
     part.keys.reserve(texts.size());
     for (const QString* text : texts)
         part.keys.push_back(collator.sortKey(*text));
