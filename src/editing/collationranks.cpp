@@ -45,29 +45,19 @@ bool Before(const QCollatorSortKey& a, const QCollatorSortKey& b)
 class DistinctTexts
 {
 public:
-    explicit DistinctTexts(std::size_t rows)
-    {
-        std::size_t capacity = 16;
-        while (capacity < 2 * rows)
-            capacity *= 2;
-        m_slots.assign(capacity, 0);
-    }
+    DistinctTexts() { m_slots.assign(1024, 0); }
 
     // The id of text, given in order of first appearance.
     int idOf(const QString& text)
     {
         const std::size_t hash = qHash(QStringView(text), 0);
-        const auto tag = std::uint32_t(hash >> 32) ^ std::uint32_t(hash);
         const std::size_t mask = m_slots.size() - 1;
         for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
             const std::uint64_t slot = m_slots[i];
-            if (slot == 0) {
-                m_texts.push_back(&text);
-                m_slots[i] = (std::uint64_t(tag) << 32) | std::uint32_t(m_texts.size());
-                return int(m_texts.size()) - 1;
-            }
+            if (slot == 0)
+                return add(text, hash, i);
             const int id = int(std::uint32_t(slot)) - 1;
-            if (std::uint32_t(slot >> 32) == tag && *m_texts[std::size_t(id)] == text)
+            if (std::uint32_t(slot >> 32) == Tag(hash) && *m_texts[std::size_t(id)] == text)
                 return id;
         }
     }
@@ -75,8 +65,37 @@ public:
     const std::vector<const QString*>& texts() const { return m_texts; }
 
 private:
+    static std::uint32_t Tag(std::size_t hash)
+    {
+        return std::uint32_t(hash >> 32) ^ std::uint32_t(hash);
+    }
+
+    int add(const QString& text, std::size_t hash, std::size_t slot)
+    {
+        m_texts.push_back(&text);
+        m_hashes.push_back(hash);
+        m_slots[slot] = (std::uint64_t(Tag(hash)) << 32) | std::uint32_t(m_texts.size());
+        // Kept at most half full, so that probes stay short.
+        if (2 * m_texts.size() > m_slots.size())
+            grow();
+        return int(m_texts.size()) - 1;
+    }
+
+    void grow()
+    {
+        m_slots.assign(2 * m_slots.size(), 0);
+        const std::size_t mask = m_slots.size() - 1;
+        for (std::size_t id = 0; id < m_texts.size(); ++id) {
+            std::size_t i = m_hashes[id] & mask;
+            while (m_slots[i] != 0)
+                i = (i + 1) & mask;
+            m_slots[i] = (std::uint64_t(Tag(m_hashes[id])) << 32) | std::uint32_t(id + 1);
+        }
+    }
+
     std::vector<std::uint64_t> m_slots; // tag in the high half, id + 1 in the low; 0 is empty
     std::vector<const QString*> m_texts;
+    std::vector<std::size_t> m_hashes; // per id, for growing
 };
 
 // Sort keys are built once per distinct text, so a long list of repeated surnames costs little
@@ -84,7 +103,7 @@ private:
 void KeyPart(KeyedPart& part, std::size_t first, std::size_t end,
              const std::function<const QString&(std::size_t)>& textAt, const QCollator& collator)
 {
-    DistinctTexts distinct(end - first);
+    DistinctTexts distinct;
     part.rowDistinct.resize(end - first);
     for (std::size_t i = first; i < end; ++i)
         part.rowDistinct[i - first] = distinct.idOf(textAt(i));
