@@ -21,6 +21,7 @@ constexpr std::size_t BucketSize = 512;
 // The distinct texts of a run of rows with their sort keys.
 struct KeyedPart
 {
+    std::vector<const QString*> texts; // the distinct texts, in order of first appearance
     // One per distinct text in order of first appearance, so freeing walks memory in order.
     std::vector<QCollatorSortKey> keys;
     std::vector<int> rowDistinct; // the distinct text of each row
@@ -62,7 +63,7 @@ public:
         }
     }
 
-    const std::vector<const QString*>& texts() const { return m_texts; }
+    std::vector<const QString*> takeTexts() { return std::move(m_texts); }
 
 private:
     static std::uint32_t Tag(std::size_t hash)
@@ -98,21 +99,54 @@ private:
     std::vector<std::size_t> m_hashes; // per id, for growing
 };
 
-// Sort keys are built once per distinct text, so a long list of repeated surnames costs little
-// more than a table lookup per row.
-void KeyPart(KeyedPart& part, std::size_t first, std::size_t end,
-             const std::function<const QString&(std::size_t)>& textAt, const QCollator& collator)
+void FindDistinct(KeyedPart& part, std::size_t first, std::size_t end,
+                  const std::function<const QString&(std::size_t)>& textAt)
 {
     DistinctTexts distinct;
     part.rowDistinct.resize(end - first);
     for (std::size_t i = first; i < end; ++i)
         part.rowDistinct[i - first] = distinct.idOf(textAt(i));
-    const std::vector<const QString*>& texts = distinct.texts();
-    part.keys.reserve(texts.size());
-    for (const QString* text : texts)
-        part.keys.push_back(collator.sortKey(*text));
-    part.bucket.resize(texts.size());
-    part.rank.resize(texts.size());
+    part.texts = distinct.takeTexts();
+}
+
+// Splitting keys taken evenly from the distinct texts, sorted: bucket b holds the keys from
+// splitter b - 1 up to, not including, splitter b, so equal keys always share a bucket.
+struct Splitters
+{
+    Splitters(const std::array<KeyedPart, 2>& parts, const QCollator& collator)
+    {
+        const std::size_t first = parts[0].texts.size();
+        const std::size_t total = first + parts[1].texts.size();
+        const std::size_t buckets = std::max<std::size_t>(1, total / BucketSize);
+        keys.reserve(buckets - 1);
+        for (std::size_t b = 1; b < buckets; ++b) {
+            const std::size_t at = b * total / buckets;
+            keys.push_back(
+                collator.sortKey(at < first ? *parts[0].texts[at] : *parts[1].texts[at - first]));
+        }
+        std::sort(keys.begin(), keys.end(), Before);
+    }
+
+    // The bucket of a key: the number of splitters not after it.
+    int bucketOf(const QCollatorSortKey& key) const
+    {
+        return int(std::upper_bound(keys.begin(), keys.end(), key, Before) - keys.begin());
+    }
+
+    std::vector<QCollatorSortKey> keys;
+};
+
+// Sort keys are built once per distinct text, so a long list of repeated surnames costs little
+// more than a table lookup per row; each key finds its bucket while it is still in the cache.
+void KeyPart(KeyedPart& part, const QCollator& collator, const Splitters& splitters)
+{
+    part.keys.reserve(part.texts.size());
+    part.bucket.resize(part.texts.size());
+    part.rank.resize(part.texts.size());
+    for (std::size_t d = 0; d < part.texts.size(); ++d) {
+        part.keys.push_back(collator.sortKey(*part.texts[d]));
+        part.bucket[d] = splitters.bucketOf(part.keys.back());
+    }
 }
 
 // A collator of its own for a worker thread, with the settings of the given one.
@@ -123,24 +157,6 @@ QCollator CollatorLike(const QCollator& collator)
     copy.setNumericMode(collator.numericMode());
     copy.setIgnorePunctuation(collator.ignorePunctuation());
     return copy;
-}
-
-// Splitting keys taken evenly from the distinct texts, sorted: bucket b holds the keys from
-// splitter b - 1 up to, not including, splitter b, so equal keys always share a bucket.
-std::vector<const QCollatorSortKey*> Splitters(const std::array<KeyedPart, 2>& parts)
-{
-    const std::size_t total = parts[0].keys.size() + parts[1].keys.size();
-    const std::size_t buckets = std::max<std::size_t>(1, total / BucketSize);
-    std::vector<const QCollatorSortKey*> splitters;
-    splitters.reserve(buckets - 1);
-    for (std::size_t b = 1; b < buckets; ++b) {
-        const std::size_t at = b * total / buckets;
-        const KeyedPart& part = at < parts[0].keys.size() ? parts[0] : parts[1];
-        splitters.push_back(&part.keys[at < parts[0].keys.size() ? at : at - parts[0].keys.size()]);
-    }
-    std::sort(splitters.begin(), splitters.end(),
-              [](const QCollatorSortKey* a, const QCollatorSortKey* b) { return Before(*a, *b); });
-    return splitters;
 }
 
 // Sorts the entries of buckets [first, end) and ranks each within its bucket; returns nothing
@@ -176,25 +192,15 @@ std::vector<int> CollationRanks(std::size_t count,
     const std::size_t partCount = PartsFor(count);
     const std::size_t half = PartStart(count, partCount, 1);
     std::array<KeyedPart, 2> parts;
+    OnBothCores(partCount, [&](std::size_t p) {
+        FindDistinct(parts[p], p == 0 ? 0 : half, p == 0 ? half : count, textAt);
+    });
+    const Splitters splitters(parts, collator);
     const QCollator own = CollatorLike(collator);
-    OnBothCores(partCount, [&](std::size_t p) {
-        KeyPart(parts[p], p == 0 ? 0 : half, p == 0 ? half : count, textAt,
-                p == 0 ? collator : own);
-    });
+    OnBothCores(partCount,
+                [&](std::size_t p) { KeyPart(parts[p], p == 0 ? collator : own, splitters); });
 
-    const std::vector<const QCollatorSortKey*> splitters = Splitters(parts);
-    OnBothCores(partCount, [&](std::size_t p) {
-        KeyedPart& part = parts[p];
-        for (std::size_t d = 0; d < part.keys.size(); ++d)
-            part.bucket[d] = int(
-                std::upper_bound(splitters.begin(), splitters.end(), &part.keys[d],
-                                 [](const QCollatorSortKey* key, const QCollatorSortKey* splitter) {
-                                     return Before(*key, *splitter);
-                                 }) -
-                splitters.begin());
-    });
-
-    const std::size_t bucketCount = splitters.size() + 1;
+    const std::size_t bucketCount = splitters.keys.size() + 1;
     std::vector<std::size_t> bucketStart(bucketCount + 1, 0);
     for (const KeyedPart& part : parts)
         for (const int b : part.bucket)
