@@ -26,10 +26,11 @@ constexpr std::size_t PartStart(std::size_t count, std::size_t parts, std::size_
     return count * p / parts;
 }
 
-// Two parts for lists long enough to be worth a second thread, else one.
-constexpr std::size_t PartsFor(std::size_t count)
+// Two parts for lists long enough to be worth a second thread on a machine with a second core,
+// else one.
+inline std::size_t PartsFor(std::size_t count)
 {
-    return count < ParallelRows ? 1 : 2;
+    return count < ParallelRows || std::thread::hardware_concurrency() < 2 ? 1 : 2;
 }
 
 } // namespace kinrow
