@@ -17,15 +17,6 @@ namespace {
 class RecoveryTest : public ::testing::Test
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        static int argc = 1;
-        static char name[] = "test_recovery";
-        static char* argv[] = {name, nullptr};
-        if (!QCoreApplication::instance())
-            new QCoreApplication(argc, argv);
-    }
-
     void SetUp() override
     {
         TTreeData person;
@@ -58,7 +49,7 @@ protected:
 TEST_F(RecoveryTest, AChangeIsWrittenAfterTheIntervalAndASaveRemovesIt)
 {
     RecoveryWriter writer(session, folder, {});
-    writer.setInterval(300);
+    writer.setInterval(1000);
     int writes = 0;
     QObject::connect(&writer, &RecoveryWriter::written, [&] { ++writes; });
     session.setUnsavedChanges(true);
@@ -151,3 +142,11 @@ TEST_F(RecoveryTest, OnlyCopiesOfEndedProgramsAreLeftNewestFirst)
 }
 
 } // namespace
+
+// Timers and queued calls need the application's event loop.
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
