@@ -1,4 +1,5 @@
 #include "gedcom/familygenerator.h"
+#include "gedcom/recoverywriter.h"
 #include "model/familycheck.h"
 
 #include <benchmark/benchmark.h>
@@ -31,12 +32,27 @@ void BM_CheckFamily(benchmark::State& state)
     state.counters["findings"] = double(findings);
 }
 
-// The copy of the family that the recovery writer takes on the window's thread.
+// The whole copy of the family that the recovery writer takes on the window's thread.
 void BM_RecoverySnapshot(benchmark::State& state)
 {
     const PersonList& persons = family(int(state.range(0)));
     for (auto _ : state) {
         PersonList copy = persons;
+        benchmark::DoNotOptimize(copy.data());
+    }
+    state.counters["persons"] = double(persons.size());
+}
+
+// One turn of that copy: the longest the window's events wait for it.
+void BM_RecoveryCopyStep(benchmark::State& state)
+{
+    const PersonList& persons = family(int(state.range(0)));
+    const std::size_t step = std::min(RecoveryWriter::CopyStep, persons.size());
+    const auto from = persons.begin() + qsizetype((persons.size() - step) / 2);
+    for (auto _ : state) {
+        PersonList copy;
+        copy.reserve(step);
+        copy.insert(copy.end(), from, from + qsizetype(step));
         benchmark::DoNotOptimize(copy.data());
     }
     state.counters["persons"] = double(persons.size());
@@ -50,5 +66,7 @@ BENCHMARK(BM_RecoverySnapshot)
     ->Arg(100'000)
     ->Arg(1'000'000)
     ->Unit(benchmark::kMillisecond);
+
+BENCHMARK(BM_RecoveryCopyStep)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

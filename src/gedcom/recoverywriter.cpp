@@ -44,6 +44,8 @@ RecoveryWriter::RecoveryWriter(Session& session, const QString& folder, WriteOpt
     timer_.setSingleShot(true);
     timer_.setInterval(DefaultInterval);
     connect(&timer_, &QTimer::timeout, this, &RecoveryWriter::writeNow);
+    copyStep_.setInterval(0);
+    connect(&copyStep_, &QTimer::timeout, this, &RecoveryWriter::copySome);
     connect(&session_, &Session::familyChanged, this, &RecoveryWriter::familyChanged);
     connect(&session_, &Session::enablingChanged, this, [this] {
         if (!session_.unsavedChanges())
@@ -59,7 +61,9 @@ RecoveryWriter::~RecoveryWriter()
 
 void RecoveryWriter::familyChanged()
 {
-    if (writing_)
+    if (snapshot_)
+        snapshot_->clear(); // the copy under way no longer matches the family: start it again
+    else if (writing_)
         changedWhileWriting_ = true;
     else if (!timer_.isActive())
         timer_.start();
@@ -69,15 +73,30 @@ void RecoveryWriter::writeNow()
 {
     if (!session_.unsavedChanges())
         return;
-    // Copying shares every text with the family, so this is the only work done here.
-    auto persons = std::make_shared<const PersonList>(session_.persons);
+    snapshot_ = std::make_shared<PersonList>();
+    snapshot_->reserve(session_.persons.size());
+    copyStep_.start();
+}
+
+void RecoveryWriter::copySome()
+{
+    const PersonList& persons = session_.persons;
+    if (snapshot_->size() > persons.size())
+        snapshot_->clear();
+    const std::size_t end = std::min(persons.size(), snapshot_->size() + CopyStep);
+    snapshot_->insert(snapshot_->end(), persons.begin() + qsizetype(snapshot_->size()),
+                      persons.begin() + qsizetype(end));
+    if (snapshot_->size() < persons.size())
+        return;
+    copyStep_.stop();
+    std::shared_ptr<const PersonList> copy = std::move(snapshot_);
     const QString original = QFileInfo(session_.familyFileName).absoluteFilePath();
     const qint32 recNo = session_.recNoMain();
     const quint64 generation = generation_;
     const QString part = partPath();
     writing_ = true;
-    pool_.start([this, persons, original, recNo, generation, part, options = options_] {
-        const bool ok = WriteDurably(part, WriteGedcomBytes(*persons, original, options));
+    pool_.start([this, copy, original, recNo, generation, part, options = options_] {
+        const bool ok = WriteDurably(part, WriteGedcomBytes(*copy, original, options));
         QMetaObject::invokeMethod(
             this, [=, this] { finishWrite(generation, ok, original, recNo); },
             Qt::QueuedConnection);
@@ -119,6 +138,8 @@ void RecoveryWriter::discard()
 {
     ++generation_;
     timer_.stop();
+    copyStep_.stop();
+    snapshot_.reset();
     changedWhileWriting_ = false;
     RemoveRecovery(info_);
 }

@@ -1,3 +1,4 @@
+#include "gedcom/familygenerator.h"
 #include "gedcom/recoveryfile.h"
 #include "gedcom/recoverywriter.h"
 
@@ -90,6 +91,26 @@ TEST_F(RecoveryTest, DiscardingDropsACopyAndAWriteUnderWay)
     writer.discard();
     waitFor([] { return false; }, 300);
     EXPECT_TRUE(folderFiles().isEmpty()) << folderFiles().join(' ').toStdString();
+}
+
+TEST_F(RecoveryTest, AFamilyChangedWhileItIsCopiedIsCopiedAgain)
+{
+    session.persons = GenerateFamily(3 * int(RecoveryWriter::CopyStep), 7);
+    RecoveryWriter writer(session, folder, {});
+    writer.setInterval(0);
+    bool written = false;
+    QObject::connect(&writer, &RecoveryWriter::written, [&] { written = true; });
+    session.setUnsavedChanges(true);
+    QCoreApplication::processEvents(); // the copy begins
+    session.persons.resize(10);        // as a deletion would shrink it
+    session.persons[0].GivenName = QStringLiteral("SONRA");
+    session.setUnsavedChanges(true);
+    ASSERT_TRUE(waitFor([&] { return written; }, 20000));
+    PersonList read;
+    ErrorList errors;
+    ASSERT_TRUE(ReadRecovery(writer.info(), read, errors, {}));
+    EXPECT_EQ(read.size(), 10u);
+    EXPECT_EQ(read.at(0).GivenName, QStringLiteral("SONRA"));
 }
 
 TEST_F(RecoveryTest, OnlyCopiesOfEndedProgramsAreLeftNewestFirst)
