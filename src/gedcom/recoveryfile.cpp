@@ -146,6 +146,13 @@ QList<RecoveryInfo> LeftRecoveries(const QString& folder)
 {
     QList<RecoveryInfo> left;
     const QDir dir(folder);
+    // A write cut off by the end of its program leaves a part file: "kinrow-PID-TIME.ged.part".
+    const QStringList parts = dir.entryList({QStringLiteral("*.part")}, QDir::Files);
+    for (const QString& part : parts) {
+        const qint64 pid = part.section(QLatin1Char('-'), 1, 1).toLongLong();
+        if (!IsRunning({pid, {}, {}}))
+            QFile::remove(dir.filePath(part));
+    }
     const QStringList names = dir.entryList({QLatin1Char('*') + InfoSuffix}, QDir::Files);
     for (const QString& name : names) {
         const std::optional<RecoveryInfo> info = ReadRecoveryInfo(dir.filePath(name));

@@ -48,7 +48,8 @@ bool WriteRecoveryInfo(const RecoveryInfo& info);
 std::optional<RecoveryInfo> ReadRecoveryInfo(const QString& infoPath);
 
 // The copies left in folder by programs that ended without closing, newest first. Copies of
-// running programs are left alone; records whose family is missing are removed.
+// running programs are left alone; records whose family is missing, and parts of copies whose
+// program ended while writing them, are removed.
 QList<RecoveryInfo> LeftRecoveries(const QString& folder);
 
 void RemoveRecovery(const RecoveryInfo& info);

@@ -151,6 +151,14 @@ TEST_F(RecoveryTest, OnlyCopiesOfEndedProgramsAreLeftNewestFirst)
     orphan.writer = {endedPid, {}, {}};
     orphan.originalFile = home.filePath("orphan.ged");
     ASSERT_TRUE(WriteRecoveryInfo(orphan));
+    const QString cutOff =
+        QDir(folder).filePath(QStringLiteral("kinrow-%1-5.ged.part").arg(endedPid));
+    const QString underWay =
+        QDir(folder).filePath(QStringLiteral("kinrow-%1-5.ged.part").arg(self.pid));
+    for (const QString& part : {cutOff, underWay}) {
+        QFile file(part);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
 
     QStringList left;
     for (const RecoveryInfo& info : LeftRecoveries(folder))
@@ -159,6 +167,8 @@ TEST_F(RecoveryTest, OnlyCopiesOfEndedProgramsAreLeftNewestFirst)
               QStringList({"no process at all", "a program that ended",
                            "before the last start of the machine", "its id used again later"}));
     EXPECT_FALSE(QFileInfo::exists(orphan.infoPath));
+    EXPECT_FALSE(QFileInfo::exists(cutOff));
+    EXPECT_TRUE(QFileInfo::exists(underWay));
     EXPECT_TRUE(QFileInfo::exists(folder + "/this program.ini"));
 }
 
