@@ -170,6 +170,18 @@ QList<RecoveryInfo> LeftRecoveries(const QString& folder)
     return left;
 }
 
+bool ClaimRecovery(RecoveryInfo& info)
+{
+    const std::optional<RecoveryInfo> now = ReadRecoveryInfo(info.infoPath);
+    if (!now || IsRunning(now->writer))
+        return false;
+    info.writer = ProcessStamp::current();
+    if (!WriteRecoveryInfo(info))
+        return false;
+    const std::optional<RecoveryInfo> claimed = ReadRecoveryInfo(info.infoPath);
+    return claimed && claimed->writer == info.writer;
+}
+
 void RemoveRecovery(const RecoveryInfo& info)
 {
     QFile::remove(info.dataPath);

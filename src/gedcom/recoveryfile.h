@@ -52,6 +52,10 @@ std::optional<RecoveryInfo> ReadRecoveryInfo(const QString& infoPath);
 // program ended while writing them, are removed.
 QList<RecoveryInfo> LeftRecoveries(const QString& folder);
 
+// Makes a left copy this process's own before it is offered, so that a program started at the
+// same time does not offer it too; false when another one was quicker.
+bool ClaimRecovery(RecoveryInfo& info);
+
 void RemoveRecovery(const RecoveryInfo& info);
 
 // Reads the copy's family as opening its original file would: picture names resolved in that

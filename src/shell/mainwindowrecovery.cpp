@@ -22,7 +22,9 @@ void TForm_Main::startRecovery(const QString& folder)
     options.versionText = VersionLabelText();
     recovery_ = std::make_unique<RecoveryWriter>(session_, folder, options);
     const Lang lang = session_.lang();
-    for (const RecoveryInfo& left : LeftRecoveries(folder)) {
+    for (RecoveryInfo left : LeftRecoveries(folder)) {
+        if (!ClaimRecovery(left))
+            continue;
         const QString question =
             LangText(Msg::RecoveryQuestion, lang)
                 .arg(QDir::toNativeSeparators(left.originalFile),

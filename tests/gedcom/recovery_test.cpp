@@ -167,6 +167,11 @@ TEST_F(RecoveryTest, OnlyCopiesOfEndedProgramsAreLeftNewestFirst)
               QStringList({"no process at all", "a program that ended",
                            "before the last start of the machine", "its id used again later"}));
     EXPECT_FALSE(QFileInfo::exists(orphan.infoPath));
+    // Claimed, a copy is this running program's: no other program offers it any more.
+    RecoveryInfo claimed = LeftRecoveries(folder).front();
+    ASSERT_TRUE(ClaimRecovery(claimed));
+    EXPECT_EQ(LeftRecoveries(folder).size(), 3);
+    EXPECT_FALSE(ClaimRecovery(claimed));
     EXPECT_FALSE(QFileInfo::exists(cutOff));
     EXPECT_TRUE(QFileInfo::exists(underWay));
     EXPECT_TRUE(QFileInfo::exists(folder + "/this program.ini"));
