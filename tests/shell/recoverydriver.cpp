@@ -62,7 +62,7 @@ public:
     {
         return std::nullopt;
     }
-    bool choosePrinter(QPrinter&) override { return false; }
+    bool choosePrinter(QPrinter&, int) override { return false; }
 
 private:
     std::deque<PromptAnswer> answers_;
