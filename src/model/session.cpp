@@ -20,10 +20,12 @@ void Session::setReadOnlyMode(bool readOnly)
 
 void Session::setUnsavedChanges(bool pending)
 {
-    if (pending == unsavedChanges_)
-        return;
+    const bool flagChanged = pending != unsavedChanges_;
     unsavedChanges_ = pending;
-    Q_EMIT enablingChanged();
+    if (flagChanged)
+        Q_EMIT enablingChanged();
+    if (pending)
+        Q_EMIT familyChanged();
 }
 
 void Session::beginEditing(EditMode mode)

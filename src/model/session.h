@@ -65,6 +65,8 @@ Q_SIGNALS:
     // The editing state, the read-only mode or the unsaved-changes flag changed: every page
     // applies the enabling rules again.
     void enablingChanged();
+    // The family was changed (every change, also while the unsaved-changes flag is set).
+    void familyChanged();
 
 private:
     qint32 recNoMain_ = 1;
