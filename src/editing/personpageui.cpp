@@ -4,6 +4,7 @@
 #include "model/messages.h"
 #include "pictures/picturepanel.h"
 #include "ui/personlabel.h"
+#include "ui/shortcuts.h"
 #include "ui/speedbutton.h"
 
 #include <QFrame>
@@ -245,7 +246,8 @@ void PersonPageUi::retranslateUi(Lang lang)
         setCaption(textButtons[i], captions[i], lang);
         setHint(textButtons[i], hints[i], lang);
     }
-    setHint(SB_Save, Msg::SaveHint, lang);
+    SB_Iptal->setToolTip(HintWithShortcut(LangText(Msg::CancelHint, lang), CancelShortcut()));
+    SB_Save->setToolTip(HintWithShortcut(LangText(Msg::SaveHint, lang), SaveShortcut()));
     setHint(SB_Tree, Msg::TreeGraphHint, lang);
     setHint(SB_TView, Msg::TreeTableHint, lang);
     setHint(SB_About, Msg::AboutHint, lang);

@@ -275,6 +275,10 @@ constexpr const char16_t* Texts[LangTableSize][2] = {
     /* 161 */
     {u"Bu resim dosyasının yolu çok uzun; aile dosyasına yazılamaz:",
      u"The path of this image file is too long to be written into the family file:"},
+    /* 162 */
+    {u"(Evet: dosya diskten de silinir. Geri Al resmi listeye geri koyar, dosyayı geri getiremez.)",
+     u"(Yes: the file is deleted from the disk too. Undo puts the image back into the list, but "
+     u"cannot bring the file back.)"},
 };
 
 } // namespace

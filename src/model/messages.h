@@ -158,9 +158,10 @@ enum class Msg : int
     DateNotUnderstood = 159,
     PrintFailed = 160,
     PicturePathTooLong = 161,
+    DeletedFileNotRestored = 162,
 };
 
-constexpr int LangTableSize = 162;
+constexpr int LangTableSize = 163;
 
 // The text of an entry in a language; an entry out of range gives an empty text.
 QString LangText(Msg entry, Lang lang);
