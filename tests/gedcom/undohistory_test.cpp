@@ -51,7 +51,7 @@ void UndoAndRedo(PersonList start, quint64 seed, int steps)
 
 TEST(UndoHistories, GeneratedFamiliesComeBackStepByStep)
 {
-    for (quint64 seed = 1; seed <= 150; ++seed) {
+    for (quint64 seed = 1; seed <= 400; ++seed) {
         UndoAndRedo(GenerateFamily(4 + int(seed % 50), seed), seed, 1 + int(seed % 60));
         if (HasFatalFailure())
             return;

@@ -11,7 +11,7 @@ namespace {
 // A family of n persons named by number, the first two a couple with the rest as children.
 PersonList Family(int n)
 {
-    PersonList persons(std::size_t(n));
+    PersonList persons(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i) {
         persons[std::size_t(i)].Id = i + 1;
         persons[std::size_t(i)].GivenName = QString::number(i + 1);
@@ -69,7 +69,7 @@ TEST(FamilyChange, AppendedRecordsAreRecordedWithoutBeingNamed)
     session.persons = Family(1);
     FamilyChange change(session, StepKind::AddChild, {1});
     session.persons[0].Children = {2};
-    session.persons.push_back({2, "CHILD"});
+    session.persons.emplace_back().GivenName = "CHILD";
     change.commit();
     ASSERT_TRUE(session.undo());
     EXPECT_EQ(session.persons, Family(1));

@@ -1,5 +1,6 @@
 // Undo, redo and the window's keys on the real window, with scripted answers for every box.
 #include "editing/family.h"
+#include "editing/personlistbox.h"
 #include "editing/personpage.h"
 #include "gedcom/familyopen.h"
 #include "gedcom/familysave.h"
@@ -69,11 +70,17 @@ protected:
         window->session().setRecNoMain(recNo);
         page()->ShowRecord();
     }
-    // Keys go where the user types: the focused field.
+    // Keys go where the user types: the focused field. Ctrl with a letter types the control
+    // character, as the X11 keyboard does.
     void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         QWidget* focused = QApplication::focusWidget();
-        QTest::keyClick(focused ? focused : window.get(), Qt::Key(key), modifiers);
+        const char ascii = QTest::keyToAscii(Qt::Key(key));
+        QString text = ascii ? QString(QLatin1Char(ascii)) : QString();
+        if (modifiers & Qt::ControlModifier && key >= Qt::Key_A && key <= Qt::Key_Z)
+            text = QChar(key - Qt::Key_A + 1);
+        QTest::sendKeyEvent(QTest::Click, focused ? focused : window.get(), Qt::Key(key), text,
+                            modifiers);
     }
     void addMother(const QString& name)
     {
