@@ -51,7 +51,7 @@ void UndoDeletion(benchmark::State& state)
     }
     state.counters["records"] = double(session.history().nextUndo()->before.size());
 }
-BENCHMARK(UndoDeletion)->Unit(benchmark::kMillisecond);
+BENCHMARK(UndoDeletion)->Unit(benchmark::kMicrosecond);
 
 void RedoDeletion(benchmark::State& state)
 {
@@ -64,7 +64,7 @@ void RedoDeletion(benchmark::State& state)
         benchmark::DoNotOptimize(session.redo());
     }
 }
-BENCHMARK(RedoDeletion)->Unit(benchmark::kMillisecond);
+BENCHMARK(RedoDeletion)->Unit(benchmark::kMicrosecond);
 
 // The deletion with its recording: the scan for the records it touches is linear, as the
 // deletion's own renumbering is.
