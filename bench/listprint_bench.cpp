@@ -1,7 +1,7 @@
 // Timings of the list printout: 10,000 ticked persons (167 pages) laid out, and printed to PDF.
 #include "gedcom/familygenerator.h"
 #include "print/listprinting.h"
-#include "print/listselection.h"
+#include "print/printtable.h"
 
 #include <QGuiApplication>
 #include <QPdfWriter>
@@ -15,8 +15,13 @@ namespace {
 
 std::vector<ListPrintRow> TickedRows()
 {
-    static const std::vector<ListPrintRow> rows =
-        ScopedListRows(GenerateFamily(10'000, 1), ListScope::All, 1, {}, Lang::English);
+    static const std::vector<ListPrintRow> rows = [] {
+        PrintTable table;
+        table.setRows(PrintRows(GenerateFamily(10'000, 1), Lang::English));
+        table.setScope(PrintScope::All);
+        table.applyScope({});
+        return CheckedListRows(table);
+    }();
     return rows;
 }
 

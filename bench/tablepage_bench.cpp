@@ -35,7 +35,7 @@ public:
         return SaveFileChoice{QDir::temp().filePath(u"kinrow_table_bench"_qs), filterIndex};
     }
     std::optional<QFont> chooseFont(const QFont&) override { return std::nullopt; }
-    bool choosePrinter(QPrinter&) override { return false; }
+    bool choosePrinter(QPrinter&, int) override { return false; }
     // The generation limit prompt: every generation.
     std::optional<QString> inputBox(const QString&, const QString&, const QString&) override
     {

@@ -47,7 +47,7 @@ public:
     {
         return {};
     }
-    bool choosePrinter(QPrinter&) override { return false; }
+    bool choosePrinter(QPrinter&, int) override { return false; }
 };
 
 QString FamilyFilePath(int n)

@@ -28,17 +28,17 @@ bool takeOption(QStringList& args, const QString& name, std::optional<QString>& 
 bool parseScope(const QString& text, ListPdfRequest& request)
 {
     if (text == u"males")
-        request.scope = ListScope::Males;
+        request.scope = PrintScope::Males;
     else if (text == u"females")
-        request.scope = ListScope::Females;
+        request.scope = PrintScope::Females;
     else if (text == u"all")
-        request.scope = ListScope::All;
+        request.scope = PrintScope::All;
     else if (text.startsWith(u"surname:")) {
-        request.scope = ListScope::Surname;
+        request.scope = PrintScope::Surname;
         request.surname = text.mid(8);
     } else if (text.startsWith(u"family:")) {
         bool ok = false;
-        request.scope = ListScope::Family;
+        request.scope = PrintScope::Family;
         request.familyRecNo = text.mid(7).toInt(&ok);
         return ok;
     } else
@@ -105,14 +105,24 @@ std::optional<ListPdfRequest> ParseListOptions(QStringList args)
     return request;
 }
 
+PrintTable ListTableOf(const PersonList& persons, const ListPdfRequest& request)
+{
+    PrintTable table;
+    table.setRows(PrintRows(persons, request.lang));
+    table.setScope(request.scope);
+    table.applyScope({FamilyOf(persons, request.familyRecNo), request.surname});
+    for (int column = 0; column < ListColumnCount; ++column)
+        table.setColumnShown(column, request.shown[std::size_t(column)]);
+    table.sort(request.sortColumn, request.descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+    return table;
+}
+
 QString WriteListPdf(const PersonList& persons, const ListPdfRequest& request,
                      const QString& pdfPath)
 {
-    std::vector<ListPrintRow> rows =
-        ScopedListRows(persons, request.scope, request.familyRecNo, request.surname, request.lang);
+    const std::vector<ListPrintRow> rows = CheckedListRows(ListTableOf(persons, request));
     if (rows.empty())
         return LangText(Msg::NoCheckedPerson, request.lang);
-    SortListRows(rows, request.sortColumn, request.descending);
     const int pageCount = ListPageCount(qsizetype(rows.size()));
     if (request.fromPage > pageCount)
         return QStringLiteral("pages %1-%2 out of range 1-%3")

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "print/listselection.h"
+#include "model/person.h"
+#include "print/listprintout.h"
+#include "print/printtable.h"
 
 #include <QString>
 #include <QStringList>
@@ -13,7 +15,7 @@ namespace kinrow {
 // page range.
 struct ListPdfRequest
 {
-    ListScope scope = ListScope::All;
+    PrintScope scope = PrintScope::All;
     qint32 familyRecNo = 1;
     QString surname;
     std::array<bool, ListColumnCount> shown{true, true, true, true, true};
@@ -26,6 +28,9 @@ struct ListPdfRequest
 
 // Reads the options after FILE and OUT.pdf; nothing on a malformed option.
 std::optional<ListPdfRequest> ParseListOptions(QStringList args);
+
+// The print table as the print page holds it after the request's scope and header click.
+PrintTable ListTableOf(const PersonList& persons, const ListPdfRequest& request);
 
 // Writes the list printout of the request into an A4 PDF file. Needs a QGuiApplication for
 // the fonts. Returns an error text, empty when the file was written.

@@ -40,7 +40,7 @@ bool PrinterCheck(QPrinter& printer, Prompts& prompts, Lang lang, const QString&
         prompts.message(MessageKind::Warning, QStringLiteral("Not Find Installed Printer !!!"));
         return false;
     }
-    if (!prompts.choosePrinter(printer))
+    if (!prompts.choosePrinter(printer, 0))
         return false;
     if (printer.outputFormat() == QPrinter::PdfFormat)
         printer.setPageMargins(FileMarginsMm, QPageLayout::Millimeter);

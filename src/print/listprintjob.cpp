@@ -4,23 +4,12 @@
 #include "ui/overridecursor.h"
 #include "ui/prompts.h"
 
-#include <QAbstractPrintDialog>
-#include <QPrintDialog>
 #include <QPrinter>
 
 namespace kinrow {
 
-bool ShowListPrintDialog(QPrinter& printer, int pageCount, QWidget* parent)
-{
-    QPrintDialog dialog(&printer, parent);
-    dialog.setOptions(QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintToFile);
-    dialog.setMinMax(1, pageCount);
-    dialog.setFromTo(1, pageCount);
-    return dialog.exec() == QDialog::Accepted;
-}
-
-void BitBtn_YazClick(QWidget* parent, Prompts& prompts, const std::vector<ListPrintRow>& rows,
-                     const ListPrintOptions& options, const ListPrintDialog& dialog)
+void BitBtn_YazClick(Prompts& prompts, const std::vector<ListPrintRow>& rows,
+                     const ListPrintOptions& options)
 {
     if (rows.empty()) {
         prompts.message(MessageKind::Warning, LangText(Msg::NoCheckedPerson, options.lang));
@@ -30,7 +19,7 @@ void BitBtn_YazClick(QWidget* parent, Prompts& prompts, const std::vector<ListPr
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(ListJobTitle);
     printer.setFromTo(1, pageCount);
-    if (!dialog(printer, pageCount, parent))
+    if (!prompts.choosePrinter(printer, pageCount))
         return;
     ListPrintOptions chosen = options;
     if (printer.printRange() == QPrinter::PageRange) {

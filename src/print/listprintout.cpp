@@ -1,5 +1,7 @@
 #include "print/listprintout.h"
 
+#include "print/printtable.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -108,6 +110,28 @@ bool Printed(const ListPrintOptions& options, int column)
 }
 
 } // namespace
+
+std::vector<ListPrintRow> CheckedListRows(const PrintTable& table)
+{
+    static_assert(ListColumnCount == PrintColumnCount);
+    const std::vector<int> checked = table.checkedInDisplayOrder();
+    std::vector<ListPrintRow> rows(checked.size());
+    for (std::size_t i = 0; i < checked.size(); ++i) {
+        const TPrintData& row = table.row(checked[i]);
+        rows[i].recNo = row.RecNo;
+        for (int column = 0; column < ListColumnCount; ++column)
+            rows[i].cells[std::size_t(column)] = PrintCellText(row, column);
+    }
+    return rows;
+}
+
+std::array<bool, ListColumnCount> ShownListColumns(const PrintTable& table)
+{
+    std::array<bool, ListColumnCount> shown{};
+    for (int column = 0; column < ListColumnCount; ++column)
+        shown[std::size_t(column)] = table.isColumnShown(column);
+    return shown;
+}
 
 const std::array<QString, ListColumnCount>& ListColumnHeadings()
 {

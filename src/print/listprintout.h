@@ -12,6 +12,8 @@
 
 namespace kinrow {
 
+class PrintTable;
+
 inline constexpr int ListColumnCount = 9;
 inline constexpr int ListRowsPerPage = 60;
 inline constexpr double ListMarginMm = 20;
@@ -69,6 +71,11 @@ struct ListPrintout
     std::vector<int> pageNumbers; // the number of each drawn page
     std::vector<Drawing> pages;
 };
+
+// The checked rows of the print table in its display order: what the print button prints.
+std::vector<ListPrintRow> CheckedListRows(const PrintTable& table);
+// Which of the table's columns are shown, as the printout takes them.
+std::array<bool, ListColumnCount> ShownListColumns(const PrintTable& table);
 
 // The number of sheets a list of n rows fills.
 int ListPageCount(qsizetype rowCount);

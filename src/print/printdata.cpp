@@ -4,6 +4,8 @@
 
 #include <QHash>
 
+#include <thread>
+
 namespace kinrow {
 
 namespace {
@@ -11,22 +13,28 @@ namespace {
 const QString NoDate = QStringLiteral("----");
 const QString And = QStringLiteral(" & ");
 
-// The display texts the rows share. Equal texts are cased once and the rows hold copies of one
-// string, so a million rows cost few allocations beyond their own.
-class RowTexts
+// Runs work(begin, end) over [0, n), in two halves on two threads when n is large enough to
+// pay for the second thread.
+template <class Work> void InTwoHalves(std::size_t n, const Work& work)
+{
+    if (n < 20'000 || std::thread::hardware_concurrency() < 2) {
+        work(std::size_t(0), n);
+        return;
+    }
+    const std::size_t half = n / 2;
+    std::thread other([&work, half, n] { work(half, n); });
+    work(std::size_t(0), half);
+    other.join();
+}
+
+// Proper-cases names, each distinct text once, so rows share one string per text. Each thread
+// keeps its own.
+class Caser
 {
 public:
-    RowTexts(const PersonList& persons, Lang lang) : persons_(persons), lang_(lang)
-    {
-        givenNames_.reserve(persons.size());
-        for (const TTreeData& person : persons)
-            givenNames_.push_back(cased(person.GivenName));
-        labels_.resize(persons.size());
-    }
+    explicit Caser(Lang lang) : lang_(lang) {}
 
-    const QString& givenName(std::size_t index) const { return givenNames_[index]; }
-
-    QString cased(const QString& text)
+    QString operator()(const QString& text)
     {
         auto found = cased_.constFind(text);
         if (found == cased_.constEnd())
@@ -34,9 +42,52 @@ public:
         return *found;
     }
 
+private:
+    Lang lang_;
+    QHash<QString, QString> cased_;
+};
+
+// The display texts the rows share: proper-cased given names and the "Given (n)" label of every
+// person some link names, made before the rows so both threads only read them.
+class RowTexts
+{
+public:
+    RowTexts(const PersonList& persons, Lang lang) : persons_(persons)
+    {
+        const std::size_t n = persons.size();
+        givenNames_.resize(n);
+        InTwoHalves(n, [&](std::size_t begin, std::size_t end) {
+            Caser cased(lang);
+            for (std::size_t i = begin; i < end; ++i)
+                givenNames_[i] = cased(persons[i].GivenName);
+        });
+        std::vector<char> named(n, 0);
+        const auto name = [&named, n](qint32 recNo) {
+            if (recNo >= 1 && std::size_t(recNo) <= n)
+                named[std::size_t(recNo - 1)] = 1;
+        };
+        for (const TTreeData& person : persons) {
+            name(person.MotherId);
+            name(person.FatherId);
+            for (const qint32 recNo : person.Spouses)
+                name(recNo);
+            for (const qint32 recNo : person.Children)
+                name(recNo);
+        }
+        labels_.resize(n);
+        InTwoHalves(n, [&](std::size_t begin, std::size_t end) {
+            for (std::size_t i = begin; i < end; ++i) {
+                if (named[i])
+                    labels_[i] = makeLabel(qint32(i + 1));
+            }
+        });
+    }
+
+    const QString& givenName(std::size_t index) const { return givenNames_[index]; }
+
     // "Given (n)" for each record number, joined; a number outside the list keeps its given
     // name empty so that a damaged link still shows which number it holds.
-    QString relatives(const QList<qint32>& recNos)
+    QString relatives(const QList<qint32>& recNos) const
     {
         if (recNos.size() == 1)
             return label(recNos.front());
@@ -50,30 +101,30 @@ public:
         return text;
     }
 
-    QString parent(qint32 recNo) { return recNo == 0 ? QString() : label(recNo); }
+    QString parent(qint32 recNo) const { return recNo == 0 ? QString() : label(recNo); }
 
 private:
-    const QString& label(qint32 recNo)
+    QString label(qint32 recNo) const
+    {
+        if (recNo >= 1 && std::size_t(recNo) <= persons_.size())
+            return labels_[std::size_t(recNo - 1)];
+        return makeLabel(recNo);
+    }
+
+    QString makeLabel(qint32 recNo) const
     {
         const bool inList = recNo >= 1 && std::size_t(recNo) <= persons_.size();
-        QString& text = inList ? labels_[std::size_t(recNo - 1)] : outside_;
-        if (inList && !text.isNull())
-            return text;
         const QString number = QString::number(recNo);
         const QString name = inList ? givenNames_[std::size_t(recNo - 1)] : QString();
         QString made;
         made.reserve(name.size() + number.size() + 3);
         made.append(name).append(u" (").append(number).append(u')');
-        text = std::move(made);
-        return text;
+        return made;
     }
 
     const PersonList& persons_;
-    Lang lang_;
-    QHash<QString, QString> cased_;
     std::vector<QString> givenNames_;
     std::vector<QString> labels_;
-    QString outside_; // the label of a number outside the list, made afresh each time
 };
 
 } // namespace
@@ -118,22 +169,25 @@ QString PrintCellText(const TPrintData& row, int column)
 
 std::vector<TPrintData> PrintRows(const PersonList& persons, Lang lang)
 {
-    RowTexts texts(persons, lang);
+    const RowTexts texts(persons, lang);
     std::vector<TPrintData> rows(persons.size());
-    for (std::size_t i = 0; i < persons.size(); ++i) {
-        const TTreeData& person = persons[i];
-        TPrintData& row = rows[i];
-        row.RecNo = qint32(i + 1);
-        row.GivenName = texts.givenName(i);
-        row.Surname = person.Surname;
-        row.BirthPlace = texts.cased(person.BirthPlace);
-        row.BirthDeath = BirthDeathText(person.BirthDate, person.DeathDate);
-        row.Sex = person.Sex;
-        row.Mother = texts.parent(person.MotherId);
-        row.Father = texts.parent(person.FatherId);
-        row.Spouses = texts.relatives(person.Spouses);
-        row.Children = texts.relatives(person.Children);
-    }
+    InTwoHalves(persons.size(), [&](std::size_t begin, std::size_t end) {
+        Caser cased(lang);
+        for (std::size_t i = begin; i < end; ++i) {
+            const TTreeData& person = persons[i];
+            TPrintData& row = rows[i];
+            row.RecNo = qint32(i + 1);
+            row.GivenName = texts.givenName(i);
+            row.Surname = person.Surname;
+            row.BirthPlace = cased(person.BirthPlace);
+            row.BirthDeath = BirthDeathText(person.BirthDate, person.DeathDate);
+            row.Sex = person.Sex;
+            row.Mother = texts.parent(person.MotherId);
+            row.Father = texts.parent(person.FatherId);
+            row.Spouses = texts.relatives(person.Spouses);
+            row.Children = texts.relatives(person.Children);
+        }
+    });
     return rows;
 }
 

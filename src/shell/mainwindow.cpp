@@ -316,22 +316,13 @@ void TForm_Main::CheckBox_GEDClick()
 void TForm_Main::printTicked()
 {
     const PrintTable& table = TabSheet_Print->table();
-    std::vector<ListPrintRow> rows;
-    for (const int index : table.checkedInDisplayOrder()) {
-        const TPrintData& row = table.row(index);
-        ListPrintRow& printed = rows.emplace_back();
-        printed.recNo = row.RecNo;
-        for (int column = 0; column < PrintColumnCount; ++column)
-            printed.cells[std::size_t(column)] = PrintCellText(row, column);
-    }
     ListPrintOptions options;
     options.fontFamily = printFontName_;
     options.lang = session_.lang();
-    for (int column = 0; column < PrintColumnCount; ++column)
-        options.shown[std::size_t(column)] = table.isColumnShown(column);
+    options.shown = ShownListColumns(table);
     options.webPage = MakerWebPage();
     options.email = MakerEmail();
-    BitBtn_YazClick(this, *prompts_, rows, options);
+    BitBtn_YazClick(*prompts_, CheckedListRows(table), options);
 }
 
 void TForm_Main::saveTable()

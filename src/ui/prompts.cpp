@@ -140,12 +140,16 @@ std::optional<QString> DialogPrompts::inputBox(const QString& title, const QStri
     return text;
 }
 
-bool DialogPrompts::choosePrinter(QPrinter& printer)
+bool DialogPrompts::choosePrinter(QPrinter& printer, int pageCount)
 {
     QPrintDialog dialog(&printer, parent_);
     // Output into a PDF file is always offered, so printing works without an installed printer.
     dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, pageCount > 0);
+    if (pageCount > 0) {
+        dialog.setMinMax(1, pageCount);
+        dialog.setFromTo(1, pageCount);
+    }
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     return dialog.exec() == QDialog::Accepted;
 }

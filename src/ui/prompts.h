@@ -66,7 +66,8 @@ public:
     virtual std::optional<QString> inputBox(const QString& title, const QString& label,
                                             const QString& value) = 0;
     // The print dialog: a printer or a PDF file chosen into printer; false when cancelled.
-    virtual bool choosePrinter(QPrinter& printer) = 0;
+    // A pageCount above 0 also offers the page range 1..pageCount.
+    virtual bool choosePrinter(QPrinter& printer, int pageCount) = 0;
 };
 
 // The program's title, captioning plain message boxes.
@@ -93,7 +94,7 @@ public:
     std::optional<QFont> chooseFont(const QFont& initial) override;
     std::optional<QString> inputBox(const QString& title, const QString& label,
                                     const QString& value) override;
-    bool choosePrinter(QPrinter& printer) override;
+    bool choosePrinter(QPrinter& printer, int pageCount) override;
 
 private:
     QWidget* parent_;

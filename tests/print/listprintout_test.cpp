@@ -1,5 +1,5 @@
 #include "print/listprintout.h"
-#include "print/listselection.h"
+#include "print/printtable.h"
 
 #include <gtest/gtest.h>
 

@@ -19,6 +19,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -33,6 +34,16 @@ using namespace kinrow;
 using namespace kinrow::test;
 
 namespace {
+
+// The text of a PDF file, as pdftotext reads it.
+QString PdfText(const QString& pdf)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return QString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
 
 // Father 1, mother 2, children 3 and 4, and a stranger 5.
 PersonList Family()
@@ -132,6 +143,19 @@ TEST_F(PrintPageTest, OpensChangesScopeAndTicksARow)
     EXPECT_FALSE(page->RG_P_Hide->isChecked());
     EXPECT_FALSE(page->RG_P_Show->isChecked());
     EXPECT_EQ(shownRecNos(), (QList<qint32>{2, 4}));
+
+    // Ticking it again and printing puts both ticked rows, and only those, into the PDF.
+    QTest::keyClick(page->VST_Print, Qt::Key_Space);
+    EXPECT_EQ(page->checkedRecNos(), (QList<qint32>{2, 4}));
+    const QString pdf = home.filePath(QStringLiteral("list.pdf"));
+    prompts->printToPdf(pdf);
+    prompts->answerMessage(PromptAnswer::Ok);
+    QTest::mouseClick(page->BitBtn_Yaz, Qt::LeftButton);
+    EXPECT_EQ(prompts->offeredPageCounts, QList<int>{1});
+    EXPECT_EQ(prompts->messages.value(0), LangText(Msg::PrintFinished, Lang::English));
+    const QString text = PdfText(pdf); // poppler-utils is among the build's packages
+    EXPECT_TRUE(text.contains(QStringLiteral("P2")) && text.contains(QStringLiteral("P4")));
+    EXPECT_FALSE(text.contains(QStringLiteral("P1")) || text.contains(QStringLiteral("P3")));
 
     // The next opening applies the family scope afresh.
     QTest::mouseClick(page->SB_P_Back, Qt::LeftButton);

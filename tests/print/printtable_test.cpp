@@ -1,4 +1,5 @@
 #include "editing/family.h"
+#include "gedcom/familygenerator.h"
 #include "model/textrules.h"
 #include "print/printexport.h"
 #include "print/printtable.h"
@@ -66,6 +67,32 @@ TEST(PrintRows, RelativesByGivenNameAndNumber)
     EXPECT_TRUE(rows[4].Mother.isEmpty());
     EXPECT_TRUE(rows[2].Children.isEmpty());
     EXPECT_EQ(rows[3].Sex, SexFemale);
+}
+
+TEST(PrintRows, LargeFamiliesBuiltOnTwoThreadsAgreeWithTheirRelatives)
+{
+    // Large enough for both halves of the list to be built at once.
+    const PersonList persons = GenerateFamily(60'000, 7);
+    const std::vector<TPrintData> rows = PrintRows(persons, Lang::Turkish);
+    ASSERT_EQ(rows.size(), persons.size());
+    const auto label = [&rows](qint32 recNo) {
+        return rows[std::size_t(recNo - 1)].GivenName + QStringLiteral(" (%1)").arg(recNo);
+    };
+    int linked = 0;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const TTreeData& person = persons[i];
+        ASSERT_EQ(rows[i].RecNo, qint32(i + 1));
+        ASSERT_EQ(rows[i].GivenName, ProperCaseName(person.GivenName, Lang::Turkish));
+        ASSERT_EQ(rows[i].BirthPlace, ProperCaseName(person.BirthPlace, Lang::Turkish));
+        ASSERT_EQ(rows[i].Mother, person.MotherId ? label(person.MotherId) : QString());
+        ASSERT_EQ(rows[i].Father, person.FatherId ? label(person.FatherId) : QString());
+        QStringList children;
+        for (const qint32 child : person.Children)
+            children.append(label(child));
+        ASSERT_EQ(rows[i].Children, children.join(QStringLiteral(" & ")));
+        linked += person.MotherId != 0;
+    }
+    EXPECT_GT(linked, 30'000);
 }
 
 TEST(PrintRows, LinkOutsideTheListShowsItsNumber)

@@ -39,6 +39,8 @@ public:
     {
         std::optional<QString> pdfPath;
         QPageSize::PageSizeId paper = QPageSize::A4;
+        int fromPage = 0; // a page range to choose; 0: every page
+        int toPage = 0;
     };
     using Step = std::variant<Message, OpenFile, SaveFile, ChoosePrinter, OpenPicture>;
 
@@ -64,6 +66,10 @@ public:
     void printToPdf(const QString& path, QPageSize::PageSizeId paper = QPageSize::A4)
     {
         script.push_back(ChoosePrinter{path, paper});
+    }
+    void printPagesToPdf(const QString& path, int fromPage, int toPage)
+    {
+        script.push_back(ChoosePrinter{path, QPageSize::A4, fromPage, toPage});
     }
     void cancelPrintDialog() { script.push_back(ChoosePrinter{std::nullopt}); }
 
@@ -145,9 +151,10 @@ public:
         return std::nullopt;
     }
 
-    bool choosePrinter(QPrinter& printer) override
+    bool choosePrinter(QPrinter& printer, int pageCount) override
     {
         printDialogs += 1;
+        offeredPageCounts.append(pageCount);
         if (script.empty() || !std::holds_alternative<ChoosePrinter>(script.front())) {
             ADD_FAILURE() << "unexpected print dialog";
             return false;
@@ -159,6 +166,10 @@ public:
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(*choice.pdfPath);
         printer.setPageSize(QPageSize(choice.paper));
+        if (choice.fromPage > 0) {
+            printer.setPrintRange(QPrinter::PageRange);
+            printer.setFromTo(choice.fromPage, choice.toPage);
+        }
         return true;
     }
 
@@ -170,6 +181,7 @@ public:
     QStringList dialogTitles;
     QList<QFont> fontDialogFonts; // the font each font dialog opened with
     int printDialogs = 0;
+    QList<int> offeredPageCounts; // the page count each print dialog offered, 0 for none
 };
 
 } // namespace kinrow::test
