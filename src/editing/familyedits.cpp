@@ -84,9 +84,9 @@ std::vector<qint32> MoveChildTouches(const PersonList& persons, qint32 anchor, i
 {
     std::vector<qint32> touched{anchor};
     const TTreeData* a = RecordAt(persons, anchor);
-    if (const TTreeData* x = a && i >= 0 && i < a->Children.size()
-                                 ? RecordAt(persons, a->Children.at(i))
-                                 : nullptr) {
+    if (!a || i < 0 || i >= a->Children.size())
+        return touched;
+    if (const TTreeData* x = RecordAt(persons, a->Children.at(i))) {
         touched.push_back(x->MotherId);
         touched.push_back(x->FatherId);
     }
