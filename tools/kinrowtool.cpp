@@ -5,6 +5,7 @@
 #include "gedcom/gedcomwriter.h"
 #include "gedcom/legacydat.h"
 #include "listpdf.h"
+#include "model/familycheck.h"
 #include "shell/version.h"
 #include "table/generationcolumns.h"
 #include "table/generationtable.h"
@@ -51,7 +52,7 @@ public:
 
 int usage()
 {
-    err() << "usage: kinrow-tool check FILE [--lang tr|en]\n"
+    err() << "usage: kinrow-tool check FILE [--plausibility] [--lang tr|en]\n"
              "       kinrow-tool convert IN OUT [--lang tr|en]\n"
              "       kinrow-tool generate N OUT [--seed S]\n"
              "       kinrow-tool time FILE\n"
@@ -128,15 +129,26 @@ bool takeLang(QStringList& args, Lang& lang)
     return true;
 }
 
+// The family check's findings, one line each; what it finds does not change the exit code.
+void printFindings(const PersonList& persons, Lang lang)
+{
+    for (const QString& line : FindingLines(CheckFamily(persons), lang))
+        out() << line << '\n';
+    out().flush();
+}
+
 int check(QStringList args)
 {
     Lang lang = Lang::English;
+    const bool plausibility = args.removeAll(QStringLiteral("--plausibility")) > 0;
     if (!takeLang(args, lang) || args.size() != 1)
         return usage();
     const Loaded loaded = load(args.at(0), lang);
     if (!loaded.read)
         return kRefused;
     printErrors(loaded);
+    if (plausibility)
+        printFindings(loaded.persons, lang);
     return kRead;
 }
 

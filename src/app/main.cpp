@@ -1,4 +1,5 @@
 #include "editing/listedlg.h"
+#include "gedcom/recoveryfile.h"
 #include "shell/mainwindow.h"
 
 #include <QApplication>
@@ -14,5 +15,6 @@ int main(int argc, char* argv[])
     kinrow::TForm_ListeDlg listeDialog(&window);
     window.setListeDialog(&listeDialog);
     window.show();
+    window.startRecovery(kinrow::RecoveryFolder());
     return app.exec();
 }

@@ -1,10 +1,7 @@
 #include "editing/listedata.h"
 
+#include "editing/bothcores.h"
 #include "model/textrules.h"
-
-#include <QCollatorSortKey>
-#include <QHash>
-#include <QStringView>
 
 #include <algorithm>
 #include <numeric>
@@ -20,50 +17,6 @@ const QString& NameOf(const TListeData& row, int column)
 
 } // namespace
 
-// Sort keys are built once per distinct text, so a long list of repeated surnames costs little
-// more than a hash lookup per row.
-std::vector<int> CollationRanks(std::size_t count,
-                                const std::function<const QString&(std::size_t)>& textAt,
-                                const QCollator& collator)
-{
-    QHash<QStringView, int> distinctIds;
-    distinctIds.reserve(qsizetype(std::min<std::size_t>(count, 1 << 16)));
-    std::vector<const QString*> texts;
-    std::vector<int> rowIds(count);
-    for (std::size_t i = 0; i < count; ++i) {
-        const QString& text = textAt(i);
-        auto it = distinctIds.constFind(text);
-        if (it == distinctIds.constEnd()) {
-            it = distinctIds.insert(text, int(texts.size()));
-            texts.push_back(&text);
-        }
-        rowIds[i] = it.value();
-    }
-
-    std::vector<QCollatorSortKey> keys;
-    keys.reserve(texts.size());
-    for (const QString* text : texts)
-        keys.push_back(collator.sortKey(*text));
-    std::vector<int> byKey(texts.size());
-    std::iota(byKey.begin(), byKey.end(), 0);
-    std::sort(byKey.begin(), byKey.end(), [&keys](int a, int b) {
-        return keys[std::size_t(a)].compare(keys[std::size_t(b)]) < 0;
-    });
-
-    std::vector<int> distinctRanks(texts.size());
-    int rank = 0;
-    for (std::size_t i = 0; i < byKey.size(); ++i) {
-        if (i > 0 && keys[std::size_t(byKey[i - 1])].compare(keys[std::size_t(byKey[i])]) != 0)
-            ++rank;
-        distinctRanks[std::size_t(byKey[i])] = rank;
-    }
-
-    std::vector<int> ranks(count);
-    for (std::size_t i = 0; i < count; ++i)
-        ranks[i] = distinctRanks[std::size_t(rowIds[i])];
-    return ranks;
-}
-
 TListeData ListeRow(const PersonList& persons, qint32 recNo, Lang lang)
 {
     const TTreeData& person = persons[std::size_t(recNo - 1)];
@@ -72,10 +25,13 @@ TListeData ListeRow(const PersonList& persons, qint32 recNo, Lang lang)
 
 std::vector<TListeData> ListeRowsAll(const PersonList& persons, Lang lang)
 {
-    std::vector<TListeData> rows;
-    rows.reserve(persons.size());
-    for (std::size_t i = 0; i < persons.size(); ++i)
-        rows.push_back(ListeRow(persons, qint32(i + 1), lang));
+    std::vector<TListeData> rows(persons.size());
+    const std::size_t parts = PartsFor(persons.size());
+    OnBothCores(parts, [&](std::size_t p) {
+        const std::size_t end = PartStart(persons.size(), parts, p + 1);
+        for (std::size_t i = PartStart(persons.size(), parts, p); i < end; ++i)
+            rows[i] = ListeRow(persons, qint32(i + 1), lang);
+    });
     return rows;
 }
 
@@ -102,11 +58,21 @@ ListeTable::ListeTable(const QLocale& collationLocale) : m_locale(collationLocal
 
 void ListeTable::setRows(std::vector<TListeData> rows)
 {
+    setRows(std::move(rows), PersonList());
+}
+
+void ListeTable::setRows(std::vector<TListeData> rows, const PersonList& persons)
+{
     m_rows = std::move(rows);
     m_order.resize(m_rows.size());
     std::iota(m_order.begin(), m_order.end(), 0);
     for (auto& ranks : m_ranks)
         ranks.clear();
+    m_search.build(persons, m_rows);
+    m_typed.clear();
+    m_match.clear();
+    m_shown.clear();
+    m_narrowed = false;
 }
 
 void ListeTable::setCollationLocale(const QLocale& locale)
@@ -120,11 +86,31 @@ void ListeTable::setCollationLocale(const QLocale& locale)
 
 int ListeTable::positionOfNo(qint32 no) const
 {
-    for (std::size_t pos = 0; pos < m_order.size(); ++pos) {
-        if (m_rows[std::size_t(m_order[pos])].No == no)
+    const std::vector<int>& rows = shown();
+    for (std::size_t pos = 0; pos < rows.size(); ++pos) {
+        if (m_rows[std::size_t(rows[pos])].No == no)
             return int(pos);
     }
     return -1;
+}
+
+void ListeTable::setFilter(const QString& typed)
+{
+    m_typed = typed;
+    m_search.find(typed, m_match);
+    m_narrowed = std::find(m_match.begin(), m_match.end(), 0) != m_match.end();
+    updateShown();
+}
+
+void ListeTable::updateShown()
+{
+    m_shown.clear();
+    if (!m_narrowed)
+        return;
+    for (const int row : m_order) {
+        if (m_match[std::size_t(row)])
+            m_shown.push_back(row);
+    }
 }
 
 void ListeTable::sort(int column, Qt::SortOrder order)
@@ -137,16 +123,28 @@ void ListeTable::sort(int column, Qt::SortOrder order)
             const qint32 nb = rows[std::size_t(b)].No;
             return ascending ? na < nb : nb < na;
         });
+        updateShown();
         return;
     }
     if (column != ListeColumnAd && column != ListeColumnSoyad)
         return;
     const std::vector<int>& rank = ranks(column);
-    std::stable_sort(m_order.begin(), m_order.end(), [&rank, ascending](int a, int b) {
-        const int ra = rank[std::size_t(a)];
-        const int rb = rank[std::size_t(b)];
-        return ascending ? ra < rb : rb < ra;
-    });
+    // Ranks are dense, so a counting sort orders the rows in linear time and, filling each
+    // rank's slots in the current order, stably in either direction.
+    const int rankCount = rank.empty() ? 0 : *std::max_element(rank.begin(), rank.end()) + 1;
+    std::vector<int> slot(std::size_t(rankCount) + 1, 0);
+    const auto bucket = [&rank, rankCount, ascending](int row) {
+        const int r = rank[std::size_t(row)];
+        return std::size_t(ascending ? r : rankCount - 1 - r);
+    };
+    for (const int row : m_order)
+        ++slot[bucket(row) + 1];
+    std::partial_sum(slot.begin(), slot.end(), slot.begin());
+    std::vector<int> sorted(m_order.size());
+    for (const int row : m_order)
+        sorted[std::size_t(slot[bucket(row)]++)] = row;
+    m_order = std::move(sorted);
+    updateShown();
 }
 
 const std::vector<int>& ListeTable::ranks(int column)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editing/collationranks.h"
+#include "editing/listesearch.h"
 #include "model/messages.h"
 #include "model/person.h"
 
@@ -9,7 +11,7 @@
 #include <QString>
 
 #include <array>
-#include <functional>
+#include <cstdint>
 #include <vector>
 
 namespace kinrow {
@@ -41,38 +43,52 @@ std::vector<TListeData> ListeRowsOf(const PersonList& persons, const QList<qint3
 // A case-insensitive collator of the locale, as the name columns sort.
 QCollator ListeCollator(const QLocale& locale);
 
-// The collation rank of each of count texts: texts equal under the collator share a rank, and
-// ranks follow the collator's order.
-std::vector<int> CollationRanks(std::size_t count,
-                                const std::function<const QString&(std::size_t)>& textAt,
-                                const QCollator& collator);
-
-// The rows of the selection list and their display order, sorted stably by a column.
+// The rows of the selection list and their display order, sorted stably by a column and
+// narrowed to the rows that contain a typed text.
 class ListeTable
 {
 public:
     explicit ListeTable(const QLocale& collationLocale = QLocale());
 
-    // Replaces the rows; the display order becomes the given order.
+    // Replaces the rows; the display order becomes the given order and nothing is typed.
     void setRows(std::vector<TListeData> rows);
+    // The same, with search keys from the persons the rows name.
+    void setRows(std::vector<TListeData> rows, const PersonList& persons);
     void setCollationLocale(const QLocale& locale);
 
-    int size() const { return int(m_rows.size()); }
+    // Number of rows shown.
+    int size() const { return int(shown().size()); }
     // The row shown at a position of the display order.
-    const TListeData& at(int position) const { return m_rows[std::size_t(m_order[position])]; }
-    // The display position of the row with record number no, -1 when absent.
+    const TListeData& at(int position) const
+    {
+        return m_rows[std::size_t(shown()[std::size_t(position)])];
+    }
+    // The display position of the row with record number no, -1 when absent or hidden.
     int positionOfNo(qint32 no) const;
-    // Index into the given rows of the row shown at each position.
+    // Index into the given rows of every row in display order, hidden ones included.
     const std::vector<int>& order() const { return m_order; }
+    // Index into the given rows of the row shown at each position.
+    const std::vector<int>& shown() const { return m_narrowed ? m_shown : m_order; }
 
     // Reorders the display stably: rows that compare equal keep their current order.
     void sort(int column, Qt::SortOrder order);
 
+    // Shows only the rows whose given name, surname or birth year contain typed, compared in
+    // their search form; an empty text shows every row.
+    void setFilter(const QString& typed);
+    const QString& filter() const { return m_typed; }
+
 private:
     const std::vector<int>& ranks(int column);
+    void updateShown();
 
     std::vector<TListeData> m_rows;
     std::vector<int> m_order;
+    ListeSearchIndex m_search;
+    QString m_typed;
+    std::vector<std::uint8_t> m_match; // per row, 1 when it contains the typed text
+    std::vector<int> m_shown;
+    bool m_narrowed = false; // some row is hidden, so m_shown holds the display
     // Per name column, the collation rank of every row; empty until first needed.
     std::array<std::vector<int>, 2> m_ranks;
     QLocale m_locale;

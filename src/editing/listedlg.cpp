@@ -9,10 +9,14 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
+#include <QSignalBlocker>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -55,6 +59,17 @@ TForm_ListeDlg::TForm_ListeDlg(QWidget* parent) : QDialog(parent)
 
 void TForm_ListeDlg::buildControls()
 {
+    Edit_Find = new QLineEdit(this);
+    Edit_Find->setObjectName(QStringLiteral("Edit_Find"));
+    Edit_Find->setClearButtonEnabled(true);
+    Edit_Find->installEventFilter(this);
+    connect(Edit_Find, &QLineEdit::textChanged, this, &TForm_ListeDlg::Edit_FindChange);
+    // Ctrl+F opened the list; pressed again it returns to the search field.
+    auto* findAgain = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
+    connect(findAgain, &QShortcut::activated, this, [this] {
+        Edit_Find->setFocus(Qt::ShortcutFocusReason);
+        Edit_Find->selectAll();
+    });
     VST_Liste = new QTableView(this);
     VST_Liste->setObjectName(QStringLiteral("VST_Liste"));
     Lb_Dikkat = new QLabel(this);
@@ -74,9 +89,12 @@ void TForm_ListeDlg::buildControls()
     side->addWidget(Lb_Dikkat, 1);
     side->addWidget(BitBtn_Tamam);
     side->addWidget(BitBtn_Iptal);
+    auto* grid = new QVBoxLayout;
+    grid->addWidget(Edit_Find);
+    grid->addWidget(VST_Liste, 1);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
-    layout->addWidget(VST_Liste, 0);
+    layout->addLayout(grid, 0);
     layout->addLayout(side, 1);
 }
 
@@ -135,6 +153,11 @@ void TForm_ListeDlg::resetRows(const PersonList& persons, const QList<qint32>* r
                                qint32 recNoMain, Lang lang)
 {
     m_lang = lang;
+    {
+        // New rows are shown whole; the model forgets the old text with them.
+        const QSignalBlocker quiet(Edit_Find);
+        Edit_Find->clear();
+    }
     m_model->setRows(recNos ? ListeRowsOf(persons, *recNos, lang) : ListeRowsAll(persons, lang),
                      &persons, recNoMain, lang);
     VST_Liste->selectionModel()->clear();
@@ -189,10 +212,15 @@ bool TForm_ListeDlg::selectRecord(qint32 recNo)
     const int row = m_model->rowOfNo(recNo);
     if (row < 0)
         return false;
+    selectRow(row);
+    return true;
+}
+
+void TForm_ListeDlg::selectRow(int row)
+{
     VST_Liste->selectionModel()->setCurrentIndex(m_model->index(row, ListeColumnNo),
                                                  QItemSelectionModel::ClearAndSelect |
                                                      QItemSelectionModel::Rows);
-    return true;
 }
 
 std::optional<qint32> TForm_ListeDlg::focusedRecord() const
@@ -228,7 +256,7 @@ void TForm_ListeDlg::FormActivate()
         setFont(dialogFont);
     }
     m_model->setBaseFont(VST_Liste->font());
-    VST_Liste->setFocus(Qt::OtherFocusReason);
+    Edit_Find->setFocus(Qt::OtherFocusReason);
     // Built from the caller's text every time, so showing the list again never repeats the count.
     Lb_Dikkat->setText(LabelText(LangText(Msg::SelectableCountLabel, m_lang) +
                                  QString::number(m_model->rowCount()) + QStringLiteral("\r\r") +
@@ -270,8 +298,44 @@ void TForm_ListeDlg::VST_ListeDblClick(const QModelIndex& index)
         accept();
 }
 
+void TForm_ListeDlg::Edit_FindChange(const QString& typed)
+{
+    m_model->setFilter(typed);
+    if (VST_Liste->selectionModel()->hasSelection())
+        scrollFocusedToTenthRow();
+    else
+        VST_Liste->scrollToTop();
+}
+
+bool TForm_ListeDlg::Edit_FindKeyPress(int key)
+{
+    const bool noneSelected = !VST_Liste->selectionModel()->hasSelection();
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // Enter takes the first match when nothing is picked; with no match it does nothing.
+        if (noneSelected && m_model->rowCount() == 0)
+            return true;
+        if (noneSelected)
+            selectRow(0);
+        accept();
+        return true;
+    case Qt::Key_Down:
+        if (noneSelected && m_model->rowCount() > 0)
+            selectRow(0);
+        VST_Liste->setFocus(Qt::TabFocusReason);
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool TForm_ListeDlg::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == Edit_Find && event->type() == QEvent::KeyPress &&
+        (static_cast<QKeyEvent*>(event)->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+        Edit_FindKeyPress(static_cast<QKeyEvent*>(event)->key()))
+        return true;
     // The header reports clicks of the left button only; the others still scroll the list.
     QHeaderView* header = VST_Liste->horizontalHeader();
     if (watched == header->viewport() && event->type() == QEvent::MouseButtonRelease) {

@@ -10,6 +10,7 @@
 #include <optional>
 
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QTableView;
 
@@ -60,6 +61,8 @@ public:
     // x is 0 only for the re-sort on showing, which keeps the direction.
     void VST_ListeHeaderClick(int column, Qt::MouseButton button, int x);
     void VST_ListeDblClick(const QModelIndex& index);
+    // Narrows the list to the persons whose names or birth year contain the typed text.
+    void Edit_FindChange(const QString& typed);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -72,7 +75,11 @@ private:
     void resetRows(const PersonList& persons, const QList<qint32>* recNos, qint32 recNoMain,
                    Lang lang);
     void scrollFocusedToTenthRow();
+    void selectRow(int row);
+    // Keys of the search field that act on the list; true when the key was used.
+    bool Edit_FindKeyPress(int key);
 
+    QLineEdit* Edit_Find = nullptr;
     QTableView* VST_Liste = nullptr;
     QLabel* Lb_Dikkat = nullptr;
     QPushButton* BitBtn_Tamam = nullptr;

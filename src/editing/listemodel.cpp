@@ -18,7 +18,10 @@ void ListeModel::setRows(std::vector<TListeData> rows, const PersonList* persons
                          Lang lang)
 {
     beginResetModel();
-    m_table.setRows(std::move(rows));
+    if (persons)
+        m_table.setRows(std::move(rows), *persons);
+    else
+        m_table.setRows(std::move(rows));
     m_persons = persons;
     m_recNoMain = recNoMain;
     m_lang = lang;
@@ -60,28 +63,42 @@ bool ListeModel::isColumnShaded(int column) const
 
 void ListeModel::sortRows(int column, Qt::SortOrder order)
 {
-    Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    relayout([this, column, order] { m_table.sort(column, order); },
+             QAbstractItemModel::VerticalSortHint);
+}
+
+void ListeModel::setFilter(const QString& typed)
+{
+    relayout([this, &typed] { m_table.setFilter(typed); }, QAbstractItemModel::NoLayoutChangeHint);
+}
+
+template <typename Change>
+void ListeModel::relayout(Change change, QAbstractItemModel::LayoutChangeHint hint)
+{
+    Q_EMIT layoutAboutToBeChanged({}, hint);
     const QModelIndexList before = persistentIndexList();
     std::vector<int> rowsBefore;
     rowsBefore.reserve(std::size_t(before.size()));
     for (const QModelIndex& idx : before)
-        rowsBefore.push_back(m_table.order()[std::size_t(idx.row())]);
+        rowsBefore.push_back(m_table.shown()[std::size_t(idx.row())]);
 
-    m_table.sort(column, order);
+    change();
 
     if (!before.isEmpty()) {
-        const std::vector<int>& order = m_table.order();
-        std::vector<int> positionOfRow(order.size());
-        for (std::size_t pos = 0; pos < order.size(); ++pos)
-            positionOfRow[std::size_t(order[pos])] = int(pos);
+        const std::vector<int>& shown = m_table.shown();
+        // Rows the change hid keep -1 and lose their indexes.
+        std::vector<int> positionOfRow(m_table.order().size(), -1);
+        for (std::size_t pos = 0; pos < shown.size(); ++pos)
+            positionOfRow[std::size_t(shown[pos])] = int(pos);
         QModelIndexList after;
         after.reserve(before.size());
-        for (qsizetype i = 0; i < before.size(); ++i)
-            after.append(
-                index(positionOfRow[std::size_t(rowsBefore[std::size_t(i)])], before[i].column()));
+        for (qsizetype i = 0; i < before.size(); ++i) {
+            const int pos = positionOfRow[std::size_t(rowsBefore[std::size_t(i)])];
+            after.append(pos < 0 ? QModelIndex() : index(pos, before[i].column()));
+        }
         changePersistentIndexList(before, after);
     }
-    Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+    Q_EMIT layoutChanged({}, hint);
 }
 
 int ListeModel::rowCount(const QModelIndex& parent) const

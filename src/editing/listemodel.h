@@ -33,6 +33,9 @@ public:
 
     // Stable sort that keeps the selection and the focused row on their persons.
     void sortRows(int column, Qt::SortOrder order);
+    // Shows only the rows that contain typed (see ListeTable::setFilter); the selection and the
+    // focused row stay on their persons while these are shown.
+    void setFilter(const QString& typed);
 
     const ListeTable& table() const { return m_table; }
     // Row of record number no in the current order, -1 when absent.
@@ -45,6 +48,9 @@ public:
                         int role = Qt::DisplayRole) const override;
 
 private:
+    // Applies a change of the shown rows or their order, moving the persistent indexes along.
+    template <typename Change>
+    void relayout(Change change, QAbstractItemModel::LayoutChangeHint hint);
     const TTreeData* personOf(const TListeData& row) const;
     QVariant VST_ListeGetText(const TListeData& row, int column) const;
     QVariant VST_ListeGetHint(const TListeData& row) const;

@@ -276,6 +276,56 @@ constexpr const char16_t* Texts[LangTableSize][2] = {
     {u"Bu resim dosyasının yolu çok uzun; aile dosyasına yazılamaz:",
      u"The path of this image file is too long to be written into the family file:"},
     /* 162 */
+    {u"%1 nolu kayıt, ebeveyni olan %2 nolu kayıttan önce doğmuş.",
+     u"Record %1 was born before its parent, record %2."},
+    /* 163 */
+    {u"%2 nolu kayıt, çocuğu %1 nolu kayıt doğduğunda %3 yaşındaydı (12 yaşından küçük).",
+     u"Record %2 was %3 years old at the birth of record %1, their child (under 12)."},
+    /* 164 */
+    {u"%2 nolu kayıt, çocuğu %1 nolu kayıt doğduğunda %3 yaşındaydı (70 yaşından büyük).",
+     u"Record %2 was %3 years old at the birth of record %1, their child (over 70)."},
+    /* 165 */
+    {u"%1 nolu kaydın ölüm tarihi doğum tarihinden önce.", u"Record %1 died before being born."},
+    /* 166 */
+    {u"%1 nolu kayıt kendi atası olmuş: %2.", u"Record %1 is their own ancestor: %2."},
+    /* 167 */
+    {u"%1 nolu kayıt annesi olarak %2 nolu kaydı gösteriyor, fakat %2 nolu kaydın çocukları "
+     u"arasında yok.",
+     u"Record %1 names record %2 as mother, but record %2 does not list it as a child."},
+    /* 168 */
+    {u"%1 nolu kayıt babası olarak %2 nolu kaydı gösteriyor, fakat %2 nolu kaydın çocukları "
+     u"arasında yok.",
+     u"Record %1 names record %2 as father, but record %2 does not list it as a child."},
+    /* 169 */
+    {u"%1 nolu kayıt %2 nolu kaydı çocuğu olarak gösteriyor, fakat %2 nolu kayıt onu anne veya "
+     u"baba olarak göstermiyor.",
+     u"Record %1 lists record %2 as a child, but record %2 names it neither as mother nor as "
+     u"father."},
+    /* 170 */
+    {u"%1 nolu kayıt %2 nolu kaydı eşi olarak gösteriyor, fakat %2 nolu kaydın eşleri arasında "
+     u"%1 yok.",
+     u"Record %1 lists record %2 as a spouse, but record %2 does not list record %1."},
+    /* 171 */ {u"%1 nolu kaydın adı ve soyadı yok.", u"Record %1 has no name."},
+    /* 172 */
+    {u"%1 nolu kayıtların adı, soyadı ve doğum tarihi aynı.",
+     u"Records %1 have the same name, surname and birth date."},
+    /* 173 */
+    {u"%1 nolu kayıt, olmayan %2 nolu kayda bağlı.",
+     u"Record %1 links to record %2, which does not exist."},
+    /* 174 */ {u"Aile denetimi - bulgu sayısı : %1", u"Family check - findings : %1"},
+    /* 175 */ {u"Ailede bir sorun bulunamadı.", u"No problems were found in the family."},
+    /* 176 */
+    {u"KINROW kapanmadan sona ermiş; %1 ailesinde kaydedilmemiş değişiklikler vardı.\rBu "
+     u"değişikliklerin %2 tarihli bir kopyası bulundu.\rKopyayı GERİ YÜKLEMEK istermisiniz ?"
+     u"\r(Hayır: kopya silinir)",
+     u"KINROW ended without closing while the family %1 had unsaved changes.\rA copy of these "
+     u"changes from %2 was found.\rDo you want to RESTORE it ?\r(No: the copy is deleted)"},
+    /* 177 */
+    {u"Kurtarma kopyası okunamadı: ", u"The recovery copy could not be read: "},
+    /* 178 */ {u"Aileyi Denetle", u"Check the Family"},
+    /* 179 */
+    {u"... ve %1 bulgu daha (gösterilmedi).", u"... and %1 more findings (not shown)."},
+    /* 180 */
     {u"(Evet: dosya diskten de silinir. Geri Al resmi listeye geri koyar, dosyayı geri getiremez.)",
      u"(Yes: the file is deleted from the disk too. Undo puts the image back into the list, but "
      u"cannot bring the file back.)"},

@@ -158,10 +158,28 @@ enum class Msg : int
     DateNotUnderstood = 159,
     PrintFailed = 160,
     PicturePathTooLong = 161,
-    DeletedFileNotRestored = 162,
+    CheckBornBeforeParent = 162,
+    CheckParentTooYoung = 163,
+    CheckParentTooOld = 164,
+    CheckDeathBeforeBirth = 165,
+    CheckOwnAncestor = 166,
+    CheckMotherNotListing = 167,
+    CheckFatherNotListing = 168,
+    CheckChildNotNaming = 169,
+    CheckOneSidedSpouse = 170,
+    CheckNoName = 171,
+    CheckSameNameAndBirth = 172,
+    CheckMissingRecord = 173,
+    CheckFindingCount = 174,
+    CheckNothingFound = 175,
+    RecoveryQuestion = 176,
+    RecoveryUnreadable = 177,
+    CheckCaption = 178,
+    CheckMoreFindings = 179,
+    DeletedFileNotRestored = 180,
 };
 
-constexpr int LangTableSize = 163;
+constexpr int LangTableSize = 181;
 
 // The text of an entry in a language; an entry out of range gives an empty text.
 QString LangText(Msg entry, Lang lang);

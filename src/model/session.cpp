@@ -24,10 +24,12 @@ void Session::setUnsavedChanges(bool pending)
         history_.forgetSaved();
     else
         history_.markSaved();
-    if (pending == unsavedChanges_)
-        return;
+    const bool flagChanged = pending != unsavedChanges_;
     unsavedChanges_ = pending;
-    Q_EMIT enablingChanged();
+    if (flagChanged)
+        Q_EMIT enablingChanged();
+    if (pending)
+        Q_EMIT familyChanged();
 }
 
 void Session::recordStep(FamilyStep step)

@@ -82,7 +82,8 @@ Q_SIGNALS:
     // The editing state, the read-only mode or the unsaved-changes flag changed: every page
     // applies the enabling rules again.
     void enablingChanged();
-    // The persons changed: a step was recorded, undone or redone.
+    // The family was changed: a step recorded, undone or redone, or a change marked by hand
+    // (every change, also while the unsaved-changes flag is set).
     void familyChanged();
     // The steps that undo and redo would take changed (or the history was emptied).
     void historyChanged();

@@ -86,7 +86,7 @@ PrintPage::PrintPage(Session& session, QWidget* parent)
     createInnerPages();
     createTable();
     connectControls();
-    buttons_->add({SB_P_Back, BitBtn_Yaz, BitBtn_P_Kaydet}, ButtonRule::Browse);
+    buttons_->add({SB_P_Back, BitBtn_Yaz, BitBtn_P_Kaydet, BitBtn_Check}, ButtonRule::Browse);
     buttons_->add(BitBtn_P_Resim, ButtonRule::Change);
     buttons_->apply();
 }
@@ -153,6 +153,7 @@ void PrintPage::createInnerPages()
 
     TabSheet_P_Diger = InnerPage(PageControl_P, "TabSheet_P_Diger");
     CheckBox_GED = Make<QCheckBox>(TabSheet_P_Diger, "CheckBox_GED", QRect(8, 20, 225, 34));
+    BitBtn_Check = Make<QPushButton>(TabSheet_P_Diger, "BitBtn_Check", QRect(40, 80, 155, 30));
     PageControl_P->setCurrentWidget(TabSheet_P);
     // Five captions share 241 pixels, as the designed tabs did.
     PageControl_P->setStyleSheet(
@@ -402,6 +403,7 @@ void PrintPage::retranslate(Lang lang)
     CheckBox_P_RSelected->setText(LangText(Msg::CollectSelectedOnly, lang));
     Lb_P_Font->setText(LangText(Msg::FontPageInfo, lang));
     CheckBox_GED->setText(LangText(Msg::AssociateGedCaption, lang));
+    BitBtn_Check->setText(LangText(Msg::CheckCaption, lang));
 }
 
 void PrintPage::showCurrentDir(const QString& folder)

@@ -38,7 +38,7 @@ private:
 
 // The print page: every person in a table with check boxes, narrowed by a scope, with hidden
 // unchecked rows, optional columns and a sort by heading, and the inner pages for printing,
-// saving, pictures, the program font and the ".ged" association.
+// saving, pictures, the program font, the ".ged" association and the family check.
 class PrintPage : public QWidget
 {
     Q_OBJECT
@@ -102,6 +102,7 @@ public:
     QToolButton* SB_DefFont;
     QWidget* TabSheet_P_Diger;
     QCheckBox* CheckBox_GED;
+    QPushButton* BitBtn_Check;
     QTableView* VST_Print;
 
 Q_SIGNALS:

@@ -8,7 +8,10 @@
 #include "editing/personpage.h"
 #include "editing/pictureeditor.h"
 #include "editing/relativeeditor.h"
+#include "gedcom/errorsink.h"
 #include "gedcom/familyopen.h"
+#include "gedcom/recoverywriter.h"
+#include "model/familycheck.h"
 #include "model/messages.h"
 #include "pictures/picturecollector.h"
 #include "print/listprintjob.h"
@@ -19,6 +22,7 @@
 #include "shell/version.h"
 #include "table/exportsave.h"
 #include "table/tablepage.h"
+#include "ui/overridecursor.h"
 #include "ui/personlabel.h"
 #include "ui/prompts.h"
 #include "ui/proportionalscaler.h"
@@ -133,6 +137,19 @@ void TForm_Main::connectPrintPage()
     connect(print->BitBtn_Font, &QPushButton::clicked, this, &TForm_Main::BitBtn_FontClick);
     connect(print->SB_DefFont, &QToolButton::clicked, this, &TForm_Main::SB_DefFontClick);
     connect(print->CheckBox_GED, &QCheckBox::clicked, this, &TForm_Main::CheckBox_GEDClick);
+    connect(print->BitBtn_Check, &QPushButton::clicked, this, &TForm_Main::BitBtn_CheckClick);
+}
+
+void TForm_Main::BitBtn_CheckClick()
+{
+    QStringList lines{LangText(Msg::FileNameLabel, session_.lang()) + session_.familyFileName};
+    {
+        const OverrideCursorGuard hourglass;
+        lines += FindingLines(CheckFamily(session_.persons), session_.lang(), ErrorSink::MaxLines);
+    }
+    showingFindings_ = true;
+    TabSheet_About->showErrors(lines, true);
+    showPage(TabSheet_About);
 }
 
 int TForm_Main::activePageTag() const
@@ -421,6 +438,9 @@ bool TForm_Main::FormCloseQuery()
 
 void TForm_Main::FormClose()
 {
+    // Closing without saving gives the changes up: nothing is offered at the next start.
+    if (recovery_)
+        recovery_->discard();
     LastValues values;
     values.recNoMain = session_.recNoMain();
     values.gedFile = session_.familyFileName;

@@ -14,6 +14,8 @@ class QStackedWidget;
 
 namespace kinrow {
 
+struct RecoveryInfo;
+class RecoveryWriter;
 class AboutPage;
 class ChartPage;
 class PersonEditor;
@@ -70,11 +72,18 @@ public:
     void ComboBox_LangChange();
     void ApplyProgramFont(const QString& fontName, int fontCharSet);
 
+    // Keeps copies of unsaved changes in folder from now on, after offering each copy there
+    // that a program left when it ended without closing.
+    void startRecovery(const QString& folder);
+    RecoveryWriter* recoveryWriter() const { return recovery_.get(); }
+
     // The print page.
     void SB_YazClick();
     void BitBtn_FontClick();
     void SB_DefFontClick();
     void CheckBox_GEDClick();
+    // The family check: its findings in the error list.
+    void BitBtn_CheckClick();
     // The font the printouts use: the font dialog's, "MS Sans Serif" until it was first opened.
     QString printFontName() const { return printFontName_; }
     // The print table's export (the same routine as the generation table's).
@@ -135,11 +144,14 @@ private:
     void showCaption();
     // The working folder, shown on the print page.
     void showCurrentDir();
+    // Opens a left recovery copy as the family of its original file, with unsaved changes.
+    bool restoreRecovery(const RecoveryInfo& left);
 
     Session session_;
     ErrorList errors_;
     std::unique_ptr<Prompts> prompts_;
     std::unique_ptr<ProportionalScaler> scaler_;
+    std::unique_ptr<RecoveryWriter> recovery_;
     TForm_ListeDlg* listeDialog_ = nullptr;
     PersonEditor* personEditor_ = nullptr;
     RelativeEditor* relativeEditor_ = nullptr;
@@ -155,6 +167,7 @@ private:
     bool gedAssociationTicked_ = false;
     QString printFontName_ = QStringLiteral("MS Sans Serif");
     bool resizing_ = false;
+    bool showingFindings_ = false; // the error list holds the family check's findings
 };
 
 } // namespace kinrow

@@ -118,6 +118,7 @@ void TForm_Main::openChosenFile(const QString& fileName, const QString& previous
         const OverrideCursorGuard hourglass;
         outcome = OpenFamilyFile(fileName, readOnlyTicked_, session_.persons, errors_, options);
     }
+    showingFindings_ = false;
     TabSheet_About->showErrors(errors_.lines, errors_.visible);
     if (!outcome.opened) {
         if (!outcome.failureMessage.isEmpty())
@@ -169,8 +170,11 @@ void TForm_Main::SB_ErrorCloseClick()
 {
     TabSheet_About->hideErrors();
     errors_.visible = false;
-    // An imported or repaired file is offered for saving, unless it may only be read.
-    setUnsavedChanges(!session_.readOnlyMode());
+    // An imported or repaired file is offered for saving, unless it may only be read; the
+    // family check's findings change nothing.
+    if (!showingFindings_)
+        setUnsavedChanges(!session_.readOnlyMode());
+    showingFindings_ = false;
     showPage(TabSheet_Main);
 }
 

@@ -546,6 +546,31 @@ TEST_F(EditingStoriesTest, TheJumpListShowsThePickedPerson)
     EXPECT_EQ(window->session().recNoMain(), 5);
 }
 
+TEST_F(EditingStoriesTest, CtrlFOpensTheJumpListAtItsSearchFieldInBothLanguages)
+{
+    open(Family(), 3);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    for (const Lang lang : {Lang::Turkish, Lang::English}) {
+        window->session().setLang(lang);
+        window->ComboBox_LangChange();
+        EXPECT_EQ(page()->SB_Liste->toolTip(), LangText(Msg::ListHint, lang) + " (Ctrl+F)");
+        QString focused;
+        liste->runModal = [&focused](TForm_ListeDlg& dialog) {
+            dialog.show();
+            QWidget* field = dialog.focusWidget();
+            focused = field ? field->objectName() : QString();
+            QTest::keyClicks(field, QStringLiteral("elif"));
+            QTest::keyClick(field, Qt::Key_Return);
+            return dialog.result();
+        };
+        QTest::keyClick(window.get(), Qt::Key_F, Qt::ControlModifier);
+        EXPECT_EQ(focused, QStringLiteral("Edit_Find"));
+        EXPECT_EQ(window->session().recNoMain(), 5);
+        show(3);
+    }
+}
+
 TEST_F(EditingStoriesTest, RelativesListsGrowWithTheWindow)
 {
     open(Family(), 1);

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
@@ -86,6 +87,11 @@ protected:
     QTableView* grid = nullptr;
 };
 
+QLineEdit* FindField(TForm_ListeDlg& dlg)
+{
+    return dlg.findChild<QLineEdit*>(QStringLiteral("Edit_Find"));
+}
+
 } // namespace
 
 TEST_F(ListeDlgTest, ModelPassesTheItemModelTesterWhileFilledAndSorted)
@@ -95,6 +101,8 @@ TEST_F(ListeDlgTest, ModelPassesTheItemModelTesterWhileFilledAndSorted)
     showJumpList(5);
     clickHeader(2);
     clickHeader(1);
+    QTest::keyClicks(FindField(dlg), "g1");
+    QTest::keyClick(FindField(dlg), Qt::Key_Backspace);
     dlg.FillCandidateList(persons, 5, English, "c", "w", {});
     EXPECT_EQ(grid->model()->rowCount(), 0);
 }
@@ -198,6 +206,68 @@ TEST_F(ListeDlgTest, DoubleClickReturnsTheRowAndEscapeCancels)
     QTimer::singleShot(0, &dlg, [this] { QTest::keyClick(grid, Qt::Key_Escape); });
     EXPECT_EQ(dlg.SB_ListeClick(persons, 37, English), std::nullopt);
     EXPECT_FALSE(dlg.isVisible());
+}
+
+TEST_F(ListeDlgTest, TypingNarrowsTheSortedListAndKeepsTheCurrentRowWhileShown)
+{
+    showJumpList(37); // surname S1, born 1936
+    QLineEdit* find = FindField(dlg);
+    EXPECT_EQ(dlg.focusWidget(), find);
+    clickHeader(1); // given names run backwards: G101 (record 100) comes first
+    find->setFocus();
+    QTest::keyClicks(find, "s1");
+    ASSERT_EQ(grid->model()->rowCount(), 20);
+    EXPECT_EQ(noAt(0), 97);
+    EXPECT_EQ(noAt(19), 2);
+    EXPECT_EQ(dlg.selectedRecord(), 37);
+    EXPECT_TRUE(isBold(grid->model()->rowCount() - 1 - 7)); // record 37 among 97, 92, ... 2
+
+    // A birth year hides the current row, and so the selection goes.
+    find->clear();
+    QTest::keyClicks(find, "198"); // born 1980 to 1989, and G198
+    ASSERT_EQ(grid->model()->rowCount(), 11);
+    EXPECT_EQ(noAt(0), 90);
+    EXPECT_EQ(noAt(10), 3);
+    EXPECT_EQ(dlg.selectedRecord(), std::nullopt);
+    find->clear();
+    EXPECT_EQ(grid->model()->rowCount(), 100);
+    EXPECT_EQ(noAt(0), 100);
+    dlg.reject();
+}
+
+TEST_F(ListeDlgTest, EnterTakesTheFirstMatchOnlyWhenNothingIsSelected)
+{
+    const auto typeThenEnter = [this](const QString& typed) {
+        dlg.runModal = [typed](TForm_ListeDlg& shown) {
+            shown.show();
+            QTest::keyClicks(FindField(shown), typed);
+            QTest::keyClick(FindField(shown), Qt::Key_Return);
+            return shown.isVisible() ? int(QDialog::Rejected) : shown.result();
+        };
+    };
+    typeThenEnter("s3"); // hides record 37, so the first S3 row is taken
+    EXPECT_EQ(dlg.SB_ListeClick(persons, 37, English), 4);
+    typeThenEnter("s1"); // record 37 stays selected
+    EXPECT_EQ(dlg.SB_ListeClick(persons, 37, English), 37);
+    typeThenEnter("x"); // no match: Enter leaves the list open
+    EXPECT_EQ(dlg.SB_ListeClick(persons, 37, English), std::nullopt);
+    typeThenEnter("1950"); // nothing is selected in the candidate list
+    EXPECT_EQ(dlg.ChooseCandidate(persons, 1, English, "c", "w", {50, 51, 52}), 51);
+}
+
+TEST_F(ListeDlgTest, DownMovesIntoTheListAtItsFirstRow)
+{
+    dlg.runModal = [this](TForm_ListeDlg& shown) {
+        shown.show();
+        QTest::keyClicks(FindField(shown), "g15"); // G159 (record 42) to G150 (record 51)
+        QTest::keyClick(FindField(shown), Qt::Key_Down);
+        EXPECT_EQ(shown.focusWidget(), grid);
+        EXPECT_EQ(shown.selectedRecord(), 42);
+        QTest::keyClick(grid, Qt::Key_Down);
+        QTest::keyClick(grid, Qt::Key_Return);
+        return shown.result();
+    };
+    EXPECT_EQ(dlg.ChooseCandidate(persons, 1, English, "c", "w", {1, 42, 43, 44, 99}), 43);
 }
 
 TEST_F(ListeDlgTest, HintIsThePersonSummaryWithLineBreaks)

@@ -111,4 +111,19 @@ TEST(KinrowTool, LegacyFilesAreImportedAndConverted)
     EXPECT_EQ(tool({u"check"_qs, dir.filePath(u"kisa.dat"_qs)}).exitCode, 1);
 }
 
+TEST(KinrowTool, PlausibilityListsFindingsWithoutChangingTheExitCode)
+{
+    QTemporaryDir dir;
+    // Two empty legacy records: two persons without any name.
+    put(dir.filePath(u"eski.dat"_qs), QByteArray(2 * 504, '\0'));
+    const ToolRun run = tool({u"check"_qs, dir.filePath(u"eski.dat"_qs), u"--plausibility"_qs});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QStringList lines = run.out.trimmed().split(u'\n');
+    ASSERT_GE(lines.size(), 4);
+    EXPECT_EQ(lines.mid(lines.size() - 4),
+              QStringList({u"persons: 2"_qs, u"Family check - findings : 2"_qs,
+                           u"Record 1 has no name."_qs, u"Record 2 has no name."_qs}));
+    EXPECT_EQ(tool({u"check"_qs, dir.filePath(u"yok.ged"_qs), u"--plausibility"_qs}).exitCode, 1);
+}
+
 } // namespace

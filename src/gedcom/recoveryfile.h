@@ -1,0 +1,66 @@
+#pragma once
+
+#include "gedcom/readsession.h"
+#include "model/person.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+namespace kinrow {
+
+// A process as the system knows it: its id and, where the system tells, when it started and
+// in which boot, so that a process id used again later is not taken for the same process.
+struct ProcessStamp
+{
+    qint64 pid = 0;
+    QString startTime; // empty where unknown
+    QString bootId;    // empty where unknown
+
+    static ProcessStamp current();
+    bool operator==(const ProcessStamp&) const = default;
+};
+
+// Whether the process of the stamp is still running (a finished, unreaped one is not).
+bool IsRunning(const ProcessStamp& stamp);
+
+// A recovery copy: the family with its unsaved changes, the family file they belong to, and
+// which program wrote it when.
+struct RecoveryInfo
+{
+    QString infoPath;     // these values
+    QString dataPath;     // the family, as a family file
+    QString originalFile; // the family file the unsaved changes belong to
+    qint32 recNoMain = 1;
+    ProcessStamp writer;
+    QDateTime written;
+};
+
+// The folder of recovery copies, in the user's data folder (never beside a family file).
+QString RecoveryFolder();
+
+// The file names of the copy called base in folder, written by this process.
+RecoveryInfo NewRecoveryInfo(const QString& folder, const QString& base);
+
+bool WriteRecoveryInfo(const RecoveryInfo& info);
+std::optional<RecoveryInfo> ReadRecoveryInfo(const QString& infoPath);
+
+// The copies left in folder by programs that ended without closing, newest first. Copies of
+// running programs are left alone; records whose family is missing, and parts of copies whose
+// program ended while writing them, are removed.
+QList<RecoveryInfo> LeftRecoveries(const QString& folder);
+
+// Makes a left copy this process's own before it is offered, so that a program started at the
+// same time does not offer it too; false when another one was quicker.
+bool ClaimRecovery(RecoveryInfo& info);
+
+void RemoveRecovery(const RecoveryInfo& info);
+
+// Reads the copy's family as opening its original file would: picture names resolved in that
+// file's folder, the error list naming that file.
+bool ReadRecovery(const RecoveryInfo& info, PersonList& persons, ErrorList& errors,
+                  const ReadOptions& options);
+
+} // namespace kinrow

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "gedcom/gedcomwriter.h"
+#include "gedcom/recoveryfile.h"
+#include "model/session.h"
+
+#include <QObject>
+#include <QThreadPool>
+#include <QTimer>
+
+#include <memory>
+
+namespace kinrow {
+
+// Keeps a recovery copy of the session's family while it has unsaved changes: written at most
+// once an interval, the interval after a change, by a worker thread from a copy of the family
+// taken here a few thousand persons at a time between the window's events (so typing is never
+// held up); removed once the changes are saved or given up.
+class RecoveryWriter : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int DefaultInterval = 30000;  // milliseconds
+    static constexpr std::size_t CopyStep = 20000; // persons copied in one turn of the events
+
+    RecoveryWriter(Session& session, const QString& folder, WriteOptions options,
+                   QObject* parent = nullptr);
+    ~RecoveryWriter() override;
+
+    void setInterval(int milliseconds) { timer_.setInterval(milliseconds); }
+    const RecoveryInfo& info() const { return info_; }
+
+    // Takes a left copy over as this program's own: it stays until saved or given up.
+    void adopt(const RecoveryInfo& left);
+    // Removes this program's copy: the changes were saved, or the program closes without them.
+    void discard();
+
+Q_SIGNALS:
+    // A copy of the family as it was at the last change is on disk.
+    void written();
+
+private:
+    void familyChanged();
+    void writeNow();
+    void copySome();
+    void finishWrite(quint64 generation, bool ok, const QString& originalFile, qint32 recNoMain);
+    QString partPath() const { return info_.dataPath + QStringLiteral(".part"); }
+
+    Session& session_;
+    RecoveryInfo info_;
+    WriteOptions options_;
+    QTimer timer_;
+    QTimer copyStep_;
+    std::shared_ptr<PersonList> snapshot_; // the copy being taken, null when none is
+    QThreadPool pool_;
+    quint64 generation_ = 0; // raised by every discard, so a write under way is dropped
+    bool writing_ = false;
+    bool changedWhileWriting_ = false;
+};
+
+} // namespace kinrow
