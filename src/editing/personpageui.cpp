@@ -27,12 +27,6 @@ void setCaption(SpeedButton* target, Msg entry, Lang lang)
     target->setText(LangText(entry, lang));
 }
 
-// The jump list's key, the same in both languages.
-QKeySequence ListShortcut()
-{
-    return QKeySequence(Qt::CTRL | Qt::Key_F);
-}
-
 void setHint(QWidget* target, Msg entry, Lang lang)
 {
     target->setToolTip(LangText(entry, lang));
@@ -107,7 +101,7 @@ void PersonPageUi::setupToolbar(QWidget* page)
     SB_Sil = button(Panel_Ust, "SB_Sil", {205, 5, 61, 21});
     SB_Liste = button(Panel_Ust, "SB_Liste", {270, 5, 61, 21});
     // A shortcut of the button's own, so it works exactly when the button does.
-    auto* listShortcut = new QShortcut(ListShortcut(), SB_Liste);
+    auto* listShortcut = new QShortcut(FindShortcut(), SB_Liste);
     QObject::connect(listShortcut, &QShortcut::activated, SB_Liste, &QAbstractButton::click);
     SB_Yaz = button(Panel_Ust, "SB_Yaz", {335, 5, 61, 21});
     SB_Save = pictureButton(Panel_Ust, "SB_Save", {434, 3, 28, 25}, QStringLiteral("save"));
@@ -256,8 +250,7 @@ void PersonPageUi::retranslateUi(Lang lang)
         setCaption(textButtons[i], captions[i], lang);
         setHint(textButtons[i], hints[i], lang);
     }
-    SB_Liste->setToolTip(LangText(Msg::ListHint, lang) + QStringLiteral(" (") +
-                         ListShortcut().toString(QKeySequence::NativeText) + QLatin1Char(')'));
+    SB_Liste->setToolTip(HintWithShortcut(LangText(Msg::ListHint, lang), FindShortcut()));
     SB_Iptal->setToolTip(HintWithShortcut(LangText(Msg::CancelHint, lang), CancelShortcut()));
     SB_Save->setToolTip(HintWithShortcut(LangText(Msg::SaveHint, lang), SaveShortcut()));
     setHint(SB_Tree, Msg::TreeGraphHint, lang);

@@ -18,6 +18,12 @@ inline QKeySequence CancelShortcut()
     return QKeySequence(Qt::Key_Escape);
 }
 
+// Opens the jump list with its search field.
+inline QKeySequence FindShortcut()
+{
+    return QKeySequence(Qt::CTRL | Qt::Key_F);
+}
+
 inline QList<QKeySequence> UndoShortcuts()
 {
     return {QKeySequence(Qt::CTRL | Qt::Key_Z)};
