@@ -5,6 +5,7 @@
 #include "editing/listemodel.h"
 #include "model/messages.h"
 #include "ui/dialogplacement.h"
+#include "ui/shortcuts.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -65,7 +66,7 @@ void TForm_ListeDlg::buildControls()
     Edit_Find->installEventFilter(this);
     connect(Edit_Find, &QLineEdit::textChanged, this, &TForm_ListeDlg::Edit_FindChange);
     // Ctrl+F opened the list; pressed again it returns to the search field.
-    auto* findAgain = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
+    auto* findAgain = new QShortcut(FindShortcut(), this);
     connect(findAgain, &QShortcut::activated, this, [this] {
         Edit_Find->setFocus(Qt::ShortcutFocusReason);
         Edit_Find->selectAll();

@@ -1,5 +1,6 @@
 #include "editing/personeditor.h"
 
+#include "editing/familyedits.h"
 #include "editing/personlistbox.h"
 #include "editing/personpage.h"
 #include "editing/sexchange.h"
@@ -94,12 +95,8 @@ void PersonEditor::SB_TamamClick()
         prompts_.message(MessageKind::Information, LangText(Msg::SameName, lang),
                          MessageButtons::YesNo) != PromptAnswer::Yes)
         return;
-    const bool wasEmpty = session_.persons.empty();
-    if (ApplyAcceptedForm(session_.persons, session_.recNoMain(), session_.editMode(), form) == 0)
+    if (AcceptForm(session_, form) == 0)
         return;
-    if (wasEmpty)
-        session_.setRecNoMain(1); // the very first person of the file
-    session_.setUnsavedChanges(true);
     page_.LeaveEditState();
     page_.ShowRecord();
 }
@@ -187,10 +184,9 @@ bool PersonEditor::changeSpouseGroup()
     if (prompts_.message(MessageKind::Warning, question, MessageButtons::OkCancel) !=
         PromptAnswer::Ok)
         return false;
-    ApplySexChange(session_.persons, group, children);
+    ChangeGroupSex(session_, group, children);
     page_.ListBox_Esi->refreshColours();
     page_.ListBox_Cocuklari->refreshColours();
-    session_.setUnsavedChanges(true);
     return true;
 }
 

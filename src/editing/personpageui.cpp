@@ -4,6 +4,7 @@
 #include "model/messages.h"
 #include "pictures/picturepanel.h"
 #include "ui/personlabel.h"
+#include "ui/shortcuts.h"
 #include "ui/speedbutton.h"
 
 #include <QFrame>
@@ -24,12 +25,6 @@ QString iconPath(const QString& name)
 void setCaption(SpeedButton* target, Msg entry, Lang lang)
 {
     target->setText(LangText(entry, lang));
-}
-
-// The jump list's key, the same in both languages.
-QKeySequence ListShortcut()
-{
-    return QKeySequence(Qt::CTRL | Qt::Key_F);
 }
 
 void setHint(QWidget* target, Msg entry, Lang lang)
@@ -106,7 +101,7 @@ void PersonPageUi::setupToolbar(QWidget* page)
     SB_Sil = button(Panel_Ust, "SB_Sil", {205, 5, 61, 21});
     SB_Liste = button(Panel_Ust, "SB_Liste", {270, 5, 61, 21});
     // A shortcut of the button's own, so it works exactly when the button does.
-    auto* listShortcut = new QShortcut(ListShortcut(), SB_Liste);
+    auto* listShortcut = new QShortcut(FindShortcut(), SB_Liste);
     QObject::connect(listShortcut, &QShortcut::activated, SB_Liste, &QAbstractButton::click);
     SB_Yaz = button(Panel_Ust, "SB_Yaz", {335, 5, 61, 21});
     SB_Save = pictureButton(Panel_Ust, "SB_Save", {434, 3, 28, 25}, QStringLiteral("save"));
@@ -255,9 +250,9 @@ void PersonPageUi::retranslateUi(Lang lang)
         setCaption(textButtons[i], captions[i], lang);
         setHint(textButtons[i], hints[i], lang);
     }
-    SB_Liste->setToolTip(LangText(Msg::ListHint, lang) + QStringLiteral(" (") +
-                         ListShortcut().toString(QKeySequence::NativeText) + QLatin1Char(')'));
-    setHint(SB_Save, Msg::SaveHint, lang);
+    SB_Liste->setToolTip(HintWithShortcut(LangText(Msg::ListHint, lang), FindShortcut()));
+    SB_Iptal->setToolTip(HintWithShortcut(LangText(Msg::CancelHint, lang), CancelShortcut()));
+    SB_Save->setToolTip(HintWithShortcut(LangText(Msg::SaveHint, lang), SaveShortcut()));
     setHint(SB_Tree, Msg::TreeGraphHint, lang);
     setHint(SB_TView, Msg::TreeTableHint, lang);
     setHint(SB_About, Msg::AboutHint, lang);

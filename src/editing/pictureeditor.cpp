@@ -1,5 +1,6 @@
 #include "editing/pictureeditor.h"
 
+#include "editing/familyedits.h"
 #include "editing/personpage.h"
 #include "model/messages.h"
 #include "pictures/pictureadding.h"
@@ -44,9 +45,7 @@ void PictureEditor::SB_ResimEkleClick()
         return;
     }
     bool added = false;
-    const int number = AddPictureEntry(session_.current(), *name, added);
-    if (added)
-        session_.setUnsavedChanges(true);
+    const int number = AddCurrentPicture(session_, *name, added);
     session_.setPictureNo(number);
     page_.ShowPicture(session_.recNoMain());
 }
@@ -62,13 +61,13 @@ void PictureEditor::SB_ResimSilClick()
     const Lang lang = session_.lang();
     const QString question = page_.Lb_Info->text() + LangText(Msg::RemoveImageLead, lang) +
                              QStringLiteral("\r\r  ") + pictures[number - 1] +
-                             QStringLiteral("\r\r") + LangText(Msg::RemoveImageQuestion, lang);
+                             QStringLiteral("\r\r") + LangText(Msg::RemoveImageQuestion, lang) +
+                             QStringLiteral("\r\r") + LangText(Msg::DeletedFileNotRestored, lang);
     const PromptAnswer answer =
         prompts_.message(MessageKind::Warning, question, MessageButtons::YesNoCancel);
     if (answer != PromptAnswer::Yes && answer != PromptAnswer::No)
         return;
-    RemovePictureEntry(session_.current(), number, answer == PromptAnswer::Yes);
-    session_.setUnsavedChanges(true);
+    RemoveCurrentPicture(session_, number, answer == PromptAnswer::Yes);
     page_.ShowPicture(session_.recNoMain());
 }
 

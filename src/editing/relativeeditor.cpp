@@ -1,6 +1,7 @@
 #include "editing/relativeeditor.h"
 
 #include "editing/deletion.h"
+#include "editing/familyedits.h"
 #include "editing/linking.h"
 #include "editing/listedlg.h"
 #include "editing/personlistbox.h"
@@ -85,11 +86,6 @@ qint32 RelativeEditor::selectedSpouse() const
     return row < 0 ? 0 : page_.ListBox_Esi->recNoAt(row);
 }
 
-void RelativeEditor::changed()
-{
-    session_.setUnsavedChanges(true);
-}
-
 void RelativeEditor::SB_ListedenEkleClick(RelativeRole role)
 {
     if (!mayChangeLinks())
@@ -122,10 +118,9 @@ void RelativeEditor::SB_ListedenEkleClick(RelativeRole role)
     if (confirm.isEmpty() || prompts_.message(MessageKind::Warning, confirm,
                                               MessageButtons::YesCancel) != PromptAnswer::Yes)
         return;
-    if (!LinkExisting(session_.persons, session_.recNoMain(), role, *picked, selectedSpouse()))
+    if (!LinkRelative(session_, role, *picked, selectedSpouse()))
         return;
     page_.ShowRecord();
-    changed();
 }
 
 void RelativeEditor::unlinkParent(RelativeRole role)
@@ -138,9 +133,8 @@ void RelativeEditor::unlinkParent(RelativeRole role)
     if (!askWarning(
             UnlinkParentQuestion(session_.persons, session_.recNoMain(), role, session_.lang())))
         return;
-    UnlinkParent(session_.persons, session_.recNoMain(), role);
-    changed();
-    page_.ShowRecord();
+    if (RemoveParentLink(session_, role))
+        page_.ShowRecord();
 }
 
 void RelativeEditor::SB_EsiSilClick()
@@ -156,9 +150,8 @@ void RelativeEditor::SB_EsiSilClick()
     if (!askWarning(
             UnlinkSpouseQuestion(session_.persons, session_.recNoMain(), row, session_.lang())))
         return;
-    UnlinkSpouse(session_.persons, session_.recNoMain(), row);
-    changed();
-    page_.ShowRecord();
+    if (RemoveSpouseLink(session_, row))
+        page_.ShowRecord();
 }
 
 void RelativeEditor::SB_SilClick()
@@ -177,10 +170,7 @@ void RelativeEditor::SB_SilClick()
                          MessageButtons::YesNo) != PromptAnswer::Yes)
         return;
     const OverrideCursorGuard hourglass;
-    const qint32 next = NextAfterDeletion(session_.persons, d);
-    DeletePerson(session_.persons, d);
-    session_.setRecNoMain(next);
-    changed();
+    DeleteCurrent(session_);
     page_.ShowRecord();
 }
 
@@ -191,11 +181,10 @@ void RelativeEditor::SB_Esi_UpDownClick(bool up)
     const int j = up ? i - 1 : i + 1;
     if (!mayChangeLinks() || i < 0 || !SameEntries(spouses, session_.current().Spouses, i, j))
         return;
-    if (!MoveSpouse(session_.persons, session_.recNoMain(), i, j))
+    if (!SwapSpouses(session_, i, j))
         return;
     MoveEntry(spouses, i, j);
     page_.ListBox_EsiClick();
-    changed();
 }
 
 void RelativeEditor::SB_Cocuklari_UpDownClick(bool up)
@@ -205,11 +194,10 @@ void RelativeEditor::SB_Cocuklari_UpDownClick(bool up)
     const int j = up ? i - 1 : i + 1;
     if (!mayChangeLinks() || i < 0 || !SameEntries(children, session_.current().Children, i, j))
         return;
-    if (!MoveChild(session_.persons, session_.recNoMain(), i, j))
+    if (!SwapChildren(session_, i, j))
         return;
     MoveEntry(children, i, j);
     page_.ListBox_CocuklariClick();
-    changed();
 }
 
 void RelativeEditor::SB_ListeClick()

@@ -38,7 +38,6 @@ private:
     bool askWarning(const QString& question);
     void unlinkParent(RelativeRole role);
     qint32 selectedSpouse() const;
-    void changed();
 
     Session& session_;
     PersonPage& page_;

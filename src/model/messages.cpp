@@ -325,6 +325,10 @@ constexpr const char16_t* Texts[LangTableSize][2] = {
     /* 178 */ {u"Aileyi Denetle", u"Check the Family"},
     /* 179 */
     {u"... ve %1 bulgu daha (gösterilmedi).", u"... and %1 more findings (not shown)."},
+    /* 180 */
+    {u"(Evet: dosya diskten de silinir. Geri Al resmi listeye geri koyar, dosyayı geri getiremez.)",
+     u"(Yes: the file is deleted from the disk too. Undo puts the image back into the list, but "
+     u"cannot bring the file back.)"},
 };
 
 } // namespace

@@ -176,9 +176,10 @@ enum class Msg : int
     RecoveryUnreadable = 177,
     CheckCaption = 178,
     CheckMoreFindings = 179,
+    DeletedFileNotRestored = 180,
 };
 
-constexpr int LangTableSize = 180;
+constexpr int LangTableSize = 181;
 
 // The text of an entry in a language; an entry out of range gives an empty text.
 QString LangText(Msg entry, Lang lang);

@@ -20,12 +20,60 @@ void Session::setReadOnlyMode(bool readOnly)
 
 void Session::setUnsavedChanges(bool pending)
 {
+    if (pending)
+        history_.forgetSaved();
+    else
+        history_.markSaved();
     const bool flagChanged = pending != unsavedChanges_;
     unsavedChanges_ = pending;
     if (flagChanged)
         Q_EMIT enablingChanged();
     if (pending)
         Q_EMIT familyChanged();
+}
+
+void Session::recordStep(FamilyStep step)
+{
+    history_.push(std::move(step));
+    followHistory(recNoMain_);
+}
+
+bool Session::undo()
+{
+    if (!mayUndo())
+        return false;
+    followHistory(history_.undo(persons)->shownBefore);
+    return true;
+}
+
+bool Session::redo()
+{
+    if (!mayRedo())
+        return false;
+    followHistory(history_.redo(persons)->shownAfter);
+    return true;
+}
+
+void Session::clearHistory()
+{
+    history_.clear();
+    if (!unsavedChanges_)
+        history_.markSaved();
+    else
+        history_.forgetSaved();
+    Q_EMIT historyChanged();
+}
+
+void Session::followHistory(qint32 shown)
+{
+    recNoMain_ = isRecord(shown) ? shown : 1;
+    const bool pending = !history_.atSaved();
+    if (pending != unsavedChanges_) {
+        unsavedChanges_ = pending;
+        Q_EMIT enablingChanged();
+    }
+    Q_EMIT familyChanged();
+    Q_EMIT historyChanged();
 }
 
 void Session::beginEditing(EditMode mode)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/editmode.h"
+#include "model/familyhistory.h"
 #include "model/messages.h"
 #include "model/person.h"
 
@@ -37,9 +38,22 @@ public:
     bool readOnlyMode() const { return readOnlyMode_; }
     void setReadOnlyMode(bool readOnly);
 
-    // The unsaved-changes flag: the family differs from its file.
+    // The unsaved-changes flag: the family differs from its file. Cleared when the family was
+    // saved (or opened); set by hand only for a change that no step of the history records.
     bool unsavedChanges() const { return unsavedChanges_; }
     void setUnsavedChanges(bool pending);
+
+    // The undo and redo history of the family. Every change a page makes is recorded as one
+    // step (through FamilyChange), which also sets the unsaved-changes flag.
+    const FamilyHistory& history() const { return history_; }
+    void recordStep(FamilyStep step);
+    // Undoes or redoes one step and makes the person it changed the current record; the flag
+    // follows whether the family is back at its last save. False when the rules forbid it or
+    // nothing is left.
+    bool undo();
+    bool redo();
+    // Forgets the history: another family is opened.
+    void clearHistory();
 
     // The editing state: a person form is open for what editMode() names.
     EditMode editMode() const { return editMode_; }
@@ -59,22 +73,31 @@ public:
     bool mayChange() const { return !isEditing() && !readOnlyMode_; }
     // The save button: outside the editing state, exactly while there are unsaved changes.
     bool maySave() const { return !isEditing() && unsavedChanges_; }
+    // Undo and redo: as any change, and only while a step is left.
+    bool mayUndo() const { return mayChange() && history_.canUndo(); }
+    bool mayRedo() const { return mayChange() && history_.canRedo(); }
 
 Q_SIGNALS:
     void langChanged();
     // The editing state, the read-only mode or the unsaved-changes flag changed: every page
     // applies the enabling rules again.
     void enablingChanged();
-    // The family was changed (every change, also while the unsaved-changes flag is set).
+    // The family was changed: a step recorded, undone or redone, or a change marked by hand
+    // (every change, also while the unsaved-changes flag is set).
     void familyChanged();
+    // The steps that undo and redo would take changed (or the history was emptied).
+    void historyChanged();
 
 private:
+    void followHistory(qint32 shown);
+
     qint32 recNoMain_ = 1;
     Lang lang_ = Lang::English;
     bool readOnlyMode_ = false;
     bool unsavedChanges_ = false;
     EditMode editMode_ = EditMode::None;
     int pictureNo_ = 0;
+    FamilyHistory history_;
 };
 
 } // namespace kinrow

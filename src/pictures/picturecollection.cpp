@@ -1,5 +1,6 @@
 #include "pictures/picturecollection.h"
 
+#include "model/familychange.h"
 #include "model/picturepaths.h"
 
 #include <QDir>
@@ -131,6 +132,22 @@ PictureCollectionResult CollectPictures(PersonList& persons, const QList<qint32>
     }
     collector.deleteMovedSources();
     return collector.result;
+}
+
+PictureCollectionResult CollectFamilyPictures(Session& session, const QList<qint32>& recNos,
+                                              const QString& folder, bool move)
+{
+    // Only persons with pictures can change; the others are left out of the step.
+    std::vector<qint32> touched;
+    for (const qint32 recNo : recNos) {
+        if (session.isRecord(recNo) && !session.record(recNo).Pictures.isEmpty())
+            touched.push_back(recNo);
+    }
+    FamilyChange change(session, StepKind::CollectPictures, std::move(touched));
+    PictureCollectionResult result = CollectPictures(session.persons, recNos, folder, move);
+    if (result.changed)
+        change.commit();
+    return result;
 }
 
 } // namespace kinrow

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/person.h"
+#include "model/session.h"
 
 #include <QList>
 #include <QString>
@@ -24,6 +25,11 @@ struct PictureCollectionResult
 // once no entry of any person names it any more.
 PictureCollectionResult CollectPictures(PersonList& persons, const QList<qint32>& recNos,
                                         const QString& folder, bool move);
+
+// CollectPictures on the session's family, recorded as one undoable step when an entry changed:
+// undoing it gives the entries back, while the copied files stay.
+PictureCollectionResult CollectFamilyPictures(Session& session, const QList<qint32>& recNos,
+                                              const QString& folder, bool move);
 
 // Whether two files hold the same bytes.
 bool SameFileContent(const QString& first, const QString& second);

@@ -21,9 +21,7 @@ void BitBtn_P_ResimClick(Session& session, Prompts& prompts, const QList<qint32>
     PictureCollectionResult result;
     {
         const OverrideCursorGuard hourglass;
-        result = CollectPictures(session.persons, recNos, folder, move);
-        if (result.changed)
-            session.setUnsavedChanges(true);
+        result = CollectFamilyPictures(session, recNos, folder, move);
         if (move && save)
             save();
     }

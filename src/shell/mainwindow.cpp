@@ -70,6 +70,7 @@ TForm_Main::TForm_Main(const QStringList& arguments, std::unique_ptr<Prompts> pr
     setMinimumSize(DesignWidth, DesignHeight);
     createPages();
     connectControls();
+    createActions();
     scaler_ = std::make_unique<ProportionalScaler>(PageControl_Main, DesignWidth);
     FormCreate(arguments);
 }

@@ -9,6 +9,7 @@
 
 #include <memory>
 
+class QAction;
 class QStackedWidget;
 
 namespace kinrow {
@@ -92,6 +93,14 @@ public:
     // The picture collection over the table's rows in display order.
     void collectPictures();
 
+    // Undo and redo of the family's steps, and the keyboard's save and cancel.
+    void Act_UndoClick();
+    void Act_RedoClick();
+
+    QAction* Act_Undo = nullptr;
+    QAction* Act_Redo = nullptr;
+    QAction* Act_Save = nullptr;
+    QAction* Act_Cancel = nullptr;
     QStackedWidget* PageControl_Main;
     PrintPage* TabSheet_Print;
     PersonPage* TabSheet_Main;
@@ -107,6 +116,11 @@ private:
     void createPages();
     void connectControls();
     void connectPrintPage();
+    void createActions();
+    // The actions' texts and enabling after every change of the session.
+    void updateActions();
+    // Shows the person an undone or redone step changed on the person page.
+    void showChangedPerson();
     void FormCreate(const QStringList& arguments);
     bool FormCloseQuery();
     void FormClose();

@@ -106,6 +106,7 @@ void TForm_Main::openChosenFile(const QString& fileName, const QString& previous
     session_.familyFileName = fileName;
     session_.setReadOnlyMode(false);
     setUnsavedChanges(false);
+    session_.clearHistory();
     session_.setPictureNo(0); // a new family starts at its own pictures, as at start-up
     ReadOptions options;
     options.lang = session_.lang();
@@ -221,9 +222,13 @@ bool TForm_Main::saveElsewhere(SaveResult failed)
                                  : family.absolutePath();
         const QString to = QFileInfo(*other).absolutePath();
         PersonList moved = session_.persons;
+        bool rebased = false;
         for (TTreeData& person : moved) {
-            for (QString& picture : person.Pictures)
+            for (QString& picture : person.Pictures) {
+                const QString before = picture;
                 picture = RebasedPicturePath(picture, from, to);
+                rebased = rebased || picture != before;
+            }
         }
         WriteOptions options;
         options.versionText = VersionLabelText();
@@ -233,6 +238,9 @@ bool TForm_Main::saveElsewhere(SaveResult failed)
         }
         if (failed.saved) {
             session_.persons = std::move(moved);
+            // The steps name pictures relative to the old folder: undoing one would break them.
+            if (rebased)
+                session_.clearHistory();
             session_.familyFileName = *other;
             QDir::setCurrent(to);
             showCaption();

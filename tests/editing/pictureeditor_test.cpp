@@ -134,6 +134,27 @@ TEST_F(PictureEditorTest, ClickingThePictureOpensTheViewerOrAdds)
     EXPECT_EQ(title, u"700x30");
 }
 
+TEST_F(PictureEditorTest, UndoGivesEntriesBackButNeverADeletedFile)
+{
+    prompts.choosePicture(picture);
+    editor.SB_ResimEkleClick();
+    ASSERT_TRUE(session.undo());
+    EXPECT_TRUE(pictures().isEmpty());
+    ASSERT_TRUE(session.redo());
+    EXPECT_EQ(pictures(), QStringList{"../pics/a.bmp"});
+
+    session.setPictureNo(1);
+    prompts.answerMessage(PromptAnswer::Yes);
+    editor.SB_ResimSilClick();
+    // The question says that the file, once deleted, does not come back.
+    EXPECT_TRUE(prompts.messages.last().endsWith(
+        QStringLiteral("\r\r") + LangText(Msg::DeletedFileNotRestored, Lang::English)));
+    EXPECT_FALSE(QFile::exists(picture));
+    ASSERT_TRUE(session.undo());
+    EXPECT_EQ(pictures(), QStringList{"../pics/a.bmp"});
+    EXPECT_FALSE(QFile::exists(picture));
+}
+
 } // namespace
 
 int main(int argc, char** argv)

@@ -2,11 +2,13 @@
 
 #include "editing/addforms.h"
 #include "editing/deletion.h"
+#include "editing/familyedits.h"
 #include "editing/linking.h"
 #include "editing/reordering.h"
 #include "editing/sexchange.h"
 #include "gedcom/gedcomreader.h"
 #include "gedcom/gedcomwriter.h"
+#include "model/familychange.h"
 #include "model/textrules.h"
 
 #include <QRegularExpression>
@@ -31,29 +33,31 @@ const TTreeData& at(const PersonList& persons, qint32 n)
 
 } // namespace
 
-EditingHistory::EditingHistory(PersonList persons, quint64 seed)
-    : persons_(std::move(persons)), session_(seed * 2 + 1)
-{}
+EditingHistory::EditingHistory(PersonList persons, quint64 seed) : random_(seed * 2 + 1)
+{
+    session_.persons = std::move(persons);
+}
 
 int EditingHistory::below(int n)
 {
-    session_ = session_ * 6364136223846793005ull + 1442695040888963407ull;
-    return int((session_ >> 33) % quint64(n));
+    random_ = random_ * 6364136223846793005ull + 1442695040888963407ull;
+    return int((random_ >> 33) % quint64(n));
 }
 
 qint32 EditingHistory::anyone()
 {
-    return qint32(1 + below(int(persons_.size())));
+    return qint32(1 + below(int(session_.persons.size())));
 }
 
 void EditingHistory::forgetSomeSexes()
 {
-    for (int k = below(4); k > 0 && !persons_.empty(); --k) {
-        TTreeData& p = persons_[size_t(anyone() - 1)];
+    PersonList& persons = session_.persons;
+    for (int k = below(4); k > 0 && !persons.empty(); --k) {
+        TTreeData& p = persons[size_t(anyone() - 1)];
         if (p.Spouses.isEmpty()) {
             p.Sex = '\0';
         } else if (p.Spouses.size() == 1) {
-            TTreeData& s = persons_[size_t(p.Spouses[0] - 1)];
+            TTreeData& s = persons[size_t(p.Spouses[0] - 1)];
             if (s.Spouses.size() == 1)
                 p.Sex = s.Sex = '\0';
         }
@@ -62,9 +66,10 @@ void EditingHistory::forgetSomeSexes()
 
 bool EditingHistory::step()
 {
-    if (persons_.empty())
+    if (session_.persons.empty())
         return false;
     const qint32 anchor = anyone();
+    session_.setRecNoMain(anchor);
     switch (below(12)) {
     case 0:
     case 1:
@@ -89,15 +94,15 @@ bool EditingHistory::step()
 
 bool EditingHistory::addRelative(qint32 anchor)
 {
-    const TTreeData& a = at(persons_, anchor);
+    const TTreeData& a = at(session_.persons, anchor);
     const auto role = RelativeRole(below(4));
     if ((role == RelativeRole::Mother && a.MotherId != 0) ||
         (role == RelativeRole::Father && a.FatherId != 0))
         return false;
     const int spouses = int(a.Spouses.size());
     const int selected = spouses == 0 ? -1 : below(spouses + 1) - 1;
-    AddFormPrefill prefill =
-        PrepareAddForm(persons_, anchor, role, selected, below(2) ? Lang::English : Lang::Turkish);
+    AddFormPrefill prefill = PrepareAddForm(session_.persons, anchor, role, selected,
+                                            below(2) ? Lang::English : Lang::Turkish);
     PersonForm& form = prefill.Form;
     form.GivenName = kNames[below(5)];
     if (form.Surname.isEmpty() && below(2))
@@ -115,7 +120,10 @@ bool EditingHistory::addRelative(qint32 anchor)
     // The sex button only toggles the form while the form lists no spouse and no child.
     if (form.Spouses.isEmpty() && form.Children.isEmpty() && below(3) == 0)
         form.SexTag = 3 - form.SexTag;
-    return ApplyAcceptedForm(persons_, anchor, prefill.Mode, form) != 0;
+    session_.beginEditing(prefill.Mode);
+    const bool written = AcceptForm(session_, form) != 0;
+    session_.endEditing();
+    return written;
 }
 
 QString EditingHistory::blankNote()
@@ -136,63 +144,66 @@ QString EditingHistory::blankNote()
 
 bool EditingHistory::linkExisting(qint32 anchor)
 {
-    const TTreeData& a = at(persons_, anchor);
+    const PersonList& persons = session_.persons;
+    const TTreeData& a = at(persons, anchor);
     const auto role = RelativeRole(below(4));
     if ((role == RelativeRole::Mother && a.MotherId != 0) ||
         (role == RelativeRole::Father && a.FatherId != 0))
         return false;
-    const QList<qint32> candidates = LinkCandidates(persons_, anchor, role);
+    const QList<qint32> candidates = LinkCandidates(persons, anchor, role);
     if (candidates.isEmpty())
         return false;
     const qint32 picked = candidates[below(int(candidates.size()))];
     const int spouses = int(a.Spouses.size());
     const int index = SpouseSelectionForLink(spouses, spouses == 0 ? -1 : below(spouses + 1) - 1);
     const qint32 spouse = index < 0 ? 0 : a.Spouses[index];
-    return LinkExisting(persons_, anchor, role, picked, spouse);
+    return LinkRelative(session_, role, picked, spouse);
 }
 
 bool EditingHistory::unlink(qint32 anchor)
 {
-    const TTreeData& a = at(persons_, anchor);
+    const TTreeData& a = at(session_.persons, anchor);
     switch (below(3)) {
     case 0:
-        return UnlinkParent(persons_, anchor, RelativeRole::Mother);
+        return RemoveParentLink(session_, RelativeRole::Mother);
     case 1:
-        return UnlinkParent(persons_, anchor, RelativeRole::Father);
+        return RemoveParentLink(session_, RelativeRole::Father);
     default:
-        return !a.Spouses.isEmpty() && UnlinkSpouse(persons_, anchor, below(int(a.Spouses.size())));
+        return !a.Spouses.isEmpty() && RemoveSpouseLink(session_, below(int(a.Spouses.size())));
     }
 }
 
 bool EditingHistory::move(qint32 anchor)
 {
-    const TTreeData& a = at(persons_, anchor);
+    const TTreeData& a = at(session_.persons, anchor);
     const bool spouses = below(3) == 0;
     const int count = int(spouses ? a.Spouses.size() : a.Children.size());
     if (count < 2)
         return false;
     const int i = below(count);
     const int j = i == 0 ? 1 : (i == count - 1 || below(2) ? i - 1 : i + 1);
-    return spouses ? MoveSpouse(persons_, anchor, i, j) : MoveChild(persons_, anchor, i, j);
+    return spouses ? SwapSpouses(session_, i, j) : SwapChildren(session_, i, j);
 }
 
 bool EditingHistory::remove(qint32 anchor)
 {
-    if (CheckDeletion(persons_, anchor, false) != DeleteRefusal::None)
+    if (CheckDeletion(session_.persons, anchor, false) != DeleteRefusal::None)
         return false;
-    DeletePerson(persons_, anchor);
+    DeleteCurrent(session_);
     return true;
 }
 
 bool EditingHistory::changeSex(qint32 anchor)
 {
-    TTreeData& a = persons_[size_t(anchor - 1)];
+    TTreeData& a = session_.persons[size_t(anchor - 1)];
     if (a.Spouses.isEmpty() && a.Children.isEmpty()) {
+        FamilyChange correction(session_, StepKind::Correct, {anchor});
         a.Sex = a.Sex == SexMale ? SexFemale : SexMale; // stored by the correction's OK
+        correction.commit();
         return true;
     }
-    const QList<qint32> group = SpouseGroup(persons_, anchor);
-    ApplySexChange(persons_, group, AffectedChildren(persons_, group));
+    const QList<qint32> group = SpouseGroup(session_.persons, anchor);
+    ChangeGroupSex(session_, group, AffectedChildren(session_.persons, group));
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "gedcom/readsession.h"
 #include "model/person.h"
+#include "model/session.h"
 
 #include <QSet>
 #include <QString>
@@ -13,7 +14,8 @@ namespace kinrow::testing {
 
 // Random editing of a family through the core's operations, each used as the person page
 // allows it: parents added or linked only where missing, children linked with the selected
-// spouse, deletions only where the chain rule permits.
+// spouse, deletions only where the chain rule permits. Each operation is recorded in the
+// session's history as the page records it.
 class EditingHistory
 {
 public:
@@ -25,7 +27,8 @@ public:
     // One operation on a random anchor; false when the drawn operation did not apply.
     bool step();
 
-    const PersonList& persons() const { return persons_; }
+    const PersonList& persons() const { return session_.persons; }
+    Session& session() { return session_; }
 
 private:
     int below(int n);
@@ -38,8 +41,8 @@ private:
     bool remove(qint32 anchor);
     bool changeSex(qint32 anchor);
 
-    PersonList persons_;
-    quint64 session_;
+    Session session_;
+    quint64 random_;
 };
 
 // What the dialect carries of a note: everything but the blanks that end a line, and runs of

@@ -1,5 +1,6 @@
 #include "editing/personpage.h"
 #include "editing/persontexts.h"
+#include "model/familychange.h"
 #include "model/messages.h"
 #include "shell/aboutpage.h"
 #include "shell/association.h"
@@ -411,6 +412,32 @@ TEST_F(MainWindowTest, AFailedSaveOffersAnotherNameAndTheWindowCloses)
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_TRUE(saved.readAll().contains("2 FILE resim/a.jpg\r\n"));
     QDir(SettingsFilePath()).removeRecursively();
+}
+
+TEST_F(MainWindowTest, SavingIntoAFolderThatRewritesPictureNamesForgetsTheSteps)
+{
+    QDir(home.path()).mkpath("gone");
+    QDir(home.path()).mkpath("resim");
+    write("resim/a.jpg", "");
+    const QString path =
+        write("gone/aile.ged", QByteArray(KinrowFile)
+                                   .replace("1 SEX M\r\n", "1 SEX M\r\n1 OBJE\r\n2 FILE "
+                                                           "../resim/a.jpg\r\n"));
+    auto window = start({path});
+    QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
+    Session& session = window->session();
+    FamilyChange change(session, StepKind::Correct, {2});
+    session.persons[1].GivenName = "FATMA";
+    change.commit();
+    ASSERT_TRUE(QDir(home.filePath("gone")).removeRecursively());
+
+    prompts->answerMessage(PromptAnswer::Yes); // under another name
+    prompts->chooseSaveFile(home.filePath("kurtarma.ged"));
+    ASSERT_TRUE(window->SB_SaveClick());
+    EXPECT_EQ(session.persons[0].Pictures, QStringList{"resim/a.jpg"});
+    // An undone step would bring back a name of the old folder.
+    EXPECT_FALSE(session.undo());
+    EXPECT_EQ(session.persons[1].GivenName, "FATMA");
 }
 
 TEST_F(MainWindowTest, SavingTwiceKeepsOneBackup)

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "model/familystep.h"
+
+#include <vector>
+
+namespace kinrow {
+
+class Session;
+
+// Records one change of the session's family as one undoable step. Made before anything is
+// changed, with every record the change may touch (a record the change removes from the end of
+// the list included); committed once the change is made. A change that is not committed
+// records nothing, so an operation that refuses must leave the family as it was.
+class FamilyChange
+{
+public:
+    FamilyChange(Session& session, StepKind kind, std::vector<qint32> touched);
+
+    // Records the step: the touched records as they are now, those that did not change left
+    // out, and the current record as the person a redo shows.
+    void commit();
+
+private:
+    Session& session_;
+    FamilyStep step_;
+    std::vector<qint32> touched_;
+};
+
+} // namespace kinrow
