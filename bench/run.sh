@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Times kinrow-tool on generated families: reading (check), reading and saving (convert), and the
 # save alone (convert minus check), each the median of RUNS runs (default 5), with processor time
-# and peak memory; then the Google Benchmark programs for reading, writing, saving and opening.
+# and peak memory; then the Google Benchmark programs for reading, writing, saving, opening and the
+# jump list.
 # Usage: bench/run.sh BUILD_DIR [PERSONS...]   (default 10000 100000 1000000)
 set -euo pipefail
 
@@ -55,4 +56,7 @@ if [[ -x "$build/bench/kinrow_bench" ]]; then
 fi
 if [[ -x "$build/bench/window_bench" ]]; then
     QT_QPA_PLATFORM=offscreen "$build/bench/window_bench" --benchmark_filter=BM_OpenFamilyFile
+fi
+if [[ -x "$build/bench/listedlg_bench" ]]; then
+    QT_QPA_PLATFORM=offscreen "$build/bench/listedlg_bench" --benchmark_min_time=0.01
 fi
