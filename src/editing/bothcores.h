@@ -33,4 +33,13 @@ inline std::size_t PartsFor(std::size_t count)
     return count < ParallelRows || std::thread::hardware_concurrency() < 2 ? 1 : 2;
 }
 
+// Runs work(begin, end) over [0, count): in two halves on both cores when PartsFor says so.
+template <typename Work> void OnBothCoresByRange(std::size_t count, const Work& work)
+{
+    const std::size_t parts = PartsFor(count);
+    OnBothCores(parts, [&](std::size_t p) {
+        work(PartStart(count, parts, p), PartStart(count, parts, p + 1));
+    });
+}
+
 } // namespace kinrow

@@ -1,10 +1,9 @@
 #include "print/printdata.h"
 
+#include "editing/bothcores.h"
 #include "model/textrules.h"
 
 #include <QHash>
-
-#include <thread>
 
 namespace kinrow {
 
@@ -12,20 +11,6 @@ namespace {
 
 const QString NoDate = QStringLiteral("----");
 const QString And = QStringLiteral(" & ");
-
-// Runs work(begin, end) over [0, n), in two halves on two threads when n is large enough to
-// pay for the second thread.
-template <class Work> void InTwoHalves(std::size_t n, const Work& work)
-{
-    if (n < 20'000 || std::thread::hardware_concurrency() < 2) {
-        work(std::size_t(0), n);
-        return;
-    }
-    const std::size_t half = n / 2;
-    std::thread other([&work, half, n] { work(half, n); });
-    work(std::size_t(0), half);
-    other.join();
-}
 
 // Proper-cases names, each distinct text once, so rows share one string per text. Each thread
 // keeps its own.
@@ -56,7 +41,7 @@ public:
     {
         const std::size_t n = persons.size();
         givenNames_.resize(n);
-        InTwoHalves(n, [&](std::size_t begin, std::size_t end) {
+        OnBothCoresByRange(n, [&](std::size_t begin, std::size_t end) {
             Caser cased(lang);
             for (std::size_t i = begin; i < end; ++i)
                 givenNames_[i] = cased(persons[i].GivenName);
@@ -75,7 +60,7 @@ public:
                 name(recNo);
         }
         labels_.resize(n);
-        InTwoHalves(n, [&](std::size_t begin, std::size_t end) {
+        OnBothCoresByRange(n, [&](std::size_t begin, std::size_t end) {
             for (std::size_t i = begin; i < end; ++i) {
                 if (named[i])
                     labels_[i] = makeLabel(qint32(i + 1));
@@ -171,7 +156,7 @@ std::vector<TPrintData> PrintRows(const PersonList& persons, Lang lang)
 {
     const RowTexts texts(persons, lang);
     std::vector<TPrintData> rows(persons.size());
-    InTwoHalves(persons.size(), [&](std::size_t begin, std::size_t end) {
+    OnBothCoresByRange(persons.size(), [&](std::size_t begin, std::size_t end) {
         Caser cased(lang);
         for (std::size_t i = begin; i < end; ++i) {
             const TTreeData& person = persons[i];
