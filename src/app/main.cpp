@@ -23,14 +23,14 @@ int Answer(const kinrow::CommandLine& line)
 
 int main(int argc, char* argv[])
 {
-    // --help and --version answer without a display; an option unknown here may be one of Qt's
-    // own (-platform, -style), which only the application object takes off the command line.
-    QStringList raw;
+    // The command line is read before the application object, so that --help, --version and
+    // a wrong option answer without a display.
+    QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        raw << QString::fromLocal8Bit(argv[i]);
-    kinrow::CommandLine line = kinrow::ParseCommandLine(raw, QStringLiteral(KINROW_VERSION_STRING));
-    if (line.action == kinrow::CommandLine::Action::Help ||
-        line.action == kinrow::CommandLine::Action::Version)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const kinrow::CommandLine line =
+        kinrow::ParseCommandLine(arguments, QStringLiteral(KINROW_VERSION_STRING));
+    if (line.action != kinrow::CommandLine::Action::Run)
         return Answer(line);
 
     QApplication app(argc, argv);
@@ -38,11 +38,6 @@ int main(int argc, char* argv[])
     app.setOrganizationName(QStringLiteral("Kinrow"));
     // The desktop entry's id, so that a Wayland compositor finds the icon and name.
     app.setDesktopFileName(QStringLiteral("io.kinrow.Kinrow"));
-    if (line.action != kinrow::CommandLine::Action::Run) {
-        line = kinrow::ParseCommandLine(app.arguments(), QStringLiteral(KINROW_VERSION_STRING));
-        if (line.action != kinrow::CommandLine::Action::Run)
-            return Answer(line);
-    }
     // The program title captions plain message boxes (ApplicationTitle); Qt would append a
     // display name to every window title, so none is set.
     kinrow::TForm_Main window(line.files);

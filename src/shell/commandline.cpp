@@ -43,6 +43,20 @@ CommandLine ParseCommandLine(const QStringList& arguments, const QString& versio
                                            QStringLiteral("show the version and exit"));
     parser.addOption(help);
     parser.addOption(versionOption);
+    // Qt's own options are taken by the application object later; known here, they are no
+    // error, and their values are no family file.
+    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin",
+                             "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "display",
+                             "geometry", "title", "style", "stylesheet"}) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("family file to open"),
                                  QStringLiteral("[FILE]"));
 

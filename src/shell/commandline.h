@@ -21,8 +21,9 @@ struct CommandLine
 };
 
 // Reads `kinrow [--help] [--version] [FILE]`; arguments include the program name first and
-// version is the package version that --version prints.
-// Unknown options give Usage with an error line naming them and the hint to --help.
+// version is the package version that --version prints. Qt's own options (-platform NAME,
+// -style NAME, -reverse, ...) are let through for the application object; other unknown options
+// give Usage with an error line naming them and the hint to --help.
 CommandLine ParseCommandLine(const QStringList& arguments, const QString& version);
 
 // Exit status for each action: 0 for help and version, 2 for a usage error.

@@ -43,7 +43,9 @@ TEST(CommandLine, ActionsAndFiles)
         {{"kinrow", "--version"}, A::Version, {}, 0},
         {{"kinrow", "-v"}, A::Version, {}, 0},
         {{"kinrow", "--bogus"}, A::Usage, {}, 2},
-        {{"kinrow", "-platform", "offscreen"}, A::Usage, {}, 2},
+        {{"kinrow", "-platform", "offscreen"}, A::Run, {}, 0},
+        {{"kinrow", "-style", "Fusion", "-reverse", "a.ged"}, A::Run, {"a.ged"}, 0},
+        {{"kinrow", "-platform", "offscreen", "--bogus"}, A::Usage, {}, 2},
     };
     for (const Case& c : cases) {
         const CommandLine line = ParseCommandLine(c.arguments, "9.8.7");
