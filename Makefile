@@ -1,4 +1,4 @@
-# Kinrow: make run | make test | make test-asan | make bench | make fuzz
+# Kinrow: make run | make test | make test-asan | make bench | make fuzz | make package
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 CORE_BUILD ?= build-core
@@ -6,7 +6,7 @@ FUZZ_BUILD ?= build-fuzz
 JOBS ?= 2
 SAMPLE := data/sample/aile.ged
 
-.PHONY: deps build run test test-core test-asan bench fuzz format clean
+.PHONY: deps build run test test-core test-asan bench fuzz package format clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -37,6 +37,10 @@ test-asan: deps
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	    UBSAN_OPTIONS=print_stacktrace=1 \
 	    ctest --output-on-failure -j $(JOBS)
+
+# The Debian package kinrow_<version>_amd64.deb, in the build folder.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 bench: build
 	bash bench/run.sh $(BUILD)

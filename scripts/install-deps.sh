@@ -2,10 +2,11 @@
 # Installs the Debian packages Kinrow needs to build, run and test; skips those present.
 set -euo pipefail
 packages=(cmake ninja-build g++ make qt6-base-dev libqt6printsupport6 libjpeg62-turbo-dev
-          libgtest-dev googletest libbenchmark-dev fonts-liberation fonts-dejavu-core poppler-utils)
+          libgtest-dev googletest libbenchmark-dev fonts-liberation fonts-dejavu-core poppler-utils
+          desktop-file-utils appstream dpkg-dev shared-mime-info man-db)
 if [ "${1:-}" = "--extra" ]; then
-    # Fuzzing and looking at the program headless.
-    packages+=(clang libclang-rt-14-dev xvfb xauth)
+    # Fuzzing, looking at the program headless and drawing the icon sizes.
+    packages+=(clang libclang-rt-14-dev xvfb xauth librsvg2-bin)
 fi
 missing=()
 for p in "${packages[@]}"; do

@@ -82,7 +82,8 @@ void AboutPage::createControls()
 
     Version = Make<QLabel>(this, "Version", QRect(0, 24, 616, 16));
     Version->setAlignment(Qt::AlignCenter);
-    Version->setText(VersionLabelText());
+    // The version the reader compares files with, and the licence the program is under.
+    Version->setText(VersionLabelText() + QStringLiteral(" - GNU GPL v3+"));
 
     RichEdit_About = Make<QTextEdit>(this, "RichEdit_About", QRect(51, 60, 249, 341));
     RichEdit_About->setReadOnly(true);

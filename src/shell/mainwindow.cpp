@@ -18,6 +18,7 @@
 #include "print/printpage.h"
 #include "shell/aboutpage.h"
 #include "shell/association.h"
+#include "shell/samplefamily.h"
 #include "shell/settings.h"
 #include "shell/version.h"
 #include "table/exportsave.h"
@@ -38,6 +39,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QTextEdit>
 #include <QToolButton>
 
@@ -228,9 +230,19 @@ void TForm_Main::FormCreate(const QStringList& arguments)
     showPage(TabSheet_About);
     resize(DesignWidth, DesignHeight);
     settingsPath_ = SettingsFilePath();
+    const bool firstStart = !QFileInfo::exists(settingsPath_);
     const LastValues values = ReadLastValues(settingsPath_, font().family(), TurkishCharSet);
     session_.setRecNoMain(values.recNoMain);
     session_.familyFileName = StartupFamilyFileName(arguments, values.gedFile, QDir::currentPath());
+    // The first start without a family file of its own takes a copy of the installed sample.
+    if (firstStart && !QFileInfo::exists(session_.familyFileName)) {
+        const QString sample =
+            CopySampleFamily(InstalledSampleFamily(QCoreApplication::applicationDirPath()),
+                             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                                 QStringLiteral("/sample"));
+        if (!sample.isEmpty())
+            session_.familyFileName = sample;
+    }
     session_.setLang(values.language == 0 ? Lang::Turkish : Lang::English);
     ComboBox_LangChange();
     // The error list lies exactly over the About text, wider than it.

@@ -70,6 +70,8 @@ protected:
         QFile::remove(SettingsFilePath());
         qputenv("XDG_DATA_HOME", home.filePath("data").toUtf8());
         qputenv("XDG_CONFIG_HOME", home.filePath("config").toUtf8());
+        // No installed sample family is seen unless a test puts one there.
+        qputenv("XDG_DATA_DIRS", home.filePath("system").toUtf8());
         QDir::setCurrent(home.path());
     }
     void TearDown() override { QFile::remove(SettingsFilePath()); }
@@ -99,6 +101,28 @@ protected:
 };
 
 } // namespace
+
+TEST_F(MainWindowTest, FirstStartTakesACopyOfTheInstalledSample)
+{
+    QDir().mkpath(home.filePath("system/kinrow/sample"));
+    ASSERT_TRUE(QFile::copy(KINROW_SOURCE_DIR "/data/sample/aile.ged",
+                            home.filePath("system/kinrow/sample/aile.ged")));
+    const QString copies =
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/sample";
+    QDir(copies).removeRecursively();
+
+    auto window = start();
+    EXPECT_EQ(window->session().familyFileName, copies + "/aile.ged");
+    EXPECT_TRUE(QFile::exists(copies + "/aile.ged"));
+    window.reset();
+
+    // A family file of the user's comes first: given on the command line, or in the folder.
+    const QString own = write("own.ged", "0 HEAD\n");
+    EXPECT_EQ(start({own})->session().familyFileName, own);
+    write("Kinrow.ged", "0 HEAD\n");
+    EXPECT_EQ(start()->session().familyFileName, home.filePath("Kinrow.ged"));
+    QDir(copies).removeRecursively();
+}
 
 TEST_F(MainWindowTest, StartsWithoutSettingsInEnglishOnTheAboutPage)
 {
