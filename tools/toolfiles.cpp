@@ -96,8 +96,8 @@ QString WriteFailureText(const QString& path, const QString& reason, qint64 byte
     return QStringLiteral("cannot write %1: %2").arg(shown(path), why);
 }
 
-// Passes every write on to the temporary file in full, retrying what a short write left, and
-// remembers the first failure with the system's reason.
+// Gathers the writes into pieces and passes each on to the temporary file in full, retrying
+// what a short write left, and remembers the first failure with the system's reason.
 class OutputFile::Checked : public QIODevice
 {
 public:
@@ -107,27 +107,35 @@ public:
     const QString& reason() const { return reason_; }
     qint64 bytes() const { return bytes_; }
 
+    // Writes what is gathered; false after a failure.
+    bool drain()
+    {
+        for (qint64 done = 0; !failed() && done < pending_.size();) {
+            const qint64 written = file_.write(pending_.constData() + done, pending_.size() - done);
+            if (written <= 0)
+                reason_ = file_.errorString();
+            else
+                done += written;
+        }
+        bytes_ += pending_.size();
+        pending_.clear();
+        return !failed();
+    }
+
 protected:
     qint64 readData(char*, qint64) override { return -1; }
     qint64 writeData(const char* data, qint64 size) override
     {
-        if (failed())
+        constexpr qsizetype kPiece = 256 * 1024;
+        pending_.append(data, size);
+        if (pending_.size() >= kPiece && !drain())
             return -1;
-        qint64 done = 0;
-        while (done < size) {
-            const qint64 written = file_.write(data + done, size - done);
-            if (written <= 0) {
-                reason_ = file_.errorString();
-                return -1;
-            }
-            done += written;
-        }
-        bytes_ += size;
-        return size;
+        return failed() ? -1 : size;
     }
 
 private:
     QSaveFile& file_;
+    QByteArray pending_;
     QString reason_;
     qint64 bytes_ = 0;
 };
@@ -142,7 +150,8 @@ OutputFile::~OutputFile() = default;
 
 QString OutputFile::open()
 {
-    if (!file_.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a failed write reports itself at once with its reason.
+    if (!file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return WriteFailureText(path_, file_.errorString(), 0, lang_);
     checked_ = std::make_unique<Checked>(file_);
     checked_->open(QIODevice::WriteOnly | QIODevice::Unbuffered);
@@ -158,7 +167,7 @@ QString OutputFile::commit(const QString& failure)
 {
     if (!checked_)
         return WriteFailureText(path_, QString(), 0, lang_);
-    if (checked_->failed() || !failure.isEmpty()) {
+    if (!checked_->drain() || !failure.isEmpty()) {
         file_.cancelWriting();
         file_.commit(); // drops the temporary file
         return checked_->failed()

@@ -88,7 +88,8 @@ SaveResult writeReplacing(const QString& path, const std::vector<QByteArray>& pa
     QSaveFile file(path);
     // Never fall back to writing the family file in place: a failure half way would lose it.
     file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a failed write reports itself here with its reason.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return writeFailure(path, file.errorString(), size);
     for (const QByteArray& part : parts) {
         if (!writeAll(file, part)) {
