@@ -14,12 +14,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-QCommandLineOption valueOption(const QString& name, const QString& description,
-                               const QString& valueName)
-{
-    return QCommandLineOption(name, description, valueName);
-}
-
 const QList<ToolCommand>& Commands()
 {
     static const QList<ToolCommand> commands = {
@@ -37,7 +31,7 @@ const QList<ToolCommand>& Commands()
         {u"generate"_s,
          u"N OUT"_s,
          u"Write a made-up family of N persons as OUT, keeping a backup of the previous OUT."_s,
-         {valueOption(u"seed"_s, u"Seed of the made-up family (default 1)."_s, u"S"_s)},
+         {QCommandLineOption(u"seed"_s, u"Seed of the made-up family (default 1)."_s, u"S"_s)},
          RunGenerate},
         {u"time"_s,
          u"FILE"_s,
@@ -53,17 +47,20 @@ const QList<ToolCommand>& Commands()
         {u"table"_s,
          u"FILE RECNO OUT"_s,
          u"Export the generation table of record RECNO; OUT's extension (.html, .uni, .rtf, .csv, .txt) picks the format."_s,
-         {valueOption(u"generations"_s, u"Generations shown, 1 to 99."_s, u"N"_s), LangOption()},
+         {QCommandLineOption(u"generations"_s, u"Generations shown, 1 to 99."_s, u"N"_s),
+          LangOption()},
          RunTable},
         {u"list"_s,
          u"FILE OUT.pdf"_s,
          u"Write the list printout of the ticked persons as a PDF file."_s,
-         {valueOption(u"scope"_s,
-                      u"Persons ticked: family:R, surname:TEXT, males, females or all."_s,
-                      u"SCOPE"_s),
-          valueOption(u"columns"_s, u"Columns shown besides 0 to 2, e.g. 3,4,5."_s, u"LIST"_s),
-          valueOption(u"sort"_s, u"Sort by a column, descending with :desc."_s, u"COLUMN[:desc]"_s),
-          valueOption(u"pages"_s, u"Pages printed."_s, u"A-B"_s), LangOption()},
+         {QCommandLineOption(u"scope"_s,
+                             u"Persons ticked: family:R, surname:TEXT, males, females or all."_s,
+                             u"SCOPE"_s),
+          QCommandLineOption(u"columns"_s, u"Columns shown besides 0 to 2, e.g. 3,4,5."_s,
+                             u"LIST"_s),
+          QCommandLineOption(u"sort"_s, u"Sort by a column, descending with :desc."_s,
+                             u"COLUMN[:desc]"_s),
+          QCommandLineOption(u"pages"_s, u"Pages printed."_s, u"A-B"_s), LangOption()},
          RunList,
          true},
     };
@@ -147,7 +144,7 @@ int runCommand(const ToolCommand& command, const QStringList& words)
     ToolArgs args{command, parser, {}};
     if (!parser.parse(QStringList{u"kinrow-tool"_s} + markNegativeNumbers(command, words)))
         return UsageError(args, parser.errorText());
-    if (parser.isSet(help)) {
+    if (parser.isSet(help) || parser.isSet(u"help-all"_s)) {
         QString text = parser.helpText();
         text = text.mid(text.indexOf(u'\n'));
         ToolOut() << "Usage: kinrow-tool " << command.name << " [options] " << command.arguments
