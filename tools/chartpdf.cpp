@@ -14,7 +14,7 @@
 namespace kinrow {
 
 QString WriteChartPdf(const PersonList& persons, qint32 recNo, const QString& familyFolder,
-                      Lang lang, const QString& pdfPath)
+                      Lang lang, QIODevice& device)
 {
     ChartPrintOptions options;
     options.lang = lang;
@@ -23,7 +23,7 @@ QString WriteChartPdf(const PersonList& persons, qint32 recNo, const QString& fa
     const AncestorChart chart = BuildAncestorChart(persons, recNo, lang);
     const Drawing drawing = ChartPrintout(persons, chart, options);
 
-    QPdfWriter writer(pdfPath);
+    QPdfWriter writer(&device);
     writer.setCreator(QStringLiteral("Kinrow"));
     // The frame is centred on the sheet; its corner is the printable area's corner.
     const double marginX = (297 - ChartFrameWidthMm) / 2;
@@ -33,9 +33,10 @@ QString WriteChartPdf(const PersonList& persons, qint32 recNo, const QString& fa
                                      QPageLayout::Millimeter));
     QPainter painter;
     if (!painter.begin(&writer))
-        return QStringLiteral("cannot write ") + pdfPath;
+        return QStringLiteral("the PDF writer could not start");
     DrawingPainter(painter).draw(drawing);
-    painter.end();
+    if (!painter.end())
+        return QStringLiteral("the PDF writer could not finish");
     return QString();
 }
 

@@ -5,11 +5,13 @@
 
 #include <QString>
 
+class QIODevice;
+
 namespace kinrow {
 
-// Writes the chart printout of record recNo into a one-page landscape A4 PDF file. Needs a
-// QGuiApplication for the fonts. Returns an error text, empty when the file was written.
+// Writes the chart printout of record recNo as a one-page landscape A4 PDF into device. Needs
+// a QGuiApplication for the fonts. Returns an error text, empty when the printout was written.
 QString WriteChartPdf(const PersonList& persons, qint32 recNo, const QString& familyFolder,
-                      Lang lang, const QString& pdfPath);
+                      Lang lang, QIODevice& device);
 
 } // namespace kinrow

@@ -12,20 +12,14 @@ namespace kinrow {
 
 namespace {
 
-// Takes "NAME VALUE" out of args; false when the name stands without a value.
-bool takeOption(QStringList& args, const QString& name, std::optional<QString>& value)
+QString noColumn(const QString& option, const QString& text, const QString& column)
 {
-    const qsizetype at = args.indexOf(name);
-    if (at < 0)
-        return true;
-    if (at + 1 >= args.size())
-        return false;
-    value = args.at(at + 1);
-    args.remove(at, 2);
-    return true;
+    return QStringLiteral("%1 %2: no column %3 (columns are 0 to %4)")
+        .arg(option, text, column)
+        .arg(ListColumnCount - 1);
 }
 
-bool parseScope(const QString& text, ListPdfRequest& request)
+QString parseScope(const QString& text, ListPdfRequest& request)
 {
     if (text == u"males")
         request.scope = PrintScope::Males;
@@ -40,26 +34,29 @@ bool parseScope(const QString& text, ListPdfRequest& request)
         bool ok = false;
         request.scope = PrintScope::Family;
         request.familyRecNo = text.mid(7).toInt(&ok);
-        return ok;
+        if (!ok)
+            return QStringLiteral("--scope %1: %2 is not a record number").arg(text, text.mid(7));
     } else
-        return false;
-    return true;
+        return QStringLiteral("--scope %1: not a scope (family:R, surname:TEXT, males, females "
+                              "or all)")
+            .arg(text);
+    return {};
 }
 
-bool parseColumns(const QString& text, ListPdfRequest& request)
+QString parseColumns(const QString& text, ListPdfRequest& request)
 {
     request.shown = {true, true, true};
     for (const QString& part : text.split(u',', Qt::SkipEmptyParts)) {
         bool ok = false;
         const int column = part.toInt(&ok);
         if (!ok || column < 0 || column >= ListColumnCount)
-            return false;
-        request.shown[column] = true;
+            return noColumn(QStringLiteral("--columns"), text, part);
+        request.shown[std::size_t(column)] = true;
     }
-    return true;
+    return {};
 }
 
-bool parseSort(const QString& text, ListPdfRequest& request)
+QString parseSort(const QString& text, ListPdfRequest& request)
 {
     QString column = text;
     if (text.endsWith(u":desc")) {
@@ -68,41 +65,41 @@ bool parseSort(const QString& text, ListPdfRequest& request)
     }
     bool ok = false;
     request.sortColumn = column.toInt(&ok);
-    return ok && request.sortColumn >= 0 && request.sortColumn < ListColumnCount;
+    if (!ok || request.sortColumn < 0 || request.sortColumn >= ListColumnCount)
+        return noColumn(QStringLiteral("--sort"), text, column);
+    return {};
 }
 
-bool parsePages(const QString& text, ListPdfRequest& request)
+QString parsePages(const QString& text, ListPdfRequest& request)
 {
     const QStringList parts = text.split(u'-');
     bool okFrom = false;
     bool okTo = false;
-    if (parts.size() != 2)
-        return false;
-    request.fromPage = parts[0].toInt(&okFrom);
-    request.toPage = parts[1].toInt(&okTo);
-    return okFrom && okTo && request.fromPage >= 1 && request.fromPage <= request.toPage;
+    if (parts.size() == 2) {
+        request.fromPage = parts[0].toInt(&okFrom);
+        request.toPage = parts[1].toInt(&okTo);
+    }
+    if (okFrom && okTo && request.fromPage >= 1 && request.fromPage <= request.toPage)
+        return {};
+    return QStringLiteral("--pages %1: not a page range A-B with 1 <= A <= B").arg(text);
 }
 
 } // namespace
 
-std::optional<ListPdfRequest> ParseListOptions(QStringList args)
+QString ParseListOptions(const QCommandLineParser& parser, ListPdfRequest& request)
 {
-    ListPdfRequest request;
-    std::optional<QString> scope, columns, sort, pages, lang;
-    if (!takeOption(args, QStringLiteral("--scope"), scope) ||
-        !takeOption(args, QStringLiteral("--columns"), columns) ||
-        !takeOption(args, QStringLiteral("--sort"), sort) ||
-        !takeOption(args, QStringLiteral("--pages"), pages) ||
-        !takeOption(args, QStringLiteral("--lang"), lang) || !args.isEmpty())
-        return std::nullopt;
-    if ((scope && !parseScope(*scope, request)) || (columns && !parseColumns(*columns, request)) ||
-        (sort && !parseSort(*sort, request)) || (pages && !parsePages(*pages, request)))
-        return std::nullopt;
-    if (lang && *lang == u"tr")
-        request.lang = Lang::Turkish;
-    else if (lang && *lang != u"en")
-        return std::nullopt;
-    return request;
+    using Parse = QString (*)(const QString&, ListPdfRequest&);
+    const std::pair<QString, Parse> options[] = {{QStringLiteral("scope"), parseScope},
+                                                 {QStringLiteral("columns"), parseColumns},
+                                                 {QStringLiteral("sort"), parseSort},
+                                                 {QStringLiteral("pages"), parsePages}};
+    for (const auto& [name, parse] : options) {
+        if (!parser.isSet(name))
+            continue;
+        if (const QString problem = parse(parser.value(name), request); !problem.isEmpty())
+            return problem;
+    }
+    return {};
 }
 
 PrintTable ListTableOf(const PersonList& persons, const ListPdfRequest& request)
@@ -117,20 +114,28 @@ PrintTable ListTableOf(const PersonList& persons, const ListPdfRequest& request)
     return table;
 }
 
-QString WriteListPdf(const PersonList& persons, const ListPdfRequest& request,
-                     const QString& pdfPath)
+std::vector<ListPrintRow> ListPdfRows(const PersonList& persons, const ListPdfRequest& request,
+                                      QString& problem)
 {
-    const std::vector<ListPrintRow> rows = CheckedListRows(ListTableOf(persons, request));
-    if (rows.empty())
-        return LangText(Msg::NoCheckedPerson, request.lang);
+    std::vector<ListPrintRow> rows = CheckedListRows(ListTableOf(persons, request));
+    if (rows.empty()) {
+        problem = LangText(Msg::NoCheckedPerson, request.lang);
+        return rows;
+    }
     const int pageCount = ListPageCount(qsizetype(rows.size()));
     if (request.fromPage > pageCount)
-        return QStringLiteral("pages %1-%2 out of range 1-%3")
-            .arg(request.fromPage)
-            .arg(request.toPage)
-            .arg(pageCount);
+        problem = QStringLiteral("--pages %1-%2: out of range 1-%3")
+                      .arg(request.fromPage)
+                      .arg(request.toPage)
+                      .arg(pageCount);
+    return rows;
+}
 
-    QPdfWriter writer(pdfPath);
+QString WriteListPdf(const std::vector<ListPrintRow>& rows, const ListPdfRequest& request,
+                     QIODevice& device)
+{
+    const int pageCount = ListPageCount(qsizetype(rows.size()));
+    QPdfWriter writer(&device);
     writer.setCreator(QStringLiteral("Kinrow"));
     writer.setTitle(ListJobTitle);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
@@ -144,8 +149,7 @@ QString WriteListPdf(const PersonList& persons, const ListPdfRequest& request,
     options.toPage = std::min(request.toPage, pageCount);
     const ListPrintResult result = PrintListPages(writer, rows, options);
     if (!result.printed)
-        return LangText(Msg::PrintFailed, request.lang) + pdfPath + QStringLiteral(": ") +
-               result.reason;
+        return LangText(Msg::PrintFailed, request.lang) + result.reason;
     return QString();
 }
 

@@ -4,10 +4,10 @@
 #include "print/listprintout.h"
 #include "print/printtable.h"
 
+#include <QCommandLineParser>
 #include <QString>
-#include <QStringList>
 
-#include <optional>
+class QIODevice;
 
 namespace kinrow {
 
@@ -26,15 +26,21 @@ struct ListPdfRequest
     Lang lang = Lang::English;
 };
 
-// Reads the options after FILE and OUT.pdf; nothing on a malformed option.
-std::optional<ListPdfRequest> ParseListOptions(QStringList args);
+// Reads the options --scope, --columns, --sort and --pages into request; the text naming the
+// bad value and why, empty when all are good.
+QString ParseListOptions(const QCommandLineParser& parser, ListPdfRequest& request);
 
 // The print table as the print page holds it after the request's scope and header click.
 PrintTable ListTableOf(const PersonList& persons, const ListPdfRequest& request);
 
-// Writes the list printout of the request into an A4 PDF file. Needs a QGuiApplication for
-// the fonts. Returns an error text, empty when the file was written.
-QString WriteListPdf(const PersonList& persons, const ListPdfRequest& request,
-                     const QString& pdfPath);
+// The rows the request prints; problem is set when there is nothing to print (no row ticked,
+// pages out of range).
+std::vector<ListPrintRow> ListPdfRows(const PersonList& persons, const ListPdfRequest& request,
+                                      QString& problem);
+
+// Writes the list printout of rows as an A4 PDF into device. Needs a QGuiApplication for the
+// fonts. Returns an error text, empty when the printout was written.
+QString WriteListPdf(const std::vector<ListPrintRow>& rows, const ListPdfRequest& request,
+                     QIODevice& device);
 
 } // namespace kinrow

@@ -65,6 +65,19 @@ SaveResult writeFailure(const QString& path, const QString& reason, qint64 size)
     return result;
 }
 
+// A short write is retried for the rest, so that a failure comes with the system's reason
+// (a full disk, a file too large) instead of none.
+bool writeAll(QSaveFile& file, const QByteArray& bytes)
+{
+    for (qint64 done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            return false;
+        done += written;
+    }
+    return true;
+}
+
 SaveResult writeReplacing(const QString& path, const std::vector<QByteArray>& parts, bool backup)
 {
     qint64 size = 0;
@@ -75,10 +88,11 @@ SaveResult writeReplacing(const QString& path, const std::vector<QByteArray>& pa
     QSaveFile file(path);
     // Never fall back to writing the family file in place: a failure half way would lose it.
     file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a failed write reports itself here with its reason.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return writeFailure(path, file.errorString(), size);
     for (const QByteArray& part : parts) {
-        if (file.write(part) != part.size()) {
+        if (!writeAll(file, part)) {
             const QString reason = file.errorString();
             file.cancelWriting();
             return writeFailure(path, reason, size);

@@ -72,6 +72,9 @@ TEST(ChartPdf, RefusesMissingFilesAndRecordsOutOfRange)
 
 TEST(ChartPdf, WrongArgumentsAreUsageErrors)
 {
+    QString errors;
+    EXPECT_EQ(RunTool({u"chart"_qs, Sample, u"bir"_qs, u"x.pdf"_qs}, &errors), 2);
+    EXPECT_TRUE(errors.contains(u"RECNO bir: not a record number"_qs)) << errors.toStdString();
     EXPECT_EQ(RunTool({u"chart"_qs}), 2);
     EXPECT_EQ(RunTool({u"chart"_qs, Sample, u"1"_qs}), 2);
     EXPECT_EQ(RunTool({u"chart"_qs, Sample, u"bir"_qs, u"x.pdf"_qs}), 2);

@@ -1,9 +1,17 @@
+#include "model/buildversion.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+
+#include <functional>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -14,10 +22,20 @@ struct ToolRun
     QString err;
 };
 
-ToolRun tool(const QStringList& args)
+// Runs the tool; with a file size limit (in blocks of 512 bytes), every write beyond it fails
+// as on a full disk ("File too large").
+ToolRun tool(const QStringList& args, int sizeLimit = 0)
 {
     QProcess process;
-    process.start(QStringLiteral(KINROW_TOOL), args);
+    if (sizeLimit > 0)
+        process.start(
+            u"/bin/sh"_qs,
+            QStringList{u"-c"_qs,
+                        u"trap '' XFSZ; ulimit -f %1; exec \"$0\" \"$@\""_qs.arg(sizeLimit),
+                        QStringLiteral(KINROW_TOOL)} +
+                args);
+    else
+        process.start(QStringLiteral(KINROW_TOOL), args);
     ToolRun run;
     if (!process.waitForFinished(120000))
         return run;
@@ -37,6 +55,60 @@ void put(const QString& path, const QByteArray& bytes)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
+}
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool isFifo(const QString& path)
+{
+    struct stat info = {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISFIFO(info.st_mode);
+}
+
+QStringList entries(const QString& folder)
+{
+    return QDir(folder).entryList(
+        QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+const QString Sample = QStringLiteral(KINROW_SOURCE_DIR "/data/sample/aile.ged");
+
+// The commands that write, each with its arguments around the family file and the output.
+struct Writer
+{
+    QString name;
+    std::function<QStringList(const QString& family, const QString& out)> args;
+};
+
+const QList<Writer>& writers()
+{
+    static const QList<Writer> all = {
+        {u"convert"_qs,
+         [](auto f, auto o) {
+             return QStringList{u"convert"_qs, f, o};
+         }},
+        {u"generate"_qs,
+         [](auto, auto o) {
+             return QStringList{u"generate"_qs, u"40"_qs, o};
+         }},
+        {u"chart"_qs,
+         [](auto f, auto o) {
+             return QStringList{u"chart"_qs, f, u"1"_qs, o};
+         }},
+        {u"list"_qs,
+         [](auto f, auto o) {
+             return QStringList{u"list"_qs, f, o};
+         }},
+        {u"table"_qs,
+         [](auto f, auto o) {
+             return QStringList{u"table"_qs, f, u"1"_qs, o};
+         }},
+    };
+    return all;
 }
 
 TEST(KinrowTool, UsageErrorsExitWithTwo)
@@ -124,6 +196,190 @@ TEST(KinrowTool, PlausibilityListsFindingsWithoutChangingTheExitCode)
               QStringList({u"persons: 2"_qs, u"Family check - findings : 2"_qs,
                            u"Record 1 has no name."_qs, u"Record 2 has no name."_qs}));
     EXPECT_EQ(tool({u"check"_qs, dir.filePath(u"yok.ged"_qs), u"--plausibility"_qs}).exitCode, 1);
+}
+
+TEST(KinrowTool, NoCommandWritesOverTheFamilyOrOverAnythingButARegularFile)
+{
+    struct Target
+    {
+        QString what;
+        QString name; // in the folder, or an absolute name
+        QString reason;
+        bool sameAsFamily;
+    };
+    // The table names its format by the extension, so every name ends in ".txt" but the two
+    // that cannot.
+    const QList<Target> targets = {
+        {u"the family file, spelled another way"_qs, u"./aile.ged"_qs, u"family file"_qs, true},
+        {u"a symbolic link to the family file"_qs, u"link.txt"_qs, u"family file"_qs, true},
+        {u"a hard link to the family file"_qs, u"hard.txt"_qs, u"family file"_qs, true},
+        {u"a FIFO"_qs, u"fifo.txt"_qs, u"FIFO"_qs, false},
+        {u"a folder"_qs, u"folder.txt"_qs, u"folder"_qs, false},
+        {u"a link to a device"_qs, u"full.txt"_qs, u"device"_qs, false},
+        {u"a device"_qs, u"/dev/full"_qs, u"device"_qs, false},
+    };
+    for (const Writer& writer : writers()) {
+        for (const Target& target : targets) {
+            const bool tableName = target.name.endsWith(u".txt");
+            if ((writer.name == u"table" && !tableName) ||
+                (writer.name == u"generate" && target.sameAsFamily))
+                continue;
+            SCOPED_TRACE((writer.name + u" into "_qs + target.what).toStdString());
+            QTemporaryDir dir;
+            const QString family = dir.filePath(u"aile.ged"_qs);
+            ASSERT_TRUE(QFile::copy(Sample, family));
+            ASSERT_TRUE(QFile::link(family, dir.filePath(u"link.txt"_qs)));
+            ASSERT_EQ(::link(QFile::encodeName(family).constData(),
+                             QFile::encodeName(dir.filePath(u"hard.txt"_qs)).constData()),
+                      0);
+            ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath(u"fifo.txt"_qs)).constData(), 0600),
+                      0);
+            ASSERT_TRUE(QDir(dir.path()).mkdir(u"folder.txt"_qs));
+            ASSERT_TRUE(QFile::link(u"/dev/full"_qs, dir.filePath(u"full.txt"_qs)));
+            const QStringList before = entries(dir.path());
+            const QString out =
+                target.name.startsWith(u'/') ? target.name : dir.path() + u'/' + target.name;
+
+            const ToolRun run = tool(writer.args(family, out));
+            EXPECT_EQ(run.exitCode, 1) << run.out.toStdString();
+            EXPECT_TRUE(run.err.contains(QFileInfo(out).fileName()) &&
+                        run.err.contains(target.reason))
+                << run.err.toStdString();
+            EXPECT_EQ(contents(family), contents(Sample));
+            EXPECT_EQ(entries(dir.path()), before); // no backup, no temporary file left
+            EXPECT_TRUE(isFifo(dir.filePath(u"fifo.txt"_qs)));
+            EXPECT_TRUE(QFileInfo(dir.filePath(u"folder.txt"_qs)).isDir());
+        }
+    }
+}
+
+TEST(KinrowTool, AFailedWriteExitsWithOneAndLeavesTheOldFile)
+{
+    for (const Writer& writer : writers()) {
+        SCOPED_TRACE(writer.name.toStdString());
+        QTemporaryDir dir;
+        const QString family = dir.filePath(u"aile.ged"_qs);
+        ASSERT_TRUE(QFile::copy(Sample, family));
+        const QString out = dir.filePath(u"out.txt"_qs);
+        put(out, "the old file");
+        const QStringList before = entries(dir.path());
+        // Two blocks of 512 bytes: every output here is larger.
+        const ToolRun run = tool(writer.args(family, out), 2);
+        EXPECT_EQ(run.exitCode, 1) << run.out.toStdString();
+        EXPECT_TRUE(run.err.contains(u"out.txt"_qs) && run.err.contains(u"File too large"_qs))
+            << run.err.toStdString();
+        EXPECT_EQ(contents(out), "the old file");
+        EXPECT_EQ(entries(dir.path()), before);
+    }
+}
+
+TEST(KinrowTool, RestoringTheBackupKeepsItAndThePreviousFamily)
+{
+    QTemporaryDir dir;
+    const QString family = dir.filePath(u"fam.ged"_qs);
+    const QString backup = dir.filePath(u"fam.bak"_qs);
+    ASSERT_EQ(tool({u"generate"_qs, u"30"_qs, backup}).exitCode, 0);
+    ASSERT_EQ(tool({u"generate"_qs, u"5"_qs, family}).exitCode, 0);
+    const QByteArray restored = contents(backup);
+    const QByteArray previous = contents(family);
+
+    const ToolRun run = tool({u"convert"_qs, backup, family});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(lastLine(run.out), u"persons: 30"_qs); // the backup is read by its content
+    EXPECT_EQ(contents(backup), restored);
+    EXPECT_EQ(contents(dir.filePath(u"fam.1.bak"_qs)), previous);
+    EXPECT_TRUE(run.err.contains(u"fam.1.bak"_qs)) << run.err.toStdString();
+    EXPECT_EQ(lastLine(tool({u"check"_qs, family}).out), u"persons: 30"_qs);
+}
+
+TEST(KinrowTool, AFamilyReadAsEmptyFromAFileWithContentsIsNotWritten)
+{
+    QTemporaryDir dir;
+    const QString empty = dir.filePath(u"bos.ged"_qs);
+    put(empty, "0 HEAD\r\n1 SOUR Kinrow\r\n2 VERS 3.04\r\n1 CHAR ANSEL\r\n1 GEDC\r\n0 TRLR\r\n");
+    const QString out = dir.filePath(u"out.ged"_qs);
+    put(out, "the old family");
+    const ToolRun run = tool({u"convert"_qs, empty, out});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(u"no persons"_qs)) << run.err.toStdString();
+    EXPECT_EQ(contents(out), "the old family");
+    EXPECT_FALSE(QFile::exists(dir.filePath(u"out.bak"_qs)));
+
+    // A file that is neither a family file nor empty is refused, not read as no persons.
+    put(dir.filePath(u"notes.txt"_qs), "some notes");
+    EXPECT_EQ(tool({u"convert"_qs, dir.filePath(u"notes.txt"_qs), out}).exitCode, 1);
+    EXPECT_EQ(contents(out), "the old family");
+}
+
+TEST(KinrowTool, GeneratingOverAFamilyKeepsItsBackup)
+{
+    QTemporaryDir dir;
+    const QString family = dir.filePath(u"aile.ged"_qs);
+    ASSERT_EQ(tool({u"generate"_qs, u"5"_qs, family}).exitCode, 0);
+    const QByteArray first = contents(family);
+    ASSERT_EQ(tool({u"generate"_qs, u"7"_qs, family}).exitCode, 0);
+    EXPECT_EQ(contents(dir.filePath(u"aile.bak"_qs)), first);
+}
+
+TEST(KinrowTool, AnUnreadableFamilyFileSaysWhy)
+{
+    QTemporaryDir dir;
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath(u"fifo.ged"_qs)).constData(), 0600), 0);
+    const struct
+    {
+        QString file;
+        QString reason;
+    } cases[] = {
+        {dir.filePath(u"yok.ged"_qs), u"no such file"_qs},
+        {dir.path(), u"is a folder"_qs},
+        {dir.filePath(u"fifo.ged"_qs), u"is a FIFO (named pipe)"_qs}, // read, it would never end
+        {u"/dev/zero"_qs, u"is a device"_qs},
+    };
+    for (const auto& [file, reason] : cases) {
+        const ToolRun run = tool({u"check"_qs, file});
+        EXPECT_EQ(run.exitCode, 1) << file.toStdString();
+        EXPECT_EQ(run.err.trimmed().toStdString(),
+                  u"cannot open %1: %2"_qs.arg(file, reason).toStdString());
+    }
+}
+
+TEST(KinrowTool, BadValuesAreNamedWithTheUsage)
+{
+    const struct
+    {
+        QStringList args;
+        QString named;
+    } cases[] = {
+        {{u"generate"_qs, u"many"_qs, u"x.ged"_qs}, u"N many"_qs},
+        {{u"generate"_qs, u"20000001"_qs, u"x.ged"_qs}, u"N 20000001"_qs},
+        {{u"generate"_qs, u"5"_qs, u"x.ged"_qs, u"--seed"_qs, u"-1"_qs}, u"--seed -1"_qs},
+        {{u"check"_qs, u"a.ged"_qs, u"--lang"_qs, u"fr"_qs}, u"--lang fr"_qs},
+        {{u"convert"_qs, u"a.ged"_qs}, u"2 argument(s), 1 given"_qs},
+        {{u"check"_qs, u"a.ged"_qs, u"--colour"_qs}, u"colour"_qs},
+    };
+    for (const auto& [args, named] : cases) {
+        const ToolRun run = tool(args);
+        EXPECT_EQ(run.exitCode, 2) << args.join(u' ').toStdString();
+        EXPECT_TRUE(run.err.contains(named) && run.err.contains(u"usage: kinrow-tool "_qs))
+            << run.err.toStdString();
+    }
+}
+
+TEST(KinrowTool, AnswersHelpAndVersion)
+{
+    const ToolRun version = tool({u"--version"_qs});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out.trimmed(), u"kinrow-tool " KINROW_VERSION_STRING ""_qs);
+    const ToolRun help = tool({u"--help"_qs});
+    EXPECT_EQ(help.exitCode, 0);
+    for (const QString& command : {u"check"_qs, u"convert"_qs, u"generate"_qs, u"time"_qs,
+                                   u"chart"_qs, u"table"_qs, u"list"_qs})
+        EXPECT_TRUE(help.out.contains(u"\n  "_qs + command + u' ')) << command.toStdString();
+    const ToolRun chart = tool({u"chart"_qs, u"--help"_qs});
+    EXPECT_EQ(chart.exitCode, 0);
+    EXPECT_TRUE(chart.out.startsWith(u"Usage: kinrow-tool chart [options] FILE RECNO OUT.pdf"_qs))
+        << chart.out.toStdString();
+    EXPECT_TRUE(chart.out.contains(u"--lang"_qs));
 }
 
 } // namespace

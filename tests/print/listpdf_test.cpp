@@ -1,4 +1,5 @@
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -72,6 +73,38 @@ TEST(KinrowToolList, AnEmptySelectionAndBadOptionsAreRefused)
         1);
     EXPECT_EQ(
         Tool({QStringLiteral("list"), dir.filePath(QStringLiteral("none.ged")), pdf}).exitCode, 1);
+}
+
+TEST(KinrowToolList, BadOptionValuesAreNamed)
+{
+    QTemporaryDir dir;
+    const QString family = QStringLiteral(KINROW_SOURCE_DIR "/data/sample/aile.ged");
+    const QString pdf = dir.filePath(QStringLiteral("list.pdf"));
+    const struct
+    {
+        QStringList options;
+        QString named;
+    } cases[] = {
+        {{u"--columns"_qs, u"3,12"_qs}, u"--columns 3,12: no column 12 (columns are 0 to 8)"_qs},
+        {{u"--columns"_qs, u"3,x"_qs}, u"--columns 3,x: no column x"_qs},
+        {{u"--sort"_qs, u"9:desc"_qs}, u"--sort 9:desc: no column 9"_qs},
+        {{u"--pages"_qs, u"5-2"_qs}, u"--pages 5-2: not a page range"_qs},
+        {{u"--pages"_qs, u"0-3"_qs}, u"--pages 0-3"_qs},
+        {{u"--scope"_qs, u"cousins"_qs}, u"--scope cousins: not a scope"_qs},
+        {{u"--scope"_qs, u"family:x"_qs}, u"x is not a record number"_qs},
+        {{u"--lang"_qs, u"de"_qs}, u"--lang de"_qs},
+    };
+    for (const auto& [options, named] : cases) {
+        const ToolRun run = Tool(QStringList{u"list"_qs, family, pdf} + options);
+        EXPECT_EQ(run.exitCode, 2) << options.join(u' ').toStdString();
+        EXPECT_TRUE(run.output.contains(named)) << run.output.toStdString();
+    }
+    // Pages past the end are known only once the rows are counted: a refusal, not a usage error.
+    const ToolRun late = Tool({u"list"_qs, family, pdf, u"--pages"_qs, u"40-41"_qs});
+    EXPECT_EQ(late.exitCode, 1);
+    EXPECT_TRUE(late.output.contains(u"--pages 40-41: out of range 1-"_qs))
+        << late.output.toStdString();
+    EXPECT_FALSE(QFile::exists(pdf));
 }
 
 } // namespace
