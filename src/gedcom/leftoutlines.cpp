@@ -14,6 +14,26 @@ QByteArray bytesOf(std::string_view text)
     return QByteArray(text.data(), qsizetype(std::min(text.size(), MaxTag)));
 }
 
+// A tag of up to 8 bytes as one number, so that comparing tags is comparing numbers; longer tags
+// are all one number that no tag the reader keeps has.
+constexpr quint64 packed(std::string_view tag)
+{
+    if (tag.size() > 8)
+        return ~quint64(0);
+    quint64 value = 0;
+    for (size_t i = 0; i < tag.size(); ++i)
+        value |= quint64(static_cast<unsigned char>(tag[i])) << (8 * i);
+    return value;
+}
+
+constexpr quint64 NAME = packed("NAME"), SEX = packed("SEX"), FAMS = packed("FAMS"),
+                  FAMC = packed("FAMC"), ORDER = packed("_ORDER"), BIRT = packed("BIRT"),
+                  DEAT = packed("DEAT"), NOTE = packed("NOTE"), OBJE = packed("OBJE"),
+                  GIVN = packed("GIVN"), SURN = packed("SURN"), DATE = packed("DATE"),
+                  PLAC = packed("PLAC"), CONC = packed("CONC"), CONT = packed("CONT"),
+                  FILE = packed("FILE"), FORM = packed("FORM"), PEDI = packed("PEDI"),
+                  CHIL = packed("CHIL"), HUSB = packed("HUSB"), WIFE = packed("WIFE");
+
 std::string_view firstWord(std::string_view text)
 {
     return text.substr(0, text.find(' '));
@@ -27,51 +47,63 @@ std::string_view afterFirstWord(std::string_view text)
 
 } // namespace
 
-bool LeftOutLines::kept(int level, std::string_view tag, std::string_view value)
+bool LeftOutLines::kept(int level, quint64 tag, std::string_view value)
 {
-    const std::string_view parent = level >= 2 && level - 1 < Depth ? open_[level - 1] : "";
+    const quint64 parent = level >= 2 && level - 1 < Depth ? openTag_[level - 1] : 0;
     switch (record_) {
     case Record::Person:
         if (level == 1) {
-            if (tag == "NAME") {
+            switch (tag) {
+            case NAME: {
                 const bool first = !nameSeen_;
                 nameSeen_ = true;
                 return first;
             }
-            if (tag == "SEX")
+            case SEX:
                 return value.empty() || value == "M" || value == "F" || value == "U";
-            if (tag == "FAMS" || tag == "FAMC")
+            case FAMS:
+            case FAMC:
                 return value.starts_with("@F");
-            if (tag == "_ORDER")
+            case ORDER:
                 return value == "CHIL";
-            return tag == "BIRT" || tag == "DEAT" || tag == "NOTE" || tag == "OBJE";
+            case BIRT:
+            case DEAT:
+            case NOTE:
+            case OBJE:
+                return true;
+            default:
+                return false;
+            }
         }
         if (level == 2) {
-            if (parent == "NAME")
-                return tag == "GIVN" || tag == "SURN";
-            if (parent == "BIRT")
-                return tag == "DATE" || tag == "PLAC";
-            if (parent == "DEAT")
-                return tag == "DATE";
-            if (parent == "NOTE")
-                return tag == "CONC" || tag == "CONT";
-            if (parent == "OBJE")
-                return tag == "FILE" || tag == "FORM";
-            if (parent == "FAMC")
-                return tag == "PEDI";
-            if (parent == "_ORDER")
-                return tag == "CHIL";
-            return false;
+            switch (parent) {
+            case NAME:
+                return tag == GIVN || tag == SURN;
+            case BIRT:
+                return tag == DATE || tag == PLAC;
+            case DEAT:
+                return tag == DATE;
+            case NOTE:
+                return tag == CONC || tag == CONT;
+            case OBJE:
+                return tag == FILE || tag == FORM;
+            case FAMC:
+                return tag == PEDI;
+            case ORDER:
+                return tag == CHIL;
+            default:
+                return false;
+            }
         }
-        return level == 3 && open_[1] == "OBJE" && parent == "FILE" && tag == "FORM";
+        return level == 3 && openTag_[1] == OBJE && parent == FILE && tag == FORM;
     case Record::Family:
-        return level == 1 && (tag == "HUSB" || tag == "WIFE" || tag == "CHIL");
+        return level == 1 && (tag == HUSB || tag == WIFE || tag == CHIL);
     case Record::Note:
         // The program's own files have their note text read at any level.
-        return (level == 1 || !foreign_) && (tag == "CONC" || tag == "CONT");
+        return (level == 1 || !foreign_) && (tag == CONC || tag == CONT);
     case Record::Picture:
-        return (level == 1 && (tag == "FILE" || tag == "FORM")) ||
-               (level == 2 && parent == "FILE" && tag == "FORM");
+        return (level == 1 && (tag == FILE || tag == FORM)) ||
+               (level == 2 && parent == FILE && tag == FORM);
     case Record::Frame:
     case Record::Other:
         break;
@@ -102,6 +134,7 @@ void LeftOutLines::look(const GedcomLine& line)
         dropLevel_ = -1;
         nameSeen_ = false;
         std::fill(std::begin(open_), std::end(open_), std::string_view());
+        std::fill(std::begin(openTag_), std::end(openTag_), quint64(0));
         std::string_view rest = afterFirstWord(text);
         if (rest.starts_with('@'))
             rest = afterFirstWord(rest);
@@ -125,9 +158,14 @@ void LeftOutLines::look(const GedcomLine& line)
     }
     int level = 0;
     size_t digits = 0;
-    while (digits < text.size() && text[digits] >= '0' && text[digits] <= '9') {
-        level = std::min(level * 10 + (text[digits] - '0'), 99);
-        ++digits;
+    if (text.size() > 2 && text[1] == ' ' && text[0] >= '1' && text[0] <= '9') {
+        level = text[0] - '0';
+        digits = 1;
+    } else {
+        while (digits < text.size() && text[digits] >= '0' && text[digits] <= '9') {
+            level = std::min(level * 10 + (text[digits] - '0'), 99);
+            ++digits;
+        }
     }
     if (dropLevel_ >= 0 && (digits == 0 || level > dropLevel_)) {
         ++kinds_[size_t(dropKind_)].count;
@@ -143,10 +181,15 @@ void LeftOutLines::look(const GedcomLine& line)
     }
     const std::string_view rest = text.substr(digits + 1);
     const std::string_view tag = firstWord(rest);
-    if (kept(level, tag, afterFirstWord(rest))) {
+    const quint64 tagNumber = packed(tag);
+    if (kept(level, tagNumber, afterFirstWord(rest))) {
         if (level < Depth) {
             open_[level] = tag;
-            std::fill(std::begin(open_) + level + 1, std::end(open_), std::string_view());
+            openTag_[level] = tagNumber;
+            for (int deeper = level + 1; deeper < Depth; ++deeper) {
+                open_[deeper] = {};
+                openTag_[deeper] = 0;
+            }
         }
         return;
     }

@@ -53,7 +53,7 @@ private:
     };
     static constexpr int Depth = 4;
 
-    bool kept(int level, std::string_view tag, std::string_view value);
+    bool kept(int level, quint64 tag, std::string_view value);
     void count(const QByteArray& key, qint64 line);
 
     bool foreign_;
@@ -64,6 +64,7 @@ private:
     qsizetype dropKind_ = 0;
     // Tags of the open kept lines by level (1..Depth - 1).
     std::string_view open_[Depth] = {};
+    quint64 openTag_[Depth] = {}; // the same tags as numbers
     std::vector<LeftOutKind> kinds_;
     QHash<QByteArray, qsizetype> byKey_;
 };
