@@ -51,12 +51,15 @@ void ErrorSink::replay(ErrorSink& target) const
         }
     }
     target.suppressed_ += suppressed_;
+    if (leftOut_)
+        target.markLeftOut();
 }
 
 void ErrorSink::start(const QString& fileName)
 {
     list_.lines.clear();
     list_.visible = false;
+    list_.linesLeftOut = false;
     suppressed_ = 0;
     add(text(Msg::FileNameLabel) + fileName);
 }
@@ -92,6 +95,20 @@ void ErrorSink::droppedLine(const QString& line)
 {
     makeVisible();
     add(line);
+}
+
+void ErrorSink::leftOut(const QString& line)
+{
+    droppedLine(line);
+    markLeftOut();
+}
+
+void ErrorSink::markLeftOut()
+{
+    if (recording_)
+        leftOut_ = true;
+    else
+        list_.linesLeftOut = true;
 }
 
 void ErrorSink::makeVisible()

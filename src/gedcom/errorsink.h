@@ -41,6 +41,9 @@ public:
     // list opens, so that the user sees the loss before a save makes it permanent.
     void dropped(qint64 line, const QString& text);
     void droppedLine(const QString& line);
+    // A line naming lines of the file that the family cannot hold: the list opens and records
+    // that saving over the file would lose them.
+    void leftOut(const QString& line);
     void makeVisible();
     void message(const QString& text);
     void repeated(Repeated kind, qint64 line);
@@ -68,6 +71,7 @@ private:
         qint64 line = 0;
         Repeated repeated = Repeated::Error3;
     };
+    void markLeftOut();
     void record(Event::Kind kind, const QString& text = {}, qint64 line = 0,
                 Repeated repeated = Repeated::Error3);
 
@@ -75,6 +79,7 @@ private:
     const ReadOptions& options_;
     qint64 suppressed_ = 0;
     bool shown_[3] = {false, false, false};
+    bool leftOut_ = false; // a recording sink was told of lines left out
     bool recording_ = false;
     bool forwardProgress_ = true;
     std::vector<Event> events_;

@@ -189,6 +189,8 @@ private:
             if (tag == "NOTE")
                 return "0 @NI" + QByteArray::number(notes_.number(id)) + "@ NOTE" +
                        (value.isEmpty() ? QByteArray() : " " + value);
+            if (tag == "OBJE")
+                return "0 @M" + QByteArray::number(objects_.number(id)) + "@ OBJE";
             // Records the dialect does not know must not look like persons, families or notes.
             return "0 @O@ " + rest;
         }
@@ -202,6 +204,8 @@ private:
             return head + "@I" + QByteArray::number(persons_.number(id)) + "@";
         if (word == "NOTE")
             return head + "@NI" + QByteArray::number(notes_.number(id)) + "@";
+        if (word == "OBJE")
+            return head + "@M" + QByteArray::number(objects_.number(id)) + "@";
         return text;
     }
 
@@ -228,7 +232,7 @@ private:
     bool utf8_;
     bool ansel_;
     ForeignFile result_;
-    IdNumbers persons_, families_, notes_;
+    IdNumbers persons_, families_, notes_, objects_;
 };
 
 } // namespace

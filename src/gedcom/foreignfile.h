@@ -27,7 +27,8 @@ struct ForeignFile
 // whichever line of the header it stands: that line becomes the second; persons, families and
 // notes are numbered from 1 in order of first appearance, whatever their identifiers (0, names,
 // numbers alone); ANSEL text becomes UTF-8; a line over 270 characters is skipped, or cut when
-// the reader uses its value. Nothing for the program's own files and files without header.
+// the reader uses its value; picture records become "0 @M1@ OBJE", and pointers to them
+// "1 OBJE @M1@". Nothing for the program's own files and files without header.
 std::optional<ForeignFile> RewriteForeignFile(std::string_view bytes, bool utf8);
 
 // Unicode text of ANSEL bytes: a combining mark, written before its letter, follows it.

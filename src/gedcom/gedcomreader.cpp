@@ -3,7 +3,9 @@
 #include "gedcom/errorsink.h"
 #include "gedcom/familytable.h"
 #include "gedcom/fileparts.h"
+#include "gedcom/leftoutlines.h"
 #include "gedcom/notetable.h"
+#include "gedcom/objecttable.h"
 #include "gedcom/parallelpersons.h"
 #include "gedcom/postpass.h"
 #include "gedcom/readcontext.h"
@@ -21,11 +23,15 @@ constexpr qsizetype MaxLineLength = 270;
 // What the first look over the whole file (or over a part of it) finds.
 struct LineSurvey
 {
+    explicit LineSurvey(bool foreign) : leftOut(foreign) {}
+
     qint64 lines = 0;
     qint64 persons = 0;
     qint64 tooLongLine = -1; // zero-based, -1 when every line fits
     std::vector<LineStart> familyStarts;
     std::vector<LineStart> noteStarts;
+    std::vector<LineStart> objectStarts;
+    LeftOutLines leftOut;                  // of the records that begin in the part
     LineStart firstPerson{0, -1};          // of a part; index -1 when it opens no person
     std::vector<PersonSplit> personSplits; // where the persons of each part begin
 };
@@ -54,15 +60,18 @@ bool headerDeclaresUtf8(std::string_view bytes)
     return false;
 }
 
-// Looks at the lines in [from, to), numbering them from 0.
+// Looks at the lines in [from, to), numbering them from 0. The lines left out are counted for the
+// records that begin there, also past its end up to the next record.
 LineSurvey surveyPart(std::string_view bytes, qsizetype from, qsizetype to,
-                      const ValueDecoder& decoder)
+                      const ValueDecoder& decoder, bool foreign)
 {
-    LineSurvey survey;
+    LineSurvey survey(foreign);
     LineScanner lines(bytes.substr(0, size_t(to)), from);
     GedcomLine line;
     // A character takes at most 4 bytes, so longer lines are refused without decoding them.
     const auto byteLimit = decoder.utf8() ? 4 * MaxLineLength : MaxLineLength;
+    // The lines before the part's first record belong to a record of the part before.
+    bool inRecord = from == 0;
     for (qsizetype offset = from; lines.next(line); offset = lines.offset()) {
         const auto size = qsizetype(line.text.size());
         if (size > MaxLineLength &&
@@ -70,14 +79,26 @@ LineSurvey surveyPart(std::string_view bytes, qsizetype from, qsizetype to,
             survey.tooLongLine = line.index;
             return survey;
         }
-        if (line.startsWith("0 @I")) {
-            if (survey.persons++ == 0)
-                survey.firstPerson = {offset, line.index};
-        } else if (line.startsWith("0 @F"))
-            survey.familyStarts.push_back({offset, line.index});
-        else if (line.startsWith("0 @NI"))
-            survey.noteStarts.push_back({offset, line.index});
+        if (line.startsWith("0")) {
+            inRecord = true;
+            if (line.startsWith("0 @I")) {
+                if (survey.persons++ == 0)
+                    survey.firstPerson = {offset, line.index};
+            } else if (line.startsWith("0 @F"))
+                survey.familyStarts.push_back({offset, line.index});
+            else if (line.startsWith("0 @NI"))
+                survey.noteStarts.push_back({offset, line.index});
+            else if (line.startsWith("0 @M"))
+                survey.objectStarts.push_back({offset, line.index});
+        }
+        if (inRecord)
+            survey.leftOut.look(line);
         ++survey.lines;
+    }
+    if (inRecord && to < qsizetype(bytes.size())) {
+        LineScanner rest(bytes, to, survey.lines);
+        while (rest.next(line) && !line.startsWith("0"))
+            survey.leftOut.look(line);
     }
     return survey;
 }
@@ -90,18 +111,18 @@ void appendStarts(std::vector<LineStart>& to, const std::vector<LineStart>& from
 
 // The parts of the file are looked at on all cores; the result is the one look's.
 LineSurvey surveyLines(std::string_view bytes, const ValueDecoder& decoder,
-                       const ReadOptions& options)
+                       const ReadOptions& options, bool foreign)
 {
     const size_t count =
         FilePartCount(qsizetype(bytes.size()), options.threads, options.minPartBytes);
     const std::vector<qsizetype> cuts = LineCuts(bytes, count);
-    std::vector<LineSurvey> parts(count);
+    std::vector<LineSurvey> parts(count, LineSurvey(foreign));
     RunParts(count, [&](size_t k) {
-        parts[k] = surveyPart(bytes, k == 0 ? 0 : cuts[k - 1], cuts[k], decoder);
+        parts[k] = surveyPart(bytes, k == 0 ? 0 : cuts[k - 1], cuts[k], decoder, foreign);
     });
     if (count == 1)
         return std::move(parts.front());
-    LineSurvey survey;
+    LineSurvey survey(foreign);
     for (size_t k = 0; k < count; ++k) {
         LineSurvey& part = parts[k];
         if (part.tooLongLine >= 0) {
@@ -113,6 +134,8 @@ LineSurvey surveyLines(std::string_view bytes, const ValueDecoder& decoder,
                 {{part.firstPerson.offset, part.firstPerson.index + survey.lines}, survey.persons});
         appendStarts(survey.familyStarts, part.familyStarts, survey.lines);
         appendStarts(survey.noteStarts, part.noteStarts, survey.lines);
+        appendStarts(survey.objectStarts, part.objectStarts, survey.lines);
+        survey.leftOut.append(part.leftOut, survey.lines);
         survey.lines += part.lines;
         survey.persons += part.persons;
     }
@@ -159,6 +182,25 @@ QString badPersonNumberText(const ErrorSink& errors, qint64 line)
                                           "File could not open."));
 }
 
+// One line for each kind of line the family cannot hold, in the order of their first lines;
+// notes and picture records that no person took count with them.
+void reportLeftOut(ErrorSink& errors, LeftOutLines leftOut, const NoteTable& notes,
+                   const ObjectTable& objects)
+{
+    for (const auto& [line, count] : notes.unused())
+        leftOut.add("NOTE", count, line);
+    for (const ObjectTable::Object* object : objects.unused())
+        leftOut.add("OBJE", object->keptLines, object->line);
+    for (const LeftOutKind& kind : leftOut.kinds()) {
+        const QString tag = QString::fromUtf8(kind.key);
+        const QString first = QString::number(kind.firstLine);
+        errors.leftOut(
+            kind.count == 1
+                ? errors.text(Msg::LineNotKept).arg(tag, first)
+                : errors.text(Msg::LinesNotKept).arg(QString::number(kind.count), tag, first));
+    }
+}
+
 bool readLines(const ReadContext& context, const LineSurvey& survey, PersonList& persons,
                const ReadOptions& options)
 {
@@ -177,15 +219,18 @@ bool readLines(const ReadContext& context, const LineSurvey& survey, PersonList&
     }
     NoteTable notes;
     notes.read(context, options);
+    ObjectTable objects;
+    objects.read(context);
     const size_t first = persons.size();
     persons.resize(first + size_t(survey.persons));
     context.errors.progress(0, context.lineCount);
-    const size_t read =
-        ReadPersons(context, families, notes, survey.personSplits, persons, first, options);
+    const size_t read = ReadPersons(context, families, notes, objects, survey.personSplits, persons,
+                                    first, options);
     persons.resize(first + read);
     context.errors.progress(context.lineCount, context.lineCount);
     RenumberPersons(persons, errors, context.foreign ? &context.foreign->personIds : nullptr);
     InferSexes(persons, errors);
+    reportLeftOut(errors, survey.leftOut, notes, objects);
     errors.progressDone();
     return true;
 }
@@ -210,7 +255,7 @@ bool ReadGedcomBytes(const QByteArray& bytes, const QString& fileName, PersonLis
     }
     ErrorSink sink(errors, options);
     ValueDecoder decoder(utf8, sink);
-    const LineSurvey survey = surveyLines(view, decoder, options);
+    const LineSurvey survey = surveyLines(view, decoder, options, foreign.has_value());
     if (survey.tooLongLine >= 0) {
         sink.message(QString::number(survey.tooLongLine + 1) + sink.text(Msg::LineTooLong));
         return false;
@@ -225,6 +270,7 @@ bool ReadGedcomBytes(const QByteArray& bytes, const QString& fileName, PersonLis
                                   QFileInfo(fileName).absolutePath(),
                                   survey.familyStarts,
                                   survey.noteStarts,
+                                  survey.objectStarts,
                                   foreign ? &*foreign : nullptr};
         ok = readLines(context, survey, persons, options);
         if (!ok)

@@ -37,29 +37,31 @@ PersonRange rangeOf(const ReadContext& context, const std::vector<PersonSplit>& 
 }
 
 size_t readInOnePass(const ReadContext& context, const FamilyTable& families,
-                     const NoteTable& notes, PersonList& persons, size_t first)
+                     const NoteTable& notes, const ObjectTable& objects, PersonList& persons,
+                     size_t first)
 {
     const PersonRange range{{}, qsizetype(context.bytes.size()), first};
-    PersonPass pass(context, families, notes, persons, range);
+    PersonPass pass(context, families, notes, objects, persons, range);
     pass.run();
+    pass.markUses();
     return pass.recordsRead();
 }
 
 } // namespace
 
 size_t ReadPersons(const ReadContext& context, const FamilyTable& families, const NoteTable& notes,
-                   const std::vector<PersonSplit>& splits, PersonList& persons, size_t first,
-                   const ReadOptions& options)
+                   const ObjectTable& objects, const std::vector<PersonSplit>& splits,
+                   PersonList& persons, size_t first, const ReadOptions& options)
 {
     if (splits.empty())
-        return readInOnePass(context, families, notes, persons, first);
+        return readInOnePass(context, families, notes, objects, persons, first);
     const size_t count = splits.size() + 1;
     std::vector<std::unique_ptr<Stretch>> stretches;
     for (size_t k = 0; k < count; ++k)
         stretches.push_back(std::make_unique<Stretch>(context, options, k == 0));
     RunParts(count, [&](size_t k) {
         Stretch& s = *stretches[k];
-        s.pass.emplace(s.part.context, families, notes, persons,
+        s.pass.emplace(s.part.context, families, notes, objects, persons,
                        rangeOf(context, splits, k, first));
         s.complete = s.pass->run();
     });
@@ -81,11 +83,12 @@ size_t ReadPersons(const ReadContext& context, const FamilyTable& families, cons
     if (limited || childLinks > firstPass.childLinksLimit() ||
         noteChars > firstPass.noteCharsLimit()) {
         std::fill(persons.begin() + qsizetype(first), persons.end(), TTreeData());
-        return readInOnePass(context, families, notes, persons, first);
+        return readInOnePass(context, families, notes, objects, persons, first);
     }
     size_t read = 0;
     for (size_t k = 0; k < used; ++k) {
         stretches[k]->part.handOn(context);
+        stretches[k]->pass->markUses();
         read = rangeOf(context, splits, k, first).firstRecord - first +
                stretches[k]->pass->recordsRead();
     }

@@ -2,6 +2,7 @@
 
 #include "gedcom/familytable.h"
 #include "gedcom/notetable.h"
+#include "gedcom/objecttable.h"
 #include "gedcom/readcontext.h"
 #include "model/person.h"
 
@@ -22,7 +23,7 @@ struct PersonSplit
 // Returns the number of records read (fewer than the slots when a broken opening line ended
 // the reading of persons).
 size_t ReadPersons(const ReadContext& context, const FamilyTable& families, const NoteTable& notes,
-                   const std::vector<PersonSplit>& splits, PersonList& persons, size_t first,
-                   const ReadOptions& options);
+                   const ObjectTable& objects, const std::vector<PersonSplit>& splits,
+                   PersonList& persons, size_t first, const ReadOptions& options);
 
 } // namespace kinrow

@@ -4,6 +4,8 @@
 #include "model/picturepaths.h"
 #include "model/textrules.h"
 
+#include <algorithm>
+
 namespace kinrow {
 
 namespace {
@@ -19,15 +21,42 @@ std::string_view trimmedBlanks(std::string_view text)
     return text;
 }
 
+// True when the date is marked as one before Christ ("1770 BC", "5 AUG 1100 B.C.", "44BCE").
+bool beforeChrist(const QString& date)
+{
+    for (QString word : date.split(u' ', Qt::SkipEmptyParts)) {
+        word.remove(u'.');
+        word = word.toUpper();
+        for (const QLatin1String mark : {QLatin1String("BCE"), QLatin1String("BC")}) {
+            if (!word.endsWith(mark))
+                continue;
+            const QStringView year = QStringView(word).chopped(mark.size());
+            if (std::all_of(year.begin(), year.end(), [](QChar c) { return c.isDigit(); }))
+                return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 PersonPass::PersonPass(const ReadContext& context, const FamilyTable& families,
-                       const NoteTable& notes, PersonList& persons, const PersonRange& range)
-    : context_(context), families_(families), notes_(notes), persons_(persons), range_(range),
-      next_(range.firstRecord), childLinksLimit_(2 * qint64(families.totalChildren()) + 1000000),
+                       const NoteTable& notes, const ObjectTable& objects, PersonList& persons,
+                       const PersonRange& range)
+    : context_(context), families_(families), notes_(notes), objects_(objects), persons_(persons),
+      range_(range), next_(range.firstRecord),
+      childLinksLimit_(2 * qint64(families.totalChildren()) + 1000000),
       noteCharsLimit_(qint64(context.bytes.size()) + 65536), childLinksLeft_(childLinksLimit_),
       noteCharsLeft_(noteCharsLimit_)
 {}
+
+void PersonPass::markUses() const
+{
+    for (const QString* note : usedNotes_)
+        notes_.markUsed(note);
+    for (const ObjectTable::Object* object : usedObjects_)
+        objects_.markUsed(*object);
+}
 
 bool PersonPass::run()
 {
@@ -62,6 +91,7 @@ bool PersonPass::readPerson(LineScanner& lines, const GedcomLine& opening)
     seenFamilies_.reset();
     joinedFamilies_.clear();
     childOrder_.clear();
+    childFamilies_.clear();
     nameRead_ = false;
     qint64 last = opening.index;
     bool ended = false;
@@ -79,6 +109,8 @@ bool PersonPass::readPerson(LineScanner& lines, const GedcomLine& opening)
         context_.errors.dropped(last, QStringLiteral("<File Last Line Code is Wrong>"));
     if (!childOrder_.empty())
         applyChildOrder(person);
+    if (!childFamilies_.empty())
+        setParents(person);
     ++next_;
     return true;
 }
@@ -101,7 +133,7 @@ void PersonPass::readLine(LineScanner& lines, GedcomLine& line, TTreeData& perso
     else if (text.starts_with("1 FAMS @F"))
         joinFamily(line, person);
     else if (text.starts_with("1 FAMC @F"))
-        setParents(line, person);
+        readChildFamily(lines, line);
     else if (text.starts_with("1 NOTE @NI"))
         addNote(line, person);
     else if (text.starts_with("1 NOTE"))
@@ -145,8 +177,16 @@ void PersonPass::applyChildOrder(TTreeData& person)
 
 bool PersonPass::nextLevel2(LineScanner& lines, GedcomLine& line)
 {
-    const GedcomLine* next = lines.peek();
-    return next && next->startsWith("2") && lines.next(line);
+    // Lines below level 2 (a time under a date, the page of a source) belong to the group too:
+    // they are passed over, so that the level-2 lines after them still count.
+    while (const GedcomLine* next = lines.peek()) {
+        if (next->startsWith("0") || next->startsWith("1 "))
+            return false;
+        lines.next(line);
+        if (line.startsWith("2 "))
+            return true;
+    }
+    return false;
 }
 
 void PersonPass::readName(LineScanner& lines, GedcomLine& line, TTreeData& person)
@@ -198,16 +238,27 @@ void PersonPass::readEvent(LineScanner& lines, GedcomLine& line, double& date, Q
     }
 }
 
+QString PersonPass::recordAndLine(qint64 line) const
+{
+    return QString::number(next_ + 1) + QStringLiteral(" - ") +
+           context_.errors.pick(u"Satır => "_qs, u"Line => "_qs) + QString::number(line);
+}
+
 double PersonPass::readDate(qint64 line)
 {
+    ErrorSink& errors = context_.errors;
+    // The family's years count from Christ: an earlier year kept as its number would be a
+    // wrong date, so the date is left out.
+    if (beforeChrist(dateText_)) {
+        errors.leftOut(errors.text(Msg::DateBeforeChrist) + recordAndLine(line) +
+                       QStringLiteral(" - ") + dateText_.trimmed());
+        return 0;
+    }
     const FileDate date = ReadFileDate(dateText_);
     if (date.kind == FileDate::Kind::Exact)
         return date.value;
-    ErrorSink& errors = context_.errors;
     const bool year = date.kind == FileDate::Kind::YearOnly;
-    const QString where = QString::number(next_ + 1) + QStringLiteral(" - ") +
-                          errors.pick(u"Satır => "_qs, u"Line => "_qs) + QString::number(line) +
-                          QStringLiteral(" - ") + dateText_.trimmed();
+    const QString where = recordAndLine(line) + QStringLiteral(" - ") + dateText_.trimmed();
     if (year)
         errors.droppedLine(
             errors.pick(u"- Tarihin yalnız yılı okunabildi. KayıtNo => "_qs,
@@ -274,15 +325,42 @@ void PersonPass::addChildren(const GedcomLine& line, const FamilyRec& family, TT
     }
 }
 
-void PersonPass::setParents(const GedcomLine& line, TTreeData& person)
+void PersonPass::readChildFamily(LineScanner& lines, GedcomLine& line)
 {
     const FamilyRec* family = familyOf(line, 9);
-    if (!family) {
+    if (!family)
         context_.errors.dropped(line.index, QStringLiteral("<Family Child ID Number is Wrong>"));
-        return;
+    ChildFamily candidate{line.index, family, false};
+    while (nextLevel2(lines, line)) {
+        if (line.tag() == "PEDI") {
+            const std::string_view value = trimmedBlanks(line.text.substr(6));
+            candidate.birth = qstrnicmp(value.data(), qsizetype(value.size()), "birth") == 0;
+        }
     }
-    person.MotherId = family->wife;
-    person.FatherId = family->husband;
+    if (family)
+        childFamilies_.push_back(candidate);
+}
+
+void PersonPass::setParents(TTreeData& person)
+{
+    // The first family that names a parent gives them, one marked as the birth family first:
+    // a later line (adoptive parents, an empty family) must not replace them.
+    const auto namesParent = [](const ChildFamily& c) {
+        return c.family->wife >= 1 || c.family->husband >= 1;
+    };
+    auto chosen = std::find_if(childFamilies_.begin(), childFamilies_.end(),
+                               [&](const ChildFamily& c) { return c.birth && namesParent(c); });
+    if (chosen == childFamilies_.end())
+        chosen = std::find_if(childFamilies_.begin(), childFamilies_.end(), namesParent);
+    if (chosen == childFamilies_.end())
+        chosen = childFamilies_.begin();
+    person.MotherId = chosen->family->wife;
+    person.FatherId = chosen->family->husband;
+    for (auto c = childFamilies_.begin(); c != childFamilies_.end(); ++c) {
+        if (c != chosen)
+            context_.errors.leftOut(context_.errors.text(Msg::ChildFamilyNotUsed) +
+                                    recordAndLine(c->line));
+    }
 }
 
 void PersonPass::addNote(const GedcomLine& line, TTreeData& person)
@@ -300,6 +378,7 @@ void PersonPass::addNote(const GedcomLine& line, TTreeData& person)
     }
     noteCharsLeft_ -= text->size();
     noteCharsUsed_ += text->size();
+    usedNotes_.push_back(text);
     appendNote(person, *text);
 }
 
@@ -340,10 +419,27 @@ void PersonPass::readInlineNote(LineScanner& lines, GedcomLine& line, TTreeData&
 
 void PersonPass::readPictures(LineScanner& lines, GedcomLine& line, TTreeData& person)
 {
+    if (line.startsWith("1 OBJE @"))
+        addObjectPictures(line, person);
     while (nextLevel2(lines, line)) {
         if (line.tag() == "FILE")
             addPicture(line, person);
     }
+}
+
+void PersonPass::addObjectPictures(const GedcomLine& line, TTreeData& person)
+{
+    const std::string_view id = line.text.substr(8);
+    const qint32 number =
+        id.starts_with("M") ? ParseWholeNumber(BeforeAt(id.substr(1))).value_or(0) : 0;
+    const ObjectTable::Object* object = number == 0 ? nullptr : objects_.find(number);
+    if (!object) {
+        context_.errors.dropped(line.index, QStringLiteral("<Object ID Number is Wrong>"));
+        return;
+    }
+    usedObjects_.push_back(object);
+    for (const GedcomLine& file : object->files)
+        addPicture(file, person);
 }
 
 void PersonPass::addPicture(const GedcomLine& line, TTreeData& person)

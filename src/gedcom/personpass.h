@@ -2,6 +2,7 @@
 
 #include "gedcom/familytable.h"
 #include "gedcom/notetable.h"
+#include "gedcom/objecttable.h"
 #include "gedcom/readcontext.h"
 #include "gedcom/seenids.h"
 #include "model/person.h"
@@ -26,11 +27,13 @@ class PersonPass
 {
 public:
     PersonPass(const ReadContext& context, const FamilyTable& families, const NoteTable& notes,
-               PersonList& persons, const PersonRange& range);
+               const ObjectTable& objects, PersonList& persons, const PersonRange& range);
     // False when a broken opening line ended the reading of persons.
     bool run();
 
     size_t recordsRead() const { return next_ - range_.firstRecord; }
+    // Tells the note and picture tables which of their records the stretch's persons took.
+    void markUses() const;
     // What the stretch took of the limits below, and whether it ran into one: a stretch read on
     // its own started with the whole of each limit.
     qint64 childLinksUsed() const { return childLinksUsed_; }
@@ -47,11 +50,18 @@ private:
     void readEvent(LineScanner& lines, GedcomLine& line, double& date, QString* place);
     // The date in dateText_; one shortened or lost is named in the error list.
     double readDate(qint64 line);
+    // "n - Line => i" of the current record and a line, as date and link errors name them.
+    QString recordAndLine(qint64 line) const;
     void readPictures(LineScanner& lines, GedcomLine& line, TTreeData& person);
     void addPicture(const GedcomLine& line, TTreeData& person);
+    // The pictures of a picture record the line names by pointer ("1 OBJE @M1@").
+    void addObjectPictures(const GedcomLine& line, TTreeData& person);
     void joinFamily(const GedcomLine& line, TTreeData& person);
     void addChildren(const GedcomLine& line, const FamilyRec& family, TTreeData& person);
-    void setParents(const GedcomLine& line, TTreeData& person);
+    // Notes a family in which the person is a child, with its pedigree line.
+    void readChildFamily(LineScanner& lines, GedcomLine& line);
+    // Takes the parents of one of the noted families, once the record is read.
+    void setParents(TTreeData& person);
     void addNote(const GedcomLine& line, TTreeData& person);
     // A note written in the person's record ("1 NOTE text" with CONC and CONT lines).
     void readInlineNote(LineScanner& lines, GedcomLine& line, TTreeData& person);
@@ -61,12 +71,16 @@ private:
     // Puts the record's children in the order its marker lists, once its families are read.
     void applyChildOrder(TTreeData& person);
     const FamilyRec* familyOf(const GedcomLine& line, size_t prefix) const;
-    // Consumes the next line into line when it is a level-2 line.
+    // Consumes the lines of the group up to its next level-2 line, into line; false at the
+    // group's end (a level-0 or level-1 line, or the end of the file).
     static bool nextLevel2(LineScanner& lines, GedcomLine& line);
 
     const ReadContext& context_;
     const FamilyTable& families_;
     const NoteTable& notes_;
+    const ObjectTable& objects_;
+    std::vector<const QString*> usedNotes_;
+    std::vector<const ObjectTable::Object*> usedObjects_;
     PersonList& persons_;
     PersonRange range_;
     size_t next_ = 0; // slot of the record being read
@@ -79,6 +93,14 @@ private:
     // The current record's order of children: person number and line of each entry.
     std::vector<std::pair<qint32, qint64>> childOrder_;
     bool nameRead_ = false; // the current record had its NAME line
+    // The current record's families as a child, in file order.
+    struct ChildFamily
+    {
+        qint64 line = 0;
+        const FamilyRec* family = nullptr;
+        bool birth = false; // marked "PEDI birth"
+    };
+    std::vector<ChildFamily> childFamilies_;
 
     // Linking many persons to one large family, or one large note to many persons, would
     // multiply the file's size in memory; files of the dialect stay far below these.

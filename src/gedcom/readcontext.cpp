@@ -8,7 +8,8 @@ PartContext::PartContext(const ReadContext& whole, const ReadOptions& options, b
     : sink(ErrorSink::recorder(unused, options, showsProgress)),
       decoder(whole.decoder.utf8(), sink),
       context{whole.bytes,        whole.lineCount,    decoder,          sink,
-              whole.familyFolder, whole.familyStarts, whole.noteStarts, whole.foreign}
+              whole.familyFolder, whole.familyStarts, whole.noteStarts, whole.objectStarts,
+              whole.foreign}
 {}
 
 void PartContext::handOn(const ReadContext& whole) const

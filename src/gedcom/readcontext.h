@@ -29,6 +29,7 @@ struct ReadContext
     // The opening lines of families and notes, so that their passes skip every other line.
     const std::vector<LineStart>& familyStarts;
     const std::vector<LineStart>& noteStarts;
+    const std::vector<LineStart>& objectStarts; // picture records
     // Set for another program's file, rewritten into the dialect: its identifiers and the
     // error lines of the rewriting.
     const ForeignFile* foreign = nullptr;

@@ -12,6 +12,9 @@ struct ErrorList
 {
     QStringList lines;
     bool visible = false; // the list (and its close button) is shown after reading
+    // Lines of the file that the family cannot hold were left out (and named in lines): saving
+    // over the file would lose them.
+    bool linesLeftOut = false;
 };
 
 // What reading a family file shows the user besides the error list: message boxes and the

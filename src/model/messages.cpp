@@ -329,6 +329,22 @@ constexpr const char16_t* Texts[LangTableSize][2] = {
     {u"(Evet: dosya diskten de silinir. Geri Al resmi listeye geri koyar, dosyayı geri getiremez.)",
      u"(Yes: the file is deleted from the disk too. Undo puts the image back into the list, but "
      u"cannot bring the file back.)"},
+    /* 181 */
+    {u"- %1 satır %2 alınmadı, ilki satır %3", u"- %1 lines %2 not kept, first at line %3"},
+    /* 182 */ {u"- 1 satır %2 alınmadı, satır %3", u"- 1 line %2 not kept, at line %3"},
+    /* 183 */
+    {u"- Milattan önceki tarih alınmadı (aile bu yılları tutamaz). KayıtNo => ",
+     u"- Date before Christ not kept (the family cannot hold such years). Record No => "},
+    /* 184 */
+    {u"- Anne-baba ailesi kullanılmadı (kişinin anne ve babası başka bir aileden). KayıtNo => ",
+     u"- Parents' family not used (the person's parents come from another family). Record No => "},
+    /* 185 */
+    {u"Bu ailenin dosyasında KINROW'un tutmadığı satırlar var (hata listesinde sayıldı). Dosyanın "
+     u"üzerine kaydetmek onları kalıcı olarak siler.\rBAŞKA BİR ADLA kaydetmek istermisiniz ?"
+     u"\r(Hayır: dosyanın üzerine yazılır)",
+     u"This family's file holds lines KINROW does not keep (counted in the error list). Saving "
+     u"over the file loses them for good.\rDo you want to SAVE it under ANOTHER NAME ?\r(No: the "
+     u"file is replaced)"},
 };
 
 } // namespace

@@ -136,6 +136,11 @@ private:
     std::optional<QString> importedFamilyName(const QString& gedName);
     // Offers to save under another name after a failed save; true once saved.
     bool saveElsewhere(SaveResult failed);
+    // Saves the family under another name, its picture names following the new folder.
+    SaveResult saveUnder(const QString& other);
+    // The first save of a family whose file held lines it could not keep offers another name
+    // (the default): true or false when that decided the save, empty when the save goes on.
+    std::optional<bool> saveRicherFileElsewhere();
     void showPage(QWidget* page);
     void connectTablePage();
     // Makes recNo the current record and shows it on the person page.
@@ -168,6 +173,8 @@ private:
     QString printFontName_ = QStringLiteral("MS Sans Serif");
     bool resizing_ = false;
     bool showingFindings_ = false; // the error list holds the family check's findings
+    // The open family's file held lines the family could not keep, and it was not saved yet.
+    bool richerFile_ = false;
 };
 
 } // namespace kinrow

@@ -118,6 +118,7 @@ void TForm_Main::openChosenFile(const QString& fileName, const QString& previous
         const OverrideCursorGuard hourglass;
         outcome = OpenFamilyFile(fileName, readOnlyTicked_, session_.persons, errors_, options);
     }
+    richerFile_ = outcome.opened && errors_.linesLeftOut;
     showingFindings_ = false;
     TabSheet_About->showErrors(errors_.lines, errors_.visible);
     if (!outcome.opened) {
@@ -185,6 +186,8 @@ bool TForm_Main::SB_SaveClick()
         prompts_->message(MessageKind::Warning, LangText(Msg::ReadOnlyRefusal, session_.lang()));
         return false;
     }
+    if (const std::optional<bool> saved = saveRicherFileElsewhere())
+        return *saved;
     WriteOptions options;
     options.versionText = VersionLabelText();
     SaveResult result;
@@ -194,6 +197,33 @@ bool TForm_Main::SB_SaveClick()
     }
     if (!result.saved)
         return saveElsewhere(result);
+    setUnsavedChanges(false);
+    return true;
+}
+
+std::optional<bool> TForm_Main::saveRicherFileElsewhere()
+{
+    // Saving over the file would lose for good what the error list named as left out.
+    if (!richerFile_)
+        return std::nullopt;
+    const PromptAnswer answer = prompts_->message(
+        MessageKind::Warning,
+        QDir::toNativeSeparators(session_.familyFileName) + QStringLiteral("\r\r") +
+            LangText(Msg::SaveOverRicherFileQuestion, session_.lang()),
+        MessageButtons::YesNoCancel);
+    if (answer == PromptAnswer::Cancel)
+        return false;
+    if (answer == PromptAnswer::No) {
+        richerFile_ = false;
+        return std::nullopt;
+    }
+    const std::optional<QString> other = askOtherFamilyName();
+    if (!other)
+        return false;
+    const SaveResult result = saveUnder(*other);
+    if (!result.saved)
+        return saveElsewhere(result);
+    richerFile_ = false;
     setUnsavedChanges(false);
     return true;
 }
@@ -215,40 +245,46 @@ bool TForm_Main::saveElsewhere(SaveResult failed)
         const std::optional<QString> other = askOtherFamilyName();
         if (!other)
             return false;
-        // Picture names are relative to the family's folder, which the new name may change.
-        const QFileInfo family(session_.familyFileName);
-        const QString from = family.isSymLink()
-                                 ? QFileInfo(family.canonicalFilePath()).absolutePath()
-                                 : family.absolutePath();
-        const QString to = QFileInfo(*other).absolutePath();
-        PersonList moved = session_.persons;
-        bool rebased = false;
-        for (TTreeData& person : moved) {
-            for (QString& picture : person.Pictures) {
-                const QString before = picture;
-                picture = RebasedPicturePath(picture, from, to);
-                rebased = rebased || picture != before;
-            }
-        }
-        WriteOptions options;
-        options.versionText = VersionLabelText();
-        {
-            const OverrideCursorGuard hourglass;
-            failed = SaveFamilyFile(*other, moved, options);
-        }
-        if (failed.saved) {
-            session_.persons = std::move(moved);
-            // The steps name pictures relative to the old folder: undoing one would break them.
-            if (rebased)
-                session_.clearHistory();
-            session_.familyFileName = *other;
-            QDir::setCurrent(to);
-            showCaption();
-            showCurrentDir();
-        }
+        failed = saveUnder(*other);
     }
     setUnsavedChanges(false);
     return true;
+}
+
+SaveResult TForm_Main::saveUnder(const QString& other)
+{
+    // Picture names are relative to the family's folder, which the new name may change.
+    const QFileInfo family(session_.familyFileName);
+    const QString from = family.isSymLink() ? QFileInfo(family.canonicalFilePath()).absolutePath()
+                                            : family.absolutePath();
+    const QString to = QFileInfo(other).absolutePath();
+    PersonList moved = session_.persons;
+    bool rebased = false;
+    for (TTreeData& person : moved) {
+        for (QString& picture : person.Pictures) {
+            const QString before = picture;
+            picture = RebasedPicturePath(picture, from, to);
+            rebased = rebased || picture != before;
+        }
+    }
+    WriteOptions options;
+    options.versionText = VersionLabelText();
+    SaveResult result;
+    {
+        const OverrideCursorGuard hourglass;
+        result = SaveFamilyFile(other, moved, options);
+    }
+    if (result.saved) {
+        session_.persons = std::move(moved);
+        // The steps name pictures relative to the old folder: undoing one would break them.
+        if (rebased)
+            session_.clearHistory();
+        session_.familyFileName = other;
+        QDir::setCurrent(to);
+        showCaption();
+        showCurrentDir();
+    }
+    return result;
 }
 
 } // namespace kinrow

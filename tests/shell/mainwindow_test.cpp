@@ -735,3 +735,50 @@ TEST_F(MainWindowTest, SampleFamilyOpensAndEveryRelativeIsOneClickAway)
     EXPECT_EQ(visit(page->SB_Kardesleri, 2), siblings.first());
     EXPECT_EQ(page->Lb_RecAdet->text(), QStringLiteral("Total Records : 41"));
 }
+
+// A file holding lines the family cannot keep is not replaced by the first save unless the
+// user says so; another name is the default answer.
+TEST_F(MainWindowTest, TheFirstSaveOfARicherFileOffersAnotherName)
+{
+    const QByteArray richer = "0 HEAD\r\n1 SOUR OtherProgram\r\n2 VERS 5.5\r\n1 CHAR UTF-8\r\n"
+                              "0 @I1@ INDI\r\n1 NAME Ali /Veli/\r\n1 FAMS @F1@\r\n0 @I2@ INDI\r\n"
+                              "1 FAMS @F1@\r\n0 @F1@ FAM\r\n1 HUSB @I1@\r\n1 WIFE @I2@\r\n"
+                              "1 MARR\r\n2 DATE 1920\r\n0 TRLR\r\n";
+    const QString question = LangText(Msg::SaveOverRicherFileQuestion, Lang::English);
+    const auto asked = [&] { return prompts->messages.filter(question).size(); };
+    const auto fileBytes = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+
+    // Yes: saved under the chosen name; the other program's file stays as it was.
+    const QString path = write("diger.ged", richer);
+    auto window = start({path});
+    QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
+    ASSERT_EQ(window->session().persons.size(), 2u);
+    prompts->answerMessage(PromptAnswer::Yes);
+    prompts->chooseSaveFile(home.filePath("kopya.ged"));
+    ASSERT_TRUE(window->SB_SaveClick());
+    EXPECT_EQ(asked(), 1);
+    EXPECT_EQ(fileBytes(path), richer);
+    EXPECT_EQ(window->session().familyFileName, home.filePath("kopya.ged"));
+    EXPECT_TRUE(fileBytes(home.filePath("kopya.ged")).contains("1 NAME ALI /VELI/"));
+    // The second save asks no more.
+    ASSERT_TRUE(window->SB_SaveClick());
+    EXPECT_EQ(asked(), 1);
+
+    // Cancel saves nothing; No replaces the file, and the next save asks no more.
+    const QString second = write("ikinci.ged", richer);
+    prompts->chooseFile(second);
+    QTest::mouseClick(window->TabSheet_About->BitBtn_Dosya, Qt::LeftButton);
+    ASSERT_EQ(window->session().familyFileName, second);
+    prompts->answerMessage(PromptAnswer::Cancel);
+    EXPECT_FALSE(window->SB_SaveClick());
+    EXPECT_EQ(fileBytes(second), richer);
+    prompts->answerMessage(PromptAnswer::No);
+    ASSERT_TRUE(window->SB_SaveClick());
+    EXPECT_EQ(asked(), 3);
+    EXPECT_NE(fileBytes(second), richer);
+    ASSERT_TRUE(window->SB_SaveClick());
+    EXPECT_EQ(asked(), 3);
+}
