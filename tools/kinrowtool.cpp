@@ -1,4 +1,5 @@
 #include "chartpdf.h"
+#include "exportcommand.h"
 #include "gedcom/familygenerator.h"
 #include "gedcom/familysave.h"
 #include "gedcom/gedcomreader.h"
@@ -61,7 +62,8 @@ int usage()
              "       kinrow-tool list FILE OUT.pdf [--scope "
              "family:R|surname:TEXT|males|females|all]\n"
              "                   [--columns 3,4,5,6,7,8] [--sort COLUMN[:desc]] [--pages A-B]\n"
-             "                   [--lang tr|en]"
+             "                   [--lang tr|en]\n"
+             "       kinrow-tool export FAMILY OUT.ged [--lang tr|en]"
           << Qt::endl;
     return kUsage;
 }
@@ -357,5 +359,7 @@ int main(int argc, char* argv[])
         return table(args);
     if (command == u"list")
         return list(args);
+    if (command == u"export")
+        return ExportCommand(args);
     return usage();
 }

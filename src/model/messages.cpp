@@ -329,6 +329,18 @@ constexpr const char16_t* Texts[LangTableSize][2] = {
     {u"(Evet: dosya diskten de silinir. Geri Al resmi listeye geri koyar, dosyayı geri getiremez.)",
      u"(Yes: the file is deleted from the disk too. Undo puts the image back into the list, but "
      u"cannot bring the file back.)"},
+    /* 181 */ {u"GEDCOM 5.5.1 Olarak Aktar", u"Export as GEDCOM 5.5.1"},
+    /* 182 */
+    {u"Aileyi başka soyağacı programlarının okuduğu standart GEDCOM 5.5.1 (UTF-8) dosyası olarak "
+     u"yazar. Aile dosyası değişmez.",
+     u"Writes the family as a standard GEDCOM 5.5.1 file (UTF-8) that other genealogy programs "
+     u"read. The family file is not changed."},
+    /* 183 */ {u"GEDCOM 5.5.1 dosyası", u"GEDCOM 5.5.1 file"},
+    /* 184 */
+    {u"Aile dosyasının kendisine aktarılamaz; başka bir dosya adı seçiniz.",
+     u"The export cannot replace the family file itself; choose another file name."},
+    /* 185 */
+    {u"%1 dosyası zaten var.\rYerine yazılsın mı ?", u"The file %1 exists already.\rReplace it ?"},
 };
 
 } // namespace

@@ -177,9 +177,14 @@ enum class Msg : int
     CheckCaption = 178,
     CheckMoreFindings = 179,
     DeletedFileNotRestored = 180,
+    ExportGedcomCaption = 181,
+    ExportGedcomHint = 182,
+    ExportGedcomTitle = 183,
+    ExportIsFamilyFile = 184,
+    ExportReplaceQuestion = 185,
 };
 
-constexpr int LangTableSize = 181;
+constexpr int LangTableSize = 186;
 
 // The text of an entry in a language; an entry out of range gives an empty text.
 QString LangText(Msg entry, Lang lang);
