@@ -249,9 +249,15 @@ for label, (have, of) in rows:
     everything = everything and not bad
     print("%-42s %7d of %-7d%s" % (label, have, of, "  <-- differs" if bad else ""))
 warnings = [l for l in report if "No errors detected" not in l]
+# The report names each problem with its line; alike problems are counted together.
 print("Gramps import report:")
+kinds = {}
 for line in report:
-    print("  " + re.sub(r"\s{2,}", "  ", line.strip()))
+    line = re.sub(r"\s{2,}", "  ", line.strip())
+    kind = re.sub(r"Line\s+\d+:.*", "", line.replace("GEDCOM import report: ", "")).strip()
+    kinds.setdefault(kind, []).append(line)
+for kind, lines in kinds.items():
+    print("  %s%s" % (lines[0], "  (and %d more alike)" % (len(lines) - 1) if len(lines) > 1 else ""))
 # The first differing person, to see what Gramps made of it.
 for n, p in sorted(persons.items()):
     k = kept.get(n)
