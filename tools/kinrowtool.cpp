@@ -63,6 +63,11 @@ const QList<ToolCommand>& Commands()
           QCommandLineOption(u"pages"_s, u"Pages printed."_s, u"A-B"_s), LangOption()},
          RunList,
          true},
+        {u"export"_s,
+         u"FILE OUT.ged"_s,
+         u"Write the family as standard GEDCOM 5.5.1 in UTF-8, for other genealogy programs."_s,
+         {LangOption()},
+         RunExport},
     };
     return commands;
 }

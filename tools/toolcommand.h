@@ -83,5 +83,6 @@ int RunTime(const ToolArgs& args);
 int RunChart(const ToolArgs& args);
 int RunTable(const ToolArgs& args);
 int RunList(const ToolArgs& args);
+int RunExport(const ToolArgs& args);
 
 } // namespace kinrow

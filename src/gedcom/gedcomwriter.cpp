@@ -1,5 +1,6 @@
 #include "gedcom/gedcomwriter.h"
 
+#include "gedcom/familylinks.h"
 #include "gedcom/fileparts.h"
 #include "model/codepage1254.h"
 #include "model/textrules.h"
@@ -102,67 +103,6 @@ private:
     qsizetype size_ = 0;
 };
 
-// The families rebuilt from the person links, numbered from 1 in order of first use. A pair
-// is found through a flat open-addressing hash table: a million persons make millions of
-// lookups, and one probe of a flat array is the cheapest way to answer them.
-class FamilyTable
-{
-public:
-    explicit FamilyTable(size_t expected)
-    {
-        size_t capacity = 1024;
-        while (capacity < expected * 2)
-            capacity *= 2;
-        slots_.assign(capacity, Slot{});
-    }
-
-    int numberOf(qint32 husband, qint32 wife)
-    {
-        const quint64 key = (quint64(quint32(husband)) << 32) | quint32(wife);
-        size_t i = slotOf(key);
-        while (slots_[i].number != 0) {
-            if (slots_[i].key == key)
-                return slots_[i].number;
-            i = (i + 1) & (slots_.size() - 1);
-        }
-        pairs_.emplace_back(husband, wife);
-        slots_[i] = {key, int(pairs_.size())};
-        if (pairs_.size() * 2 > slots_.size())
-            grow();
-        return int(pairs_.size());
-    }
-    const std::vector<std::pair<qint32, qint32>>& pairs() const { return pairs_; }
-
-private:
-    struct Slot
-    {
-        quint64 key = 0;
-        int number = 0; // 0 marks a free slot
-    };
-
-    size_t slotOf(quint64 key) const
-    {
-        return size_t((key * 0x9E3779B97F4A7C15ull) >> 20) & (slots_.size() - 1);
-    }
-
-    void grow()
-    {
-        std::vector<Slot> old(slots_.size() * 2);
-        old.swap(slots_);
-        for (const Slot& slot : old) {
-            if (slot.number == 0)
-                continue;
-            size_t i = slotOf(slot.key);
-            while (slots_[i].number != 0)
-                i = (i + 1) & (slots_.size() - 1);
-            slots_[i] = slot;
-        }
-    }
-
-    std::vector<std::pair<qint32, qint32>> pairs_;
-    std::vector<Slot> slots_;
-};
-
 // Formatted dates by value: a family holds far fewer distinct days than dates, and
 // formatting one costs more than writing the rest of its line.
 class DateCache
@@ -233,8 +173,9 @@ const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
 class Writer
 {
 public:
-    Writer(const PersonList& persons, FamilyTable& families, qsizetype reserve)
-        : persons_(persons), out_(reserve), families_(families)
+    Writer(const PersonList& persons, FamilyNumbers& families, qsizetype reserve)
+        : persons_(persons), out_(reserve), families_(families),
+          links_(persons, families, CoupleSides::ByOwnSex)
     {}
 
     QByteArray head(const QString& familyFileName, const WriteOptions& options)
@@ -248,7 +189,7 @@ public:
     QByteArray personRecords(size_t from, size_t to, int notesBefore, const int* links)
     {
         noteCounter_ = notesBefore;
-        links_ = links;
+        numbers_ = links;
         for (size_t i = from; i < to; ++i)
             person(persons_[i], qint32(i + 1));
         return out_.take();
@@ -276,10 +217,10 @@ public:
             const TTreeData& p = persons_[i];
             const auto id = qint32(i + 1);
             for (qint32 s : p.Spouses)
-                links.push_back(familyNumber(couple(p, id, s)));
-            const std::pair<qint32, qint32> alone = single(p, id);
+                links.push_back(familyNumber(links_.couple(p, id, s)));
+            const FamilyPair alone = FamilyLinks::single(p, id);
             for (qint32 c : p.Children) {
-                const std::pair<qint32, qint32> pair = childFamily(p, id, c);
+                const FamilyPair pair = links_.childFamily(p, id, c);
                 const int number = familyNumber(pair);
                 links.push_back(pair == alone ? -number : number);
             }
@@ -289,15 +230,9 @@ public:
     }
 
 private:
-    int familyNumber(std::pair<qint32, qint32> pair)
-    {
-        return families_.numberOf(pair.first, pair.second);
-    }
+    int familyNumber(FamilyPair pair) { return families_.numberOf(pair); }
 
-    const TTreeData* at(qint32 id) const
-    {
-        return id >= 1 && size_t(id) <= persons_.size() ? &persons_[size_t(id) - 1] : nullptr;
-    }
+    const TTreeData* at(qint32 id) const { return links_.at(id); }
 
     void line(const char* start, QStringView value)
     {
@@ -374,10 +309,10 @@ private:
         }
         spouseFamilies(p);
         if (p.MotherId > 0 || p.FatherId > 0)
-            familyLine("1 FAMC @F", *links_++);
+            familyLine("1 FAMC @F", *numbers_++);
         // Families carry one order of children for both partners; where the person's own order
         // cannot be rebuilt from them, the person lists it, and reading restores it.
-        if (!childOrderCarried(p))
+        if (!links_.childOrderCarried(p, joined_))
             childOrder(p);
         note(p.Notes);
     }
@@ -416,69 +351,12 @@ private:
         out_.endLine();
     }
 
-    // The family of a couple: a man is its husband, a woman its wife; a partner of unknown sex
-    // takes the side opposite the other's known sex, so that both partners reach one family,
-    // and of two partners of unknown sex the lower number is the husband.
-    std::pair<qint32, qint32> couple(const TTreeData& p, qint32 id, qint32 spouse) const
-    {
-        if (p.Sex == SexMale)
-            return {id, spouse};
-        if (p.Sex == SexFemale)
-            return {spouse, id};
-        const TTreeData* s = at(spouse);
-        const char other = s ? s->Sex : '\0';
-        if (other == SexMale)
-            return {spouse, id};
-        if (other == SexFemale || id < spouse)
-            return {id, spouse};
-        return {spouse, id};
-    }
-
-    // The family of the person alone; one of unknown sex stands on the husband's side.
-    static std::pair<qint32, qint32> single(const TTreeData& p, qint32 id)
-    {
-        return p.Sex == SexFemale ? std::pair<qint32, qint32>{0, id}
-                                  : std::pair<qint32, qint32>{id, 0};
-    }
-
-    // The family in which a parent lists a child. The child's own family, the pair its parent
-    // fields name, when the parent is named there and the other parent is none, or a spouse
-    // who lists the child too: a parent listing the family of a second parent who is no spouse
-    // would become that parent's spouse on reading, and a spouse would gain a child it does
-    // not list. Every other child stands in the parent's family alone.
-    std::pair<qint32, qint32> childFamily(const TTreeData& p, qint32 id, qint32 c) const
-    {
-        if (const TTreeData* child = at(c)) {
-            const bool father = child->FatherId == id;
-            if (father || child->MotherId == id) {
-                const qint32 other = father ? child->MotherId : child->FatherId;
-                if (other == 0 || (p.Spouses.contains(other) && lists(other, c)))
-                    return {child->FatherId, child->MotherId};
-            }
-        }
-        return single(p, id);
-    }
-
-    // Whether parent lists child; long lists are looked up through a set made once.
-    bool lists(qint32 parent, qint32 child) const
-    {
-        const TTreeData* p = at(parent);
-        if (!p)
-            return false;
-        if (p->Children.size() <= 32)
-            return p->Children.contains(child);
-        auto [it, made] = childSets_.try_emplace(parent);
-        if (made)
-            it->second.insert(p->Children.begin(), p->Children.end());
-        return it->second.contains(child);
-    }
-
     void spouseFamilies(const TTreeData& p)
     {
         written_.clear();
         joined_.clear();
         for (qsizetype k = 0; k < p.Spouses.size(); ++k) {
-            const int number = *links_++;
+            const int number = *numbers_++;
             if (written_.add(number))
                 joined_.push_back(number);
             familyLine("1 FAMS @F", number);
@@ -487,7 +365,7 @@ private:
         // with the person alone is listed again for each of its children when the person has
         // spouses, as files have always been written.
         for (qsizetype k = 0; k < p.Children.size(); ++k) {
-            const int link = *links_++;
+            const int link = *numbers_++;
             const int number = link < 0 ? -link : link;
             const bool added = written_.add(number);
             if (added)
@@ -581,142 +459,20 @@ private:
                 familyLine("1 HUSB @I", husband);
             if (wife > 0)
                 familyLine("1 WIFE @I", wife);
-            for (qint32 c : familyChildren(int(k + 1)))
+            for (qint32 c : links_.children(int(k + 1)))
                 familyLine("1 CHIL @I", c);
-        }
-    }
-
-    // The children the record of family number lists: the husband's that stand in it, in his
-    // order, then the wife's not yet among them, in hers. Worked out once per family, since
-    // the order check of both partners reads them before the record is written.
-    std::span<const qint32> familyChildren(int number)
-    {
-        if (size_t(number) > childRanges_.size())
-            childRanges_.resize(families_.pairs().size());
-        ChildRange& range = childRanges_[size_t(number) - 1];
-        if (range.start < 0) {
-            const auto [husband, wife] = families_.pairs()[size_t(number) - 1];
-            scratch_.clear();
-            if (husband > 0) {
-                if (const TTreeData* h = at(husband))
-                    for (qint32 c : h->Children)
-                        if (at(c) && childFamily(*h, husband, c) == std::pair(husband, wife))
-                            scratch_.push_back(c);
-            }
-            if (wife > 0) {
-                if (const TTreeData* w = at(wife))
-                    addWifeChildren(*w, wife, husband, scratch_);
-            }
-            range.start = qint64(allChildren_.size());
-            range.count = qint64(scratch_.size());
-            allChildren_.insert(allChildren_.end(), scratch_.begin(), scratch_.end());
-        }
-        return {allChildren_.data() + range.start, size_t(range.count)};
-    }
-
-    // Whether reading gives the person its children back in their order. The reader takes
-    // the families of the FAMS lines once each, in their order, and appends every child of a
-    // family it does not hold yet; this repeats that on the families as they will be written.
-    // Links to persons not in the list are left out on both sides: they cannot be written.
-    bool childOrderCarried(const TTreeData& p)
-    {
-        const QList<qint32>& want = p.Children;
-        if (hasRepeatedChild(want))
-            return false; // the reader holds each child once
-        qsizetype k = 0;
-        const auto skipMissing = [&] {
-            while (k < want.size() && !at(want[k]))
-                ++k;
-        };
-        skipMissing();
-        if (!heldSet_.empty())
-            std::unordered_set<qint32>().swap(heldSet_);
-        heldUpTo_ = 0;
-        for (int number : joined_) {
-            for (qint32 c : familyChildren(number)) {
-                if (k < want.size() && c == want[k]) {
-                    ++k;
-                    skipMissing();
-                } else if (!holds(want, k, c)) {
-                    return false;
-                }
-            }
-        }
-        return k == want.size();
-    }
-
-    // Whether c is among the first k children; long lists are looked up through a set that
-    // grows with k.
-    bool holds(const QList<qint32>& list, qsizetype k, qint32 c)
-    {
-        if (k <= 32)
-            return std::find(list.begin(), list.begin() + k, c) != list.begin() + k;
-        for (; heldUpTo_ < k; ++heldUpTo_)
-            heldSet_.insert(list[heldUpTo_]);
-        return heldSet_.contains(c);
-    }
-
-    // Whether a child of the list, one that can be written, stands in it twice.
-    bool hasRepeatedChild(const QList<qint32>& list)
-    {
-        if (list.size() < 2)
-            return false;
-        if (list.size() <= 16) {
-            for (qsizetype i = 1; i < list.size(); ++i)
-                for (qsizetype j = 0; j < i; ++j)
-                    if (list[i] == list[j] && at(list[i]))
-                        return true;
-            return false;
-        }
-        sorted_.assign(list.begin(), list.end());
-        std::sort(sorted_.begin(), sorted_.end());
-        for (size_t i = 1; i < sorted_.size(); ++i)
-            if (sorted_[i] == sorted_[i - 1] && at(sorted_[i]))
-                return true;
-        return false;
-    }
-
-    // Adds, in the wife's order, her children that stand in this family and are not yet collected.
-    void addWifeChildren(const TTreeData& w, qint32 wife, qint32 husband,
-                         std::vector<qint32>& children)
-    {
-        // A hash set only for long lists, so a person with thousands of children does not
-        // make the writer quadratic.
-        const bool useSet = children.size() + size_t(w.Children.size()) > 32;
-        std::unordered_set<qint32> seen;
-        if (useSet)
-            seen.insert(children.begin(), children.end());
-        for (qint32 c : w.Children) {
-            if (!at(c) || childFamily(w, wife, c) != std::pair(husband, wife))
-                continue;
-            const bool collected =
-                useSet ? !seen.insert(c).second
-                       : std::find(children.begin(), children.end(), c) != children.end();
-            if (!collected)
-                children.push_back(c);
         }
     }
 
     const PersonList& persons_;
     ByteSink out_;
-    FamilyTable& families_;
-    const int* links_ = nullptr;
+    FamilyNumbers& families_;
+    FamilyLinks links_;
+    const int* numbers_ = nullptr;
     DateCache dates_;
     ListedFamilies written_;
     // The person's families in the order of its FAMS lines, each once.
     std::vector<int> joined_;
-    struct ChildRange
-    {
-        qint64 start = -1; // into allChildren_; -1 while not worked out
-        qint64 count = 0;
-    };
-    std::vector<ChildRange> childRanges_; // by family number - 1
-    std::vector<qint32> allChildren_;
-    std::vector<qint32> scratch_;
-    std::vector<qint32> sorted_;
-    std::unordered_set<qint32> heldSet_;
-    qsizetype heldUpTo_ = 0;
-    mutable std::unordered_map<qint32, std::unordered_set<qint32>> childSets_;
     int noteCounter_ = 0;
 };
 
@@ -763,7 +519,7 @@ std::vector<QByteArray> WriteGedcomParts(const PersonList& persons, const QStrin
     starts.resize(count, persons.size());
     notesBefore.resize(count, notes);
     starts.push_back(persons.size());
-    FamilyTable families(persons.size());
+    FamilyNumbers families(persons.size());
     std::vector<int> links;
     std::vector<size_t> linkStarts;
     Writer(persons, families, 0).numberFamilies(starts, links, linkStarts);

@@ -345,6 +345,18 @@ constexpr const char16_t* Texts[LangTableSize][2] = {
      u"This family's file holds lines KINROW does not keep (counted in the error list). Saving "
      u"over the file loses them for good.\rDo you want to SAVE it under ANOTHER NAME ?\r(No: the "
      u"file is replaced)"},
+    /* 186 */ {u"GEDCOM 5.5.1 Olarak Aktar", u"Export as GEDCOM 5.5.1"},
+    /* 187 */
+    {u"Aileyi başka soyağacı programlarının okuduğu standart GEDCOM 5.5.1 (UTF-8) dosyası olarak "
+     u"yazar. Aile dosyası değişmez.",
+     u"Writes the family as a standard GEDCOM 5.5.1 file (UTF-8) that other genealogy programs "
+     u"read. The family file is not changed."},
+    /* 188 */ {u"GEDCOM 5.5.1 dosyası", u"GEDCOM 5.5.1 file"},
+    /* 189 */
+    {u"Aile dosyasının kendisine aktarılamaz; başka bir dosya adı seçiniz.",
+     u"The export cannot replace the family file itself; choose another file name."},
+    /* 190 */
+    {u"%1 dosyası zaten var.\rYerine yazılsın mı ?", u"The file %1 exists already.\rReplace it ?"},
 };
 
 } // namespace

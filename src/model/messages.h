@@ -182,9 +182,14 @@ enum class Msg : int
     DateBeforeChrist = 183,
     ChildFamilyNotUsed = 184,
     SaveOverRicherFileQuestion = 185,
+    ExportGedcomCaption = 186,
+    ExportGedcomHint = 187,
+    ExportGedcomTitle = 188,
+    ExportIsFamilyFile = 189,
+    ExportReplaceQuestion = 190,
 };
 
-constexpr int LangTableSize = 186;
+constexpr int LangTableSize = 191;
 
 // The text of an entry in a language; an entry out of range gives an empty text.
 QString LangText(Msg entry, Lang lang);

@@ -86,7 +86,8 @@ PrintPage::PrintPage(Session& session, QWidget* parent)
     createInnerPages();
     createTable();
     connectControls();
-    buttons_->add({SB_P_Back, BitBtn_Yaz, BitBtn_P_Kaydet, BitBtn_Check}, ButtonRule::Browse);
+    buttons_->add({SB_P_Back, BitBtn_Yaz, BitBtn_P_Kaydet, BitBtn_Check, BitBtn_GedExport},
+                  ButtonRule::Browse);
     buttons_->add(BitBtn_P_Resim, ButtonRule::Change);
     buttons_->apply();
 }
@@ -154,6 +155,8 @@ void PrintPage::createInnerPages()
     TabSheet_P_Diger = InnerPage(PageControl_P, "TabSheet_P_Diger");
     CheckBox_GED = Make<QCheckBox>(TabSheet_P_Diger, "CheckBox_GED", QRect(8, 20, 225, 34));
     BitBtn_Check = Make<QPushButton>(TabSheet_P_Diger, "BitBtn_Check", QRect(40, 80, 155, 30));
+    BitBtn_GedExport =
+        Make<QPushButton>(TabSheet_P_Diger, "BitBtn_GedExport", QRect(40, 120, 155, 30));
     PageControl_P->setCurrentWidget(TabSheet_P);
     // Five captions share 241 pixels, as the designed tabs did.
     PageControl_P->setStyleSheet(
@@ -404,6 +407,8 @@ void PrintPage::retranslate(Lang lang)
     Lb_P_Font->setText(LangText(Msg::FontPageInfo, lang));
     CheckBox_GED->setText(LangText(Msg::AssociateGedCaption, lang));
     BitBtn_Check->setText(LangText(Msg::CheckCaption, lang));
+    BitBtn_GedExport->setText(LangText(Msg::ExportGedcomCaption, lang) + QStringLiteral(" ...."));
+    BitBtn_GedExport->setToolTip(LangText(Msg::ExportGedcomHint, lang));
 }
 
 void PrintPage::showCurrentDir(const QString& folder)

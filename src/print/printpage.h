@@ -103,6 +103,7 @@ public:
     QWidget* TabSheet_P_Diger;
     QCheckBox* CheckBox_GED;
     QPushButton* BitBtn_Check;
+    QPushButton* BitBtn_GedExport;
     QTableView* VST_Print;
 
 Q_SIGNALS:

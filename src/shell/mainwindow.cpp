@@ -14,6 +14,7 @@
 #include "model/familycheck.h"
 #include "model/messages.h"
 #include "pictures/picturecollector.h"
+#include "print/gedcomexportsave.h"
 #include "print/listprintjob.h"
 #include "print/printpage.h"
 #include "shell/aboutpage.h"
@@ -140,6 +141,8 @@ void TForm_Main::connectPrintPage()
     connect(print->SB_DefFont, &QToolButton::clicked, this, &TForm_Main::SB_DefFontClick);
     connect(print->CheckBox_GED, &QCheckBox::clicked, this, &TForm_Main::CheckBox_GEDClick);
     connect(print->BitBtn_Check, &QPushButton::clicked, this, &TForm_Main::BitBtn_CheckClick);
+    connect(print->BitBtn_GedExport, &QPushButton::clicked, this,
+            [this] { SaveGedcomExport(*prompts_, session_, ProgramVersion()); });
 }
 
 void TForm_Main::BitBtn_CheckClick()

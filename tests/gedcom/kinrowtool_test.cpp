@@ -107,6 +107,10 @@ const QList<Writer>& writers()
          [](auto f, auto o) {
              return QStringList{u"table"_qs, f, u"1"_qs, o};
          }},
+        {u"export"_qs,
+         [](auto f, auto o) {
+             return QStringList{u"export"_qs, f, o};
+         }},
     };
     return all;
 }
@@ -373,13 +377,49 @@ TEST(KinrowTool, AnswersHelpAndVersion)
     const ToolRun help = tool({u"--help"_qs});
     EXPECT_EQ(help.exitCode, 0);
     for (const QString& command : {u"check"_qs, u"convert"_qs, u"generate"_qs, u"time"_qs,
-                                   u"chart"_qs, u"table"_qs, u"list"_qs})
+                                   u"chart"_qs, u"table"_qs, u"list"_qs, u"export"_qs})
         EXPECT_TRUE(help.out.contains(u"\n  "_qs + command + u' ')) << command.toStdString();
     const ToolRun chart = tool({u"chart"_qs, u"--help"_qs});
     EXPECT_EQ(chart.exitCode, 0);
     EXPECT_TRUE(chart.out.startsWith(u"Usage: kinrow-tool chart [options] FILE RECNO OUT.pdf"_qs))
         << chart.out.toStdString();
     EXPECT_TRUE(chart.out.contains(u"--lang"_qs));
+}
+
+TEST(KinrowTool, ExportWritesStandardGedcomAndExitsByOutcome)
+{
+    QTemporaryDir dir;
+    const QString family = dir.filePath(u"aile.ged"_qs);
+    ASSERT_EQ(tool({u"generate"_qs, u"40"_qs, family}).exitCode, 0);
+    const auto bytesOf = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray before = bytesOf(family);
+
+    const QString out = dir.filePath(u"disa.ged"_qs);
+    const ToolRun run = tool({u"export"_qs, family, out, u"--lang"_qs, u"tr"_qs});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QByteArray bytes = bytesOf(out);
+    EXPECT_TRUE(bytes.contains("\r\n2 VERS 5.5.1\r\n2 FORM LINEAGE-LINKED\r\n1 CHAR UTF-8\r\n"
+                               "1 LANG Turkish\r\n"));
+    EXPECT_EQ(lastLine(tool({u"check"_qs, out}).out), u"persons: 40"_qs);
+    EXPECT_EQ(bytesOf(family), before);
+
+    const struct
+    {
+        QStringList args;
+        int exitCode;
+    } cases[] = {
+        {{u"export"_qs, family}, 2},
+        {{u"export"_qs, family, out, u"--lang"_qs, u"fr"_qs}, 2},
+        {{u"export"_qs, dir.filePath(u"yok.ged"_qs), out}, 1},
+        {{u"export"_qs, family, dir.filePath(u"yok/disa.ged"_qs)}, 1},
+        {{u"export"_qs, family, family}, 1},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(tool(c.args).exitCode, c.exitCode) << c.args.join(u' ').toStdString();
+    EXPECT_EQ(bytesOf(family), before);
 }
 
 } // namespace

@@ -342,3 +342,51 @@ int main(int argc, char** argv)
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
+
+TEST_F(PrintPageTest, GedcomExportAsksAboutTheFileItWritesAndNeverReplacesTheFamily)
+{
+    QPushButton* button = page->BitBtn_GedExport;
+    EXPECT_EQ(button->parentWidget(), page->TabSheet_P_Diger);
+    EXPECT_EQ(button->text(), LangText(Msg::ExportGedcomCaption, Lang::English) + " ....");
+    EXPECT_EQ(button->toolTip(), LangText(Msg::ExportGedcomHint, Lang::English));
+    const auto put = [](const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    const auto bytesOf = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QString familyFile = home.filePath("aile.ged");
+    put(familyFile, "dialect");
+    window->session().familyFileName = familyFile;
+    const QString exported = home.filePath("disa.ged");
+    put(exported, "old");
+    const QString question =
+        LangText(Msg::ExportReplaceQuestion, Lang::English).arg(QDir::toNativeSeparators(exported));
+
+    // The suffix comes first, so the question names the file that would be replaced.
+    prompts->chooseSaveFile(home.filePath("disa"));
+    prompts->answerMessage(PromptAnswer::No);
+    button->click();
+    EXPECT_EQ(prompts->messages.value(0), question);
+    EXPECT_EQ(bytesOf(exported), "old");
+
+    prompts->chooseSaveFile(home.filePath("disa"));
+    prompts->answerMessage(PromptAnswer::Yes);
+    button->click();
+    EXPECT_TRUE(bytesOf(exported).contains("\r\n1 CHAR UTF-8\r\n"));
+    EXPECT_TRUE(bytesOf(exported).contains("\r\n0 @F1@ FAM\r\n1 HUSB @I1@\r\n1 WIFE @I2@\r\n"));
+
+    prompts->chooseSaveFile(familyFile);
+    prompts->answerMessage(PromptAnswer::Ok);
+    button->click();
+    EXPECT_EQ(prompts->messages.value(2), LangText(Msg::ExportIsFamilyFile, Lang::English));
+    EXPECT_EQ(bytesOf(familyFile), "dialect");
+
+    prompts->cancelSaveDialog();
+    button->click();
+    EXPECT_EQ(prompts->messages.size(), 3);
+    EXPECT_FALSE(window->session().unsavedChanges());
+}
