@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Kinrow needs to build, run and test; skips those present.
 set -euo pipefail
+# fonts-droid-fallback: Chinese, Japanese and Korean names in charts and lists (DejaVu covers
+# Greek, Cyrillic, Arabic and Hebrew).
 packages=(cmake ninja-build g++ make qt6-base-dev libqt6printsupport6 libjpeg62-turbo-dev
-          libgtest-dev googletest libbenchmark-dev fonts-liberation fonts-dejavu-core poppler-utils)
+          libgtest-dev googletest libbenchmark-dev fonts-liberation fonts-dejavu-core
+          fonts-droid-fallback poppler-utils)
 if [ "${1:-}" = "--extra" ]; then
     # Fuzzing and looking at the program headless.
     packages+=(clang libclang-rt-14-dev xvfb xauth)
