@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Kinrow needs to build, run and test; skips those present.
 set -euo pipefail
+# fonts-droid-fallback: Chinese, Japanese and Korean names in charts and lists (DejaVu covers
+# Greek, Cyrillic, Arabic and Hebrew).
 packages=(cmake ninja-build g++ make qt6-base-dev libqt6printsupport6 libjpeg62-turbo-dev
-          libgtest-dev googletest libbenchmark-dev fonts-liberation fonts-dejavu-core poppler-utils
-          desktop-file-utils appstream dpkg-dev shared-mime-info man-db)
+          libgtest-dev googletest libbenchmark-dev fonts-liberation fonts-dejavu-core
+          fonts-droid-fallback poppler-utils desktop-file-utils appstream dpkg-dev shared-mime-info
+          man-db)
 if [ "${1:-}" = "--extra" ]; then
     # Fuzzing, looking at the program headless and drawing the icon sizes.
     packages+=(clang libclang-rt-14-dev xvfb xauth librsvg2-bin)

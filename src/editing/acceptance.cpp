@@ -25,11 +25,17 @@ QString TrimField(const QString& text)
     return text.mid(begin, end - begin);
 }
 
-bool IsUpperCaseLetter(QChar c)
+// The letters of the Turkish alphabet; of the other letters of code page 1254 none (Â, É and
+// the like are advised against, as always); of every other script each letter that is not
+// lower case (Ł, Σ, Ж, and the letters of scripts without case, such as 李 or ع).
+bool IsUpperCaseLetter(char32_t u)
 {
-    const char16_t u = c.unicode();
-    return (u >= u'A' && u <= u'Z') || u == u'Ç' || u == u'Ğ' || u == u'Ö' || u == u'Ü' ||
-           u == u'İ' || u == u'Ş';
+    if ((u >= u'A' && u <= u'Z') || u == u'Ç' || u == u'Ğ' || u == u'Ö' || u == u'Ü' || u == u'İ' ||
+        u == u'Ş')
+        return true;
+    if (u < 0x10000 && IsRepresentable1254(QChar(char16_t(u))))
+        return false;
+    return QChar::isLetter(u) && !QChar::isLower(u);
 }
 
 TTreeData RecordFromForm(qint32 id, const PersonForm& form)
@@ -124,9 +130,9 @@ void TrimNameFields(PersonForm& form)
 QString SurnameOddCharacters(const QString& surname)
 {
     QString collected;
-    for (QChar c : surname) {
-        if (!IsUpperCaseLetter(c))
-            collected += c + QLatin1Char(' ');
+    for (const char32_t u : surname.toUcs4()) {
+        if (!IsUpperCaseLetter(u))
+            collected += QString::fromUcs4(&u, 1) + QLatin1Char(' ');
     }
     return collected;
 }

@@ -35,15 +35,11 @@ QString FieldKeyFilter::filtered(const QString& text) const
     for (const QChar typed : text) {
         if (upperCase_ && typed.unicode() < 0x20)
             continue; // a line break pasted into a one-line field
-        const std::optional<QChar> passed = rule_(typed);
-        if (!passed)
-            continue;
-        const QChar shown = upperCase_ ? UpperCase1254(*passed) : *passed;
-        if (upperCase_ && !IsRepresentable1254(shown))
-            continue;
-        result.append(shown);
+        if (const std::optional<QChar> passed = rule_(typed))
+            result.append(*passed);
     }
-    return result;
+    // Upper-cased as a whole, so that a letter outside the basic plane is cased as one.
+    return upperCase_ ? UpperCase1254(result) : result;
 }
 
 bool FieldKeyFilter::eventFilter(QObject* watched, QEvent* event)

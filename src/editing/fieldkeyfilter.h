@@ -13,14 +13,15 @@ class QWidget;
 namespace kinrow {
 
 // Runs every character typed or pasted into a person field through the field's key rule
-// (upper-casing the name fields by the code page 1254 rule) before the field sees it.
+// (upper-casing the name fields, by the code page 1254 rule and Unicode's for other letters)
+// before the field sees it. Letters of every script pass.
 class FieldKeyFilter : public QObject
 {
 public:
     using KeyRule = std::function<std::optional<QChar>(QChar)>;
 
-    // upperCase: the field shows upper case and holds only characters code page 1254 can
-    // write (the one-line fields); the notes keep what the rule lets through.
+    // upperCase: the field shows upper case (the one-line fields); the notes keep what the
+    // rule lets through.
     FieldKeyFilter(KeyRule rule, bool upperCase, QObject* parent = nullptr);
 
     // Installs the filter on field, a QLineEdit or QPlainTextEdit.

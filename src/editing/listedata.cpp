@@ -49,7 +49,9 @@ std::vector<TListeData> ListeRowsOf(const PersonList& persons, const QList<qint3
 
 QCollator ListeCollator(const QLocale& locale)
 {
-    QCollator collator(locale);
+    // The C locale compares code points, which puts Ç after Z and every other script after the
+    // Latin one in code order; it sorts by Unicode's default order instead, for every script.
+    QCollator collator(locale.language() == QLocale::C ? QLocale(QLocale::English) : locale);
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     return collator;
 }

@@ -40,7 +40,8 @@ std::vector<TListeData> ListeRowsAll(const PersonList& persons, Lang lang);
 std::vector<TListeData> ListeRowsOf(const PersonList& persons, const QList<qint32>& recNos,
                                     Lang lang);
 
-// A case-insensitive collator of the locale, as the name columns sort.
+// A case-insensitive collator of the locale, as the name columns sort; the C locale sorts by
+// Unicode's default order.
 QCollator ListeCollator(const QLocale& locale);
 
 // The rows of the selection list and their display order, sorted stably by a column and

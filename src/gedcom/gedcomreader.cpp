@@ -275,7 +275,6 @@ bool ReadGedcomBytes(const QByteArray& bytes, const QString& fileName, PersonLis
         ok = readLines(context, survey, persons, options);
         if (!ok)
             persons.clear();
-        decoder.reportLosses();
     }
     sink.finish();
     return ok;

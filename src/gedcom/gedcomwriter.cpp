@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cstring>
 #include <span>
 #include <unordered_map>
@@ -42,7 +43,15 @@ const std::array<qint16, kLatinEnd>& latinBytes()
 class ByteSink
 {
 public:
-    explicit ByteSink(qsizetype reserve) { buffer_.resize(qMax<qsizetype>(reserve, 4096)); }
+    ByteSink(qsizetype reserve, bool utf8) : utf8_(utf8)
+    {
+        buffer_.resize(qMax<qsizetype>(reserve, 4096));
+    }
+
+    bool utf8() const { return utf8_; }
+    // True when a text held a character the code page has no byte for (written as '?'): the
+    // family must be written in UTF-8.
+    bool lost() const { return lost_; }
 
     void raw(const char* text, qsizetype n)
     {
@@ -66,10 +75,14 @@ public:
         while (n)
             buffer_.data()[size_++] = digits[--n];
     }
-    // Windows-1254 bytes of text. A line break inside a one-line value would start a new
-    // file line the reader takes for a record of its own, so it becomes a blank.
+    // Windows-1254 or UTF-8 bytes of text. A line break inside a one-line value would start a
+    // new file line the reader takes for a record of its own, so it becomes a blank.
     void text(QStringView s, bool oneLine = true)
     {
+        if (utf8_) {
+            utf8Text(s, oneLine);
+            return;
+        }
         ensure(s.size());
         char* out = buffer_.data() + size_;
         for (QChar c : s) {
@@ -78,6 +91,8 @@ public:
                 *out++ = (oneLine && (u == '\r' || u == '\n')) ? ' ' : char(u);
             } else {
                 const int b = u < kLatinEnd ? latinBytes()[u] : Cp1254Byte(c);
+                if (b < 0)
+                    lost_ = true;
                 *out++ = b < 0 ? '?' : char(b);
             }
         }
@@ -85,7 +100,20 @@ public:
     }
     void endLine() { lit("\r\n"); }
     qsizetype size() const { return size_; }
-    void cutTo(qsizetype size) { size_ = qMin(size_, size); }
+    // Keeps at most chars characters of what was written from start on.
+    void cutTo(qsizetype start, qsizetype chars)
+    {
+        if (!utf8_) {
+            size_ = qMin(size_, start + chars);
+            return;
+        }
+        qsizetype at = start;
+        for (qsizetype seen = 0; at < size_; ++at) {
+            if ((static_cast<unsigned char>(buffer_[at]) & 0xC0) != 0x80 && seen++ == chars)
+                break;
+        }
+        size_ = at;
+    }
     QByteArray take()
     {
         buffer_.truncate(size_);
@@ -99,9 +127,54 @@ private:
             buffer_.resize(qMax(buffer_.size() * 2, size_ + n));
     }
 
+    void utf8Text(QStringView s, bool oneLine)
+    {
+        ensure(3 * s.size());
+        auto* out = reinterpret_cast<unsigned char*>(buffer_.data() + size_);
+        for (qsizetype i = 0; i < s.size(); ++i) {
+            char32_t u = s[i].unicode();
+            if (u < 0x80) {
+                *out++ =
+                    (oneLine && (u == '\r' || u == '\n')) ? ' ' : static_cast<unsigned char>(u);
+                continue;
+            }
+            if (QChar::isHighSurrogate(u) && i + 1 < s.size() && s[i + 1].isLowSurrogate())
+                u = QChar::surrogateToUcs4(char16_t(u), s[++i].unicode());
+            else if (QChar::isSurrogate(u))
+                u = 0xFFFD; // half of a pair has no UTF-8 form
+            if (u < 0x800) {
+                *out++ = static_cast<unsigned char>(0xC0 | (u >> 6));
+            } else if (u < 0x10000) {
+                *out++ = static_cast<unsigned char>(0xE0 | (u >> 12));
+                *out++ = static_cast<unsigned char>(0x80 | ((u >> 6) & 0x3F));
+            } else {
+                *out++ = static_cast<unsigned char>(0xF0 | (u >> 18));
+                *out++ = static_cast<unsigned char>(0x80 | ((u >> 12) & 0x3F));
+                *out++ = static_cast<unsigned char>(0x80 | ((u >> 6) & 0x3F));
+            }
+            *out++ = static_cast<unsigned char>(0x80 | (u & 0x3F));
+        }
+        size_ = reinterpret_cast<char*>(out) - buffer_.data();
+    }
+
     QByteArray buffer_;
     qsizetype size_ = 0;
+    bool utf8_;
+    bool lost_ = false;
 };
+
+// The first count characters of text, a pair of surrogates counting as one.
+QStringView leftChars(QStringView text, qsizetype count)
+{
+    if (text.size() <= count)
+        return text;
+    qsizetype at = 0;
+    for (qsizetype seen = 0; at < text.size() && seen < count; ++seen)
+        at += (text[at].isHighSurrogate() && at + 1 < text.size() && text[at + 1].isLowSurrogate())
+                  ? 2
+                  : 1;
+    return text.left(at);
+}
 
 // Formatted dates by value: a family holds far fewer distinct days than dates, and
 // formatting one costs more than writing the rest of its line.
@@ -173,14 +246,18 @@ const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
 class Writer
 {
 public:
-    Writer(const PersonList& persons, FamilyNumbers& families, qsizetype reserve)
-        : persons_(persons), out_(reserve), families_(families),
-          links_(persons, families, CoupleSides::ByOwnSex)
+    // utf8: write texts in UTF-8 rather than code page 1254. wide (when given) is set as soon
+    // as a text needs UTF-8, and stops every writer that shares it.
+    Writer(const PersonList& persons, FamilyNumbers& families, qsizetype reserve, bool utf8,
+           std::atomic<bool>* wide = nullptr)
+        : persons_(persons), out_(reserve, utf8), families_(families),
+          links_(persons, families, CoupleSides::ByOwnSex), wide_(wide)
     {}
 
     QByteArray head(const QString& familyFileName, const WriteOptions& options)
     {
         header(familyFileName, options);
+        noteLost();
         return out_.take();
     }
 
@@ -190,8 +267,11 @@ public:
     {
         noteCounter_ = notesBefore;
         numbers_ = links;
-        for (size_t i = from; i < to; ++i)
+        for (size_t i = from; i < to; ++i) {
             person(persons_[i], qint32(i + 1));
+            if (noteLost() || (wide_ && wide_->load(std::memory_order_relaxed)))
+                return {}; // all is written again in UTF-8
+        }
         return out_.take();
     }
 
@@ -230,6 +310,13 @@ public:
     }
 
 private:
+    bool noteLost()
+    {
+        if (out_.lost() && wide_)
+            wide_->store(true, std::memory_order_relaxed);
+        return out_.lost();
+    }
+
     int familyNumber(FamilyPair pair) { return families_.numberOf(pair); }
 
     const TTreeData* at(qint32 id) const { return links_.at(id); }
@@ -240,7 +327,7 @@ private:
         out_.raw(start, prefix);
         // Values are refused where they enter the family when a line cannot hold them; this
         // only makes sure that no save ever gives a file its own reader refuses.
-        out_.text(value.left(kReaderLimit - prefix));
+        out_.text(leftChars(value, kReaderLimit - prefix));
         out_.endLine();
     }
 
@@ -264,7 +351,12 @@ private:
         // Lower-cased by the code page: the system's rule gives İ a combining dot the code
         // page has no byte for.
         line("1 FILE ", LowerCase1254(QFileInfo(familyFileName).fileName()));
-        out_.lit("1 GEDC\r\n2 VERS\r\n2 FORM LINEAGE_LINKED\r\n1 CHAR ANSI\r\n1 LANG Turkish\r\n");
+        out_.lit("1 GEDC\r\n2 VERS\r\n2 FORM LINEAGE_LINKED\r\n");
+        if (out_.utf8())
+            out_.lit("1 CHAR UTF-8\r\n");
+        else
+            out_.lit("1 CHAR ANSI\r\n");
+        out_.lit("1 LANG Turkish\r\n");
         out_.lit("0 @S0@ SUBM\r\n1 NAME Not Given\r\n1 ADDR Not Supplied\r\n2 CONT\r\n");
     }
 
@@ -291,7 +383,7 @@ private:
         // The reader refuses a file with a line over 270 characters. Two long names read
         // from GIVN and SURN lines could make this line too long; it is cut, and the full
         // names still come back from the GIVN and SURN lines, which the reader takes last.
-        out_.cutTo(nameStart + kMaxLine);
+        out_.cutTo(nameStart, kMaxLine);
         out_.endLine();
         line("2 GIVN ", p.GivenName);
         line("2 SURN ", p.Surname);
@@ -436,12 +528,15 @@ private:
     }
 
     // The length of the next piece: all that is left when it fits, else the most that fits
-    // without ending in a blank.
+    // (limit characters, a pair of surrogates counting as one and never cut) without ending in
+    // a blank.
     static qsizetype pieceLength(QStringView text, qsizetype limit)
     {
         if (text.size() <= limit)
             return text.size();
-        qsizetype cut = limit;
+        qsizetype cut = leftChars(text, limit).size();
+        if (cut == text.size())
+            return cut;
         while (cut > 0 && isBlank(text[cut - 1]))
             --cut;
         return cut;
@@ -468,6 +563,7 @@ private:
     ByteSink out_;
     FamilyNumbers& families_;
     FamilyLinks links_;
+    std::atomic<bool>* wide_;
     const int* numbers_ = nullptr;
     DateCache dates_;
     ListedFamilies written_;
@@ -503,9 +599,11 @@ std::vector<QByteArray> WriteGedcomParts(const PersonList& persons, const QStrin
                                          const WriteOptions& options)
 {
     // The persons' records are written in parts on all cores, the family records beside them.
-    constexpr size_t SmallestPart = 4096;
-    const size_t count = std::clamp<size_t>(persons.size() / SmallestPart, 1,
-                                            qBound(1u, std::thread::hardware_concurrency(), 8u));
+    const size_t threads = options.threads > 0
+                               ? size_t(options.threads)
+                               : qBound(1u, std::thread::hardware_concurrency(), 8u);
+    const size_t count =
+        std::clamp<size_t>(persons.size() / qMax<size_t>(1, options.minPartPersons), 1, threads);
     std::vector<size_t> starts;
     std::vector<int> notesBefore;
     int notes = 0;
@@ -522,18 +620,29 @@ std::vector<QByteArray> WriteGedcomParts(const PersonList& persons, const QStrin
     FamilyNumbers families(persons.size());
     std::vector<int> links;
     std::vector<size_t> linkStarts;
-    Writer(persons, families, 0).numberFamilies(starts, links, linkStarts);
+    Writer(persons, families, 0, false).numberFamilies(starts, links, linkStarts);
+    // A family whose every text fits code page 1254 is written in it, as files have always
+    // been; the first text that does not fit stops the writers, and all is written in UTF-8.
+    std::atomic<bool> wide{false};
     std::vector<QByteArray> parts(count + 2);
-    parts.front() = Writer(persons, families, 0).head(familyFileName, options);
-    RunParts(count + 1, [&](size_t k) {
-        if (k == count) {
-            parts.back() = Writer(persons, families, 0).tail();
-            return;
-        }
-        Writer writer(persons, families, expectedSize(persons, starts[k], starts[k + 1]));
-        parts[k + 1] = writer.personRecords(starts[k], starts[k + 1], notesBefore[k],
-                                            links.data() + linkStarts[k]);
-    });
+    for (const bool utf8 : {false, true}) {
+        std::atomic<bool>* stop = utf8 ? nullptr : &wide;
+        parts.front() = Writer(persons, families, 0, utf8, stop).head(familyFileName, options);
+        RunParts(count + 1, [&](size_t k) {
+            if (k == count) {
+                // The family records are numbers alone, the same bytes in either form.
+                if (!utf8)
+                    parts.back() = Writer(persons, families, 0, utf8).tail();
+                return;
+            }
+            Writer writer(persons, families, expectedSize(persons, starts[k], starts[k + 1]), utf8,
+                          stop);
+            parts[k + 1] = writer.personRecords(starts[k], starts[k + 1], notesBefore[k],
+                                                links.data() + linkStarts[k]);
+        });
+        if (!wide.load())
+            break;
+    }
     return parts;
 }
 

@@ -15,9 +15,15 @@ struct WriteOptions
     // The About page's version label; the header's VERS line carries it from character 9 on.
     QString versionText = QStringLiteral("Version 3.04 - 01.04.2004");
     QDate date = QDate::currentDate(); // the header's date of writing
+    // The persons' records are written in parts on threads of their own: one per thread (0:
+    // per core), none of fewer persons than minPartPersons. The bytes do not depend on it.
+    int threads = 0;
+    size_t minPartPersons = 4096;
 };
 
-// The whole family file, CR LF line ends, Windows-1254.
+// The whole family file, CR LF line ends. Windows-1254 ("1 CHAR ANSI") when every text of the
+// family (and the file's name) fits that code page, otherwise UTF-8 ("1 CHAR UTF-8") with the
+// same lines; line limits count characters in both.
 QByteArray WriteGedcomBytes(const PersonList& persons, const QString& familyFileName,
                             const WriteOptions& options);
 

@@ -15,7 +15,6 @@ PartContext::PartContext(const ReadContext& whole, const ReadOptions& options, b
 void PartContext::handOn(const ReadContext& whole) const
 {
     sink.replay(whole.errors);
-    whole.decoder.takeLosses(decoder);
 }
 
 std::vector<size_t> EvenCuts(size_t items, size_t count)

@@ -73,64 +73,18 @@ qsizetype ValueDecoder::decodedLength(std::string_view bytes) const
     return n;
 }
 
-QString ValueDecoder::fromUtf8(std::string_view bytes, qint64 line)
+QString ValueDecoder::fromUtf8(std::string_view bytes)
 {
     QString decoded = QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
-    // A letter written as base and combining mark (S and a cedilla) is one letter of the code
-    // page once composed.
+    // A letter written as base and combining mark (S and a cedilla, as ANSEL files write
+    // every accented letter) is kept as the one letter it is, so that it shows, sorts, is
+    // found and is saved as that letter.
     const bool combining = std::any_of(decoded.cbegin(), decoded.cend(), [](QChar c) {
         return c.unicode() >= 0x0300 && c.unicode() <= 0x036F;
     });
     if (combining)
         decoded = decoded.normalized(QString::NormalizationForm_C);
-    QString out;
-    out.reserve(decoded.size());
-    bool lost = false;
-    for (qsizetype i = 0; i < decoded.size(); ++i) {
-        const QChar c = decoded[i];
-        if (Cp1254Byte(c) >= 0) {
-            out.append(c);
-            continue;
-        }
-        lost = true;
-        out.append(QLatin1Char('?'));
-        // A character outside the basic plane is one '?', not two.
-        if (c.isHighSurrogate() && i + 1 < decoded.size() && decoded[i + 1].isLowSurrogate())
-            ++i;
-    }
-    if (lost)
-        noteLoss(line, out);
-    return out;
-}
-
-void ValueDecoder::noteLoss(qint64 line, const QString& value)
-{
-    if (!losses_.empty() && losses_.back().first == line)
-        return; // one line per file line
-    if (qsizetype(losses_.size()) < ErrorSink::MaxLines)
-        losses_.emplace_back(line, value);
-}
-
-void ValueDecoder::takeLosses(const ValueDecoder& other)
-{
-    for (const auto& [line, value] : other.losses_)
-        noteLoss(line, value);
-}
-
-void ValueDecoder::reportLosses()
-{
-    // The passes decode families and notes before persons; the list names them in file order.
-    std::stable_sort(losses_.begin(), losses_.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    qint64 previous = -1;
-    for (const auto& [line, value] : losses_) {
-        if (line == previous)
-            continue;
-        previous = line;
-        errors_.lineError(
-            line, QStringLiteral("<Character not in Code Page 1254 (replaced by ?)> ") + value);
-    }
-    losses_.clear();
+    return decoded;
 }
 
 void ValueDecoder::fill(QString& target, qsizetype at, std::string_view bytes,
@@ -179,26 +133,26 @@ QString ValueDecoder::upper(std::string_view bytes, qint64 line)
     return out;
 }
 
-void ValueDecoder::assign(QString& target, std::string_view bytes, qint64 line)
+void ValueDecoder::assign(QString& target, std::string_view bytes, qint64)
 {
     if (utf8_)
-        target = fromUtf8(bytes, line);
+        target = fromUtf8(bytes);
     else
         fill(target, 0, bytes, plain_);
 }
 
-void ValueDecoder::assignUpper(QString& target, std::string_view bytes, qint64 line)
+void ValueDecoder::assignUpper(QString& target, std::string_view bytes, qint64)
 {
     if (utf8_)
-        target = UpperCaseTyped(fromUtf8(bytes, line), errors_.lang());
+        target = UpperCaseTyped(fromUtf8(bytes), errors_.lang());
     else
         fillShared(target, bytes, true);
 }
 
-void ValueDecoder::appendTo(QString& target, std::string_view bytes, qint64 line)
+void ValueDecoder::appendTo(QString& target, std::string_view bytes, qint64)
 {
     if (utf8_)
-        target.append(fromUtf8(bytes, line));
+        target.append(fromUtf8(bytes));
     else
         fill(target, target.size(), bytes, plain_);
 }

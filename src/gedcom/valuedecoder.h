@@ -7,14 +7,14 @@
 #include <array>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace kinrow {
 
 // Turns the bytes of the values the reader keeps into text: Windows-1254 for the program's own
-// files, UTF-8 for files that declare it. Characters code page 1254 cannot hold become '?',
-// reported for each value, so that every kept text can be written back unchanged.
+// files written in it, UTF-8 for files that declare it (and for ANSEL files, rewritten to it).
+// Every character is kept as read; line, the value's file line, is where a caller would report
+// a problem with it.
 class ValueDecoder
 {
 public:
@@ -38,15 +38,9 @@ public:
     // of the line become, and what a save writes back.
     qsizetype decodedLength(std::string_view bytes) const;
 
-    // Adds the error lines of the values that lost characters, in file order.
-    void reportLosses();
-    // Takes over the losses another decoder noted for a later part of the same file.
-    void takeLosses(const ValueDecoder& other);
-
 private:
-    void noteLoss(qint64 line, const QString& value);
     qsizetype byteOffset(std::string_view bytes, qsizetype chars) const;
-    QString fromUtf8(std::string_view bytes, qint64 line);
+    static QString fromUtf8(std::string_view bytes);
     static void fill(QString& target, qsizetype at, std::string_view bytes,
                      const std::array<char16_t, 256>& table);
     // Short values repeat across a family (given names, surnames, places): persons share one
@@ -55,7 +49,6 @@ private:
 
     bool utf8_;
     ErrorSink& errors_;
-    std::vector<std::pair<qint64, QString>> losses_; // file line and value read
     std::array<char16_t, 256> plain_{};
     std::array<char16_t, 256> upper_{};
 

@@ -37,6 +37,16 @@ std::uint32_t Spelled(char16_t c)
         return Pair(u'd');
     case 0x0142: // ł
         return Pair(u'l');
+    case 0x00FE: // þ
+        return Pair(u't', u'h');
+    case 0x00F0: // ð
+        return Pair(u'd');
+    case 0x0127: // ħ
+        return Pair(u'h');
+    case 0x0167: // ŧ
+        return Pair(u't');
+    case 0x03C2: // ς, the sigma that ends a Greek word
+        return Pair(0x03C3);
     default:
         return 0;
     }

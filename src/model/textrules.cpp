@@ -2,9 +2,11 @@
 
 #include "model/codepage1254.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
 namespace kinrow {
 
@@ -19,17 +21,77 @@ constexpr char16_t kCapDottedI = 0x0130, kSmallDotlessI = 0x0131;
 
 QChar lowerCase1254(char16_t u);
 
-// Every capital of the code page: the letters its lower-casing changes.
-bool isNameUpper(char16_t c)
+// A letter the code page has no byte for; its case follows Unicode.
+bool outsideCodePage(char16_t u)
 {
-    return lowerCase1254(c).unicode() != c;
+    return u >= 0x80 && Cp1254Byte(QChar(u)) < 0;
 }
 
-char16_t nameLower(char16_t c, Lang lang)
+constexpr char32_t kCapSigma = 0x03A3, kFinalSigma = 0x03C2;
+
+char32_t lowerOf(char32_t u)
+{
+    return u < 0x10000 ? lowerCase1254(char16_t(u)).unicode() : QChar::toLower(u);
+}
+
+char32_t upperOf(char32_t u)
+{
+    return u < 0x10000 ? UpperCase1254(QChar(char16_t(u))).unicode() : QChar::toUpper(u);
+}
+
+// The code point at i and the number of units it takes; a lone surrogate stands for itself.
+std::pair<char32_t, qsizetype> codePointAt(const QString& text, qsizetype i)
+{
+    const QChar c = text.at(i);
+    if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+        return {QChar::surrogateToUcs4(c, text.at(i + 1)), 2};
+    return {c.unicode(), 1};
+}
+
+void appendCodePoint(QString& out, char32_t u)
+{
+    if (QChar::requiresSurrogates(u)) {
+        out.append(QChar(QChar::highSurrogate(u)));
+        out.append(QChar(QChar::lowSurrogate(u)));
+    } else {
+        out.append(QChar(char16_t(u)));
+    }
+}
+
+// Maps each code point of text; texts without surrogates (every text of the code page) are
+// mapped unit by unit in place.
+template <typename Map> QString mapCodePoints(const QString& text, Map map)
+{
+    const bool surrogates =
+        std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.isSurrogate(); });
+    if (!surrogates) {
+        QString result = text;
+        for (QChar& c : result)
+            c = QChar(char16_t(map(c.unicode())));
+        return result;
+    }
+    QString result;
+    result.reserve(text.size());
+    for (qsizetype i = 0; i < text.size();) {
+        const auto [u, units] = codePointAt(text, i);
+        appendCodePoint(result, QChar::isSurrogate(u) ? u : map(u));
+        i += units;
+    }
+    return result;
+}
+
+// Every capital: the letters lower-casing changes (of the code page by its rule, the others by
+// Unicode's).
+bool isNameUpper(char32_t c)
+{
+    return lowerOf(c) != c;
+}
+
+char32_t nameLower(char32_t c, Lang lang)
 {
     if (c == u'I')
         return lang == Lang::Turkish ? kSmallDotlessI : u'i';
-    return lowerCase1254(c).unicode();
+    return lowerOf(c);
 }
 
 QChar lowerCase1254(char16_t u)
@@ -53,7 +115,7 @@ QChar lowerCase1254(char16_t u)
     case 0x0178: // Ÿ
         return QChar(char16_t(0x00FF));
     default:
-        return QChar(u);
+        return outsideCodePage(u) ? QChar(u).toLower() : QChar(u);
     }
 }
 
@@ -168,10 +230,31 @@ bool inDateRange(int year)
 
 QString ProperCaseName(const QString& text, Lang lang)
 {
-    QString result = text;
-    for (qsizetype i = 1; i < text.size(); ++i) {
-        if (isNameUpper(text.at(i - 1).unicode()))
-            result[i] = QChar(nameLower(text.at(i).unicode(), lang));
+    const auto shown = [&](char32_t previous, char32_t u, qsizetype next) {
+        if (!isNameUpper(previous))
+            return u;
+        // A Greek word ends in the final form of sigma.
+        if (u == kCapSigma && (next == text.size() || !text.at(next).isLetter()))
+            return kFinalSigma;
+        return nameLower(u, lang);
+    };
+    const bool surrogates =
+        std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.isSurrogate(); });
+    if (!surrogates) {
+        QString result = text;
+        for (qsizetype i = 1; i < text.size(); ++i)
+            result[i] =
+                QChar(char16_t(shown(text.at(i - 1).unicode(), text.at(i).unicode(), i + 1)));
+        return result;
+    }
+    QString result;
+    result.reserve(text.size());
+    char32_t previous = 0;
+    for (qsizetype i = 0; i < text.size();) {
+        const auto [u, units] = codePointAt(text, i);
+        i += units;
+        appendCodePoint(result, result.isEmpty() ? u : shown(previous, u, i));
+        previous = u;
     }
     return result;
 }
@@ -296,16 +379,13 @@ QChar UpperCase1254(QChar c)
     case 0x00FF: // ÿ
         return QChar(char16_t(0x0178));
     default:
-        return c;
+        return outsideCodePage(u) ? c.toUpper() : c;
     }
 }
 
 QString UpperCase1254(const QString& text)
 {
-    QString result = text;
-    for (QChar& c : result)
-        c = UpperCase1254(c);
-    return result;
+    return mapCodePoints(text, upperOf);
 }
 
 QChar UpperCaseTyped(QChar c, Lang lang)
@@ -317,10 +397,9 @@ QChar UpperCaseTyped(QChar c, Lang lang)
 
 QString UpperCaseTyped(const QString& text, Lang lang)
 {
-    QString result = text;
-    for (QChar& c : result)
-        c = UpperCaseTyped(c, lang);
-    return result;
+    return mapCodePoints(text, [lang](char32_t u) {
+        return lang == Lang::Turkish && u == u'i' ? char32_t(kCapDottedI) : upperOf(u);
+    });
 }
 
 QChar LowerCase1254(QChar c)
@@ -330,10 +409,7 @@ QChar LowerCase1254(QChar c)
 
 QString LowerCase1254(const QString& text)
 {
-    QString result = text;
-    for (QChar& c : result)
-        c = LowerCase1254(c);
-    return result;
+    return mapCodePoints(text, lowerOf);
 }
 
 bool IsRepresentable1254(QChar c)
@@ -345,10 +421,7 @@ std::optional<QChar> TurkceKeyPress(QChar typed, Lang lang, bool readOnlyMode)
 {
     if (readOnlyMode || typed.unicode() == 13)
         return std::nullopt;
-    const QChar c = UpperCaseTyped(typed, lang);
-    if (!IsRepresentable1254(c))
-        return std::nullopt;
-    return c;
+    return UpperCaseTyped(typed, lang);
 }
 
 std::optional<QChar> DateKeyPress(QChar typed)
@@ -364,9 +437,6 @@ std::optional<QChar> DateKeyPress(QChar typed)
 std::optional<QChar> Memo_NotlarKeyPress(QChar typed, bool readOnlyMode)
 {
     if (readOnlyMode)
-        return std::nullopt;
-    // The notes are written in code page 1254 too; a letter it cannot hold would come back as '?'.
-    if (!IsRepresentable1254(typed))
         return std::nullopt;
     return typed;
 }

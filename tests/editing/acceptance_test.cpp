@@ -43,6 +43,11 @@ TEST(Acceptance, SurnameAdviceCollectsEveryNonLetter)
     EXPECT_EQ(SurnameOddCharacters(QStringLiteral("AL-KAN")), QStringLiteral("- "));
     EXPECT_EQ(SurnameOddCharacters(QStringLiteral("AL KAN2")), QStringLiteral("  2 "));
     EXPECT_EQ(SurnameOddCharacters(QStringLiteral("Kaya")), QStringLiteral("a y a "));
+    // Letters of other scripts are letters; other letters of the code page are advised against
+    // as before, and so are small letters of any script.
+    EXPECT_EQ(SurnameOddCharacters(u"ŻÓŁW ΠΑΠΑΔΟΠΟΎΛΟΥ ПЕТРОВ 小龍 علي 𐐀"_qs).toStdString(),
+              "Ó " + std::string(10, ' ')); // Ó, then each of the five blanks
+    EXPECT_EQ(SurnameOddCharacters(u"ÂKIN-σ"_qs).toStdString(), "Â - σ ");
     EXPECT_TRUE(SurnameAdviceText(QStringLiteral("KAYA"), English).isEmpty());
     EXPECT_EQ(SurnameAdviceText(QStringLiteral("AL-KAN"), English),
               QStringLiteral("<- >\r\rRemoving blanks and like this chars from Surname Adviced."));

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace kinrow;
 
 namespace {
@@ -77,6 +79,24 @@ TEST(ListeData, NewRowsAndNewLocaleDropStaleRanks)
     table.setCollationLocale(QLocale(QLocale::Turkish, QLocale::Turkey));
     table.sort(ListeColumnSoyad, Qt::AscendingOrder);
     EXPECT_EQ(Surnames(table), QStringList({"CZ", "ÇA"}));
+}
+
+// Names of every script sort as letters, not as code numbers: Ł beside L, each script's letters
+// in their order, in the Turkish and the English order and where the system has no locale.
+TEST(ListeData, NamesOfEveryScriptSortByTheirLetters)
+{
+    const QStringList sorted = {"CAN",  "ÇİFTÇİ", "LALE", "ŁUKASZ", "ZEKİ",
+                                "ΑΛΦΑ", "ΩΜΕΓΑ",  "АННА", "ЯКОВ"};
+    QStringList shuffled = sorted;
+    std::reverse(shuffled.begin(), shuffled.end());
+    for (const QLocale& locale :
+         {QLocale::c(), QLocale(QLocale::English), QLocale(QLocale::Turkish, QLocale::Turkey)}) {
+        ListeTable table(locale);
+        table.setRows(SurnameRows(shuffled));
+        table.sort(ListeColumnSoyad, Qt::AscendingOrder);
+        EXPECT_EQ(Surnames(table).join(u' ').toStdString(), sorted.join(u' ').toStdString())
+            << locale.name().toStdString();
+    }
 }
 
 TEST(ListeData, RowsOfSkipNumbersOutsideTheList)

@@ -7,10 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
 #include <QRegularExpression>
 
 #include <algorithm>
 #include <ctime>
+#include <string>
 
 using namespace kinrow;
 
@@ -475,6 +477,149 @@ TEST(GedcomWriter, LinksOutsideTheListDoNotCrash)
     const QString text = DecodeCp1254(WriteGedcomBytes(persons, u"a.ged"_qs, fixedDate()));
     EXPECT_TRUE(text.contains(u"0 @F1@ FAM\r\n1 HUSB @I1@\r\n1 WIFE @I7@\r\n"_qs));
     EXPECT_TRUE(text.endsWith(u"0 TRLR\r\n"_qs));
+}
+
+// The first line where two files differ, for a failure one can read.
+std::string firstDifference(const QByteArray& got, const QByteArray& want)
+{
+    const QList<QByteArray> g = got.split('\n');
+    const QList<QByteArray> w = want.split('\n');
+    for (qsizetype i = 0; i < qMin(g.size(), w.size()); ++i) {
+        if (g[i] != w[i])
+            return "line " + std::to_string(i + 1) + ": got [" + g[i].trimmed().toStdString() +
+                   "] want [" + w[i].trimmed().toStdString() + "]";
+    }
+    if (g.size() != w.size())
+        return std::to_string(g.size()) + " lines instead of " + std::to_string(w.size());
+    return {};
+}
+
+struct WideField
+{
+    const char* name;
+    void (*set)(PersonList&, QString&); // puts a letter outside code page 1254 into the family
+};
+
+// A letter the code page cannot hold, wherever it stands, makes the file UTF-8 and changes
+// nothing else: the lines are those of the same family in code page 1254, the letter kept.
+TEST(GedcomWriter, ALetterOutsideTheCodePageMakesTheFileUtf8AndChangesNothingElse)
+{
+    const WideField fields[] = {
+        {"given name", [](PersonList& p, QString&) { p[0].GivenName = u"AHMET ŁUKASZ"_qs; }},
+        {"surname", [](PersonList& p, QString&) { p[1].Surname = u"KAYA-ΠΑΠΑΣ"_qs; }},
+        {"place", [](PersonList& p, QString&) { p[0].BirthPlace = u"İZMİR 𠀋"_qs; }},
+        {"note", [](PersonList& p, QString&) { p[6].Notes.append(u" Þórður 李"_qs); }},
+        {"picture", [](PersonList& p, QString&) { p[0].Pictures[1] = u"resimler/Ωδή.bmp"_qs; }},
+        {"file name", [](PersonList&, QString& file) { file = u"/tmp/Dir.GED/Σόφια.GED"_qs; }},
+    };
+    for (const WideField& field : fields) {
+        PersonList persons = smallFamily();
+        QString file = u"/tmp/Dir.GED/Aile.GED"_qs;
+        field.set(persons, file);
+        // The expected lines: the code page file of the untouched family, with every text the
+        // field changed taken from a code page file of the changed one read back as UTF-8.
+        QStringList lines = expectedSmallFamily();
+        lines.replace(lines.indexOf(u"1 CHAR ANSI"_qs), u"1 CHAR UTF-8"_qs);
+        const PersonList plain = smallFamily();
+        const auto swap = [&](const QString& from, const QString& to) {
+            if (from == to)
+                return;
+            for (QString& line : lines)
+                if (line.endsWith(from))
+                    line = line.left(line.size() - from.size()) + to;
+        };
+        for (size_t i = 0; i < persons.size(); ++i) {
+            swap(plain[i].GivenName + u" /"_qs + plain[i].Surname + u'/',
+                 persons[i].GivenName + u" /"_qs + persons[i].Surname + u'/');
+            swap(u"GIVN "_qs + plain[i].GivenName, u"GIVN "_qs + persons[i].GivenName);
+            swap(u"SURN "_qs + plain[i].Surname, u"SURN "_qs + persons[i].Surname);
+            swap(u"PLAC "_qs + plain[i].BirthPlace, u"PLAC "_qs + persons[i].BirthPlace);
+            swap(plain[i].Notes.section(u'\n', -1), persons[i].Notes.section(u'\n', -1));
+            for (qsizetype k = 0; k < plain[i].Pictures.size(); ++k)
+                swap(u"FILE "_qs + plain[i].Pictures[k], u"FILE "_qs + persons[i].Pictures[k]);
+        }
+        swap(u"FILE aile.ged"_qs, u"FILE "_qs + QFileInfo(file).fileName().toLower());
+        const QByteArray written = WriteGedcomBytes(persons, file, fixedDate());
+        const QByteArray expected = (lines.join(u"\r\n"_qs) + u"\r\n"_qs).toUtf8();
+        EXPECT_EQ(firstDifference(written, expected), "") << field.name;
+        EXPECT_EQ(written, expected) << field.name;
+
+        // Read back, every text is the one written.
+        PersonList read;
+        ErrorList errors;
+        ASSERT_TRUE(ReadGedcomBytes(written, file, read, errors, {})) << field.name;
+        ASSERT_EQ(read.size(), persons.size());
+        for (size_t i = 0; i < read.size(); ++i) {
+            EXPECT_EQ(read[i].GivenName.toStdString(), persons[i].GivenName.toStdString());
+            EXPECT_EQ(read[i].Surname.toStdString(), persons[i].Surname.toStdString());
+            EXPECT_EQ(read[i].BirthPlace.toStdString(), persons[i].BirthPlace.toStdString());
+            EXPECT_EQ(read[i].Notes.section(u'\n', -1).trimmed().toStdString(),
+                      persons[i].Notes.section(u'\n', -1).trimmed().toStdString())
+                << field.name;
+        }
+    }
+}
+
+// Line limits count characters: a line of letters that take two or four bytes, or two
+// UTF-16 units, is cut where one of one byte would be, and never inside a letter.
+TEST(GedcomWriter, LineLimitsCountCharactersInUtf8)
+{
+    const QString wide = u"Ж"_qs, astral = u"𝔸"_qs; // two bytes; four bytes and two units
+    for (const QString& letter : {wide, astral}) {
+        PersonList persons{person(letter.repeated(200), letter.repeated(200), SexMale)};
+        persons[0].Id = 1;
+        persons[0].Notes = letter.repeated(600);
+        const QByteArray bytes = WriteGedcomBytes(persons, u"a.ged"_qs, fixedDate());
+        const QStringList lines = QString::fromUtf8(bytes).split(u"\r\n"_qs);
+        EXPECT_TRUE(lines.contains(u"1 CHAR UTF-8"_qs));
+        const qsizetype name =
+            lines.indexOf(u"1 NAME "_qs + letter.repeated(200) + u" /"_qs + letter.repeated(47));
+        ASSERT_GT(name, 0) << "the NAME line is not cut after 256 characters";
+        EXPECT_EQ(lines[name + 1].toStdString(),
+                  (u"2 GIVN "_qs + letter.repeated(200)).toStdString());
+        const qsizetype first = lines.indexOf(u"0 @NI1@ NOTE"_qs) + 1;
+        for (qsizetype k = 0; k < 3; ++k)
+            EXPECT_EQ(lines[first + k].toStdString(),
+                      (u"1 CONC "_qs + letter.repeated(k < 2 ? 249 : 102)).toStdString());
+        EXPECT_FALSE(bytes.contains("\xEF\xBF\xBD")) << "a letter was cut";
+
+        PersonList read;
+        ErrorList errors;
+        ASSERT_TRUE(ReadGedcomBytes(bytes, u"a.ged"_qs, read, errors, {}));
+        ASSERT_EQ(read.size(), 1u);
+        EXPECT_TRUE(read[0].GivenName == persons[0].GivenName);
+        EXPECT_TRUE(read[0].Surname == persons[0].Surname);
+        EXPECT_EQ(read[0].Notes.toStdString(), persons[0].Notes.toStdString());
+    }
+}
+
+// The records of a large family are written in parts on several threads; the file must be the
+// one a single part gives, in code page 1254 and in UTF-8, wherever the letter that asks for
+// UTF-8 stands.
+TEST(GedcomWriter, WritingInPartsGivesTheSameFileAsOnePart)
+{
+    const PersonList generated = GenerateFamily(3000, 11);
+    for (int wideAt : {-1, 0, 1499, 2999}) {
+        PersonList persons = generated;
+        if (wideAt >= 0)
+            persons[size_t(wideAt)].Surname += u" ΛΑΜΠΡΟΣ"_qs;
+        WriteOptions one = fixedDate();
+        one.threads = 1;
+        WriteOptions many = fixedDate();
+        many.threads = 7;
+        many.minPartPersons = 100;
+        const QByteArray single = WriteGedcomBytes(persons, u"aile.ged"_qs, one);
+        const std::vector<QByteArray> parts = WriteGedcomParts(persons, u"aile.ged"_qs, many);
+        ASSERT_EQ(parts.size(), 9u) << "head, 7 parts of persons, families";
+        QByteArray joined;
+        for (const QByteArray& part : parts) {
+            EXPECT_TRUE(part.endsWith("\r\n")) << "a part ends inside a line";
+            joined += part;
+        }
+        EXPECT_EQ(firstDifference(joined, single), "") << "wide letter at " << wideAt;
+        EXPECT_EQ(joined.contains("\r\n1 CHAR UTF-8\r\n"), wideAt >= 0) << wideAt;
+        EXPECT_EQ(joined.contains("\r\n1 CHAR ANSI\r\n"), wideAt < 0) << wideAt;
+    }
 }
 
 TEST(GedcomWriter, WritesAMillionPersonsQuickly)

@@ -57,22 +57,19 @@ TEST(ReaderText, ByteOrderMarkMeansUtf8AndIsNotPartOfTheHeader)
     EXPECT_FALSE(r.errors.visible);
 }
 
-TEST(ReaderText, CharactersOutsideTheCodePageBecomeQuestionMarksReportedPerLine)
+TEST(ReaderText, LettersOfEveryScriptAreKeptAsRead)
 {
     ReadResult r;
     readInto(r, utf8Header() + "0 @I1@ INDI\r\n1 NAME Łukasz /日本/\r\n0 @I2@ INDI\r\n"
-                               "1 NAME Ŵ /😀x/\r\n0 TRLR\r\n");
+                               "1 NAME Ŵ /😀x/\r\n1 BIRT\r\n2 PLAC Θεσσαλονίκη\r\n0 TRLR\r\n");
     ASSERT_EQ(r.persons.size(), 2u);
-    EXPECT_EQ(r.persons[0].GivenName, "?UKASZ");
-    EXPECT_EQ(r.persons[0].Surname, "??");
-    EXPECT_EQ(r.persons[1].Surname, "?X");
-    // One line for each line of the file that lost characters, in file order, with its first
-    // such value.
-    EXPECT_EQ(r.errors.lines.filter("Code Page 1254"),
-              QStringList({"ERROR in Line - 7 - <Character not in Code Page 1254 (replaced by ?)> "
-                           "?ukasz",
-                           "ERROR in Line - 9 - <Character not in Code Page 1254 (replaced by ?)> "
-                           "?"}));
+    EXPECT_EQ(r.persons[0].GivenName.toStdString(), "ŁUKASZ");
+    EXPECT_EQ(r.persons[0].Surname.toStdString(), "日本");
+    EXPECT_EQ(r.persons[1].GivenName.toStdString(), "Ŵ");
+    EXPECT_EQ(r.persons[1].Surname.toStdString(), "😀X");
+    EXPECT_EQ(r.persons[1].BirthPlace.toStdString(), "ΘΕΣΣΑΛΟΝΊΚΗ");
+    // Nothing is replaced, so nothing is reported.
+    EXPECT_EQ(r.errors.lines.filter("Code Page"), QStringList());
 }
 
 TEST(ReaderText, DecomposedLettersAreComposedBeforeTheCodePage)

@@ -202,6 +202,51 @@ TEST(SampleFamily, ReadAndWrittenAgainGivesTheSameBytes)
     EXPECT_EQ(WriteGedcomBytes(persons, fileName, options), original);
 }
 
+qsizetype questionMarks(const PersonList& persons)
+{
+    qsizetype n = 0;
+    for (const TTreeData& p : persons) {
+        for (const QString* text : {&p.GivenName, &p.Surname, &p.BirthPlace, &p.Notes})
+            n += text->count(u'?');
+        for (const QString& picture : p.Pictures)
+            n += picture.count(u'?');
+    }
+    return n;
+}
+
+// Other programs' families, in whatever script and character set, are saved and read again
+// without losing a letter: the second reading gives the first one's persons, and no text holds
+// a '?' that the file did not.
+TEST(OtherProgramsFamilies, SaveAndReadAgainKeepEveryLetter)
+{
+    const QDir samples(QStringLiteral(KINROW_SAMPLES));
+    const QStringList files = samples.entryList({u"*.ged"_qs}, QDir::Files, QDir::Name);
+    if (files.isEmpty())
+        GTEST_SKIP() << "no sample files in " KINROW_SAMPLES;
+    QTemporaryDir dir;
+    for (const QString& name : files) {
+        QFile file(samples.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+        const QByteArray original = file.readAll();
+        PersonList first;
+        ErrorList errors;
+        ASSERT_TRUE(ReadGedcomBytes(original, file.fileName(), first, errors, {}))
+            << name.toStdString();
+        EXPECT_LE(questionMarks(first), original.count('?')) << name.toStdString();
+
+        const QString saved = dir.filePath(name);
+        const QByteArray bytes = WriteGedcomBytes(first, saved, {});
+        PersonList second;
+        ErrorList againErrors;
+        ASSERT_TRUE(ReadGedcomBytes(bytes, saved, second, againErrors, {})) << name.toStdString();
+        const std::optional<QString> difference =
+            kinrow::testing::FirstDifference(second, kinrow::testing::CarriedPersons(first), {});
+        EXPECT_FALSE(difference) << name.toStdString() << ": " << difference->toStdString();
+        // Saved again, the family gives the same file.
+        EXPECT_TRUE(WriteGedcomBytes(second, saved, {}) == bytes) << name.toStdString();
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Seeds, RoundTrip, ::testing::Values(1, 2, 3, 17, 123456789));
 
 } // namespace

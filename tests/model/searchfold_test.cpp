@@ -40,6 +40,14 @@ INSTANTIATE_TEST_SUITE_P(
         FoldCase{"a\tb\x01"
                  "c",
                  "abc"},
+        // Letters of other Latin alphabets, with and without a decomposition.
+        FoldCase{"Þórður", "thordur"}, FoldCase{"HLÖÐVIR ÞORFINNSSON", "hlodvir thorfinnsson"},
+        FoldCase{"ŁUKASZ", "lukasz"}, FoldCase{"Łukasz", "lukasz"}, FoldCase{"Dvořák", "dvorak"},
+        FoldCase{"Ħamrun", "hamrun"}, FoldCase{"Nguyễn", "nguyen"},
+        // Other scripts lose their marks within the script, never becoming Latin.
+        FoldCase{"ΣΟΦΊΑ", "σοφια"}, FoldCase{"Σοφία", "σοφια"}, FoldCase{"Νικόλαος", "νικολαοσ"},
+        FoldCase{"ΝΙΚΟΛΑΟΣ", "νικολαοσ"}, FoldCase{"Ёлкин", "елкин"}, FoldCase{"ЙОРДАН", "иордан"},
+        FoldCase{"مُحَمَّد", "محمد"}, FoldCase{"שָׁלוֹם", "שלום"},
         // Digits, spaces and letters of other scripts stay, lower-cased.
         FoldCase{"1923 Ali", "1923 ali"}, FoldCase{"ΑΘΗΝΑ", "αθηνα"}, FoldCase{"한국", "한국"},
-        FoldCase{"", ""}));
+        FoldCase{"李小龍", "李小龍"}, FoldCase{"", ""}));

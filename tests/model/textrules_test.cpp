@@ -44,8 +44,40 @@ TEST(ProperCaseName, EveryCapitalOfTheCodePageCounts)
     EXPECT_EQ(ProperCaseName(u"KÂZIM"_qs, Lang::Turkish), u"Kâzım"_qs);
     EXPECT_EQ(ProperCaseName(u"KRAKÓW"_qs, Lang::English), u"Kraków"_qs);
     EXPECT_EQ(ProperCaseName(u"ÉMİLE ZOLÂ ŠÜŒ"_qs, Lang::English), u"Émile Zolâ Šüœ"_qs);
-    // Letters outside the code page, and marks, are no capitals.
-    EXPECT_EQ(ProperCaseName(u"ŁA ×B"_qs, Lang::English), u"ŁA ×B"_qs);
+    // Signs are no capitals; letters outside the code page are (see AnyScript below).
+    EXPECT_EQ(ProperCaseName(u"ŁA ×B"_qs, Lang::English), u"Ła ×B"_qs);
+}
+
+struct CaseCase
+{
+    const char* stored; // as names are stored: upper case
+    const char* typed;  // as the user may type it
+    const char* shownTurkish;
+    const char* shownEnglish;
+};
+
+// Names of every script: typing upper-cases them as they are stored, and the display form
+// lowers every letter after a capital. Turkish i/İ/ı/I keep their own rule.
+TEST(ProperCaseName, AnyScript)
+{
+    const CaseCase cases[] = {
+        {"IŞIK İNCİ", "ışık inci", "Işık İnci", "Işik İnci"},
+        {"ŁUKASZ ŻÓŁW", "łukasz żółw", "Łukasz Żółw", "Łukasz Żółw"},
+        {"ÞÓRÐUR HLÖÐVIR", "þórður hlöðvır", "Þórður Hlöðvır", "Þórður Hlöðvir"},
+        {"ČAPEK ŘÍHA", "čapek říha", "Čapek Říha", "Čapek Říha"},
+        {"ΣΟΦΊΑ ΝΙΚΟΛΑΟΣ", "σοφία νικολαος", "Σοφία Νικολαος", "Σοφία Νικολαος"},
+        {"ИВАНОВ ЁЖИК", "иванов ёжик", "Иванов Ёжик", "Иванов Ёжик"},
+        {"ԱՐԱՄ", "արամ", "Արամ", "Արամ"},
+        {"محمد 李小龍", "محمد 李小龍", "محمد 李小龍", "محمد 李小龍"},
+        {"𐐀𐐁 A", "𐐨𐐩 a", "𐐀𐐩 A", "𐐀𐐩 A"}, // Deseret, outside the basic plane
+    };
+    for (const CaseCase& c : cases) {
+        const QString stored = QString::fromUtf8(c.stored);
+        const QString typed = QString::fromUtf8(c.typed);
+        EXPECT_EQ(UpperCaseTyped(typed, Lang::Turkish).toStdString(), c.stored) << c.typed;
+        EXPECT_EQ(ProperCaseName(stored, Lang::Turkish).toStdString(), c.shownTurkish);
+        EXPECT_EQ(ProperCaseName(stored, Lang::English).toStdString(), c.shownEnglish);
+    }
 }
 
 TEST(LowerCase1254, AgreesWithUnicodeInsideTheCodePage)
@@ -262,10 +294,11 @@ TEST(KeyFilters, NameFields)
     EXPECT_EQ(TurkceKeyPress(QChar(char16_t(8)), Lang::Turkish, false), some(8));
     EXPECT_EQ(TurkceKeyPress(QChar(char16_t(13)), Lang::Turkish, false), std::nullopt);
     EXPECT_EQ(TurkceKeyPress(u'a', Lang::Turkish, true), std::nullopt);
-    // Letters the family file cannot hold are refused rather than lost on saving.
-    EXPECT_EQ(TurkceKeyPress(QChar(char16_t(0x0142)), Lang::Turkish, false), std::nullopt); // ł
+    // Letters of any script pass, upper-cased; the family file keeps them.
+    EXPECT_EQ(TurkceKeyPress(QChar(char16_t(0x0142)), Lang::Turkish, false), some(0x0141)); // ł
+    EXPECT_EQ(TurkceKeyPress(QChar(char16_t(0x03C9)), Lang::English, false), some(0x03A9)); // ω
     EXPECT_EQ(TurkceKeyPress(QChar(char16_t(0xD83D)), Lang::Turkish, false),
-              std::nullopt); // half of an emoji
+              some(0xD83D)); // half of an emoji, joined again by the field
 }
 
 TEST(KeyFilters, DateFields)
@@ -285,5 +318,5 @@ TEST(KeyFilters, Notes)
     EXPECT_EQ(Memo_NotlarKeyPress(QChar(char16_t(13)), false), some(13));
     EXPECT_EQ(Memo_NotlarKeyPress(QChar(char16_t(0x011F)), false), some(0x011F));
     EXPECT_EQ(Memo_NotlarKeyPress(u'x', true), std::nullopt);
-    EXPECT_EQ(Memo_NotlarKeyPress(QChar(char16_t(0x0142)), false), std::nullopt);
+    EXPECT_EQ(Memo_NotlarKeyPress(QChar(char16_t(0x0142)), false), some(0x0142));
 }
