@@ -292,9 +292,10 @@ int table(QStringList args)
         indexes.append(column.index);
     const GenerationExportRows rows(built, VisibleRows(built, [](qint32) { return true; }), indexes,
                                     recNo, style.gridFont);
-    const QByteArray bytes =
-        ExportTable(format, rows, GenerationExportColumns(columns), style, ListSeparator());
-    const SaveResult saved = WriteFileAtomically(target, bytes);
+    const SaveResult saved = WriteFileThrough(target, [&](QIODevice& device) {
+        return WriteTableExport(device, format, rows, GenerationExportColumns(columns), style,
+                                ListSeparator());
+    });
     if (!saved.saved) {
         err() << saved.error << Qt::endl;
         return kRefused;

@@ -329,6 +329,10 @@ constexpr const char16_t* Texts[LangTableSize][2] = {
     {u"(Evet: dosya diskten de silinir. Geri Al resmi listeye geri koyar, dosyayı geri getiremez.)",
      u"(Yes: the file is deleted from the disk too. Undo puts the image back into the list, but "
      u"cannot bring the file back.)"},
+    /* 181 */
+    {u"%1 dosyası zaten var.\rDışa aktarılan tablo bu dosyanın yerine yazılsın mı ?",
+     u"The file %1 exists already.\rShall the exported table replace it ?"},
+    /* 182 */ {u"(döngü: yukarıda var)", u"(loop: already above)"},
 };
 
 } // namespace

@@ -127,6 +127,29 @@ TEST_F(SaveTest, AReadOnlyFolderLeavesTheFamilyFileUntouched)
     EXPECT_EQ(entries(sub), QStringList{u"aile.ged"_qs});
 }
 
+TEST_F(SaveTest, WritingThroughPutsTheFileInPlaceOnlyOnceComplete)
+{
+    const QString file = path(u"tablo.html"_qs);
+    put(file, "old export");
+    const SaveResult failed = WriteFileThrough(file, [&](QIODevice& device) {
+        device.write(QByteArray(100'000, 'x'));
+        // Half way, the old file is still there as it was.
+        EXPECT_EQ(contents(file), "old export");
+        return false;
+    });
+    EXPECT_FALSE(failed.saved);
+    EXPECT_TRUE(failed.error.startsWith(file)) << failed.error.toStdString();
+    EXPECT_EQ(contents(file), "old export");
+    EXPECT_EQ(entries(dir.path()), QStringList{u"tablo.html"_qs});
+
+    const SaveResult saved = WriteFileThrough(file, [](QIODevice& device) {
+        return device.write("new ") == 4 && device.write("export") == 6;
+    });
+    EXPECT_TRUE(saved.saved) << saved.error.toStdString();
+    EXPECT_EQ(contents(file), "new export");
+    EXPECT_EQ(entries(dir.path()), QStringList{u"tablo.html"_qs});
+}
+
 TEST_F(SaveTest, AMissingFolderIsReported)
 {
     const SaveResult result = SaveFamilyFile(path(u"yok/aile.ged"_qs), family, {});
