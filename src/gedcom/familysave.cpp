@@ -103,8 +103,12 @@ SaveResult writeReplacing(const QString& path, const std::vector<QByteArray>& pa
 
 SaveResult WriteFileThrough(const QString& path, const std::function<bool(QIODevice&)>& write)
 {
-    if (QFileInfo(path).isDir())
+    const QFileInfo target(path);
+    if (target.isDir())
         return {false, failure(path, QStringLiteral("This name is taken by a folder."))};
+    // A device or a pipe would be replaced by a plain file of that name.
+    if (target.exists() && !target.isFile())
+        return {false, failure(path, QStringLiteral("This name is not a regular file."))};
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly))

@@ -6,8 +6,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace kinrow;
@@ -148,6 +150,19 @@ TEST_F(SaveTest, WritingThroughPutsTheFileInPlaceOnlyOnceComplete)
     EXPECT_TRUE(saved.saved) << saved.error.toStdString();
     EXPECT_EQ(contents(file), "new export");
     EXPECT_EQ(entries(dir.path()), QStringList{u"tablo.html"_qs});
+}
+
+TEST_F(SaveTest, WritingThroughLeavesAPipeAlone)
+{
+    const QString fifo = path(u"pipe.csv"_qs);
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    bool called = false;
+    const SaveResult result = WriteFileThrough(fifo, [&](QIODevice&) { return called = true; });
+    EXPECT_FALSE(result.saved);
+    EXPECT_FALSE(called);
+    EXPECT_TRUE(result.error.contains(u"not a regular file"_qs)) << result.error.toStdString();
+    EXPECT_FALSE(QFileInfo(fifo).isFile());
+    EXPECT_EQ(entries(dir.path()), QStringList{u"pipe.csv"_qs});
 }
 
 TEST_F(SaveTest, AMissingFolderIsReported)
