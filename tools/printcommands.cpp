@@ -104,9 +104,15 @@ int RunTable(const ToolArgs& args)
         indexes.append(column.index);
     const GenerationExportRows rows(built, VisibleRows(built, [](qint32) { return true; }), indexes,
                                     recNo, style.gridFont);
-    const QByteArray bytes =
-        ExportTable(format, rows, GenerationExportColumns(columns), style, ListSeparator());
-    if (const QString error = WriteOutputFile(target, bytes, lang); !error.isEmpty())
+    // Streamed into the file in pieces, so a table of millions of rows needs no buffer of it.
+    OutputFile file(target, lang);
+    if (const QString error = file.open(); !error.isEmpty())
+        return Refuse(error);
+    const bool written = WriteTableExport(file.device(), format, rows,
+                                          GenerationExportColumns(columns), style, ListSeparator());
+    if (const QString error =
+            file.commit(written ? QString() : QStringLiteral("the export could not be written"));
+        !error.isEmpty())
         return Refuse(error);
     ToolOut() << GenerationCountText(built, lang) << Qt::endl;
     return kDone;

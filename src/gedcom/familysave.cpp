@@ -115,6 +115,31 @@ SaveResult writeReplacing(const QString& path, const std::vector<QByteArray>& pa
 
 } // namespace
 
+SaveResult WriteFileThrough(const QString& path, const std::function<bool(QIODevice&)>& write)
+{
+    const QFileInfo target(path);
+    if (target.isDir())
+        return {false, failure(path, QStringLiteral("This name is taken by a folder."))};
+    // A device or a pipe would be replaced by a plain file of that name.
+    if (target.exists() && !target.isFile())
+        return {false, failure(path, QStringLiteral("This name is not a regular file."))};
+    QSaveFile file(path);
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly))
+        return writeFailure(path, file.errorString(), 0);
+    if (!write(file) || !file.flush()) {
+        const QString reason = file.errorString();
+        // Judged before the partial file goes: it is what filled the disk. A write that failed
+        // with less than a piece of room left failed for lack of room.
+        SaveResult result = writeFailure(path, reason, 64 * 1024);
+        file.cancelWriting();
+        return result;
+    }
+    if (!file.commit())
+        return writeFailure(path, file.errorString(), 0);
+    return {true, {}};
+}
+
 QString BackupName(const QString& familyFile)
 {
     static const QLatin1String ged(".ged");

@@ -5,6 +5,10 @@
 
 #include <QString>
 
+#include <functional>
+
+class QIODevice;
+
 namespace kinrow {
 
 // What a save did: saved is false when the family file was left as it was, and error then
@@ -27,5 +31,10 @@ SaveResult SaveFamilyFile(const QString& path, const PersonList& persons,
 
 // Replaces path by bytes without a backup, written in full before anything is replaced.
 SaveResult WriteFileAtomically(const QString& path, const QByteArray& bytes);
+
+// Replaces path, without a backup, by what write puts into the device it is given, a piece at a
+// time: everything goes into a new file beside path, which takes path's place only once write
+// returned true and the file is complete. On failure the file at path is untouched.
+SaveResult WriteFileThrough(const QString& path, const std::function<bool(QIODevice&)>& write);
 
 } // namespace kinrow

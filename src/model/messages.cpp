@@ -357,6 +357,10 @@ constexpr const char16_t* Texts[LangTableSize][2] = {
      u"The export cannot replace the family file itself; choose another file name."},
     /* 190 */
     {u"%1 dosyası zaten var.\rYerine yazılsın mı ?", u"The file %1 exists already.\rReplace it ?"},
+    /* 191 */
+    {u"%1 dosyası zaten var.\rDışa aktarılan tablo bu dosyanın yerine yazılsın mı ?",
+     u"The file %1 exists already.\rShall the exported table replace it ?"},
+    /* 192 */ {u"(döngü: yukarıda var)", u"(loop: already above)"},
 };
 
 } // namespace

@@ -189,7 +189,12 @@ enum class Msg : int
     ExportReplaceQuestion = 190,
 };
 
-constexpr int LangTableSize = 191;
+constexpr int LangTableSize = 193;
+    TableExportReplaceQuestion = 191,
+    GenerationLoopMark = 192,
+};
+
+constexpr int LangTableSize = 193;
 
 // The text of an entry in a language; an entry out of range gives an empty text.
 QString LangText(Msg entry, Lang lang);

@@ -9,6 +9,7 @@
 #include "ui/sessionbuttons.h"
 #include "ui/speedbutton.h"
 
+#include <QBuffer>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDir>
@@ -445,6 +446,15 @@ QList<int> PrintPage::shownColumns() const
 
 QByteArray PrintPage::exportContent(ExportFormat format) const
 {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    writeExport(format, buffer);
+    return bytes;
+}
+
+bool PrintPage::writeExport(ExportFormat format, QIODevice& device) const
+{
     const QHeaderView& header = *VST_Print->horizontalHeader();
     const QList<int> indexes = VisibleColumnsInOrder(header);
     QList<ExportColumn> columns;
@@ -456,7 +466,7 @@ QByteArray PrintPage::exportContent(ExportFormat format) const
     style.headerFont.name = header.font().family();
     style.dpi = logicalDpiX();
     const PrintExportRows rows(table_, indexes, session_.recNoMain(), style.gridFont);
-    return ExportTable(format, rows, columns, style, ListSeparator());
+    return WriteTableExport(device, format, rows, columns, style, ListSeparator());
 }
 
 } // namespace kinrow

@@ -71,6 +71,8 @@ public:
     QList<int> shownColumns() const;
     // The table's visible rows and columns as a file of the format.
     QByteArray exportContent(ExportFormat format) const;
+    // The same into device, a piece at a time; false when a write failed.
+    bool writeExport(ExportFormat format, QIODevice& device) const;
 
     SpeedButton* SB_P_Back;
     QLabel* Lb_P_Liste;

@@ -359,8 +359,9 @@ void TForm_Main::printTicked()
 
 void TForm_Main::saveTable()
 {
-    SaveTableExport(*prompts_,
-                    [this](ExportFormat format) { return TabSheet_Print->exportContent(format); });
+    SaveTableExport(*prompts_, session_.lang(), [this](ExportFormat format, QIODevice& device) {
+        return TabSheet_Print->writeExport(format, device);
+    });
 }
 
 void TForm_Main::collectPictures()

@@ -4,12 +4,32 @@
 #include "ui/overridecursor.h"
 #include "ui/prompts.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QHeaderView>
 
 namespace kinrow {
 
-bool SaveTableExport(Prompts& prompts,
-                     const std::function<QByteArray(ExportFormat format)>& content)
+namespace {
+
+// The dialog asked about the name typed; a file of another name that would be replaced is asked
+// about here.
+bool mayWrite(Prompts& prompts, Lang lang, const QString& chosen, const QString& path)
+{
+    const QFileInfo target(path);
+    if (!target.exists() && !target.isSymLink())
+        return true;
+    if (target.absoluteFilePath() == QFileInfo(chosen).absoluteFilePath())
+        return true;
+    const QString question =
+        LangText(Msg::TableExportReplaceQuestion, lang).arg(QDir::toNativeSeparators(path));
+    return prompts.message(MessageKind::Warning, question, MessageButtons::YesNo) ==
+           PromptAnswer::Yes;
+}
+
+} // namespace
+
+bool SaveTableExport(Prompts& prompts, Lang lang, const TableExportWriter& write)
 {
     const std::optional<SaveFileChoice> choice =
         prompts.saveFile(QString(), QString(), ExportFilter());
@@ -17,13 +37,20 @@ bool SaveTableExport(Prompts& prompts,
         return false;
     const auto format = ExportFormat(qBound(1, choice->filterIndex + 1, 5));
     const QString path = ExportFileName(choice->path, format);
+    if (!mayWrite(prompts, lang, choice->path, path))
+        return false;
     SaveResult saved;
     {
         const OverrideCursorGuard hourglass;
-        saved = WriteFileAtomically(path, content(format));
+        saved = WriteFileThrough(path, [&](QIODevice& device) { return write(format, device); });
     }
-    if (!saved.saved)
-        prompts.message(MessageKind::Warning, saved.error);
+    if (!saved.saved) {
+        QString reason = saved.error;
+        if (saved.diskFull)
+            reason = QDir::toNativeSeparators(path) + QStringLiteral("\r") +
+                     LangText(Msg::DiskFull, lang);
+        prompts.message(MessageKind::Warning, reason);
+    }
     return saved.saved;
 }
 

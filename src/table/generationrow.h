@@ -21,6 +21,9 @@ struct TGenerationRow
     QString FatherName;
     QString SpouseNames;
     qint16 ImageIndex = 0;
+    // The person already stands on the path above this row, through links that loop: the row
+    // is shown once, marked in FullName, and nothing is added below it.
+    bool Loop = false;
 };
 
 // What a row stands for, which decides its icon.

@@ -20,8 +20,14 @@ class TableBuilder
 {
 public:
     TableBuilder(const PersonList& persons, const GenerationTableOptions& options)
-        : persons_(persons), options_(options), firstRow_(persons.size() + 1, -1)
+        : persons_(persons), options_(options), firstRow_(persons.size() + 1, -1),
+          onPath_(persons.size() + 1, 0),
+          loopMark_(u' ' + LangText(Msg::GenerationLoopMark, options.lang))
     {}
+
+    // The person the table is built for stands above every row: below the ancestors' rows as
+    // their child, above the descendants' rows as their parent.
+    void setRoot(qint32 recNo) { ++onPath_[std::size_t(recNo)]; }
 
     bool isRecord(qint32 recNo) const
     {
@@ -32,7 +38,7 @@ public:
     qint32 addTopLevel(qint32 recNo, qint32 generation, RowKind kind)
     {
         --reserved_;
-        return table_.append(GenerationTable::NoParent, makeRow(recNo, generation, kind));
+        return addRow(GenerationTable::NoParent, recNo, generation, kind);
     }
 
     // The ancestors below top-level row top, walked in pre-order; parents come father first.
@@ -42,9 +48,7 @@ public:
         while (!stack_.empty()) {
             const Pending next = stack_.back();
             stack_.pop_back();
-            const qint32 row =
-                table_.append(next.parent, makeRow(next.recNo, next.generation, RowKind::Ancestor));
-            pushParents(row);
+            pushParents(addRow(next.parent, next.recNo, next.generation, RowKind::Ancestor));
         }
     }
 
@@ -55,9 +59,7 @@ public:
         while (!stack_.empty()) {
             const Pending next = stack_.back();
             stack_.pop_back();
-            const qint32 row = table_.append(
-                next.parent, makeRow(next.recNo, next.generation, RowKind::Descendant));
-            pushChildren(row);
+            pushChildren(addRow(next.parent, next.recNo, next.generation, RowKind::Descendant));
         }
     }
 
@@ -72,8 +74,33 @@ public:
     void reserveTopLevel(qsizetype count) { reserved_ = count; }
 
 private:
+    // Appends a row below parent, which is on the path, and makes the path end at the new row.
+    // A person met again on the path gets a marked row and no rows below it.
+    qint32 addRow(qint32 parent, qint32 recNo, qint32 generation, RowKind kind)
+    {
+        while (!path_.empty() && path_.back() != parent) {
+            --onPath_[std::size_t(table_.row(path_.back()).RecNo)];
+            path_.pop_back();
+        }
+        TGenerationRow row = makeRow(recNo, generation, kind);
+        const qint32 index = qint32(table_.size());
+        if (kind != RowKind::Current && onPath_[std::size_t(recNo)] > 0) {
+            row.Loop = true;
+            row.FullName += loopMark_;
+            // Later rows of the person copy the first one, which must not carry the mark.
+            if (firstRow_[std::size_t(recNo)] == index)
+                firstRow_[std::size_t(recNo)] = -1;
+        }
+        table_.append(parent, std::move(row));
+        path_.push_back(index);
+        ++onPath_[std::size_t(recNo)];
+        return index;
+    }
+
     void pushParents(qint32 row)
     {
+        if (table_.row(row).Loop)
+            return;
         const TTreeData& p = person(table_.row(row).RecNo);
         const qint32 generation = table_.row(row).Generation - 1;
         if (generation < -options_.generations)
@@ -89,6 +116,8 @@ private:
 
     void pushChildren(qint32 row)
     {
+        if (table_.row(row).Loop)
+            return;
         const TTreeData& p = person(table_.row(row).RecNo);
         const qint32 generation = table_.row(row).Generation + 1;
         if (generation > options_.generations)
@@ -131,6 +160,10 @@ private:
     GenerationTable table_;
     std::vector<Pending> stack_;
     std::vector<qint32> firstRow_;
+    // The rows from the top down to the row last added, and how often each person stands there.
+    std::vector<qint32> path_;
+    std::vector<qint32> onPath_;
+    QString loopMark_;
     qsizetype reserved_ = 0;
 };
 
@@ -197,6 +230,7 @@ GenerationTable BuildGenerationTable(const PersonList& persons, qint32 recNo,
     const bool hasFather = builder.isRecord(p.FatherId);
     const bool hasMother = builder.isRecord(p.MotherId);
     builder.reserveTopLevel(1 + (hasFather ? 1 : 0) + (hasMother ? 1 : 0));
+    builder.setRoot(recNo);
     if (hasFather)
         builder.addAncestors(builder.addTopLevel(p.FatherId, -1, RowKind::Ancestor));
     if (hasMother)

@@ -2,7 +2,9 @@
 
 #include "model/codepage1254.h"
 
+#include <QBuffer>
 #include <QFileInfo>
+#include <QIODevice>
 #include <QLocale>
 #include <QStringEncoder>
 
@@ -20,15 +22,40 @@ int greatestDepth(const ExportRows& rows)
     return m;
 }
 
-// Once a sample of rows is written, makes room for the rest at the same rate, so that a large
-// export is not copied again and again while it grows.
-void reserveForRest(QByteArray& out, qsizetype start, qsizetype written, qsizetype total)
+// Gathers the file's bytes and hands them to the device a piece at a time, so that an export
+// needs the same little memory whatever the size of the table.
+class PieceWriter
 {
-    constexpr qsizetype Sample = 1000;
-    if (written != Sample || total <= Sample)
+public:
+    explicit PieceWriter(QIODevice& device) : device_(device) { bytes_.reserve(Piece + Piece / 4); }
+
+    QByteArray& bytes() { return bytes_; }
+    // Hands the bytes over once they fill a piece; false once the device refused a write.
+    bool next() { return bytes_.size() < Piece ? !failed_ : flush(); }
+    bool flush()
+    {
+        if (!failed_ && !bytes_.isEmpty())
+            failed_ = device_.write(bytes_) != bytes_.size();
+        bytes_.resize(0);
+        return !failed_;
+    }
+
+private:
+    static constexpr qsizetype Piece = 64 * 1024;
+
+    QIODevice& device_;
+    QByteArray bytes_;
+    bool failed_ = false;
+};
+
+void appendEncoded(QByteArray& out, QStringEncoder& encoder, QStringView text)
+{
+    if (text.isEmpty())
         return;
-    const qsizetype perRow = (out.size() - start) / Sample + 1;
-    out.reserve(out.size() + perRow * (total - Sample) * 11 / 10 + 64);
+    const qsizetype at = out.size();
+    out.resize(at + encoder.requiredSpace(text.size()));
+    char* last = encoder.appendToBuffer(out.data() + at, text);
+    out.truncate(last - out.constData());
 }
 
 // How a cell text holding the separator or a quote is written.
@@ -54,33 +81,81 @@ void appendQuoted(QString& out, const QString& text, QChar separator, Quoting qu
     out += u'"';
 }
 
-QString textExport(const ExportRows& rows, const QList<ExportColumn>& columns, QChar separator,
-                   Quoting quoting)
+// How the lines of a text export become bytes.
+enum class TextCoding
 {
+    Utf16LE, // without a byte-order mark
+    Cp1254,
+    Utf8, // after a byte-order mark
+};
+
+bool fitsCp1254(QStringView text)
+{
+    for (const QChar c : text) {
+        if (Cp1254Byte(c) < 0)
+            return false;
+    }
+    return true;
+}
+
+// Whether code page 1254 holds every header and cell text; stops at the first that it cannot.
+bool allFitCp1254(const ExportRows& rows, const QList<ExportColumn>& columns)
+{
+    for (const ExportColumn& column : columns) {
+        if (!fitsCp1254(column.header))
+            return false;
+    }
+    for (qsizetype r = 0; r < rows.count(); ++r) {
+        for (int c = 0; c < columns.size(); ++c) {
+            if (!fitsCp1254(rows.text(r, c)))
+                return false;
+        }
+    }
+    return true;
+}
+
+bool writeTextExport(PieceWriter& out, const ExportRows& rows, const QList<ExportColumn>& columns,
+                     QChar separator, Quoting quoting, TextCoding coding)
+{
+    QStringEncoder encoder(coding == TextCoding::Utf8 ? QStringConverter::Utf8
+                                                      : QStringConverter::Utf16LE);
+    if (coding == TextCoding::Utf8)
+        out.bytes() += "\xEF\xBB\xBF";
+    QString line;
+    auto endLine = [&] {
+        line += QStringLiteral("\r\n");
+        if (coding == TextCoding::Cp1254)
+            out.bytes() += EncodeCp1254(line);
+        else
+            appendEncoded(out.bytes(), encoder, line);
+        line.resize(0);
+        return out.next();
+    };
     const int m = greatestDepth(rows);
     const QString treeFill(m, separator);
-    QString out;
     for (int c = 0; c < columns.size(); ++c) {
         if (c > 0)
-            out += separator;
-        out += columns[c].header;
+            line += separator;
+        line += columns[c].header;
         if (columns[c].tree)
-            out += treeFill;
+            line += treeFill;
     }
-    out += QStringLiteral("\r\n");
+    if (!endLine())
+        return false;
     for (qsizetype r = 0; r < rows.count(); ++r) {
         for (int c = 0; c < columns.size(); ++c) {
             if (c > 0)
-                out += separator;
+                line += separator;
             const int depth = columns[c].tree ? rows.depth(r) : 0;
-            out += QStringView(treeFill).left(depth);
-            appendQuoted(out, rows.text(r, c), separator, quoting);
+            line += QStringView(treeFill).left(depth);
+            appendQuoted(line, rows.text(r, c), separator, quoting);
             if (columns[c].tree)
-                out += QStringView(treeFill).left(m - depth);
+                line += QStringView(treeFill).left(m - depth);
         }
-        out += QStringLiteral("\r\n");
+        if (!endLine())
+            return false;
     }
-    return out;
+    return out.flush();
 }
 
 // Appends text to out in UTF-8 with &, <, > and " as entities, so that no text of a family file
@@ -88,15 +163,9 @@ QString textExport(const ExportRows& rows, const QList<ExportColumn>& columns, Q
 void appendHtmlText(QByteArray& out, QStringView text)
 {
     qsizetype plain = 0;
+    QStringEncoder encoder(QStringConverter::Utf8);
     auto flush = [&](qsizetype end) {
-        const QStringView part = text.sliced(plain, end - plain);
-        if (part.isEmpty())
-            return;
-        QStringEncoder encoder(QStringConverter::Utf8);
-        const qsizetype at = out.size();
-        out.resize(at + encoder.requiredSpace(part.size()));
-        char* last = encoder.appendToBuffer(out.data() + at, part);
-        out.truncate(last - out.constData());
+        appendEncoded(out, encoder, text.sliced(plain, end - plain));
     };
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char* entity = nullptr;
@@ -332,6 +401,13 @@ public:
             out += "\\b0";
     }
 
+    // Numbers the font and its colour ahead of the body: the tables come first in the file.
+    void note(const ExportFont& font)
+    {
+        numberOf(fonts_, font.name);
+        numberOf(colors_, font.color);
+    }
+
 private:
     template <typename T> static int numberOf(QList<T>& list, const T& value)
     {
@@ -364,8 +440,10 @@ QByteArray rtfAlign(ColumnAlign align)
 
 } // namespace
 
-QByteArray ExportHtml(const ExportRows& rows, const QList<ExportColumn>& columns,
-                      const ExportStyle& style)
+namespace {
+
+bool writeHtml(PieceWriter& out, const ExportRows& rows, const QList<ExportColumn>& columns,
+               const ExportStyle& style)
 {
     const int m = greatestDepth(rows);
     QString head = QStringLiteral("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 //EN\">\r\n"
@@ -383,22 +461,31 @@ QByteArray ExportHtml(const ExportRows& rows, const QList<ExportColumn>& columns
         head += QStringLiteral(" border=\"1\" frame=box");
     head += QStringLiteral(" cellspacing=\"0\" cellpadding=\"%1\">\r\n").arg(style.textMargin);
     htmlHeaderRow(head, columns, style, m);
-    QByteArray out = head.toUtf8();
+    out.bytes() += head.toUtf8();
     HtmlRowWriter writer(columns, style, m);
-    const qsizetype start = out.size();
     for (qsizetype r = 0; r < rows.count(); ++r) {
-        reserveForRest(out, start, r, rows.count());
-        writer.write(out, rows, r);
+        writer.write(out.bytes(), rows, r);
+        if (!out.next())
+            return false;
     }
-    out += "</table>\r\n</body></html>";
-    return out;
+    out.bytes() += "</table>\r\n</body></html>";
+    return out.flush();
 }
 
-QByteArray ExportRtf(const ExportRows& rows, const QList<ExportColumn>& columns,
-                     const ExportStyle& style)
+bool writeRtf(PieceWriter& out, const ExportRows& rows, const QList<ExportColumn>& columns,
+              const ExportStyle& style)
 {
     RtfWriter writer;
-    QByteArray body = "\\uc1\\trowd\\trgaph70";
+    if (!columns.isEmpty())
+        writer.note(style.headerFont);
+    for (qsizetype r = 0; r < rows.count(); ++r) {
+        for (int c = 0; c < columns.size(); ++c)
+            writer.note(rows.font(r, c));
+    }
+    QByteArray& body = out.bytes();
+    body +=
+        "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1043" + writer.fontTable() + writer.colorTable();
+    body += "\\uc1\\trowd\\trgaph70";
     qint64 edge = 0;
     for (const ExportColumn& column : columns) {
         edge += column.width;
@@ -410,9 +497,7 @@ QByteArray ExportRtf(const ExportRows& rows, const QList<ExportColumn>& columns,
         body += "\\cell";
     }
     body += "\\row";
-    const qsizetype start = body.size();
     for (qsizetype r = 0; r < rows.count(); ++r) {
-        reserveForRest(body, start, r, rows.count());
         for (int c = 0; c < columns.size(); ++c) {
             body += "\\pard\\intbl" + rtfAlign(columns[c].align);
             const int depth = columns[c].tree ? rows.depth(r) : 0;
@@ -424,42 +509,57 @@ QByteArray ExportRtf(const ExportRows& rows, const QList<ExportColumn>& columns,
             body += "\\cell";
         }
         body += "\\row";
+        if (!out.next())
+            return false;
     }
     body += "\\pard\\par}";
-    // The tables are known only now; the body moves up in place to make room for them.
-    return body.prepend("{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1043" + writer.fontTable() +
-                        writer.colorTable());
+    return out.flush();
 }
 
-QByteArray ExportUnicode(const ExportRows& rows, const QList<ExportColumn>& columns)
+// CSV and TXT stay in code page 1254 while it holds every text, as other programs expect them.
+bool writeAnsi(PieceWriter& out, const ExportRows& rows, const QList<ExportColumn>& columns,
+               QChar separator)
 {
-    const QString text = textExport(rows, columns, u'\t', Quoting::Separator);
-    QStringEncoder encoder(QStringConverter::Utf16LE);
-    return encoder.encode(text);
+    const TextCoding coding = allFitCp1254(rows, columns) ? TextCoding::Cp1254 : TextCoding::Utf8;
+    return writeTextExport(out, rows, columns, separator, Quoting::Doubled, coding);
 }
 
-QByteArray ExportAnsi(const ExportRows& rows, const QList<ExportColumn>& columns, QChar separator)
+} // namespace
+
+bool WriteTableExport(QIODevice& device, ExportFormat format, const ExportRows& rows,
+                      const QList<ExportColumn>& columns, const ExportStyle& style,
+                      QChar listSeparator)
 {
-    return EncodeCp1254(textExport(rows, columns, separator, Quoting::Doubled));
+    PieceWriter out(device);
+    switch (format) {
+    case ExportFormat::Html:
+        return writeHtml(out, rows, columns, style);
+    case ExportFormat::Unicode:
+        return writeTextExport(out, rows, columns, u'\t', Quoting::Separator, TextCoding::Utf16LE);
+    case ExportFormat::Rtf:
+        return writeRtf(out, rows, columns, style);
+    case ExportFormat::Csv:
+        return writeAnsi(out, rows, columns, listSeparator);
+    case ExportFormat::PlainText:
+        return writeAnsi(out, rows, columns, u'\t');
+    }
+    return false;
 }
 
 QByteArray ExportTable(ExportFormat format, const ExportRows& rows,
                        const QList<ExportColumn>& columns, const ExportStyle& style,
                        QChar listSeparator)
 {
-    switch (format) {
-    case ExportFormat::Html:
-        return ExportHtml(rows, columns, style);
-    case ExportFormat::Unicode:
-        return ExportUnicode(rows, columns);
-    case ExportFormat::Rtf:
-        return ExportRtf(rows, columns, style);
-    case ExportFormat::Csv:
-        return ExportAnsi(rows, columns, listSeparator);
-    case ExportFormat::PlainText:
-        return ExportAnsi(rows, columns, u'\t');
-    }
-    return {};
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    WriteTableExport(buffer, format, rows, columns, style, listSeparator);
+    return bytes;
+}
+
+QByteArray ExportAnsi(const ExportRows& rows, const QList<ExportColumn>& columns, QChar separator)
+{
+    return ExportTable(ExportFormat::Csv, rows, columns, {}, separator);
 }
 
 QString ExportFilter()
@@ -502,9 +602,14 @@ bool ExportFormatForName(const QString& fileName, ExportFormat& format)
     return true;
 }
 
+QChar ListSeparator(const QLocale& locale)
+{
+    return locale.decimalPoint() == QStringLiteral(",") ? u';' : u',';
+}
+
 QChar ListSeparator()
 {
-    return QLocale::system().decimalPoint() == QStringLiteral(",") ? u';' : u',';
+    return ListSeparator(QLocale::system());
 }
 
 } // namespace kinrow

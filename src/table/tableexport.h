@@ -4,6 +4,9 @@
 #include <QList>
 #include <QString>
 
+class QIODevice;
+class QLocale;
+
 namespace kinrow {
 
 // The five file formats of a table export, numbered as the save dialog's filter entries.
@@ -79,19 +82,20 @@ public:
     virtual ExportFont font(qsizetype r, int column) const = 0;
 };
 
-QByteArray ExportHtml(const ExportRows& rows, const QList<ExportColumn>& columns,
-                      const ExportStyle& style);
-QByteArray ExportRtf(const ExportRows& rows, const QList<ExportColumn>& columns,
-                     const ExportStyle& style);
-// Text with tab separators as UTF-16 little-endian code units, without a byte-order mark.
-QByteArray ExportUnicode(const ExportRows& rows, const QList<ExportColumn>& columns);
-// Text in code page 1254 with the given separator (the list separator for CSV, tab for TXT).
-QByteArray ExportAnsi(const ExportRows& rows, const QList<ExportColumn>& columns, QChar separator);
+// Writes the file of the given format into device a piece at a time, so that memory stays flat
+// whatever the size of the table. CSV and TXT are in code page 1254 when it holds every text, and
+// in UTF-8 after a byte-order mark otherwise; the Unicode format is UTF-16 little-endian without
+// a byte-order mark. False when the device refused a write.
+bool WriteTableExport(QIODevice& device, ExportFormat format, const ExportRows& rows,
+                      const QList<ExportColumn>& columns, const ExportStyle& style,
+                      QChar listSeparator);
 
-// The content of a file of the given format.
+// The whole content of a file of the given format.
 QByteArray ExportTable(ExportFormat format, const ExportRows& rows,
                        const QList<ExportColumn>& columns, const ExportStyle& style,
                        QChar listSeparator);
+// The CSV content with the given separator.
+QByteArray ExportAnsi(const ExportRows& rows, const QList<ExportColumn>& columns, QChar separator);
 
 // The save dialog's filter, its entries in ExportFormat order.
 QString ExportFilter();
@@ -99,7 +103,9 @@ QString ExportFilter();
 QString ExportFileName(const QString& chosen, ExportFormat format);
 // The format a file name's extension asks for; false for any other extension.
 bool ExportFormatForName(const QString& fileName, ExportFormat& format);
-// The separator of CSV files: ';' where the decimal separator is a comma, ',' otherwise.
+// The separator of CSV files: ';' where the locale's decimal separator is a comma, ','
+// otherwise; without a locale, the user's.
+QChar ListSeparator(const QLocale& locale);
 QChar ListSeparator();
 
 } // namespace kinrow

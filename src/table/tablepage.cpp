@@ -103,7 +103,7 @@ void TablePage::BitBtn_NesilClick()
     SB_TViewClick();
 }
 
-QByteArray TablePage::exportContent(ExportFormat format) const
+bool TablePage::writeExport(ExportFormat format, QIODevice& device) const
 {
     const GenerationTable& table = model_->table();
     std::vector<qint32> rows =
@@ -115,12 +115,15 @@ QByteArray TablePage::exportContent(ExportFormat format) const
     const ExportStyle style = GenerationExportStyle(font().family(), logicalDpiX());
     const GenerationExportRows exported(table, std::move(rows), indexes, model_->recNoMain(),
                                         style.gridFont);
-    return ExportTable(format, exported, GenerationExportColumns(columns), style, ListSeparator());
+    return WriteTableExport(device, format, exported, GenerationExportColumns(columns), style,
+                            ListSeparator());
 }
 
 void TablePage::BitBtn_Nesil_SaveClick()
 {
-    SaveTableExport(prompts_, [this](ExportFormat format) { return exportContent(format); });
+    SaveTableExport(prompts_, session_.lang(), [this](ExportFormat format, QIODevice& device) {
+        return writeExport(format, device);
+    });
 }
 
 void TablePage::VSTChange(const QModelIndex& current)

@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class QIODevice;
 class QModelIndex;
 
 namespace kinrow {
@@ -62,7 +63,7 @@ Q_SIGNALS:
 
 private:
     void connectControls();
-    QByteArray exportContent(ExportFormat format) const;
+    bool writeExport(ExportFormat format, QIODevice& device) const;
 
     Session& session_;
     Prompts& prompts_;

@@ -6,8 +6,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace kinrow;
@@ -125,6 +127,45 @@ TEST_F(SaveTest, AReadOnlyFolderLeavesTheFamilyFileUntouched)
     EXPECT_FALSE(result.error.isEmpty());
     EXPECT_EQ(contents(sub + u"/aile.ged"_qs), "old contents");
     EXPECT_EQ(entries(sub), QStringList{u"aile.ged"_qs});
+}
+
+TEST_F(SaveTest, WritingThroughPutsTheFileInPlaceOnlyOnceComplete)
+{
+    const QString file = path(u"tablo.html"_qs);
+    put(file, "old export");
+    const SaveResult failed = WriteFileThrough(file, [&](QIODevice& device) {
+        device.write(QByteArray(100'000, 'x'));
+        // Half way, the old file is still there as it was.
+        EXPECT_EQ(contents(file), "old export");
+        return false;
+    });
+    EXPECT_FALSE(failed.saved);
+    EXPECT_TRUE(failed.error.startsWith(file)) << failed.error.toStdString();
+    EXPECT_EQ(contents(file), "old export");
+    EXPECT_EQ(entries(dir.path()), QStringList{u"tablo.html"_qs});
+
+    const SaveResult saved = WriteFileThrough(file, [](QIODevice& device) {
+        return device.write("new ") == 4 && device.write("export") == 6;
+    });
+    EXPECT_TRUE(saved.saved) << saved.error.toStdString();
+    EXPECT_EQ(contents(file), "new export");
+    EXPECT_EQ(entries(dir.path()), QStringList{u"tablo.html"_qs});
+}
+
+TEST_F(SaveTest, WritingThroughLeavesAPipeAlone)
+{
+    const QString fifo = path(u"pipe.csv"_qs);
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    bool called = false;
+    const SaveResult result = WriteFileThrough(fifo, [&](QIODevice&) { return called = true; });
+    EXPECT_FALSE(result.saved);
+    EXPECT_FALSE(called);
+    EXPECT_TRUE(result.error.contains(u"not a regular file"_qs)) << result.error.toStdString();
+    // The pipe is still there, and nothing was left beside it.
+    EXPECT_EQ(QDir(dir.path())
+                  .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{u"pipe.csv"_qs});
+    EXPECT_FALSE(QFileInfo(fifo).isFile());
 }
 
 TEST_F(SaveTest, AMissingFolderIsReported)

@@ -335,6 +335,30 @@ TEST_F(PrintPageTest, SaveExportsTheVisibleRowsAndColumnsInDisplayOrder)
     EXPECT_FALSE(content.contains(">S3<"));
 }
 
+TEST_F(PrintPageTest, SaveAsksAboutTheFileActuallyWrittenBeforeReplacingIt)
+{
+    window->SB_YazClick();
+    const QString written = home.filePath("liste.html");
+    QFile old(written);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old");
+    old.close();
+    prompts->chooseSaveFile(home.filePath("liste"));
+    prompts->answerMessage(PromptAnswer::No);
+    QTest::mouseClick(page->BitBtn_P_Kaydet, Qt::LeftButton);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "old");
+    old.close();
+    EXPECT_TRUE(prompts->messages.last().contains(written))
+        << prompts->messages.last().toStdString();
+
+    prompts->chooseSaveFile(home.filePath("liste"));
+    prompts->answerMessage(PromptAnswer::Yes);
+    QTest::mouseClick(page->BitBtn_P_Kaydet, Qt::LeftButton);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(old.readAll().startsWith("<!DOCTYPE"));
+}
+
 // The application must outlive every window and die before Qt's own statics do.
 int main(int argc, char** argv)
 {

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace kinrow {
 namespace {
 
@@ -170,18 +172,24 @@ TEST(GenerationTable, ChildListsMatchParents)
     EXPECT_EQ(table.childCount(GenerationTable::NoParent), 3);
 }
 
-// Every ancestor's parents are 2 and 3 again, so the rows double with each generation.
-PersonList LoopingFamily()
+// No loop, but each couple are brother and sister, children of the couple above them: 2 and 3
+// are the parents of 1, 4 and 5 of both 2 and 3, and so on, so the ancestors' rows double with
+// each generation.
+PersonList CollapsingFamily()
 {
-    PersonList persons = Persons(3);
-    for (qint32 n = 1; n <= 3; ++n)
-        Child(persons, 3, 2, n);
+    constexpr qint32 Couples = 12;
+    PersonList persons = Persons(2 * Couples + 1);
+    Child(persons, 3, 2, 1);
+    for (qint32 k = 2; k <= Couples; ++k) {
+        Child(persons, 2 * k + 1, 2 * k, 2 * k - 2);
+        Child(persons, 2 * k + 1, 2 * k, 2 * k - 1);
+    }
     return persons;
 }
 
-TEST(GenerationTable, LoopingFamilyStopsAtTheBound)
+TEST(GenerationTable, DoublingAncestryStopsAtTheBound)
 {
-    const GenerationTable table = Build(LoopingFamily(), 1, 99, 1000);
+    const GenerationTable table = Build(CollapsingFamily(), 1, 99, 1000);
     EXPECT_TRUE(table.truncated());
     EXPECT_EQ(table.size(), 1000);
     // The person's own row always finds room, after both ancestors' branches.
@@ -196,10 +204,93 @@ TEST(GenerationTable, LoopingFamilyStopsAtTheBound)
 TEST(GenerationTable, BelowTheBoundNothingIsLeftOut)
 {
     // 2 + 4 + ... + 2^9 ancestors and the person: exactly the bound.
-    const GenerationTable table = Build(LoopingFamily(), 1, 9, 1023);
+    const GenerationTable table = Build(CollapsingFamily(), 1, 9, 1023);
     EXPECT_FALSE(table.truncated());
     EXPECT_EQ(table.size(), 1023);
     EXPECT_EQ(GenerationCountText(table, Lang::English), u"Persons in Table is 1023"_qs);
+}
+
+// Rows as "depth:recNo", with a "!" for a row marked as standing on the path above itself.
+QStringList LoopShape(const GenerationTable& table)
+{
+    QStringList shape;
+    for (qsizetype i = 0; i < table.size(); ++i)
+        shape.append(QStringLiteral("%1:%2%3")
+                         .arg(table.depth(i))
+                         .arg(table.row(i).RecNo)
+                         .arg(table.row(i).Loop ? u"!" : u""));
+    return shape;
+}
+
+struct LoopCase
+{
+    const char* name;
+    std::function<PersonList()> family;
+    QStringList expected;
+};
+
+class LoopingLinks : public ::testing::TestWithParam<LoopCase>
+{};
+
+TEST_P(LoopingLinks, APersonOnThePathAboveIsShownOnceAndNotDescendedInto)
+{
+    const GenerationTable table = Build(GetParam().family(), 1, 99);
+    EXPECT_FALSE(table.truncated());
+    EXPECT_EQ(LoopShape(table), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Families, LoopingLinks,
+    ::testing::Values(
+        // 1 is the father of his own father 2, through damaged links on both sides.
+        LoopCase{"OwnGrandfather",
+                 [] {
+                     PersonList persons = Persons(2);
+                     Child(persons, 0, 2, 1);
+                     Child(persons, 0, 1, 2);
+                     return persons;
+                 },
+                 {u"0:2"_qs, u"1:1!"_qs, u"0:1"_qs, u"1:2"_qs, u"2:1!"_qs}},
+        // Every one of 1, 2 and 3 is a child of 2 and 3.
+        LoopCase{"ParentsOfThemselves",
+                 [] {
+                     PersonList persons = Persons(3);
+                     for (qint32 n = 1; n <= 3; ++n)
+                         Child(persons, 3, 2, n);
+                     return persons;
+                 },
+                 {u"0:2"_qs, u"1:2!"_qs, u"1:3"_qs, u"2:2!"_qs, u"2:3!"_qs, u"0:3"_qs, u"1:2"_qs,
+                  u"2:2!"_qs, u"2:3!"_qs, u"1:3!"_qs, u"0:1"_qs}},
+        // Cousins married: 6 is twice a grandparent of 1, which is no loop.
+        LoopCase{"SharedAncestorIsNoLoop",
+                 [] {
+                     PersonList persons = Persons(6);
+                     Child(persons, 3, 2, 1);
+                     Child(persons, 0, 4, 2);
+                     Child(persons, 0, 5, 3);
+                     Child(persons, 0, 6, 4);
+                     Child(persons, 0, 6, 5);
+                     return persons;
+                 },
+                 {u"0:2"_qs, u"1:4"_qs, u"2:6"_qs, u"0:3"_qs, u"1:5"_qs, u"2:6"_qs, u"0:1"_qs}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(GenerationTable, TheLoopMarkIsInTheNameInEitherLanguageAndOnlyOnTheMarkedRow)
+{
+    PersonList persons = Persons(2);
+    At(persons, 1).GivenName = u"ALİ"_qs;
+    Child(persons, 0, 2, 1);
+    Child(persons, 0, 1, 2);
+    for (const Lang lang : {Lang::English, Lang::Turkish}) {
+        GenerationTableOptions options;
+        options.lang = lang;
+        const GenerationTable table = BuildGenerationTable(persons, 1, options);
+        // The marked row is the person's first; the person's own row must not copy the mark.
+        ASSERT_TRUE(table.row(1).Loop);
+        EXPECT_EQ(table.row(1).FullName, u"Ali S1 "_qs + LangText(Msg::GenerationLoopMark, lang));
+        EXPECT_EQ(table.row(table.currentRow()).FullName, u"Ali S1"_qs);
+    }
+    EXPECT_EQ(LangText(Msg::GenerationLoopMark, Lang::English), u"(loop: already above)"_qs);
 }
 
 TEST(GenerationTable, LinksOutsideTheListAddNoRows)

@@ -1,12 +1,16 @@
 #include "editing/family.h"
+#include "model/codepage1254.h"
 #include "table/generationcolumns.h"
 #include "table/generationtable.h"
 #include "table/tableexport.h"
 
 #include <QFile>
+#include <QLocale>
 #include <QStringDecoder>
 
 #include <gtest/gtest.h>
+
+#include <numeric>
 
 namespace kinrow {
 namespace {
@@ -165,6 +169,188 @@ TEST(TableExport, EmptyTableHasTheHeaderOnly)
     const GenerationExportRows rows(empty, {}, {ColFullName}, 1, {});
     const QList<ExportColumn> columns{{u"Ad Soyad"_qs, 150, ColumnAlign::Left, true}};
     EXPECT_EQ(ExportAnsi(rows, columns, u';'), QByteArray("Ad Soyad\r\n"));
+}
+
+TEST(TableExport, CsvSeparatorFollowsTheLocalesDecimalSeparator)
+{
+    struct Case
+    {
+        QLocale locale;
+        QChar separator;
+        QString personRow;
+    };
+    const Case cases[] = {
+        {QLocale(QLocale::English, QLocale::UnitedStates), u',',
+         u"0,\"Rize, Çayeli\",Mehmet ÖZ,,,1890 & ----,"_qs},
+        {QLocale(QLocale::Turkish, QLocale::Turkey), u';',
+         u"0;Rize, Çayeli;Mehmet ÖZ;;;1890 & ----;"_qs},
+        {QLocale(QLocale::German, QLocale::Germany), u';',
+         u"0;Rize, Çayeli;Mehmet ÖZ;;;1890 & ----;"_qs},
+    };
+    const Exported exported;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.locale.name().toStdString());
+        const QChar separator = ListSeparator(c.locale);
+        EXPECT_EQ(separator, c.separator);
+        const QStringList csv = Lines(DecodeCp1254(exported.bytes(ExportFormat::Csv, separator)));
+        EXPECT_EQ(csv.value(3), c.personRow);
+    }
+}
+
+// Rows of one tree column: the given texts, or n rows of generated names.
+class TextRows : public ExportRows
+{
+public:
+    explicit TextRows(QStringList texts) : texts_(std::move(texts)), count_(texts_.size()) {}
+    explicit TextRows(qsizetype count) : count_(count) {}
+
+    qsizetype count() const override { return count_; }
+    int depth(qsizetype r) const override { return int(r % 4); }
+    QString text(qsizetype r, int) const override
+    {
+        return texts_.isEmpty() ? QStringLiteral("Person %1").arg(r) : texts_[r];
+    }
+    ExportFont font(qsizetype r, int) const override
+    {
+        ExportFont font;
+        font.bold = r % 7 == 0;
+        return font;
+    }
+
+private:
+    QStringList texts_;
+    qsizetype count_;
+};
+
+const QList<ExportColumn> NameColumn{{u"Ad Soyad"_qs, 150, ColumnAlign::Left, true}};
+
+// Keeps what is written and how, and refuses writes past a number of bytes.
+class RecordingDevice : public QIODevice
+{
+public:
+    explicit RecordingDevice(qint64 room = -1) : room_(room)
+    {
+        open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    }
+
+    QByteArray bytes;
+    qint64 largestWrite = 0;
+    int writes = 0;
+    int writesAfterFailure = 0;
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override
+    {
+        if (failed_)
+            ++writesAfterFailure;
+        ++writes;
+        largestWrite = std::max(largestWrite, size);
+        if (room_ >= 0 && bytes.size() + size > room_) {
+            failed_ = true;
+            return -1;
+        }
+        bytes.append(data, size);
+        return size;
+    }
+
+private:
+    qint64 room_;
+    bool failed_ = false;
+};
+
+class EveryFormat : public ::testing::TestWithParam<ExportFormat>
+{};
+
+TEST_P(EveryFormat, LargeTablesGoToTheDeviceInPieces)
+{
+    const TextRows rows(40'000);
+    RecordingDevice device;
+    ASSERT_TRUE(WriteTableExport(device, GetParam(), rows, NameColumn, {}, u','));
+    EXPECT_GT(device.bytes.size(), 600'000);
+    EXPECT_GT(device.writes, 4);
+    EXPECT_LE(device.largestWrite, 128 * 1024);
+}
+
+TEST_P(EveryFormat, AFailedWriteEndsTheExport)
+{
+    const TextRows rows(40'000);
+    RecordingDevice device(200'000);
+    EXPECT_FALSE(WriteTableExport(device, GetParam(), rows, NameColumn, {}, u','));
+    EXPECT_EQ(device.writesAfterFailure, 0);
+}
+
+TEST_P(EveryFormat, HoldsTheLoopMarkInEitherLanguage)
+{
+    PersonList persons = test::Persons(2);
+    test::Child(persons, 0, 2, 1);
+    test::Child(persons, 0, 1, 2);
+    for (const Lang lang : {Lang::Turkish, Lang::English}) {
+        const QString mark = LangText(Msg::GenerationLoopMark, lang);
+        const GenerationTable table = BuildGenerationTable(persons, 1, {15, lang});
+        std::vector<qint32> all(std::size_t(table.size()));
+        std::iota(all.begin(), all.end(), 0);
+        const GenerationExportRows rows(table, std::move(all), {ColFullName}, 1, {});
+        const QByteArray bytes = ExportTable(GetParam(), rows, NameColumn, {}, u',');
+        QString text;
+        switch (GetParam()) {
+        case ExportFormat::Html:
+            text = QString::fromUtf8(bytes);
+            break;
+        case ExportFormat::Unicode:
+            text = QStringDecoder(QStringConverter::Utf16LE).decode(bytes);
+            break;
+        case ExportFormat::Rtf:
+            for (const QChar c : mark)
+                text += QStringLiteral("\\u%1\\'3f").arg(c.unicode());
+            EXPECT_TRUE(bytes.contains(text.toLatin1())) << bytes.constData();
+            continue;
+        default:
+            // The mark fits the code page, so the file stays in it.
+            EXPECT_FALSE(bytes.startsWith("\xEF\xBB\xBF"));
+            text = DecodeCp1254(bytes);
+        }
+        EXPECT_EQ(text.count(mark), 2) << text.toStdString();
+    }
+}
+
+std::string FormatName(const ::testing::TestParamInfo<ExportFormat>& info)
+{
+    static const char* const names[] = {"", "Html", "Unicode", "Rtf", "Csv", "Txt"};
+    return names[int(info.param)];
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, EveryFormat,
+                         ::testing::Values(ExportFormat::Html, ExportFormat::Unicode,
+                                           ExportFormat::Rtf, ExportFormat::Csv,
+                                           ExportFormat::PlainText),
+                         FormatName);
+
+TEST(TableExport, CsvAndTxtAreUtf8WithAByteOrderMarkWhenATextIsOutsideTheCodePage)
+{
+    struct Case
+    {
+        QString name;
+        bool fits;
+    };
+    const Case cases[] = {{u"Çağrı Işık"_qs, true}, {u"Þórður"_qs, false}, {u"Łukasz"_qs, false},
+                          {u"Σοφία"_qs, false},     {u"王"_qs, false},     {u"Ayşe 😀"_qs, false}};
+    const QByteArray bom("\xEF\xBB\xBF");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name.toStdString());
+        // The text that does not fit comes last, after a row of Turkish text.
+        const TextRows rows(QStringList{u"Ümit \"Ağa\""_qs, c.name});
+        const QString expected = u"Ad Soyad\t\r\n\"Ümit \"\"Ağa\"\"\"\t\r\n"_qs;
+        for (const ExportFormat format : {ExportFormat::Csv, ExportFormat::PlainText}) {
+            const QChar separator = format == ExportFormat::Csv ? u';' : u'\t';
+            const QByteArray bytes = ExportTable(format, rows, NameColumn, {}, separator);
+            const QString text = c.fits ? DecodeCp1254(bytes) : QString::fromUtf8(bytes.mid(3));
+            EXPECT_EQ(bytes.startsWith(bom), !c.fits);
+            QString want = expected;
+            want.replace(u'\t', separator);
+            EXPECT_EQ(text, want + separator + c.name + u"\r\n"_qs);
+        }
+    }
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
@@ -23,6 +24,10 @@
 #include <QTreeView>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+
+#include <sys/resource.h>
 
 using namespace kinrow;
 using test::At;
@@ -221,6 +226,121 @@ TEST_F(TablePageTest, ExportWritesVisibleRowsAndColumnsAndReportsFailure)
     page.BitBtn_Nesil_SaveClick();
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_TRUE(prompts.messages[0].contains(dir.filePath(u"none/tablo.html"_qs)));
+}
+
+QByteArray Contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+void Put(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+TEST_F(TablePageTest, AnExistingFileOfTheNameActuallyWrittenIsAskedAboutFirst)
+{
+    page.SB_TViewClick();
+    struct Case
+    {
+        int filter;
+        QString typed;
+        QString written;
+    };
+    const Case cases[] = {{0, u"report"_qs, u"report.html"_qs},
+                          {1, u"notes"_qs, u"notes.uni"_qs},
+                          {2, u"letter.doc"_qs, u"letter.rtf"_qs},
+                          {4, u"keep.csv"_qs, u"keep.txt"_qs}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.written.toStdString());
+        QTemporaryDir dir;
+        const QString written = dir.filePath(c.written);
+        Put(written, "old");
+        prompts.messages.clear();
+        prompts.saves = {SaveFileChoice{dir.filePath(c.typed), c.filter}};
+        prompts.answerMessage(PromptAnswer::No);
+        page.BitBtn_Nesil_SaveClick();
+        EXPECT_EQ(Contents(written), "old");
+        ASSERT_EQ(prompts.messages.size(), 1);
+        EXPECT_EQ(prompts.messages[0],
+                  LangText(Msg::TableExportReplaceQuestion, Lang::English).arg(written));
+        EXPECT_EQ(prompts.buttonSets.last(), MessageButtons::YesNo);
+
+        prompts.saves = {SaveFileChoice{dir.filePath(c.typed), c.filter}};
+        prompts.answerMessage(PromptAnswer::Yes);
+        page.BitBtn_Nesil_SaveClick();
+        EXPECT_NE(Contents(written), "old");
+        EXPECT_FALSE(QFile::exists(dir.filePath(c.typed)));
+    }
+}
+
+TEST_F(TablePageTest, NoSecondQuestionForTheNameTheDialogAskedAboutOrForANewFile)
+{
+    page.SB_TViewClick();
+    QTemporaryDir dir;
+    Put(dir.filePath(u"tablo.txt"_qs), "old");
+    prompts.saves = {SaveFileChoice{dir.filePath(u"tablo.txt"_qs), 4},
+                     SaveFileChoice{dir.filePath(u"yeni"_qs), 0}};
+    page.BitBtn_Nesil_SaveClick();
+    page.BitBtn_Nesil_SaveClick();
+    EXPECT_TRUE(prompts.messages.isEmpty());
+    EXPECT_TRUE(Contents(dir.filePath(u"tablo.txt"_qs)).startsWith("Generation\t"));
+    EXPECT_TRUE(Contents(dir.filePath(u"yeni.html"_qs)).startsWith("<!DOCTYPE"));
+}
+
+// Past a file size limit a write fails as it would on a full disk.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &old_);
+        rlimit limit = old_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+
+private:
+    rlimit old_{};
+    void (*oldHandler_)(int) = nullptr;
+};
+
+TEST_F(TablePageTest, AWriteThatFailsHalfWayKeepsTheOldFileAndTheTable)
+{
+    // 2,000 children give an export well past the limit.
+    session.persons = Persons(2001);
+    for (qint32 n = 2; n <= 2001; ++n)
+        Child(session.persons, 0, 1, n);
+    page.SB_TViewClick();
+    const qsizetype rows = page.model()->table().size();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"tablo.html"_qs);
+    Put(path, "old");
+    prompts.saves = {SaveFileChoice{path, 0}};
+    prompts.answerMessage(PromptAnswer::Ok);
+    {
+        const FileSizeLimit limit(64 * 1024);
+        page.BitBtn_Nesil_SaveClick();
+    }
+    EXPECT_EQ(Contents(path), "old");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{u"tablo.html"_qs});
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(prompts.messages[0].startsWith(path)) << prompts.messages[0].toStdString();
+    EXPECT_EQ(page.model()->table().size(), rows);
+    // Without the limit the same export goes through.
+    prompts.saves = {SaveFileChoice{path, 0}};
+    page.BitBtn_Nesil_SaveClick();
+    EXPECT_GT(Contents(path).size(), 64 * 1024);
 }
 
 TEST_F(TablePageTest, ColumnsAndOptionsSurviveARebuild)
