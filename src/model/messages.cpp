@@ -329,6 +329,16 @@ constexpr const char16_t* Texts[LangTableSize][2] = {
     {u"(Evet: dosya diskten de silinir. Geri Al resmi listeye geri koyar, dosyayı geri getiremez.)",
      u"(Yes: the file is deleted from the disk too. Undo puts the image back into the list, but "
      u"cannot bring the file back.)"},
+    /* 181 */
+    {u"listeden çıkartılacaktır. Bu resim dosyasını %1 başka kişi de kullandığı için dosya "
+     u"diskte kalır. Listeden çıkartılsın mı ?",
+     u" - will be removed from list. The Image File stays on the disk, since %1 other persons use "
+     u"it too. Do you want to remove it from the list?"},
+    /* 182 */
+    {u"listeden çıkartılacaktır. Bu kişinin başka bir resim kaydı da aynı dosyayı gösterdiği için "
+     u"dosya diskte kalır. Listeden çıkartılsın mı ?",
+     u" - will be removed from list. The Image File stays on the disk, since another image entry "
+     u"of this person names it too. Do you want to remove it from the list?"},
 };
 
 } // namespace

@@ -177,9 +177,11 @@ enum class Msg : int
     CheckCaption = 178,
     CheckMoreFindings = 179,
     DeletedFileNotRestored = 180,
+    PictureFileUsedByOthers = 181,
+    PictureFileNamedTwice = 182,
 };
 
-constexpr int LangTableSize = 181;
+constexpr int LangTableSize = 183;
 
 // The text of an entry in a language; an entry out of range gives an empty text.
 QString LangText(Msg entry, Lang lang);

@@ -111,7 +111,7 @@ TEST_F(DrawingPainterTest, PicturesComeThroughTheLoaderWhenOneIsSet)
     QPainter painter(&image);
     DrawingPainter drawer(painter);
     QStringList asked;
-    drawer.setPictureLoader([&](const QString& path) {
+    drawer.setPictureLoader([&](const QString& path, QSize) {
         asked << path;
         QImage blue(2, 2, QImage::Format_RGB32);
         blue.fill(Qt::blue);
