@@ -68,8 +68,9 @@ TEST_F(PictureFilesOnDisk, OnlyRegularFilesAreOpenedAndNothingWaits)
         EXPECT_EQ(OpenRegularFile(file, c.path), c.regular) << c.path.toStdString();
         EXPECT_EQ(file.isOpen(), c.regular) << c.path.toStdString();
         EXPECT_EQ(PictureFileExists(c.path), c.regular) << c.path.toStdString();
-        if (c.regular)
+        if (c.regular) {
             EXPECT_EQ(file.readAll(), "A");
+        }
     }
     EXPECT_LT(timer.elapsed(), 5000);
 }
