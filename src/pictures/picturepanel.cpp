@@ -32,7 +32,8 @@ bool PicturePanel::showFile(const QString& path)
 {
     // Decoded for the panel's own pixels: a photo of many megapixels shows at a small cost.
     const qreal ratio = qMax(qreal(1), devicePixelRatioF());
-    const FittedPicture loaded = LoadPictureToFit(path, (QSizeF(size()) * ratio).toSize());
+    const QSize box = size().isEmpty() ? sizeHint() : size();
+    const FittedPicture loaded = LoadPictureToFit(path, (QSizeF(box) * ratio).toSize());
     if (loaded.image.isNull()) {
         clear();
         return false;

@@ -107,8 +107,8 @@ TEST_F(CollectWindowTest, SelectedOnlyCollectsTheTickedRowsAndCopyingKeepsTheSou
     // Copying does not save: the change waits for the save button.
     EXPECT_TRUE(savedFamily().isEmpty());
     EXPECT_TRUE(window->session().unsavedChanges());
-    EXPECT_TRUE(
-        prompts->messages.last().endsWith(u"1" + LangText(Msg::ImagesCopied, Lang::English)));
+    EXPECT_TRUE(prompts->messages.last().endsWith(QStringLiteral("\r\r1") +
+                                                  LangText(Msg::ImagesCopied, Lang::English)));
 
     // Without the option every row is collected, ticked or not.
     collect(false, false);
