@@ -3,8 +3,8 @@
 #include "chart/ancestorslots.h"
 #include "chart/chartprintout.h"
 #include "drawing/drawingpainter.h"
+#include "pictures/pictureloader.h"
 
-#include <QImageReader>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -19,7 +19,8 @@ QString WriteChartPdf(const PersonList& persons, qint32 recNo, const QString& fa
     ChartPrintOptions options;
     options.lang = lang;
     options.pictureFolder = familyFolder;
-    options.pictureSize = [](const QString& path) { return QImageReader(path).size(); };
+    // Only regular files are read: a picture entry naming a FIFO or a device is a missing one.
+    options.pictureSize = [](const QString& path) { return PictureSize(path); };
     const AncestorChart chart = BuildAncestorChart(persons, recNo, lang);
     const Drawing drawing = ChartPrintout(persons, chart, options);
 
@@ -34,7 +35,10 @@ QString WriteChartPdf(const PersonList& persons, qint32 recNo, const QString& fa
     QPainter painter;
     if (!painter.begin(&writer))
         return QStringLiteral("the PDF writer could not start");
-    DrawingPainter(painter).draw(drawing);
+    DrawingPainter drawer(painter);
+    drawer.setPictureLoader(
+        [](const QString& path, QSize dots) { return LoadPictureToFit(path, dots).image; });
+    drawer.draw(drawing);
     if (!painter.end())
         return QStringLiteral("the PDF writer could not finish");
     return QString();

@@ -42,20 +42,21 @@ QColor ColorOf(SlotColor color)
     return color == SlotColor::Blue ? QColor(0, 0, 255) : QColor(128, 0, 0);
 }
 
-// Pictures of one printout, each file decoded once for its size and its drawing.
+// Pictures of one printout: each file's size read once from its header, the picture decoded
+// at the size it is printed.
 class PictureCache
 {
 public:
-    const QImage& load(const QString& path)
+    QSize size(const QString& path)
     {
-        auto found = images_.find(path);
-        if (found == images_.end())
-            found = images_.insert(path, LoadPicture(path));
+        auto found = sizes_.find(path);
+        if (found == sizes_.end())
+            found = sizes_.insert(path, PictureSize(path));
         return *found;
     }
 
 private:
-    QHash<QString, QImage> images_;
+    QHash<QString, QSize> sizes_;
 };
 
 } // namespace
@@ -246,7 +247,7 @@ void ChartPage::SB_T_YazdirClick()
     ChartPrintOptions options;
     options.lang = lang;
     options.pictureFolder = QDir::currentPath();
-    options.pictureSize = [&pictures](const QString& path) { return pictures.load(path).size(); };
+    options.pictureSize = [&pictures](const QString& path) { return pictures.size(path); };
     const Drawing page = ChartPrintout(session_.persons, chart_, options);
 
     QPainter painter;
@@ -258,7 +259,8 @@ void ChartPage::SB_T_YazdirClick()
         return;
     }
     DrawingPainter drawer(painter);
-    drawer.setPictureLoader([&pictures](const QString& path) { return pictures.load(path); });
+    drawer.setPictureLoader(
+        [](const QString& path, QSize dots) { return LoadPictureToFit(path, dots).image; });
     drawer.draw(page);
     painter.end();
 }

@@ -1,8 +1,12 @@
 #include "drawing/drawingpainter.h"
 
+#include "model/picturepaths.h"
+
 #include <QColor>
+#include <QFile>
 #include <QFont>
 #include <QImage>
+#include <QImageReader>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPen>
@@ -29,6 +33,23 @@ QFont ToFont(const DrawFont& font)
     return result;
 }
 
+// A picture file read for drawing at dots: only a regular file (a FIFO or a device would
+// never end), decoded at the drawn size where the format allows it.
+QImage ReadPicture(const QString& path, QSize dots)
+{
+    QFile file;
+    if (!OpenRegularFile(file, path))
+        return QImage();
+    QImageReader reader(&file);
+    reader.setDecideFormatFromContent(true);
+    const QSize natural = reader.size();
+    if (natural.isValid() && !dots.isEmpty() &&
+        (natural.width() > dots.width() || natural.height() > dots.height()) &&
+        reader.supportsOption(QImageIOHandler::ScaledSize))
+        reader.setScaledSize(natural.scaled(dots, Qt::KeepAspectRatioByExpanding));
+    return reader.read();
+}
+
 } // namespace
 
 DrawingPainter::DrawingPainter(QPainter& painter)
@@ -36,7 +57,7 @@ DrawingPainter::DrawingPainter(QPainter& painter)
       dpiY_(painter.device() ? painter.device()->logicalDpiY() : 96)
 {}
 
-void DrawingPainter::setPictureLoader(std::function<QImage(const QString& path)> loader)
+void DrawingPainter::setPictureLoader(PictureLoader loader)
 {
     loadPicture_ = std::move(loader);
 }
@@ -123,10 +144,12 @@ void DrawingPainter::drawOp(const TextOp& op)
 
 void DrawingPainter::drawOp(const PictureOp& op)
 {
-    const QImage image = loadPicture_ ? loadPicture_(op.path) : QImage(op.path);
+    const QRectF rect = toDev(op.rect);
+    const QSize dots = rect.size().toSize().expandedTo(QSize(1, 1));
+    const QImage image = loadPicture_ ? loadPicture_(op.path, dots) : ReadPicture(op.path, dots);
     if (image.isNull())
         return;
-    painter_.drawImage(toDev(op.rect), image);
+    painter_.drawImage(rect, image);
 }
 
 } // namespace kinrow

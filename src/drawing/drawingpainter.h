@@ -21,8 +21,11 @@ public:
     int MmToDevX(double mm) const;
     int MmToDevY(double mm) const;
 
-    // How picture files are read; QImage's own readers unless set. A null image is skipped.
-    void setPictureLoader(std::function<QImage(const QString& path)> loader);
+    // How picture files are read, given the size in dots the picture is drawn at (a loader
+    // may decode it that small); unless set, Qt's readers on regular files only. A null image
+    // is skipped.
+    using PictureLoader = std::function<QImage(const QString& path, QSize dots)>;
+    void setPictureLoader(PictureLoader loader);
 
     void draw(const Drawing& drawing);
 
@@ -40,7 +43,7 @@ private:
     QPainter& painter_;
     int dpiX_;
     int dpiY_;
-    std::function<QImage(const QString& path)> loadPicture_;
+    PictureLoader loadPicture_;
 };
 
 } // namespace kinrow

@@ -8,6 +8,8 @@
 #include "model/familychange.h"
 #include "pictures/pictureadding.h"
 
+#include <QDir>
+
 namespace kinrow {
 
 namespace {
@@ -211,6 +213,12 @@ int AddCurrentPicture(Session& session, const QString& name, bool& added)
 
 bool RemoveCurrentPicture(Session& session, int number, bool deleteFile)
 {
+    // A file another entry still names stays on disk, whatever was asked: deleting it would
+    // take that person's picture away. Entries resolve against the working folder.
+    if (deleteFile &&
+        PictureFileUsers(session.persons, session.recNoMain(), number, QDir::currentPath())
+            .shared())
+        deleteFile = false;
     FamilyChange change(session, StepKind::RemovePicture, {session.recNoMain()});
     if (!RemovePictureEntry(session.current(), number, deleteFile))
         return false;

@@ -31,7 +31,8 @@ void DeleteCurrent(Session& session);
 void ChangeGroupSex(Session& session, const QList<qint32>& group, const QList<qint32>& children);
 
 // Adds or removes an entry of the current record's pictures (see AddPictureEntry and
-// RemovePictureEntry); a file deleted from disk is not part of the step.
+// RemovePictureEntry); a file deleted from disk is not part of the step, and a file another
+// entry of the family still names is never deleted.
 int AddCurrentPicture(Session& session, const QString& name, bool& added);
 bool RemoveCurrentPicture(Session& session, int number, bool deleteFile);
 

@@ -4,6 +4,7 @@
 #include "editing/personpage.h"
 #include "model/messages.h"
 #include "pictures/pictureadding.h"
+#include "pictures/pictureloader.h"
 #include "pictures/picturepanel.h"
 #include "pictures/pictureviewer.h"
 #include "ui/prompts.h"
@@ -59,9 +60,23 @@ void PictureEditor::SB_ResimSilClick()
     if (number < 1 || number > pictures.size())
         return;
     const Lang lang = session_.lang();
-    const QString question = page_.Lb_Info->text() + LangText(Msg::RemoveImageLead, lang) +
-                             QStringLiteral("\r\r  ") + pictures[number - 1] +
-                             QStringLiteral("\r\r") + LangText(Msg::RemoveImageQuestion, lang) +
+    const QString head = page_.Lb_Info->text() + LangText(Msg::RemoveImageLead, lang) +
+                         QStringLiteral("\r\r  ") + pictures[number - 1] + QStringLiteral("\r\r");
+    // A file that another entry still names stays on disk: only the entry can go.
+    const PictureFileUse use =
+        PictureFileUsers(session_.persons, session_.recNoMain(), number, QDir::currentPath());
+    if (use.shared()) {
+        const QString kept =
+            use.otherPersons > 0
+                ? LangText(Msg::PictureFileUsedByOthers, lang).arg(use.otherPersons)
+                : LangText(Msg::PictureFileNamedTwice, lang);
+        if (prompts_.message(MessageKind::Warning, head + kept, MessageButtons::YesNo) ==
+            PromptAnswer::Yes)
+            RemoveCurrentPicture(session_, number, false);
+        page_.ShowPicture(session_.recNoMain());
+        return;
+    }
+    const QString question = head + LangText(Msg::RemoveImageQuestion, lang) +
                              QStringLiteral("\r\r") + LangText(Msg::DeletedFileNotRestored, lang);
     const PromptAnswer answer =
         prompts_.message(MessageKind::Warning, question, MessageButtons::YesNoCancel);
@@ -73,12 +88,19 @@ void PictureEditor::SB_ResimSilClick()
 
 void PictureEditor::Image_ResimClick()
 {
-    const QImage& picture = page_.Panel_Resim->picture();
-    if (picture.width() == 0) {
+    const PicturePanel& panel = *page_.Panel_Resim;
+    if (!panel.hasPicture()) {
         SB_ResimEkleClick();
         return;
     }
-    auto* viewer = new PictureViewer(picture, &page_);
+    // The panel holds the picture shrunk; the viewer shows the part of it a window holds, at
+    // its own size, decoded afresh.
+    const QSize window = PictureViewerClientSize(panel.naturalSize());
+    FittedPicture corner = panel.file().isEmpty() ? FittedPicture{panel.picture(), {}}
+                                                  : LoadPictureCorner(panel.file(), window);
+    if (corner.image.isNull())
+        corner = {panel.picture(), panel.naturalSize()};
+    auto* viewer = new PictureViewer(corner.image, &page_, panel.naturalSize());
     viewer->exec();
 }
 

@@ -361,6 +361,16 @@ constexpr const char16_t* Texts[LangTableSize][2] = {
     {u"%1 dosyası zaten var.\rDışa aktarılan tablo bu dosyanın yerine yazılsın mı ?",
      u"The file %1 exists already.\rShall the exported table replace it ?"},
     /* 192 */ {u"(döngü: yukarıda var)", u"(loop: already above)"},
+    /* 193 */
+    {u"listeden çıkartılacaktır. Bu resim dosyasını %1 başka kişi de kullandığı için dosya "
+     u"diskte kalır. Listeden çıkartılsın mı ?",
+     u" - will be removed from list. The Image File stays on the disk, since %1 other persons use "
+     u"it too. Do you want to remove it from the list?"},
+    /* 194 */
+    {u"listeden çıkartılacaktır. Bu kişinin başka bir resim kaydı da aynı dosyayı gösterdiği için "
+     u"dosya diskte kalır. Listeden çıkartılsın mı ?",
+     u" - will be removed from list. The Image File stays on the disk, since another image entry "
+     u"of this person names it too. Do you want to remove it from the list?"},
 };
 
 } // namespace

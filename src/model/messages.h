@@ -187,14 +187,13 @@ enum class Msg : int
     ExportGedcomTitle = 188,
     ExportIsFamilyFile = 189,
     ExportReplaceQuestion = 190,
-};
-
-constexpr int LangTableSize = 193;
     TableExportReplaceQuestion = 191,
     GenerationLoopMark = 192,
+    PictureFileUsedByOthers = 193,
+    PictureFileNamedTwice = 194,
 };
 
-constexpr int LangTableSize = 193;
+constexpr int LangTableSize = 195;
 
 // The text of an entry in a language; an entry out of range gives an empty text.
 QString LangText(Msg entry, Lang lang);

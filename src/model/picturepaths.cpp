@@ -3,6 +3,10 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace kinrow {
 
 QString PictureSeparators(const QString& path)
@@ -58,6 +62,76 @@ bool PictureFileExists(const QString& path)
     // No file name holds a NUL, and the file system calls would only complain about it.
     return !slashed.isEmpty() && !slashed.contains(QChar(0)) && !IsDriveLetterPath(slashed) &&
            QFileInfo(slashed).isFile();
+}
+
+bool OpenRegularFile(QFile& file, const QString& path)
+{
+    file.close();
+    if (path.isEmpty() || path.contains(QChar(0)))
+        return false;
+    // O_NONBLOCK keeps the open of a FIFO without a writer from waiting; fstat then decides on
+    // the very file opened, so nothing can swap it in between.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat info;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
+}
+
+namespace {
+
+QString AbsoluteEntryPath(const QString& entry, const QString& folder)
+{
+    return QDir::cleanPath(QDir(folder).absoluteFilePath(PictureSeparators(entry)));
+}
+
+// The path with its folders resolved and its last part kept, link or not.
+QString FoldersResolved(const QString& path)
+{
+    const QFileInfo info(path);
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    return folder.isEmpty() ? path : QDir(folder).filePath(info.fileName());
+}
+
+} // namespace
+
+QStringList PictureFileReach(const QString& entry, const QString& folder)
+{
+    QStringList reach;
+    if (entry.isEmpty() || IsDriveLetterPath(entry) || entry.contains(QChar(0)))
+        return reach;
+    QString path = AbsoluteEntryPath(entry, folder);
+    // A loop of links ends somewhere; forty steps is what the system itself follows.
+    for (int step = 0; step < 40; ++step) {
+        const QString name = FoldersResolved(path);
+        if (reach.contains(name))
+            break;
+        reach.append(name);
+        const QFileInfo info(path);
+        if (!info.isSymLink())
+            break;
+        path = QDir::cleanPath(info.symLinkTarget());
+    }
+    const QString canonical = QFileInfo(AbsoluteEntryPath(entry, folder)).canonicalFilePath();
+    if (!canonical.isEmpty() && !reach.contains(canonical))
+        reach.append(canonical);
+    return reach;
+}
+
+QString PictureDeletionName(const QString& entry, const QString& folder)
+{
+    if (entry.isEmpty() || IsDriveLetterPath(entry) || entry.contains(QChar(0)))
+        return QString();
+    return FoldersResolved(AbsoluteEntryPath(entry, folder));
 }
 
 QString RebasedPicturePath(const QString& path, const QString& fromFolder, const QString& toFolder)

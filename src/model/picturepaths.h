@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QFile>
 #include <QString>
+#include <QStringList>
 
 namespace kinrow {
 
@@ -35,8 +37,23 @@ QString RelativePicturePath(const QString& path, const QString& familyFolder);
 // names the same file once toFolder is the family's folder; drive-letter paths are kept.
 QString RebasedPicturePath(const QString& path, const QString& fromFolder, const QString& toFolder);
 
-// Whether a picture path read from a family file names an existing file; relative paths are
-// looked up in the current folder.
+// Whether a picture path read from a family file names an existing regular file (through any
+// links); relative paths are looked up in the current folder. A folder, a FIFO or a device is
+// no picture.
 bool PictureFileExists(const QString& path);
+
+// Opens path for reading only when it is a regular file (through any links), without ever
+// waiting: a FIFO or a device would block the open or the reads for good. False, and file
+// closed, for anything else.
+bool OpenRegularFile(QFile& file, const QString& path);
+
+// The names under which deleting a file would take a picture away from an entry: the entry's
+// own path resolved against folder, each link it passes through and the file at its end, each
+// with its folders resolved. An entry that names the deleted name in any of these loses it.
+QStringList PictureFileReach(const QString& entry, const QString& folder);
+
+// The name that deleting the entry's file removes: its path resolved against folder with its
+// folders resolved, the link itself when it is a link.
+QString PictureDeletionName(const QString& entry, const QString& folder);
 
 } // namespace kinrow

@@ -21,8 +21,21 @@ std::optional<QString> StoredPictureName(const QString& chosenPath, const QStrin
 // position in the list, which the picture counter then shows.
 int AddPictureEntry(TTreeData& person, const QString& name, bool& added);
 
+// Who else uses the file of picture number (1-based) of person recNo: the persons other than
+// recNo, and other entries of recNo itself, that would lose their picture if the file were
+// deleted (named however, also through a link). Entries are resolved against folder.
+struct PictureFileUse
+{
+    int otherPersons = 0;
+    bool otherEntryOfPerson = false;
+    bool shared() const { return otherPersons > 0 || otherEntryOfPerson; }
+};
+PictureFileUse PictureFileUsers(const PersonList& persons, qint32 recNo, int number,
+                                const QString& folder);
+
 // Removes picture number (1-based) from the person's list, first deleting its file when asked
-// (a file that is already gone is not an error). False when there is no such picture.
+// (a file that is already gone is not an error; a link is deleted itself, never its target).
+// False when there is no such picture.
 bool RemovePictureEntry(TTreeData& person, int number, bool deleteFile);
 
 // The client size of the picture viewer: the picture's own size, at least 50 x 60 and at

@@ -1,5 +1,7 @@
 #include "pictures/picturebox.h"
 
+#include "model/picturepaths.h"
+
 #include <QFile>
 
 #include <algorithm>
@@ -48,8 +50,8 @@ QRect FitPicture(QSize panelSize, QSize pictureSize)
 
 qint64 FileSize(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!OpenRegularFile(file, path))
         return 0;
     return file.size();
 }

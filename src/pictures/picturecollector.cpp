@@ -5,6 +5,7 @@
 #include "ui/prompts.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace kinrow {
 
@@ -22,8 +23,19 @@ void BitBtn_P_ResimClick(Session& session, Prompts& prompts, const QList<qint32>
     {
         const OverrideCursorGuard hourglass;
         result = CollectFamilyPictures(session, recNos, folder, move);
-        if (move && save)
-            save();
+        // The moved sources go only once the family naming their copies is on disk: after a
+        // failed or refused save, the file on disk still names every one of them.
+        if (move && save && save()) {
+            QStringList folders{folder};
+            // A save under another name resolves the entries from that file's folder.
+            const QString saved = QFileInfo(session.familyFileName).absolutePath();
+            if (!session.familyFileName.isEmpty() && !folders.contains(saved))
+                folders.append(saved);
+            result.deleted = DeleteMovedSources(session.persons, folders, result.movable);
+            // Undoing the collection would bring back entries whose files are gone.
+            if (!result.deleted.isEmpty())
+                session.clearHistory();
+        }
     }
     prompts.message(MessageKind::Information, shownFolder + QStringLiteral("\r\r") +
                                                   QString::number(result.copied) +

@@ -30,18 +30,27 @@ void PicturePanel::clear()
 
 bool PicturePanel::showFile(const QString& path)
 {
-    const QImage picture = LoadPicture(path);
-    if (picture.isNull()) {
+    // Decoded for the panel's own pixels: a photo of many megapixels shows at a small cost.
+    const qreal ratio = qMax(qreal(1), devicePixelRatioF());
+    const QSize box = size().isEmpty() ? sizeHint() : size();
+    const FittedPicture loaded = LoadPictureToFit(path, (QSizeF(box) * ratio).toSize());
+    if (loaded.image.isNull()) {
         clear();
         return false;
     }
-    setPicture(picture, PictureHint(path, picture.size(), FileSize(path)));
+    setPicture(loaded.image, PictureHint(path, loaded.naturalSize, FileSize(path)),
+               loaded.naturalSize);
+    m_file = path;
     return true;
 }
 
-void PicturePanel::setPicture(const QImage& picture, const QString& hint)
+void PicturePanel::setPicture(const QImage& picture, const QString& hint, QSize naturalSize)
 {
     m_hint = picture.isNull() ? QString() : hint;
+    m_file.clear();
+    m_naturalSize = picture.isNull()        ? QSize()
+                    : naturalSize.isEmpty() ? picture.size()
+                                            : naturalSize;
     // Tool tips break lines at line feeds, the hint at carriage returns.
     m_image->setToolTip(QString(m_hint).replace(QLatin1Char('\r'), QLatin1Char('\n')));
     m_image->setPicture(picture);
@@ -87,7 +96,7 @@ void PicturePanel::mouseReleaseEvent(QMouseEvent* event)
 
 void PicturePanel::fitImage()
 {
-    const QRect area = FitPicture(size(), picture().size());
+    const QRect area = FitPicture(size(), m_naturalSize);
     m_image->setGeometry(area);
     m_image->setVisible(!area.isEmpty());
 }

@@ -24,12 +24,19 @@ public:
 
     // Removes the picture and its hint; the caption shows again.
     void clear();
-    // Loads the file and shows it with its hint; false, and empty, when it cannot be loaded.
+    // Loads the file, decoded at about the panel's size, and shows it with its hint; false,
+    // and empty, when it cannot be loaded.
     bool showFile(const QString& path);
-    void setPicture(const QImage& picture, const QString& hint);
+    // Shows a picture at its natural size (naturalSize empty) or one decoded smaller.
+    void setPicture(const QImage& picture, const QString& hint, QSize naturalSize = QSize());
 
-    // The picture at its natural size; null when none is shown.
+    // The picture as decoded for the panel; null when none is shown.
     const QImage& picture() const;
+    bool hasPicture() const { return !picture().isNull(); }
+    // The size of the picture on show as its file holds it, and the file it came from (empty
+    // for a picture given directly).
+    QSize naturalSize() const { return m_naturalSize; }
+    QString file() const { return m_file; }
     // The hint of the picture on show, lines separated by a carriage return; empty for none.
     QString hint() const { return m_hint; }
     QWidget* imageWidget() const;
@@ -51,6 +58,8 @@ private:
     PictureImage* m_image;
     QString m_caption;
     QString m_hint;
+    QString m_file;
+    QSize m_naturalSize;
 };
 
 } // namespace kinrow

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -79,6 +82,27 @@ TEST(ChartPdf, WrongArgumentsAreUsageErrors)
     EXPECT_EQ(RunTool({u"chart"_qs, Sample, u"1"_qs}), 2);
     EXPECT_EQ(RunTool({u"chart"_qs, Sample, u"bir"_qs, u"x.pdf"_qs}), 2);
     EXPECT_EQ(RunTool({u"chart"_qs, Sample, u"1"_qs, u"x.pdf"_qs, u"--lang"_qs, u"de"_qs}), 2);
+}
+
+TEST(ChartPdf, APictureThatIsAFifoOrAFolderIsMissingNotAHang)
+{
+    QTemporaryDir dir;
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath(u"fifo.jpg"_qs)).constData(), 0600), 0);
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"folder.jpg"_qs));
+    const QString family = dir.filePath(u"aile.ged"_qs);
+    QFile file(family);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("0 HEAD\r\n1 SOUR KINROW\r\n2 VERS 3.04\r\n1 CHAR ANSI\r\n"
+               "0 @I1@ INDI\r\n1 NAME AHMET /YILMAZ/\r\n1 SEX M\r\n1 FAMC @F1@\r\n"
+               "1 OBJE\r\n2 FILE fifo.jpg\r\n"
+               "0 @I2@ INDI\r\n1 NAME ALİ /YILMAZ/\r\n1 SEX M\r\n1 FAMS @F1@\r\n"
+               "1 OBJE\r\n2 FILE folder.jpg\r\n"
+               "0 @F1@ FAM\r\n1 HUSB @I2@\r\n1 CHIL @I1@\r\n0 TRLR\r\n");
+    file.close();
+    QString errors;
+    EXPECT_EQ(RunTool({u"chart"_qs, family, u"1"_qs, dir.filePath(u"out.pdf"_qs)}, &errors), 0)
+        << errors.toStdString();
+    EXPECT_TRUE(QFile::exists(dir.filePath(u"out.pdf"_qs)));
 }
 
 } // namespace

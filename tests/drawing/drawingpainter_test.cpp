@@ -3,10 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -92,8 +96,15 @@ TEST_F(DrawingPainterTest, PicturesAreStretchedAndMissingOnesSkipped)
     red.fill(Qt::red);
     ASSERT_TRUE(red.save(path));
 
+    // A FIFO or a folder is no picture, and never waited on.
+    const QString fifo = dir.filePath(u"fifo.jpg"_qs);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"folder.jpg"_qs));
+
     DrawingBuilder builder(QSizeF(100, 50));
     builder.picture(dir.filePath(u"missing.jpg"_qs), QRectF(0, 0, 100, 50));
+    builder.picture(fifo, QRectF(0, 0, 100, 50));
+    builder.picture(dir.filePath(u"folder.jpg"_qs), QRectF(0, 0, 100, 50));
     builder.picture(path, QRectF(10, 10, 20, 30));
     QImage image = Page(254, 254);
     Paint(image, builder.take());
@@ -111,7 +122,7 @@ TEST_F(DrawingPainterTest, PicturesComeThroughTheLoaderWhenOneIsSet)
     QPainter painter(&image);
     DrawingPainter drawer(painter);
     QStringList asked;
-    drawer.setPictureLoader([&](const QString& path) {
+    drawer.setPictureLoader([&](const QString& path, QSize) {
         asked << path;
         QImage blue(2, 2, QImage::Format_RGB32);
         blue.fill(Qt::blue);

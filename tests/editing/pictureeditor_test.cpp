@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -153,6 +154,63 @@ TEST_F(PictureEditorTest, UndoGivesEntriesBackButNeverADeletedFile)
     ASSERT_TRUE(session.undo());
     EXPECT_EQ(pictures(), QStringList{"../pics/a.bmp"});
     EXPECT_FALSE(QFile::exists(picture));
+}
+
+TEST_F(PictureEditorTest, AFileAnotherPersonUsesIsKeptAndTheQuestionSaysSo)
+{
+    pictures() = {QStringLiteral("../pics/a.bmp")};
+    session.persons[1].Pictures = {picture}; // the same file, named in full
+    session.setPictureNo(1);
+    page.ShowPicture(1);
+    prompts.answerMessage(PromptAnswer::Yes);
+    editor.SB_ResimSilClick();
+    EXPECT_EQ(prompts.buttonSets.last(), MessageButtons::YesNo);
+    EXPECT_TRUE(prompts.messages.last().endsWith(
+        LangText(Msg::PictureFileUsedByOthers, Lang::English).arg(1)))
+        << prompts.messages.last().toStdString();
+    EXPECT_TRUE(pictures().isEmpty());
+    EXPECT_TRUE(QFile::exists(picture));
+    EXPECT_EQ(session.persons[1].Pictures, QStringList{picture});
+}
+
+TEST_F(PictureEditorTest, APictureFromAFolderOfAnyScriptKeepsItsName)
+{
+    const QString folder = QStringLiteral("Фото Ωμέγα 写真 Hlöðvir");
+    ASSERT_TRUE(QDir(home.path()).mkpath(folder));
+    const QString chosen = home.filePath(folder + QStringLiteral("/ğüş ł.bmp"));
+    ASSERT_TRUE(QImage(40, 30, QImage::Format_RGB32).save(chosen, "BMP"));
+    prompts.choosePicture(chosen);
+    editor.SB_ResimEkleClick();
+    EXPECT_EQ(pictures(), QStringList{"../" + folder + "/ğüş ł.bmp"});
+    EXPECT_TRUE(page.pictureShown());
+}
+
+TEST_F(PictureEditorTest, TheViewerShowsTheCornerOfAPictureThePanelShowsShrunk)
+{
+    const QString large = home.filePath(QStringLiteral("pics/large.bmp"));
+    QImage image(3000, 2000, QImage::Format_RGB32);
+    image.fill(Qt::darkGreen);
+    ASSERT_TRUE(image.save(large, "BMP"));
+    pictures() = {QStringLiteral("../pics/large.bmp")};
+    session.setPictureNo(1);
+    page.ShowPicture(1);
+    ASSERT_TRUE(page.pictureShown());
+    EXPECT_LT(page.Panel_Resim->picture().width(), 3000);
+    QSize client, shown;
+    QString title;
+    QTimer::singleShot(0, [&] {
+        QWidget* viewer = QApplication::activeModalWidget();
+        ASSERT_TRUE(viewer);
+        client = viewer->size();
+        title = viewer->windowTitle();
+        if (auto* label = viewer->findChild<QLabel*>(QStringLiteral("Image_Viewer")))
+            shown = label->pixmap().size();
+        viewer->close();
+    });
+    editor.Image_ResimClick();
+    EXPECT_EQ(client, QSize(600, 400));
+    EXPECT_EQ(title, u"3000x2000");
+    EXPECT_EQ(shown, QSize(600, 400));
 }
 
 } // namespace

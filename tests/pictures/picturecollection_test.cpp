@@ -37,9 +37,12 @@ protected:
         QFile file(QDir(family).filePath(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
+    // Collects, and after a move deletes the sources as a successful save then does.
     PictureCollectionResult collect(bool move, QList<qint32> recNos = {1, 2, 3})
     {
-        return CollectPictures(persons, recNos, family, move);
+        PictureCollectionResult result = CollectPictures(persons, recNos, family, move);
+        result.deleted = DeleteMovedSources(persons, {family}, result.movable);
+        return result;
     }
 
     QTemporaryDir root;
@@ -123,6 +126,19 @@ TEST_F(PictureCollectionTest, EveryEntryOfOneSourceMovesToTheSameCopy)
     collect(true, {3});
     EXPECT_EQ(persons[2].Pictures, QStringList{"e.jpg"});
     EXPECT_FALSE(QFile::exists(source));
+}
+
+TEST_F(PictureCollectionTest, AMoveDeletesNothingUntilTheFamilyIsSaved)
+{
+    const QString a = write("one/a.jpg", "AAAA");
+    persons[0].Pictures = {a};
+    const PictureCollectionResult moved = CollectPictures(persons, {1}, family, true);
+    EXPECT_EQ(persons[0].Pictures, QStringList{"a.jpg"});
+    EXPECT_TRUE(QFile::exists(a));
+    EXPECT_EQ(moved.movable, QStringList{a});
+    // A copy leaves nothing to delete.
+    persons[1].Pictures = {write("two/b.jpg", "B")};
+    EXPECT_TRUE(CollectPictures(persons, {2}, family, false).movable.isEmpty());
 }
 
 TEST(PictureAdding, ViewerSizeRules)

@@ -3,6 +3,7 @@
 #include "pictures/picturepanel.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
@@ -12,6 +13,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <future>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <jpeglib.h>
@@ -273,4 +278,98 @@ TEST_F(PictureFiles, PanelShowsFilesWithTheirHint)
     EXPECT_TRUE(panel.picture().isNull());
     EXPECT_TRUE(panel.hint().isEmpty());
     EXPECT_TRUE(panel.imageWidget()->isHidden());
+}
+
+namespace {
+
+// A JPEG whose header claims width x height over the few pixels it really holds.
+QByteArray ClaimingSize(int width, int height)
+{
+    QByteArray bytes = encodeJpeg(16, 16, JCS_RGB, {9, 9, 9});
+    const qsizetype sof = bytes.indexOf(QByteArrayLiteral("\xFF\xC0"));
+    bytes[sof + 5] = char(height >> 8);
+    bytes[sof + 6] = char(height & 0xFF);
+    bytes[sof + 7] = char(width >> 8);
+    bytes[sof + 8] = char(width & 0xFF);
+    return bytes;
+}
+
+} // namespace
+
+TEST_F(PictureFiles, ALargePhotoShowsDecodedAtThePanelsSize)
+{
+    const QString path =
+        write(QStringLiteral("phone.jpg"), encodeJpeg(12000, 9000, JCS_RGB, {200, 40, 40}));
+    EXPECT_EQ(PictureSize(path), QSize(12000, 9000));
+
+    const FittedPicture fitted = LoadPictureToFit(path, QSize(111, 136));
+    ASSERT_FALSE(fitted.image.isNull());
+    EXPECT_EQ(fitted.naturalSize, QSize(12000, 9000));
+    // Decoded at an eighth, never below the 111 x 83 it is drawn at.
+    EXPECT_EQ(fitted.image.size(), QSize(1500, 1125));
+    EXPECT_TRUE(near(fitted.image.pixelColor(700, 500), QColor(200, 40, 40)));
+
+    const FittedPicture corner = LoadPictureCorner(path, QSize(600, 400));
+    EXPECT_EQ(corner.image.size(), QSize(600, 400));
+    EXPECT_EQ(corner.naturalSize, QSize(12000, 9000));
+    // Every pixel at once stays refused, as it is for anything of that many pixels.
+    EXPECT_TRUE(LoadPicture(path).isNull());
+
+    PicturePanel panel;
+    ASSERT_TRUE(panel.showFile(path));
+    EXPECT_EQ(panel.naturalSize(), QSize(12000, 9000));
+    EXPECT_EQ(panel.imageWidget()->geometry(), QRect(1, 27, 108, 81));
+    EXPECT_TRUE(panel.hint().contains(u"\rW x H : 12000 x 9000 Pixels\r"_qs));
+}
+
+TEST_F(PictureFiles, SizesPastTheBoundAreTakenForBombs)
+{
+    const struct
+    {
+        int width;
+        int height;
+        bool read;
+    } cases[] = {
+        {16384, 16384, true}, // 268 megapixels
+        {16384, 12288, true}, // 201 megapixels
+        {16385, 16384, false},
+        {65535, 65535, false},
+    };
+    for (const auto& c : cases) {
+        const QString path = write(QStringLiteral("claim.jpg"), ClaimingSize(c.width, c.height));
+        EXPECT_EQ(PictureSize(path).isValid(), c.read) << c.width << " x " << c.height;
+        // What is read is decoded at an eighth, never at the size claimed.
+        const QImage shown = LoadPictureToFit(path, QSize(111, 136)).image;
+        if (c.read) {
+            EXPECT_LE(shown.width(), 2048) << c.width;
+            EXPECT_LE(shown.height(), 2048) << c.width;
+        } else {
+            EXPECT_TRUE(shown.isNull()) << c.width;
+        }
+    }
+}
+
+TEST_F(PictureFiles, AFifoOrAFolderIsAMissingPictureAtOnce)
+{
+    const QString fifo = m_dir.filePath(QStringLiteral("fifo.jpg"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString folder = m_dir.filePath(QStringLiteral("folder.jpg"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    for (const QString& path : {fifo, folder, QStringLiteral("/dev/zero")}) {
+        auto loading = std::async(std::launch::async, [path] {
+            return LoadPicture(path).isNull() && PictureSize(path).isEmpty() &&
+                   LoadPictureToFit(path, QSize(111, 136)).image.isNull() &&
+                   LoadPictureCorner(path, QSize(600, 400)).image.isNull() && FileSize(path) == 0;
+        });
+        if (loading.wait_for(std::chrono::seconds(20)) != std::future_status::ready) {
+            // Give the reader its end of file, so that the test ends with its failure.
+            const int writer = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK);
+            if (writer >= 0)
+                ::close(writer);
+            ADD_FAILURE() << "reading " << path.toStdString() << " waits";
+        }
+        EXPECT_TRUE(loading.get()) << path.toStdString();
+    }
+    PicturePanel panel;
+    EXPECT_FALSE(panel.showFile(folder));
 }
