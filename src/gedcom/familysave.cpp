@@ -65,7 +65,8 @@ SaveResult writeFailure(const QString& path, const QString& reason, qint64 size)
     return result;
 }
 
-SaveResult writeReplacing(const QString& path, const std::vector<QByteArray>& parts, bool backup)
+SaveResult writeReplacing(const QString& path, const std::vector<QByteArray>& parts, bool backup,
+                          const FileStamp* expected = nullptr)
 {
     qint64 size = 0;
     for (const QByteArray& part : parts)
@@ -88,6 +89,12 @@ SaveResult writeReplacing(const QString& path, const std::vector<QByteArray>& pa
         const QString reason = file.errorString();
         file.cancelWriting();
         return writeFailure(path, reason, size);
+    }
+    if (expected && ChangedSince(path, *expected)) {
+        file.cancelWriting();
+        SaveResult changed{false, failure(path, QStringLiteral("The file changed on the disk."))};
+        changed.changedOnDisk = true;
+        return changed;
     }
     QString reason;
     if (backup && !makeBackup(path, reason)) {
@@ -113,6 +120,12 @@ SaveResult SaveFamilyFile(const QString& path, const PersonList& persons,
                           const WriteOptions& options)
 {
     return writeReplacing(path, WriteGedcomParts(persons, path, options), true);
+}
+
+SaveResult SaveFamilyFileIfUnchanged(const QString& path, const PersonList& persons,
+                                     const WriteOptions& options, const FileStamp& expected)
+{
+    return writeReplacing(path, WriteGedcomParts(persons, path, options), true, &expected);
 }
 
 SaveResult WriteFileAtomically(const QString& path, const QByteArray& bytes)

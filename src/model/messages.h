@@ -177,9 +177,16 @@ enum class Msg : int
     CheckCaption = 178,
     CheckMoreFindings = 179,
     DeletedFileNotRestored = 180,
+    FileChangedOnDisk = 181,
+    RecoveryOriginalNewer = 182,
+    RecoveryDamaged = 183,
+    RecoveryNotWritten = 184,
+    RecoveryOrphan = 185,
+    CheckBornAfterMotherDeath = 186,
+    CheckBornAfterFatherDeath = 187,
 };
 
-constexpr int LangTableSize = 181;
+constexpr int LangTableSize = 188;
 
 // The text of an entry in a language; an entry out of range gives an empty text.
 QString LangText(Msg entry, Lang lang);

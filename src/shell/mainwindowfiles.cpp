@@ -141,7 +141,35 @@ void TForm_Main::openChosenFile(const QString& fileName, const QString& previous
         outcome.fileName = *name;
     }
     session_.familyFileName = outcome.fileName;
+    rememberFamilyFile(StampOf(outcome.fileName));
     showOpenedFile(outcome.readOnly);
+}
+
+void TForm_Main::rememberFamilyFile(const FileStamp& stamp)
+{
+    familyStamp_ = stamp;
+    if (recovery_)
+        recovery_->setBase(stamp);
+}
+
+bool TForm_Main::mayReplaceFamilyFile(bool& saved)
+{
+    saved = false;
+    if (!ChangedSince(session_.familyFileName, familyStamp_))
+        return true;
+    // Another window or program saved the family meanwhile: replacing it would lose its work.
+    const QString question = LangText(Msg::FileChangedOnDisk, session_.lang())
+                                 .arg(QDir::toNativeSeparators(session_.familyFileName));
+    switch (prompts_->message(MessageKind::Warning, question, MessageButtons::YesNoCancel)) {
+    case PromptAnswer::No:
+        return true;
+    case PromptAnswer::Yes:
+        if (const std::optional<SaveResult> result = saveUnderOtherName())
+            saved = result->saved || saveElsewhere(*result);
+        return false;
+    default:
+        return false;
+    }
 }
 
 void TForm_Main::showOpenedFile(bool readOnly)
@@ -185,17 +213,74 @@ bool TForm_Main::SB_SaveClick()
         prompts_->message(MessageKind::Warning, LangText(Msg::ReadOnlyRefusal, session_.lang()));
         return false;
     }
+    for (;;) {
+        bool saved = false;
+        if (!mayReplaceFamilyFile(saved)) {
+            if (saved)
+                setUnsavedChanges(false);
+            return saved;
+        }
+        // Replacing what is on the disk now, as the user chose or as nothing changed there.
+        const FileStamp expected = StampOf(session_.familyFileName);
+        WriteOptions options;
+        options.versionText = VersionLabelText();
+        SaveResult result;
+        {
+            const OverrideCursorGuard hourglass;
+            result = SaveFamilyFileIfUnchanged(session_.familyFileName, session_.persons, options,
+                                               expected);
+        }
+        // Changed again while the family was written: ask once more.
+        if (result.changedOnDisk) {
+            familyStamp_ = {};
+            continue;
+        }
+        if (!result.saved)
+            return saveElsewhere(result);
+        rememberFamilyFile(StampOf(session_.familyFileName));
+        setUnsavedChanges(false);
+        return true;
+    }
+}
+
+std::optional<SaveResult> TForm_Main::saveUnderOtherName()
+{
+    const std::optional<QString> other = askOtherFamilyName();
+    if (!other)
+        return std::nullopt;
+    // Picture names are relative to the family's folder, which the new name may change.
+    const QFileInfo family(session_.familyFileName);
+    const QString from = family.isSymLink() ? QFileInfo(family.canonicalFilePath()).absolutePath()
+                                            : family.absolutePath();
+    const QString to = QFileInfo(*other).absolutePath();
+    PersonList moved = session_.persons;
+    bool rebased = false;
+    for (TTreeData& person : moved) {
+        for (QString& picture : person.Pictures) {
+            const QString before = picture;
+            picture = RebasedPicturePath(picture, from, to);
+            rebased = rebased || picture != before;
+        }
+    }
     WriteOptions options;
     options.versionText = VersionLabelText();
     SaveResult result;
     {
         const OverrideCursorGuard hourglass;
-        result = SaveFamilyFile(session_.familyFileName, session_.persons, options);
+        result = SaveFamilyFile(*other, moved, options);
     }
-    if (!result.saved)
-        return saveElsewhere(result);
-    setUnsavedChanges(false);
-    return true;
+    if (result.saved) {
+        session_.persons = std::move(moved);
+        // The steps name pictures relative to the old folder: undoing one would break them.
+        if (rebased)
+            session_.clearHistory();
+        session_.familyFileName = *other;
+        rememberFamilyFile(StampOf(*other));
+        QDir::setCurrent(to);
+        showCaption();
+        showCurrentDir();
+    }
+    return result;
 }
 
 bool TForm_Main::saveElsewhere(SaveResult failed)
@@ -212,40 +297,10 @@ bool TForm_Main::saveElsewhere(SaveResult failed)
                                   LangText(Msg::SaveElsewhereQuestion, lang),
                               MessageButtons::YesNo) != PromptAnswer::Yes)
             return false;
-        const std::optional<QString> other = askOtherFamilyName();
-        if (!other)
+        const std::optional<SaveResult> result = saveUnderOtherName();
+        if (!result)
             return false;
-        // Picture names are relative to the family's folder, which the new name may change.
-        const QFileInfo family(session_.familyFileName);
-        const QString from = family.isSymLink()
-                                 ? QFileInfo(family.canonicalFilePath()).absolutePath()
-                                 : family.absolutePath();
-        const QString to = QFileInfo(*other).absolutePath();
-        PersonList moved = session_.persons;
-        bool rebased = false;
-        for (TTreeData& person : moved) {
-            for (QString& picture : person.Pictures) {
-                const QString before = picture;
-                picture = RebasedPicturePath(picture, from, to);
-                rebased = rebased || picture != before;
-            }
-        }
-        WriteOptions options;
-        options.versionText = VersionLabelText();
-        {
-            const OverrideCursorGuard hourglass;
-            failed = SaveFamilyFile(*other, moved, options);
-        }
-        if (failed.saved) {
-            session_.persons = std::move(moved);
-            // The steps name pictures relative to the old folder: undoing one would break them.
-            if (rebased)
-                session_.clearHistory();
-            session_.familyFileName = *other;
-            QDir::setCurrent(to);
-            showCaption();
-            showCurrentDir();
-        }
+        failed = *result;
     }
     setUnsavedChanges(false);
     return true;
