@@ -176,9 +176,6 @@ void RecoveryWriter::adopt(const RecoveryInfo& left, const QString& originalFile
     next.originalFile = originalFile;
     next.recNoMain = left.recNoMain;
     next.written = left.written;
-    // A copy restored under another name belongs to a file that does not exist yet.
-    next.base =
-        originalFile == left.originalFile ? left.base : std::optional(StampOf(originalFile));
     next.dataSize = left.dataSize;
     next.checksum = left.checksum;
     info_ = next;

@@ -28,6 +28,8 @@ public:
     ~RecoveryWriter() override;
 
     void setInterval(int milliseconds) { timer_.setInterval(milliseconds); }
+    // How many persons the copy under way has taken so far; 0 when none is under way.
+    std::size_t copiedSoFar() const { return snapshot_ ? snapshot_->size() : 0; }
     const RecoveryInfo& info() const { return info_; }
 
     // Takes a left copy over as this program's own, as the changes of the family file

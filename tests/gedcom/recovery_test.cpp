@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -77,7 +78,12 @@ TEST_F(RecoveryTest, AChangeIsWrittenAfterTheIntervalAndASaveRemovesIt)
     waitFor([] { return false; }, 100);
     EXPECT_EQ(writes, 1);
     ASSERT_TRUE(waitFor([&] { return writes == 2; }));
-    ASSERT_TRUE(ReadRecovery(*info, read = {}, errors, {}));
+    // Each copy has a name of its own, which the record names once the copy is whole.
+    const auto second = ReadRecoveryInfo(writer.info().infoPath);
+    ASSERT_TRUE(second);
+    EXPECT_NE(second->dataPath, info->dataPath);
+    EXPECT_FALSE(QFileInfo::exists(info->dataPath)) << "the copy before is left behind";
+    ASSERT_TRUE(ReadRecovery(*second, read = {}, errors, {}));
     EXPECT_EQ(read[0].GivenName, QStringLiteral("YENİ"));
 
     session.setUnsavedChanges(false);
@@ -122,13 +128,24 @@ TEST_F(RecoveryTest, AnEditOfTheSameSizeDuringACopyIsNeverMixedIntoIt)
     writer.setInterval(0);
     int writes = 0;
     QObject::connect(&writer, &RecoveryWriter::written, [&] { ++writes; });
-    session.setUnsavedChanges(true);
-    QCoreApplication::processEvents(); // the copy begins with the first persons
-    // One edit touching a person already copied and one not copied yet: the list keeps its size.
-    session.persons.front().GivenName = QStringLiteral("ÖNCE");
-    session.persons.back().GivenName = QStringLiteral("SONRA");
+    // Between two turns of the copy, one edit touching a person already copied and one not
+    // copied yet; the list keeps its size.
+    bool edited = false;
+    QTimer between;
+    between.setInterval(0);
+    QObject::connect(&between, &QTimer::timeout, [&] {
+        const std::size_t copied = writer.copiedSoFar();
+        if (edited || copied == 0 || copied >= session.persons.size())
+            return;
+        session.persons.front().GivenName = QStringLiteral("ÖNCE");
+        session.persons.back().GivenName = QStringLiteral("SONRA");
+        session.setUnsavedChanges(true);
+        edited = true;
+    });
+    between.start();
     session.setUnsavedChanges(true);
     ASSERT_TRUE(waitFor([&] { return writes > 0; }, 20000));
+    ASSERT_TRUE(edited) << "the copy was never seen under way";
     PersonList read;
     ErrorList errors;
     ASSERT_TRUE(ReadRecovery(writer.info(), read, errors, {}));

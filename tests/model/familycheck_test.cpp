@@ -7,6 +7,14 @@
 
 using namespace kinrow;
 
+namespace kinrow {
+// Findings show in a failure as the error list shows them.
+void PrintTo(const Finding& finding, std::ostream* out)
+{
+    *out << FindingText(finding, Lang::English).toStdString();
+}
+} // namespace kinrow
+
 namespace {
 
 TTreeData& At(PersonList& persons, qint32 recNo)
@@ -114,7 +122,8 @@ const Case Cases[] = {
          At(p, 1).DeathDate = DateToJulian(31, 12, 1949);
          At(p, 1).BirthDate = DateToJulian(1, 1, 1950);
      },
-     {{F::DeathBeforeBirth, {1}}}},
+     // Her child, born later, was also born after her death.
+     {{F::DeathBeforeBirth, {1}}, {F::BornAfterMotherDeath, {3, 1}}}},
     {"two persons in a loop",
      [](PersonList& p) {
          At(p, 3).BirthDate = 0;
