@@ -5,6 +5,7 @@
 #include "editing/personpageui.h"
 #include "gedcom/familyopen.h"
 #include "gedcom/familysave.h"
+#include "gedcom/recoverywriter.h"
 #include "model/messages.h"
 #include "model/picturepaths.h"
 #include "shell/aboutpage.h"
