@@ -156,7 +156,9 @@ void TForm_Main::rememberFamilyFile(const FileStamp& stamp)
 bool TForm_Main::mayReplaceFamilyFile(bool& saved)
 {
     saved = false;
-    if (!ChangedSince(session_.familyFileName, familyStamp_))
+    // A file gone from the disk holds no one's work that a save could replace.
+    const FileStamp now = StampOf(session_.familyFileName);
+    if (!now.exists || now == familyStamp_)
         return true;
     // Another window or program saved the family meanwhile: replacing it would lose its work.
     const QString question = LangText(Msg::FileChangedOnDisk, session_.lang())
