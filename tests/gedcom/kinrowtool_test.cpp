@@ -133,7 +133,8 @@ TEST(KinrowTool, PlausibilityWeighsQualifiedYearsAndDeathsOfParents)
     // so his age at the birth (76 by the years) may be anything above: still over 70.
     // The daughter was born before 1760 to a mother born 1686: not certainly over 70.
     put(dir.filePath(u"aile.ged"_qs),
-        "0 HEAD\r\n1 CHAR UTF-8\r\n"
+        "0 HEAD\r\n1 SOUR Kinrow\r\n2 VERS 3.04\r\n2 NAME Kinrow\r\n1 CHAR ANSI\r\n"
+        "0 @S0@ SUBM\r\n1 NAME Not Given\r\n"
         "0 @I1@ INDI\r\n1 NAME Ayse /Kaya/\r\n1 SEX F\r\n1 BIRT\r\n2 DATE 1686\r\n"
         "1 DEAT\r\n2 DATE 1760\r\n1 FAMS @F1@\r\n"
         "0 @I2@ INDI\r\n1 NAME Ali /Kaya/\r\n1 SEX M\r\n1 BIRT\r\n2 DATE BEF 1686\r\n"
@@ -149,13 +150,16 @@ TEST(KinrowTool, PlausibilityWeighsQualifiedYearsAndDeathsOfParents)
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QStringList lines = run.out.trimmed().split(u'\n');
     const QStringList findings = lines.mid(lines.indexOf(u"Aile denetimi - bulgu sayısı : 3"_qs));
-    EXPECT_EQ(findings, QStringList({u"Aile denetimi - bulgu sayısı : 3"_qs,
-                                     u"1 nolu kayıt, çocuğu 3 nolu kayıt doğduğunda 76 "
-                                     u"yaşındaydı (70 yaşından büyük)."_qs,
-                                     u"2 nolu kayıt, çocuğu 3 nolu kayıt doğduğunda 76 "
-                                     u"yaşındaydı (70 yaşından büyük)."_qs,
-                                     u"3 nolu kayıt, annesi 1 nolu kaydın ölümünden sonra "
-                                     u"doğmuş."_qs}))
+    EXPECT_EQ(findings.join(u'\n').toStdString(),
+              QStringList({u"Aile denetimi - bulgu sayısı : 3"_qs,
+                           u"1 nolu kayıt, çocuğu 3 nolu kayıt doğduğunda 76 "
+                           u"yaşındaydı (70 yaşından büyük)."_qs,
+                           u"2 nolu kayıt, çocuğu 3 nolu kayıt doğduğunda 76 "
+                           u"yaşındaydı (70 yaşından büyük)."_qs,
+                           u"3 nolu kayıt, annesi 1 nolu kaydın ölümünden sonra "
+                           u"doğmuş."_qs})
+                  .join(u'\n')
+                  .toStdString())
         << run.out.toStdString();
 }
 
