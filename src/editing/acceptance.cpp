@@ -107,6 +107,11 @@ void CorrectRecord(TTreeData& p, const PersonForm& form)
     p.GivenName = fromForm.GivenName;
     p.Surname = fromForm.Surname;
     p.BirthPlace = fromForm.BirthPlace;
+    // A date the user changed is the user's own, no longer the file's qualified one.
+    if (p.BirthDate != fromForm.BirthDate)
+        p.BirthQualifier = DateQualifier::None;
+    if (p.DeathDate != fromForm.DeathDate)
+        p.DeathQualifier = DateQualifier::None;
     p.BirthDate = fromForm.BirthDate;
     p.DeathDate = fromForm.DeathDate;
     p.Sex = fromForm.Sex;

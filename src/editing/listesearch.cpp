@@ -5,6 +5,8 @@
 #include "model/searchfold.h"
 #include "model/textrules.h"
 
+#include <QStringList>
+
 #include <algorithm>
 #include <cmath>
 
@@ -99,11 +101,26 @@ void ListeSearchIndex::clear()
 
 void ListeSearchIndex::find(QStringView typed, std::vector<std::uint8_t>& match) const
 {
-    const QString folded = SearchFold(typed);
-    match.assign(m_rowCount, folded.isEmpty() ? 1 : 0);
-    if (folded.isEmpty())
+    // A row matches when each word of the text is found in one of its fields ("ahmet yilmaz"
+    // finds Ahmet Yılmaz): the words are searched one after the other, each among the rows the
+    // words before it left.
+    QStringList words;
+    for (const QStringView word : typed.split(u' ', Qt::SkipEmptyParts)) {
+        QString folded = SearchFold(word);
+        if (!folded.isEmpty())
+            words.append(std::move(folded));
+    }
+    match.assign(m_rowCount, words.isEmpty() ? 1 : 0);
+    if (words.isEmpty())
         return;
-    OnBothCores(m_parts, [&](std::size_t p) { findIn(m_segments[p], folded, match); });
+    OnBothCores(m_parts, [&](std::size_t p) { findIn(m_segments[p], words.front(), match); });
+    std::vector<std::uint8_t> also;
+    for (qsizetype w = 1; w < words.size(); ++w) {
+        also.assign(m_rowCount, 0);
+        OnBothCores(m_parts, [&](std::size_t p) { findIn(m_segments[p], words[w], also); });
+        for (std::size_t r = 0; r < m_rowCount; ++r)
+            match[r] &= also[r];
+    }
 }
 
 void ListeSearchIndex::findIn(const Segment& segment, QStringView folded,

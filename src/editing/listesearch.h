@@ -25,8 +25,8 @@ public:
     void clear();
     std::size_t rowCount() const { return m_rowCount; }
 
-    // Sets match[i] to 1 when a field of row i contains typed (folded here), else to 0; every
-    // row matches an empty text.
+    // Sets match[i] to 1 when every blank-separated word of typed (folded here) is contained in
+    // a field of row i, else to 0; every row matches an empty or blank text.
     void find(QStringView typed, std::vector<std::uint8_t>& match) const;
 
 private:

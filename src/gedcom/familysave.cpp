@@ -78,7 +78,8 @@ bool writeAll(QSaveFile& file, const QByteArray& bytes)
     return true;
 }
 
-SaveResult writeReplacing(const QString& path, const std::vector<QByteArray>& parts, bool backup)
+SaveResult writeReplacing(const QString& path, const std::vector<QByteArray>& parts, bool backup,
+                          const FileStamp* expected = nullptr)
 {
     qint64 size = 0;
     for (const QByteArray& part : parts)
@@ -102,6 +103,12 @@ SaveResult writeReplacing(const QString& path, const std::vector<QByteArray>& pa
         const QString reason = file.errorString();
         file.cancelWriting();
         return writeFailure(path, reason, size);
+    }
+    if (expected && ChangedSince(path, *expected)) {
+        file.cancelWriting();
+        SaveResult changed{false, failure(path, QStringLiteral("The file changed on the disk."))};
+        changed.changedOnDisk = true;
+        return changed;
     }
     QString reason;
     if (backup && !makeBackup(path, reason)) {
@@ -152,6 +159,12 @@ SaveResult SaveFamilyFile(const QString& path, const PersonList& persons,
                           const WriteOptions& options)
 {
     return writeReplacing(path, WriteGedcomParts(persons, path, options), true);
+}
+
+SaveResult SaveFamilyFileIfUnchanged(const QString& path, const PersonList& persons,
+                                     const WriteOptions& options, const FileStamp& expected)
+{
+    return writeReplacing(path, WriteGedcomParts(persons, path, options), true, &expected);
 }
 
 SaveResult WriteFileAtomically(const QString& path, const QByteArray& bytes)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gedcom/filestamp.h"
 #include "gedcom/gedcomwriter.h"
 #include "model/person.h"
 
@@ -17,7 +18,8 @@ struct SaveResult
 {
     bool saved = false;
     QString error;
-    bool diskFull = false; // the folder's disk has no room for the file
+    bool diskFull = false;      // the folder's disk has no room for the file
+    bool changedOnDisk = false; // refused: the file is no longer what the caller expected
 };
 
 // The backup of a family file: its own ".ged" extension (any case) becomes ".bak"; any
@@ -28,6 +30,12 @@ QString BackupName(const QString& familyFile);
 // backup and puts the new one in its place. On failure the file at path is untouched.
 SaveResult SaveFamilyFile(const QString& path, const PersonList& persons,
                           const WriteOptions& options);
+
+// As SaveFamilyFile, but only while the file at path is still what expected recorded: checked
+// again once the new file is written, just before the backup is made, so that a file another
+// window or program saved meanwhile is neither replaced nor rotated into the backup.
+SaveResult SaveFamilyFileIfUnchanged(const QString& path, const PersonList& persons,
+                                     const WriteOptions& options, const FileStamp& expected);
 
 // Replaces path by bytes without a backup, written in full before anything is replaced.
 SaveResult WriteFileAtomically(const QString& path, const QByteArray& bytes);

@@ -30,6 +30,25 @@ int firstYear(const QString& text)
     return 0;
 }
 
+// The qualifier of a date other programs write: its first word, or a mark of doubt.
+DateQualifier qualifierOf(const QString& date)
+{
+    const QString first = date.section(QLatin1Char(' '), 0, 0).toUpper();
+    // "<1814>" is a mark of doubt, "<1814" a bound.
+    if (first == QLatin1String("BEF") || (first.startsWith(u'<') && !first.endsWith(u'>')))
+        return DateQualifier::Before;
+    // A range ("BET 1750 AND 1760", "FROM 1750 TO 1760") keeps its first year: it or later.
+    if (first == QLatin1String("AFT") || first == QLatin1String("BET") ||
+        first == QLatin1String("FROM") || first.startsWith(u'>'))
+        return DateQualifier::After;
+    if (first == QLatin1String("ABT") || first == QLatin1String("CAL") || first.startsWith(u'(') ||
+        first.startsWith(u'<') || date.contains(u'?'))
+        return DateQualifier::About;
+    if (first == QLatin1String("EST"))
+        return DateQualifier::Estimated;
+    return DateQualifier::None;
+}
+
 bool isSeparator(QChar c)
 {
     return c == QLatin1Char(' ') || c == QLatin1Char('/') || c == QLatin1Char('-');
@@ -49,7 +68,7 @@ FileDate ReadFileDate(const QString& text)
             return {value, FileDate::Kind::Exact};
     }
     if (const int year = firstYear(date))
-        return {double(year), FileDate::Kind::YearOnly};
+        return {double(year), FileDate::Kind::YearOnly, qualifierOf(date)};
     return {0, FileDate::Kind::Lost};
 }
 

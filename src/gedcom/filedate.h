@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/person.h"
+
 #include <QString>
 
 namespace kinrow {
@@ -15,6 +17,8 @@ struct FileDate
     };
     double value = 0;
     Kind kind = Kind::Exact;
+    // What the file said of the date's certainty ("BEF", "AFT", "ABT", "EST", a range).
+    DateQualifier qualifier = DateQualifier::None;
 };
 
 // Blanks around and between the parts do not count, a one-digit day is read, and of a

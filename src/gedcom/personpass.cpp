@@ -127,9 +127,9 @@ void PersonPass::readLine(LineScanner& lines, GedcomLine& line, TTreeData& perso
     else if (text == "1 SEX M")
         person.Sex = SexMale;
     else if (text.starts_with("1 BIRT"))
-        readEvent(lines, line, person.BirthDate, &person.BirthPlace);
+        readEvent(lines, line, person.BirthDate, person.BirthQualifier, &person.BirthPlace);
     else if (text.starts_with("1 DEAT"))
-        readEvent(lines, line, person.DeathDate, nullptr);
+        readEvent(lines, line, person.DeathDate, person.DeathQualifier, nullptr);
     else if (text.starts_with("1 FAMS @F"))
         joinFamily(line, person);
     else if (text.starts_with("1 FAMC @F"))
@@ -224,14 +224,15 @@ void PersonPass::readName(LineScanner& lines, GedcomLine& line, TTreeData& perso
     }
 }
 
-void PersonPass::readEvent(LineScanner& lines, GedcomLine& line, double& date, QString* place)
+void PersonPass::readEvent(LineScanner& lines, GedcomLine& line, double& date,
+                           DateQualifier& qualifier, QString* place)
 {
     while (nextLevel2(lines, line)) {
         const std::string_view tag = line.tag();
         const std::string_view value = context_.decoder.from(line.text, 8);
         if (tag == "DATE") {
             context_.decoder.assign(dateText_, value, line.index);
-            date = readDate(line.index);
+            date = readDate(line.index, qualifier);
         } else if (place && tag == "PLAC") {
             context_.decoder.assignUpper(*place, value, line.index);
         }
@@ -244,7 +245,7 @@ QString PersonPass::recordAndLine(qint64 line) const
            context_.errors.pick(u"Satır => "_qs, u"Line => "_qs) + QString::number(line);
 }
 
-double PersonPass::readDate(qint64 line)
+double PersonPass::readDate(qint64 line, DateQualifier& qualifier)
 {
     ErrorSink& errors = context_.errors;
     // The family's years count from Christ: an earlier year kept as its number would be a
@@ -252,9 +253,11 @@ double PersonPass::readDate(qint64 line)
     if (beforeChrist(dateText_)) {
         errors.leftOut(errors.text(Msg::DateBeforeChrist) + recordAndLine(line) +
                        QStringLiteral(" - ") + dateText_.trimmed());
+        qualifier = DateQualifier::None;
         return 0;
     }
     const FileDate date = ReadFileDate(dateText_);
+    qualifier = date.qualifier;
     if (date.kind == FileDate::Kind::Exact)
         return date.value;
     const bool year = date.kind == FileDate::Kind::YearOnly;

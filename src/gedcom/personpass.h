@@ -47,9 +47,10 @@ private:
     bool readPerson(LineScanner& lines, const GedcomLine& opening);
     void readLine(LineScanner& lines, GedcomLine& line, TTreeData& person);
     void readName(LineScanner& lines, GedcomLine& line, TTreeData& person);
-    void readEvent(LineScanner& lines, GedcomLine& line, double& date, QString* place);
+    void readEvent(LineScanner& lines, GedcomLine& line, double& date, DateQualifier& qualifier,
+                   QString* place);
     // The date in dateText_; one shortened or lost is named in the error list.
-    double readDate(qint64 line);
+    double readDate(qint64 line, DateQualifier& qualifier);
     // "n - Line => i" of the current record and a line, as date and link errors name them.
     QString recordAndLine(qint64 line) const;
     void readPictures(LineScanner& lines, GedcomLine& line, TTreeData& person);

@@ -1,9 +1,11 @@
 #include "gedcom/recoveryfile.h"
 
+#include "gedcom/familysave.h"
 #include "gedcom/gedcomreader.h"
 #include "model/messages.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +13,8 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <cstdio>
+#include <set>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -56,6 +60,50 @@ std::optional<std::pair<QChar, QString>> StatFields(qint64 pid)
 bool HasProcFileSystem()
 {
     return QFileInfo::exists(QStringLiteral("/proc/self/stat"));
+}
+
+// The process a file of the folder is named after: "kinrow-PID-…"; 0 for any other name.
+qint64 NamedPid(const QString& fileName)
+{
+    if (!fileName.startsWith(QLatin1String("kinrow-")))
+        return 0;
+    return fileName.section(QLatin1Char('-'), 1, 1).toLongLong();
+}
+
+bool NamedProcessRunning(const QString& fileName)
+{
+    const qint64 pid = NamedPid(fileName);
+    return pid > 0 && IsRunning({pid, {}, {}});
+}
+
+// The program a copy's family belongs to: "kinrow-PID-TIME" of "kinrow-PID-TIME-N.ged".
+QString ProgramPart(const QString& fileName)
+{
+    return fileName.section(QLatin1Char('-'), 0, 2).section(QLatin1Char('.'), 0, 0);
+}
+
+// Whether the family file at path ends with its trailer line.
+bool EndsWithTrailer(const QByteArray& bytes)
+{
+    const QByteArray end = bytes.right(16).trimmed();
+    return end.endsWith("\n0 TRLR") || end == "0 TRLR";
+}
+
+QString ClaimName(const QString& folder, const QString& suffix)
+{
+    static int claims = 0;
+    return QDir(folder).filePath(QStringLiteral("kinrow-%1-%2-claim%3%4")
+                                     .arg(QCoreApplication::applicationPid())
+                                     .arg(QDateTime::currentMSecsSinceEpoch())
+                                     .arg(++claims)
+                                     .arg(suffix));
+}
+
+// Renames from to, to a name no other process uses: of two processes renaming the same file
+// only one succeeds.
+bool RenameAtomically(const QString& from, const QString& to)
+{
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 }
 
 } // namespace
@@ -117,6 +165,16 @@ bool WriteRecoveryInfo(const RecoveryInfo& info)
     settings.setValue(QStringLiteral("StartTime"), info.writer.startTime);
     settings.setValue(QStringLiteral("BootId"), info.writer.bootId);
     settings.setValue(QStringLiteral("Written"), info.written.toString(Qt::ISODateWithMs));
+    settings.setValue(QStringLiteral("DataSize"), info.dataSize);
+    settings.setValue(QStringLiteral("Checksum"), QString::fromLatin1(info.checksum));
+    if (info.base) {
+        settings.setValue(QStringLiteral("BaseExists"), info.base->exists);
+        settings.setValue(QStringLiteral("BaseSize"), info.base->size);
+        settings.setValue(QStringLiteral("BaseModified"), info.base->modifiedNs);
+        settings.setValue(QStringLiteral("BaseInode"), info.base->inode);
+    } else {
+        settings.remove(QStringLiteral("BaseExists"));
+    }
     settings.endGroup();
     settings.sync();
     return settings.status() == QSettings::NoError;
@@ -139,7 +197,71 @@ std::optional<RecoveryInfo> ReadRecoveryInfo(const QString& infoPath)
     info.writer.bootId = settings.value(QStringLiteral("BootId")).toString();
     info.written = QDateTime::fromString(settings.value(QStringLiteral("Written")).toString(),
                                          Qt::ISODateWithMs);
+    bool sized = false;
+    info.dataSize = settings.value(QStringLiteral("DataSize")).toLongLong(&sized);
+    if (!sized)
+        info.dataSize = -1;
+    info.checksum = settings.value(QStringLiteral("Checksum")).toString().toLatin1();
+    if (settings.contains(QStringLiteral("BaseExists"))) {
+        FileStamp base;
+        base.exists = settings.value(QStringLiteral("BaseExists")).toBool();
+        base.size = settings.value(QStringLiteral("BaseSize")).toLongLong();
+        base.modifiedNs = settings.value(QStringLiteral("BaseModified")).toLongLong();
+        base.inode = settings.value(QStringLiteral("BaseInode")).toULongLong();
+        info.base = base;
+    }
     return info;
+}
+
+QByteArray RecoveryChecksum(const QByteArray& bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+}
+
+CopyState StateOf(const RecoveryInfo& info)
+{
+    if (info.infoPath.isEmpty())
+        return CopyState::Orphan;
+    QFile data(info.dataPath);
+    if (info.dataSize < 0 || data.size() != info.dataSize || !data.open(QIODevice::ReadOnly))
+        return CopyState::Damaged;
+    const QByteArray bytes = data.readAll();
+    if (!EndsWithTrailer(bytes) || RecoveryChecksum(bytes) != info.checksum)
+        return CopyState::Damaged;
+    const FileStamp now = StampOf(info.originalFile);
+    if (!now.exists)
+        return CopyState::Complete;
+    const bool changed =
+        info.base ? now != *info.base : now.modifiedNs / 1000000 > info.written.toMSecsSinceEpoch();
+    return changed ? CopyState::OriginalChanged : CopyState::Complete;
+}
+
+qsizetype CountPersonRecords(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    qsizetype count = 0;
+    while (!file.atEnd()) {
+        const QByteArray line = file.readLine(4096).trimmed();
+        if (line.startsWith("0 @") && line.endsWith("@ INDI"))
+            ++count;
+        else if (line.startsWith("0 @") && line.contains("@ INDI "))
+            ++count;
+    }
+    return count;
+}
+
+QString RecoveredFamilyName(const QString& originalFile)
+{
+    const QFileInfo original(originalFile);
+    const QDir dir(originalFile.isEmpty() ? QDir::homePath() : original.absolutePath());
+    const QString base =
+        originalFile.isEmpty() ? QStringLiteral("kinrow") : original.completeBaseName();
+    QString name = dir.filePath(base + QStringLiteral("-recovered.ged"));
+    for (int n = 2; QFileInfo::exists(name) || QFileInfo::exists(BackupName(name)); ++n)
+        name = dir.filePath(base + QStringLiteral("-recovered-%1.ged").arg(n));
+    return name;
 }
 
 QList<RecoveryInfo> LeftRecoveries(const QString& folder)
@@ -149,20 +271,44 @@ QList<RecoveryInfo> LeftRecoveries(const QString& folder)
     // A write cut off by the end of its program leaves a part file: "kinrow-PID-TIME.ged.part".
     const QStringList parts = dir.entryList({QStringLiteral("*.part")}, QDir::Files);
     for (const QString& part : parts) {
-        const qint64 pid = part.section(QLatin1Char('-'), 1, 1).toLongLong();
-        if (!IsRunning({pid, {}, {}}))
+        if (!NamedProcessRunning(part))
             QFile::remove(dir.filePath(part));
     }
+    std::set<QString> named;    // families a record names
+    std::set<QString> programs; // programs with a named family
     const QStringList names = dir.entryList({QLatin1Char('*') + InfoSuffix}, QDir::Files);
     for (const QString& name : names) {
         const std::optional<RecoveryInfo> info = ReadRecoveryInfo(dir.filePath(name));
-        if (info && IsRunning(info->writer))
+        // A record another program has just renamed to claim it names that program.
+        const bool claimedNow =
+            NamedProcessRunning(name) && (!info || info->writer.pid != NamedPid(name));
+        if (info) {
+            named.insert(QFileInfo(info->dataPath).fileName());
+            programs.insert(ProgramPart(QFileInfo(info->dataPath).fileName()));
+        }
+        if (claimedNow || (info && IsRunning(info->writer)))
             continue;
         if (!info || !QFileInfo::exists(info->dataPath)) {
-            QFile::remove(dir.filePath(name)); // nothing left to restore
+            QFile::remove(dir.filePath(name)); // its family, if any, is offered on its own
             continue;
         }
         left.append(*info);
+    }
+    // Families no record names: a record lost or unreadable, or one a newer copy replaced.
+    const QStringList families = dir.entryList({QLatin1Char('*') + DataSuffix}, QDir::Files);
+    for (const QString& family : families) {
+        if (named.count(family) != 0 || NamedProcessRunning(family))
+            continue;
+        const QString path = dir.filePath(family);
+        if (programs.count(ProgramPart(family)) != 0) {
+            QFile::remove(path);
+            continue;
+        }
+        RecoveryInfo orphan;
+        orphan.dataPath = path;
+        orphan.written = QFileInfo(path).lastModified();
+        orphan.recNoMain = 1;
+        left.append(orphan);
     }
     std::stable_sort(left.begin(), left.end(), [](const RecoveryInfo& a, const RecoveryInfo& b) {
         return a.written > b.written;
@@ -172,20 +318,31 @@ QList<RecoveryInfo> LeftRecoveries(const QString& folder)
 
 bool ClaimRecovery(RecoveryInfo& info)
 {
+    const QString folder = QFileInfo(info.dataPath).absolutePath();
+    if (info.infoPath.isEmpty()) {
+        const QString claimed = ClaimName(folder, DataSuffix);
+        if (!RenameAtomically(info.dataPath, claimed))
+            return false;
+        info.dataPath = claimed;
+        return true;
+    }
     const std::optional<RecoveryInfo> now = ReadRecoveryInfo(info.infoPath);
     if (!now || IsRunning(now->writer))
         return false;
-    info.writer = ProcessStamp::current();
-    if (!WriteRecoveryInfo(info))
+    const QString claimed = ClaimName(QFileInfo(info.infoPath).absolutePath(), InfoSuffix);
+    if (!RenameAtomically(info.infoPath, claimed))
         return false;
-    const std::optional<RecoveryInfo> claimed = ReadRecoveryInfo(info.infoPath);
-    return claimed && claimed->writer == info.writer;
+    info = *now;
+    info.infoPath = claimed;
+    info.writer = ProcessStamp::current();
+    return WriteRecoveryInfo(info);
 }
 
 void RemoveRecovery(const RecoveryInfo& info)
 {
     QFile::remove(info.dataPath);
-    QFile::remove(info.infoPath);
+    if (!info.infoPath.isEmpty())
+        QFile::remove(info.infoPath);
 }
 
 bool ReadRecovery(const RecoveryInfo& info, PersonList& persons, ErrorList& errors,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gedcom/filestamp.h"
 #include "gedcom/readsession.h"
 #include "model/person.h"
 
@@ -30,13 +31,38 @@ bool IsRunning(const ProcessStamp& stamp);
 // which program wrote it when.
 struct RecoveryInfo
 {
-    QString infoPath;     // these values
+    QString infoPath;     // these values; empty for a copy whose record was lost
     QString dataPath;     // the family, as a family file
-    QString originalFile; // the family file the unsaved changes belong to
+    QString originalFile; // the family file the unsaved changes belong to; empty when unknown
     qint32 recNoMain = 1;
     ProcessStamp writer;
     QDateTime written;
+    // The original file as the changes found it (opened or last saved), when recorded.
+    std::optional<FileStamp> base;
+    // The copy as written in full: its size and checksum; a copy that differs was cut off.
+    qint64 dataSize = -1;
+    QByteArray checksum; // SHA-256, hexadecimal
 };
+
+// The checksum a copy's record keeps of its bytes.
+QByteArray RecoveryChecksum(const QByteArray& bytes);
+
+// How a left copy stands, checked before it is offered.
+enum class CopyState
+{
+    Complete,        // as written in full, and its original unchanged since
+    OriginalChanged, // complete, but its original file was saved after the changes began
+    Damaged,         // cut off or changed since written: not the whole family
+    Orphan,          // its record is lost: neither its original nor its completeness is known
+};
+CopyState StateOf(const RecoveryInfo& info);
+
+// The persons a family file holds, counted by their records (also in a cut-off file).
+qsizetype CountPersonRecords(const QString& path);
+
+// A name for a restored copy that must not replace its original: beside the original (in the
+// home folder when it is unknown), not taken by any file.
+QString RecoveredFamilyName(const QString& originalFile);
 
 // The folder of recovery copies, in the user's data folder (never beside a family file).
 QString RecoveryFolder();
@@ -48,12 +74,14 @@ bool WriteRecoveryInfo(const RecoveryInfo& info);
 std::optional<RecoveryInfo> ReadRecoveryInfo(const QString& infoPath);
 
 // The copies left in folder by programs that ended without closing, newest first. Copies of
-// running programs are left alone; records whose family is missing, and parts of copies whose
-// program ended while writing them, are removed.
+// running programs are left alone; records whose family is missing, parts of copies whose
+// program ended while writing them, and copies a newer one of the same program replaced are
+// removed. A copy whose record is unreadable is listed as an orphan, without infoPath.
 QList<RecoveryInfo> LeftRecoveries(const QString& folder);
 
 // Makes a left copy this process's own before it is offered, so that a program started at the
-// same time does not offer it too; false when another one was quicker.
+// same time does not offer it too: its record (an orphan's family) is renamed to a name of this
+// process, which only one process can do. False when another one was quicker.
 bool ClaimRecovery(RecoveryInfo& info);
 
 void RemoveRecovery(const RecoveryInfo& info);

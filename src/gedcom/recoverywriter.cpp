@@ -5,7 +5,9 @@
 #include <QDir>
 #include <QFile>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 #ifdef Q_OS_UNIX
@@ -16,18 +18,22 @@ namespace kinrow {
 
 namespace {
 
-// Writes bytes to path and waits until they are on the disk.
-bool WriteDurably(const QString& path, const QByteArray& bytes)
+// Writes bytes to path and waits until they are on the disk; the reason when that failed.
+QString WriteDurably(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
+        return file.errorString();
     bool ok = file.write(bytes) == bytes.size() && file.flush();
 #ifdef Q_OS_UNIX
     ok = ok && ::fsync(file.handle()) == 0;
 #endif
+    const QString reason = file.errorString();
     file.close();
-    return ok && file.error() == QFileDevice::NoError;
+    if (ok && file.error() == QFileDevice::NoError)
+        return {};
+    QFile::remove(path);
+    return reason.isEmpty() ? QStringLiteral("write error") : reason;
 }
 
 } // namespace
@@ -37,9 +43,10 @@ RecoveryWriter::RecoveryWriter(Session& session, const QString& folder, WriteOpt
     : QObject(parent), session_(session), options_(std::move(options))
 {
     QDir().mkpath(folder);
-    info_ = NewRecoveryInfo(folder, QStringLiteral("kinrow-%1-%2")
-                                        .arg(QCoreApplication::applicationPid())
-                                        .arg(QDateTime::currentMSecsSinceEpoch()));
+    baseName_ = QStringLiteral("kinrow-%1-%2")
+                    .arg(QCoreApplication::applicationPid())
+                    .arg(QDateTime::currentMSecsSinceEpoch());
+    info_ = NewRecoveryInfo(folder, baseName_);
     pool_.setMaxThreadCount(1);
     timer_.setSingleShot(true);
     timer_.setInterval(DefaultInterval);
@@ -96,41 +103,83 @@ void RecoveryWriter::copySome()
     const QString part = partPath();
     writing_ = true;
     pool_.start([this, copy, original, recNo, generation, part, options = options_] {
-        const bool ok = WriteDurably(part, WriteGedcomBytes(*copy, original, options));
+        const QByteArray bytes = WriteGedcomBytes(*copy, original, options);
+        Written done;
+        done.error = WriteDurably(part, bytes);
+        done.size = bytes.size();
+        if (done.error.isEmpty())
+            done.checksum = RecoveryChecksum(bytes);
         QMetaObject::invokeMethod(
-            this, [=, this] { finishWrite(generation, ok, original, recNo); },
+            this, [=, this] { finishWrite(generation, done, original, recNo); },
             Qt::QueuedConnection);
     });
 }
 
-void RecoveryWriter::finishWrite(quint64 generation, bool ok, const QString& originalFile,
-                                 qint32 recNoMain)
+void RecoveryWriter::finishWrite(quint64 generation, const Written& done,
+                                 const QString& originalFile, qint32 recNoMain)
 {
     writing_ = false;
-    const bool wanted = ok && generation == generation_ && session_.unsavedChanges();
-    if (wanted && std::rename(QFile::encodeName(partPath()).constData(),
-                              QFile::encodeName(info_.dataPath).constData()) == 0) {
-        info_.originalFile = originalFile;
-        info_.recNoMain = recNoMain;
-        info_.written = QDateTime::currentDateTime();
-        if (WriteRecoveryInfo(info_))
-            Q_EMIT written();
-    } else {
+    const bool wanted = generation == generation_ && session_.unsavedChanges();
+    if (!wanted) {
         QFile::remove(partPath());
+    } else if (!done.error.isEmpty()) {
+        QFile::remove(partPath());
+        reportFailure(done.error);
+    } else {
+        // Each copy gets a new name and its record is replaced in one step, so that the record
+        // always names a copy written in full; the one it named before goes afterwards.
+        const QString previous = info_.dataPath;
+        RecoveryInfo next = info_;
+        next.dataPath = QFileInfo(info_.dataPath)
+                            .dir()
+                            .filePath(QStringLiteral("%1-%2.ged").arg(baseName_).arg(++written_));
+        next.originalFile = originalFile;
+        next.recNoMain = recNoMain;
+        next.written = QDateTime::currentDateTime();
+        next.dataSize = done.size;
+        next.checksum = done.checksum;
+        if (std::rename(QFile::encodeName(partPath()).constData(),
+                        QFile::encodeName(next.dataPath).constData()) != 0) {
+            QFile::remove(partPath());
+            reportFailure(QString::fromLocal8Bit(std::strerror(errno)));
+        } else if (!WriteRecoveryInfo(next)) {
+            QFile::remove(next.dataPath);
+            reportFailure(QDir::toNativeSeparators(info_.infoPath));
+        } else {
+            if (previous != next.dataPath)
+                QFile::remove(previous);
+            info_ = next;
+            failureSaid_ = false;
+            Q_EMIT written();
+        }
     }
     if (std::exchange(changedWhileWriting_, false) && session_.unsavedChanges())
         timer_.start();
 }
 
-void RecoveryWriter::adopt(const RecoveryInfo& left)
+void RecoveryWriter::reportFailure(const QString& reason)
 {
-    QFile::remove(info_.dataPath);
-    if (!QFile::rename(left.dataPath, info_.dataPath))
+    if (std::exchange(failureSaid_, true))
         return;
-    info_.originalFile = left.originalFile;
-    info_.recNoMain = left.recNoMain;
-    info_.written = left.written;
-    if (WriteRecoveryInfo(info_))
+    Q_EMIT failed(reason);
+}
+
+void RecoveryWriter::adopt(const RecoveryInfo& left, const QString& originalFile)
+{
+    RecoveryInfo next = info_;
+    next.dataPath = QFileInfo(info_.dataPath)
+                        .dir()
+                        .filePath(QStringLiteral("%1-%2.ged").arg(baseName_).arg(++written_));
+    if (!QFile::rename(left.dataPath, next.dataPath))
+        return;
+    QFile::remove(info_.dataPath);
+    next.originalFile = originalFile;
+    next.recNoMain = left.recNoMain;
+    next.written = left.written;
+    next.dataSize = left.dataSize;
+    next.checksum = left.checksum;
+    info_ = next;
+    if (WriteRecoveryInfo(info_) && !left.infoPath.isEmpty())
         QFile::remove(left.infoPath);
 }
 

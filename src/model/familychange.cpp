@@ -64,6 +64,9 @@ void FamilyChange::commit()
     touched_.erase(std::unique(touched_.begin(), touched_.end()), touched_.end());
     step_.after = Snapshot(persons, touched_);
     DropUnchanged(step_);
+    // An OK that changed nothing is no step: undoing it would only mark the family unsaved.
+    if (step_.before.empty() && step_.after.empty() && step_.sizeBefore == step_.sizeAfter)
+        return;
     step_.shownAfter = session_.recNoMain();
     session_.recordStep(std::move(step_));
 }

@@ -18,7 +18,8 @@ public:
     FamilyChange(Session& session, StepKind kind, std::vector<qint32> touched);
 
     // Records the step: the touched records as they are now, those that did not change left
-    // out, and the current record as the person a redo shows.
+    // out, and the current record as the person a redo shows. A change that changed nothing
+    // records nothing and leaves the unsaved-changes flag as it was.
     void commit();
 
 private:

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <unordered_map>
 #include <unordered_set>
@@ -14,45 +15,92 @@ namespace kinrow {
 
 namespace {
 
-// A date value taken apart; a year alone has no month and day.
+// Years "about" or "estimated" may lie off by at most this many.
+constexpr int AboutYears = 10;
+constexpr int NoYearBound = 1000000;
+
+// A date value taken apart, with the span of days it may stand for: one day for a full date,
+// its year for a year alone, more where the file said before, after or about.
 struct DatePoint
 {
     double julian = 0;
     int year = 0;
     int month = 0;
     int day = 0;
-    bool full = false;
+    bool full = false;    // a full date without a qualifier
+    int earliestYear = 0; // the years it may stand for
+    int latestYear = 0;
+    double earliest = 0; // the days it may stand for, as Julian Dates
+    double latest = 0;
 };
 
-std::optional<DatePoint> DateOf(double value)
+std::optional<DatePoint> DateOf(double value, DateQualifier qualifier = DateQualifier::None)
 {
     if (!(value > 0) || !std::isfinite(value))
         return std::nullopt;
     DatePoint date;
     if (value < 10000) {
         date.year = int(value);
+    } else {
+        date.julian = value;
+        JulianToDate(value, date.day, date.month, date.year);
+        date.full = qualifier == DateQualifier::None;
+    }
+    if (date.full) {
+        date.earliestYear = date.latestYear = date.year;
+        date.earliest = date.latest = value;
         return date;
     }
-    date.julian = value;
-    date.full = true;
-    JulianToDate(value, date.day, date.month, date.year);
+    date.earliestYear = date.latestYear = date.year;
+    switch (qualifier) {
+    case DateQualifier::Before:
+        date.earliestYear = -NoYearBound;
+        break;
+    case DateQualifier::After:
+        date.latestYear = NoYearBound;
+        break;
+    case DateQualifier::About:
+    case DateQualifier::Estimated:
+        date.earliestYear -= AboutYears;
+        date.latestYear += AboutYears;
+        break;
+    case DateQualifier::None:
+        break;
+    }
+    const double infinity = std::numeric_limits<double>::infinity();
+    date.earliest =
+        date.earliestYear == -NoYearBound ? -infinity : DateToJulian(1, 1, date.earliestYear);
+    date.latest = date.latestYear == NoYearBound ? infinity : DateToJulian(31, 12, date.latestYear);
     return date;
 }
 
+// Whether a is certainly earlier than b, whatever day each stands for.
 bool Before(const DatePoint& a, const DatePoint& b)
 {
-    // A year alone only tells that much: within one year nothing is certainly earlier.
-    return a.full && b.full ? a.julian < b.julian : a.year < b.year;
+    return a.latest < b.earliest;
 }
 
-// Whole years from birth to then; with a year alone on either side, the difference of years.
+// Whole years from birth to then, for two full dates.
 int AgeAt(const DatePoint& birth, const DatePoint& then)
 {
     int years = then.year - birth.year;
-    if (birth.full && then.full &&
-        (then.month < birth.month || (then.month == birth.month && then.day < birth.day)))
+    if (then.month < birth.month || (then.month == birth.month && then.day < birth.day))
         --years;
     return years;
+}
+
+// A father's child may be born up to ten months after his death.
+double TenMonthsAfter(double julian)
+{
+    int day = 0, month = 0, year = 0;
+    JulianToDate(julian, day, month, year);
+    month += 10;
+    if (month > 12) {
+        month -= 12;
+        ++year;
+    }
+    // A day the month lacks (31 August + 10 months) runs into the next month: a day more.
+    return DateToJulian(day, month, year);
 }
 
 bool IsBlank(const QString& text)
@@ -92,13 +140,15 @@ private:
             const TTreeData& person = at(r);
             if (IsBlank(person.GivenName) && IsBlank(person.Surname))
                 add(FindingKind::NoName, {r});
-            const auto birth = DateOf(person.BirthDate);
-            const auto death = DateOf(person.DeathDate);
+            const auto birth = DateOf(person.BirthDate, person.BirthQualifier);
+            const auto death = DateOf(person.DeathDate, person.DeathQualifier);
             if (birth && death && Before(*death, *birth))
                 add(FindingKind::DeathBeforeBirth, {r});
             if (birth) {
                 checkParentAge(r, *birth, person.MotherId);
                 checkParentAge(r, *birth, person.FatherId);
+                checkBornAfterDeath(r, *birth, person.MotherId, FindingKind::BornAfterMotherDeath);
+                checkBornAfterDeath(r, *birth, person.FatherId, FindingKind::BornAfterFatherDeath);
             }
         }
     }
@@ -107,20 +157,45 @@ private:
     {
         if (!isRecord(parent) || parent == child)
             return;
-        const auto parentBirth = DateOf(at(parent).BirthDate);
+        const auto parentBirth = DateOf(at(parent).BirthDate, at(parent).BirthQualifier);
         if (!parentBirth)
             return;
         if (Before(birth, *parentBirth)) {
             add(FindingKind::ChildBornBeforeParent, {child, parent});
             return;
         }
-        const int age = AgeAt(*parentBirth, birth);
-        const bool yearsOnly = !birth.full || !parentBirth->full;
-        // With a year alone the age may be one less than the difference of the years.
-        if (age < YoungestParent)
-            add(FindingKind::ParentTooYoung, {child, parent}, age);
-        else if ((yearsOnly ? age - 1 : age) > OldestParent)
-            add(FindingKind::ParentTooOld, {child, parent}, age);
+        if (birth.full && parentBirth->full) {
+            const int age = AgeAt(*parentBirth, birth);
+            if (age < YoungestParent)
+                add(FindingKind::ParentTooYoung, {child, parent}, age);
+            else if (age > OldestParent)
+                add(FindingKind::ParentTooOld, {child, parent}, age);
+            return;
+        }
+        // With a year alone the age may be one less than the difference of the years; a
+        // qualified year may be any of those it allows. Reported only when every one of them
+        // breaks the rule, with the age nearest to keeping it.
+        const int most = birth.latestYear - parentBirth->earliestYear;
+        const int least = birth.earliestYear - parentBirth->latestYear;
+        if (most < YoungestParent)
+            add(FindingKind::ParentTooYoung, {child, parent}, most);
+        else if (least - 1 > OldestParent)
+            add(FindingKind::ParentTooOld, {child, parent}, least);
+    }
+
+    // A child born after the mother's death, or more than ten months after the father's.
+    void checkBornAfterDeath(qint32 child, const DatePoint& birth, qint32 parent, FindingKind kind)
+    {
+        if (!isRecord(parent) || parent == child)
+            return;
+        const auto death = DateOf(at(parent).DeathDate, at(parent).DeathQualifier);
+        if (!death)
+            return;
+        const bool father = kind == FindingKind::BornAfterFatherDeath;
+        const double lastDay =
+            father && std::isfinite(death->latest) ? TenMonthsAfter(death->latest) : death->latest;
+        if (lastDay < birth.earliest)
+            add(kind, {child, parent});
     }
 
     void checkParentLinks()
@@ -289,7 +364,7 @@ private:
         std::size_t operator()(qint32 index) const
         {
             const TTreeData& p = (*persons)[std::size_t(index)];
-            return qHashMulti(0, p.GivenName, p.Surname, p.BirthDate);
+            return qHashMulti(0, p.GivenName, p.Surname, p.BirthDate, p.Sex);
         }
     };
     struct SameKeyEqual
@@ -299,7 +374,8 @@ private:
         {
             const TTreeData& p = (*persons)[std::size_t(a)];
             const TTreeData& q = (*persons)[std::size_t(b)];
-            return p.BirthDate == q.BirthDate && p.GivenName == q.GivenName &&
+            // Twins of different sex may well share a name, as Deniz or Derya.
+            return p.BirthDate == q.BirthDate && p.Sex == q.Sex && p.GivenName == q.GivenName &&
                    p.Surname == q.Surname;
         }
     };
@@ -361,6 +437,10 @@ Msg MessageOf(FindingKind kind)
         return Msg::CheckNoName;
     case FindingKind::SameNameAndBirth:
         return Msg::CheckSameNameAndBirth;
+    case FindingKind::BornAfterMotherDeath:
+        return Msg::CheckBornAfterMotherDeath;
+    case FindingKind::BornAfterFatherDeath:
+        return Msg::CheckBornAfterFatherDeath;
     case FindingKind::MissingRecord:
         break;
     }

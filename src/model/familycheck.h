@@ -26,6 +26,8 @@ enum class FindingKind
     NoName,                // records: the person
     SameNameAndBirth,      // records: every person of the group
     MissingRecord,         // records: the person, the record number that is not in the list
+    BornAfterMotherDeath,  // records: child, mother
+    BornAfterFatherDeath,  // records: child, father (more than ten months after his death)
 };
 
 // One thing the family check found, with the record numbers it concerns.

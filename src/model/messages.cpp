@@ -371,6 +371,39 @@ constexpr const char16_t* Texts[LangTableSize][2] = {
      u"dosya diskte kalır. Listeden çıkartılsın mı ?",
      u" - will be removed from list. The Image File stays on the disk, since another image entry "
      u"of this person names it too. Do you want to remove it from the list?"},
+    /* 195 */
+    {u"%1\rBu dosya burada açıldıktan veya son kaydedildikten sonra diskte değişmiş (başka bir "
+     u"pencere veya program kaydetmiş).\rEvet: BAŞKA BİR ADLA kaydet\rHayır: üzerine yaz "
+     u"(diskteki dosya yedek olur)\rİptal: kaydetme",
+     u"%1\rThis file was changed on the disk after it was opened or last saved here (another "
+     u"window or program saved it).\rYes: save under ANOTHER NAME\rNo: overwrite it (the file "
+     u"on the disk becomes the backup)\rCancel: do not save"},
+    /* 196 */
+    {u"Aile dosyası bu kopyadan sonra, %1 tarihinde kaydedilmiş: kopya daha yeni bir çalışmanın "
+     u"üzerine yazılabilir.\r(Evet: kopya %2 adıyla açılır, aile dosyası olduğu gibi kalır)",
+     u"The family file was saved after this copy, at %1: the copy could replace newer work.\r"
+     u"(Yes: the copy is opened under the name %2, the family file stays as it is)"},
+    /* 197 */
+    {u"Bu kopya EKSİK (yazılırken kesilmiş veya bozulmuş); içinde %1 kişi var.\r(Evet: kopya %2 "
+     u"adıyla açılır, aile dosyası olduğu gibi kalır)",
+     u"This copy is INCOMPLETE (cut off while written, or damaged); it holds %1 persons.\r(Yes: "
+     u"the copy is opened under the name %2, the family file stays as it is)"},
+    /* 198 */
+    {u"Kaydedilmemiş değişikliklerin kurtarma kopyası yazılamadı; program şimdi çökerse bu "
+     u"değişiklikler kaybolur: ",
+     u"The recovery copy of the unsaved changes could not be written; if the program ended now "
+     u"they would be lost: "},
+    /* 199 */
+    {u"Kaydı kaybolmuş bir kurtarma kopyası bulundu (%1 tarihli, %2 kişi).\rKopyayı GERİ "
+     u"YÜKLEMEK istermisiniz ?\r(Evet: kopya %3 adıyla açılır; Hayır: kopya silinir)",
+     u"A recovery copy whose record is lost was found (from %1, %2 persons).\rDo you want to "
+     u"RESTORE it ?\r(Yes: the copy is opened under the name %3; No: the copy is deleted)"},
+    /* 200 */
+    {u"%1 nolu kayıt, annesi %2 nolu kaydın ölümünden sonra doğmuş.",
+     u"Record %1 was born after the death of the mother, record %2."},
+    /* 201 */
+    {u"%1 nolu kayıt, babası %2 nolu kaydın ölümünden on aydan fazla sonra doğmuş.",
+     u"Record %1 was born more than ten months after the death of the father, record %2."},
 };
 
 } // namespace

@@ -191,9 +191,16 @@ enum class Msg : int
     GenerationLoopMark = 192,
     PictureFileUsedByOthers = 193,
     PictureFileNamedTwice = 194,
+    FileChangedOnDisk = 195,
+    RecoveryOriginalNewer = 196,
+    RecoveryDamaged = 197,
+    RecoveryNotWritten = 198,
+    RecoveryOrphan = 199,
+    CheckBornAfterMotherDeath = 200,
+    CheckBornAfterFatherDeath = 201,
 };
 
-constexpr int LangTableSize = 195;
+constexpr int LangTableSize = 202;
 
 // The text of an entry in a language; an entry out of range gives an empty text.
 QString LangText(Msg entry, Lang lang);

@@ -141,6 +141,14 @@ private:
     // The first save of a family whose file held lines it could not keep offers another name
     // (the default): true or false when that decided the save, empty when the save goes on.
     std::optional<bool> saveRicherFileElsewhere();
+    // Saves under a name chosen in the save dialog; nothing when the dialog was cancelled.
+    std::optional<SaveResult> saveUnderOtherName();
+    // What the family file was when it was opened or last saved here, and where to save when
+    // it changed on the disk since: true to go on saving into it (nothing changed there, or the
+    // user lets it be replaced), false when saved elsewhere or cancelled (saved tells which).
+    bool mayReplaceFamilyFile(bool& saved);
+    // The family file is now what this window opened, saved or restored.
+    void rememberFamilyFile(const FileStamp& stamp);
     void showPage(QWidget* page);
     void connectTablePage();
     // Makes recNo the current record and shows it on the person page.
@@ -149,14 +157,16 @@ private:
     void showCaption();
     // The working folder, shown on the print page.
     void showCurrentDir();
-    // Opens a left recovery copy as the family of its original file, with unsaved changes.
-    bool restoreRecovery(const RecoveryInfo& left);
+    // Opens a left recovery copy as the family of the file restoredName (its original, or a
+    // new name where it must not replace that), with unsaved changes.
+    bool restoreRecovery(RecoveryInfo left, const QString& restoredName);
 
     Session session_;
     ErrorList errors_;
     std::unique_ptr<Prompts> prompts_;
     std::unique_ptr<ProportionalScaler> scaler_;
     std::unique_ptr<RecoveryWriter> recovery_;
+    FileStamp familyStamp_; // the family file as opened or last saved here
     TForm_ListeDlg* listeDialog_ = nullptr;
     PersonEditor* personEditor_ = nullptr;
     RelativeEditor* relativeEditor_ = nullptr;

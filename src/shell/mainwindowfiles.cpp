@@ -5,6 +5,7 @@
 #include "editing/personpageui.h"
 #include "gedcom/familyopen.h"
 #include "gedcom/familysave.h"
+#include "gedcom/recoverywriter.h"
 #include "model/messages.h"
 #include "model/picturepaths.h"
 #include "shell/aboutpage.h"
@@ -142,7 +143,37 @@ void TForm_Main::openChosenFile(const QString& fileName, const QString& previous
         outcome.fileName = *name;
     }
     session_.familyFileName = outcome.fileName;
+    rememberFamilyFile(StampOf(outcome.fileName));
     showOpenedFile(outcome.readOnly);
+}
+
+void TForm_Main::rememberFamilyFile(const FileStamp& stamp)
+{
+    familyStamp_ = stamp;
+    if (recovery_)
+        recovery_->setBase(stamp);
+}
+
+bool TForm_Main::mayReplaceFamilyFile(bool& saved)
+{
+    saved = false;
+    // A file gone from the disk holds no one's work that a save could replace.
+    const FileStamp now = StampOf(session_.familyFileName);
+    if (!now.exists || now == familyStamp_)
+        return true;
+    // Another window or program saved the family meanwhile: replacing it would lose its work.
+    const QString question = LangText(Msg::FileChangedOnDisk, session_.lang())
+                                 .arg(QDir::toNativeSeparators(session_.familyFileName));
+    switch (prompts_->message(MessageKind::Warning, question, MessageButtons::YesNoCancel)) {
+    case PromptAnswer::No:
+        return true;
+    case PromptAnswer::Yes:
+        if (const std::optional<SaveResult> result = saveUnderOtherName())
+            saved = result->saved || saveElsewhere(*result);
+        return false;
+    default:
+        return false;
+    }
 }
 
 void TForm_Main::showOpenedFile(bool readOnly)
@@ -188,17 +219,42 @@ bool TForm_Main::SB_SaveClick()
     }
     if (const std::optional<bool> saved = saveRicherFileElsewhere())
         return *saved;
-    WriteOptions options;
-    options.versionText = VersionLabelText();
-    SaveResult result;
-    {
-        const OverrideCursorGuard hourglass;
-        result = SaveFamilyFile(session_.familyFileName, session_.persons, options);
+    for (;;) {
+        bool saved = false;
+        if (!mayReplaceFamilyFile(saved)) {
+            if (saved)
+                setUnsavedChanges(false);
+            return saved;
+        }
+        // Replacing what is on the disk now, as the user chose or as nothing changed there.
+        const FileStamp expected = StampOf(session_.familyFileName);
+        WriteOptions options;
+        options.versionText = VersionLabelText();
+        SaveResult result;
+        {
+            const OverrideCursorGuard hourglass;
+            result = SaveFamilyFileIfUnchanged(session_.familyFileName, session_.persons, options,
+                                               expected);
+        }
+        // Changed again while the family was written: ask once more.
+        if (result.changedOnDisk) {
+            familyStamp_ = {};
+            continue;
+        }
+        if (!result.saved)
+            return saveElsewhere(result);
+        rememberFamilyFile(StampOf(session_.familyFileName));
+        setUnsavedChanges(false);
+        return true;
     }
-    if (!result.saved)
-        return saveElsewhere(result);
-    setUnsavedChanges(false);
-    return true;
+}
+
+std::optional<SaveResult> TForm_Main::saveUnderOtherName()
+{
+    const std::optional<QString> other = askOtherFamilyName();
+    if (!other)
+        return std::nullopt;
+    return saveUnder(*other);
 }
 
 std::optional<bool> TForm_Main::saveRicherFileElsewhere()
@@ -242,10 +298,10 @@ bool TForm_Main::saveElsewhere(SaveResult failed)
                                   LangText(Msg::SaveElsewhereQuestion, lang),
                               MessageButtons::YesNo) != PromptAnswer::Yes)
             return false;
-        const std::optional<QString> other = askOtherFamilyName();
-        if (!other)
+        const std::optional<SaveResult> result = saveUnderOtherName();
+        if (!result)
             return false;
-        failed = saveUnder(*other);
+        failed = *result;
     }
     setUnsavedChanges(false);
     return true;
@@ -280,6 +336,7 @@ SaveResult TForm_Main::saveUnder(const QString& other)
         if (rebased)
             session_.clearHistory();
         session_.familyFileName = other;
+        rememberFamilyFile(StampOf(other));
         QDir::setCurrent(to);
         showCaption();
         showCurrentDir();

@@ -21,27 +21,61 @@ void TForm_Main::startRecovery(const QString& folder)
     WriteOptions options;
     options.versionText = VersionLabelText();
     recovery_ = std::make_unique<RecoveryWriter>(session_, folder, options);
+    recovery_->setBase(familyStamp_);
+    // Said once: the user believes the changes protected, and they are not.
+    connect(recovery_.get(), &RecoveryWriter::failed, this, [this, folder](const QString& reason) {
+        prompts_->message(MessageKind::Warning, LangText(Msg::RecoveryNotWritten, session_.lang()) +
+                                                    QDir::toNativeSeparators(folder) +
+                                                    QStringLiteral("\r") + reason);
+    });
     const Lang lang = session_.lang();
+    const auto timeText = [](const QDateTime& time) {
+        return QLocale::system().toString(time, QLocale::ShortFormat);
+    };
     for (RecoveryInfo left : LeftRecoveries(folder)) {
+        // Claimed before the question, so that a program started at the same time never
+        // offers the same copy.
         if (!ClaimRecovery(left))
             continue;
-        const QString question =
-            LangText(Msg::RecoveryQuestion, lang)
-                .arg(QDir::toNativeSeparators(left.originalFile),
-                     QLocale::system().toString(left.written, QLocale::ShortFormat));
+        const CopyState state = StateOf(left);
+        // A copy that may not replace its original is opened under a name of its own.
+        const QString restoredName = state == CopyState::Complete
+                                         ? left.originalFile
+                                         : RecoveredFamilyName(left.originalFile);
+        const QString restored = QDir::toNativeSeparators(restoredName);
+        QString question;
+        if (state == CopyState::Orphan) {
+            question = LangText(Msg::RecoveryOrphan, lang)
+                           .arg(timeText(left.written))
+                           .arg(CountPersonRecords(left.dataPath))
+                           .arg(restored);
+        } else {
+            question =
+                LangText(Msg::RecoveryQuestion, lang)
+                    .arg(QDir::toNativeSeparators(left.originalFile), timeText(left.written));
+            if (state == CopyState::Damaged)
+                question += QStringLiteral("\r\r") + LangText(Msg::RecoveryDamaged, lang)
+                                                         .arg(CountPersonRecords(left.dataPath))
+                                                         .arg(restored);
+            else if (state == CopyState::OriginalChanged)
+                question +=
+                    QStringLiteral("\r\r") +
+                    LangText(Msg::RecoveryOriginalNewer, lang)
+                        .arg(timeText(QFileInfo(left.originalFile).lastModified()), restored);
+        }
         if (prompts_->message(MessageKind::Warning, question, MessageButtons::YesNo) !=
             PromptAnswer::Yes) {
             RemoveRecovery(left);
             continue;
         }
-        if (restoreRecovery(left)) {
-            recovery_->adopt(left);
+        if (restoreRecovery(left, restoredName)) {
+            recovery_->adopt(left, restoredName);
             return; // further copies wait for the next start
         }
     }
 }
 
-bool TForm_Main::restoreRecovery(const RecoveryInfo& left)
+bool TForm_Main::restoreRecovery(RecoveryInfo left, const QString& restoredName)
 {
     session_.persons.clear();
     ReadOptions options;
@@ -49,6 +83,9 @@ bool TForm_Main::restoreRecovery(const RecoveryInfo& left)
     options.programVersion = ProgramVersion();
     WindowReadReporter reporter(*prompts_, TabSheet_About->ProgressBar_Read);
     options.reporter = &reporter;
+    // Picture names are resolved beside the file the family is restored as.
+    if (left.originalFile.isEmpty())
+        left.originalFile = restoredName;
     bool read = false;
     {
         const OverrideCursorGuard hourglass;
@@ -60,10 +97,13 @@ bool TForm_Main::restoreRecovery(const RecoveryInfo& left)
                                                     QDir::toNativeSeparators(left.dataPath));
         return false;
     }
-    session_.familyFileName = left.originalFile;
+    session_.familyFileName = restoredName;
     session_.setRecNoMain(left.recNoMain);
     session_.setPictureNo(0);
-    const QFileInfo original(left.originalFile);
+    // Saving asks first when the original was saved again after the changes began.
+    rememberFamilyFile(restoredName == left.originalFile && left.base ? *left.base
+                                                                      : StampOf(restoredName));
+    const QFileInfo original(restoredName);
     if (original.absoluteDir().exists())
         QDir::setCurrent(original.absolutePath());
     showingFindings_ = false;

@@ -83,7 +83,12 @@ INSTANTIATE_TEST_SUITE_P(
                       // A text never spans two fields, and nothing matches nothing.
                       NarrowCase{"ahmetisik", {}}, NarrowCase{"zz", {}},
                       // A lone accent folds to nothing and hides nothing.
-                      NarrowCase{"\u0301", {1, 2, 3, 4, 5, 6}}));
+                      NarrowCase{"\u0301", {1, 2, 3, 4, 5, 6}},
+                      // Words at blanks: every word in some field of the row, in any order.
+                      NarrowCase{"ahmet ışık", {1}}, NarrowCase{"isik ahmet", {1}},
+                      NarrowCase{"ozge yilmaz 0850", {5}}, NarrowCase{"  isik  ", {1, 2, 3}},
+                      NarrowCase{"is 19", {1, 2}}, NarrowCase{"ahmet yilmaz", {}},
+                      NarrowCase{"   ", {1, 2, 3, 4, 5, 6}}));
 
 TEST(ListeNarrow, SortingWhileNarrowedKeepsBothTheOrderAndTheNarrowing)
 {

@@ -422,4 +422,41 @@ TEST(KinrowTool, ExportWritesStandardGedcomAndExitsByOutcome)
     EXPECT_EQ(bytesOf(family), before);
 }
 
+TEST(KinrowTool, PlausibilityWeighsQualifiedYearsAndDeathsOfParents)
+{
+    QTemporaryDir dir;
+    // The mother died before her son's birth; the father's birth year is only an upper bound,
+    // so his age at the birth (76 by the years) may be anything above: still over 70.
+    // The daughter was born before 1760 to a mother born 1686: not certainly over 70.
+    put(dir.filePath(u"aile.ged"_qs),
+        "0 HEAD\r\n1 SOUR Kinrow\r\n2 VERS 3.04\r\n2 NAME Kinrow\r\n1 CHAR ANSI\r\n"
+        "0 @S0@ SUBM\r\n1 NAME Not Given\r\n"
+        "0 @I1@ INDI\r\n1 NAME Ayse /Kaya/\r\n1 SEX F\r\n1 BIRT\r\n2 DATE 1686\r\n"
+        "1 DEAT\r\n2 DATE 1760\r\n1 FAMS @F1@\r\n"
+        "0 @I2@ INDI\r\n1 NAME Ali /Kaya/\r\n1 SEX M\r\n1 BIRT\r\n2 DATE BEF 1686\r\n"
+        "1 FAMS @F1@\r\n"
+        "0 @I3@ INDI\r\n1 NAME Emre /Kaya/\r\n1 SEX M\r\n1 BIRT\r\n2 DATE 1762\r\n"
+        "1 FAMC @F1@\r\n"
+        "0 @I4@ INDI\r\n1 NAME Ece /Kaya/\r\n1 SEX F\r\n1 BIRT\r\n2 DATE BEF 1759\r\n"
+        "1 FAMC @F1@\r\n"
+        "0 @F1@ FAM\r\n1 HUSB @I2@\r\n1 WIFE @I1@\r\n1 CHIL @I3@\r\n1 CHIL @I4@\r\n"
+        "0 TRLR\r\n");
+    const ToolRun run = tool(
+        {u"check"_qs, dir.filePath(u"aile.ged"_qs), u"--plausibility"_qs, u"--lang"_qs, u"tr"_qs});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QStringList lines = run.out.trimmed().split(u'\n');
+    const QStringList findings = lines.mid(lines.indexOf(u"Aile denetimi - bulgu sayısı : 3"_qs));
+    EXPECT_EQ(findings.join(u'\n').toStdString(),
+              QStringList({u"Aile denetimi - bulgu sayısı : 3"_qs,
+                           u"1 nolu kayıt, çocuğu 3 nolu kayıt doğduğunda 76 "
+                           u"yaşındaydı (70 yaşından büyük)."_qs,
+                           u"2 nolu kayıt, çocuğu 3 nolu kayıt doğduğunda 76 "
+                           u"yaşındaydı (70 yaşından büyük)."_qs,
+                           u"3 nolu kayıt, annesi 1 nolu kaydın ölümünden sonra "
+                           u"doğmuş."_qs})
+                  .join(u'\n')
+                  .toStdString())
+        << run.out.toStdString();
+}
+
 } // namespace

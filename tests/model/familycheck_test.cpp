@@ -7,6 +7,14 @@
 
 using namespace kinrow;
 
+namespace kinrow {
+// Findings show in a failure as the error list shows them.
+void PrintTo(const Finding& finding, std::ostream* out)
+{
+    *out << FindingText(finding, Lang::English).toStdString();
+}
+} // namespace kinrow
+
 namespace {
 
 TTreeData& At(PersonList& persons, qint32 recNo)
@@ -114,7 +122,8 @@ const Case Cases[] = {
          At(p, 1).DeathDate = DateToJulian(31, 12, 1949);
          At(p, 1).BirthDate = DateToJulian(1, 1, 1950);
      },
-     {{F::DeathBeforeBirth, {1}}}},
+     // Her child, born later, was also born after her death.
+     {{F::DeathBeforeBirth, {1}}, {F::BornAfterMotherDeath, {3, 1}}}},
     {"two persons in a loop",
      [](PersonList& p) {
          At(p, 3).BirthDate = 0;
@@ -153,6 +162,93 @@ const Case Cases[] = {
          p.push_back(Named("EMRE", "KAYA", 1975));
      },
      {{F::SameNameAndBirth, {3, 4, 6}}}},
+    {"twins of different sex alike in name",
+     [](PersonList& p) {
+         At(p, 3).Sex = SexMale;
+         p.push_back(Named("EMRE", "KAYA", 1975));
+         p.back().Sex = SexFemale;
+     },
+     {}},
+    // A qualified year counts only when every year it allows breaks the rule.
+    {"child born before a year may be any earlier",
+     [](PersonList& p) {
+         At(p, 1).BirthDate = 0;
+         At(p, 2).BirthDate = 1903;
+         At(p, 3).BirthQualifier = DateQualifier::Before;
+     },
+     {}},
+    {"father born before a year is older still",
+     [](PersonList& p) {
+         At(p, 1).BirthDate = 0;
+         At(p, 2).BirthDate = 1903;
+         At(p, 2).BirthQualifier = DateQualifier::Before;
+     },
+     {{F::ParentTooOld, {3, 2}, 72}}},
+    {"father about 72 may have been 62",
+     [](PersonList& p) {
+         At(p, 1).BirthDate = 0;
+         At(p, 2).BirthDate = 1903;
+         At(p, 2).BirthQualifier = DateQualifier::About;
+     },
+     {}},
+    {"father estimated 85 was over 70 in any case",
+     [](PersonList& p) {
+         At(p, 1).BirthDate = 0;
+         At(p, 2).BirthDate = 1890;
+         At(p, 2).BirthQualifier = DateQualifier::Estimated;
+     },
+     {{F::ParentTooOld, {3, 2}, 75}}},
+    {"child born after a year may be older",
+     [](PersonList& p) {
+         At(p, 1).BirthDate = 0;
+         At(p, 3).BirthDate = 1959;
+         At(p, 3).BirthQualifier = DateQualifier::After;
+     },
+     {}},
+    {"mother born after a year is younger still",
+     [](PersonList& p) {
+         At(p, 1).BirthDate = DateToJulian(1, 6, 1966);
+         At(p, 1).BirthQualifier = DateQualifier::After;
+         At(p, 2).BirthDate = 0;
+     },
+     {{F::ParentTooYoung, {3, 1}, 9}}},
+    {"death about a year before the birth",
+     [](PersonList& p) {
+         At(p, 3).DeathDate = 1974;
+         At(p, 3).DeathQualifier = DateQualifier::About;
+     },
+     {}},
+    {"born after the mother's death",
+     [](PersonList& p) { At(p, 1).DeathDate = DateToJulian(31, 12, 1974); },
+     {{F::BornAfterMotherDeath, {3, 1}}}},
+    {"born in the year the mother died", [](PersonList& p) { At(p, 1).DeathDate = 1975; }, {}},
+    {"born in the year after the mother died",
+     [](PersonList& p) { At(p, 1).DeathDate = 1974; },
+     {{F::BornAfterMotherDeath, {3, 1}}}},
+    {"born after a mother who died about then",
+     [](PersonList& p) {
+         At(p, 1).DeathDate = 1970;
+         At(p, 1).DeathQualifier = DateQualifier::About;
+     },
+     {}},
+    {"born ten months after the father's death",
+     [](PersonList& p) {
+         At(p, 2).DeathDate = DateToJulian(1, 3, 1974);
+         At(p, 3).BirthDate = DateToJulian(1, 1, 1975);
+     },
+     {}},
+    {"born ten months and a day after the father's death",
+     [](PersonList& p) {
+         At(p, 2).DeathDate = DateToJulian(1, 3, 1974);
+         At(p, 3).BirthDate = DateToJulian(2, 1, 1975);
+     },
+     {{F::BornAfterFatherDeath, {3, 2}}}},
+    {"born the year after the father died, by years",
+     [](PersonList& p) { At(p, 2).DeathDate = 1974; },
+     {}},
+    {"born two years after the father died, by years",
+     [](PersonList& p) { At(p, 2).DeathDate = 1973; },
+     {{F::BornAfterFatherDeath, {3, 2}}}},
     {"same names without a birth date",
      [](PersonList& p) {
          p.push_back(Named("EMRE", "KAYA", 0));
@@ -230,6 +326,11 @@ TEST(FamilyCheck, TextsNameTheRecords)
                              "kaydın eşleri arasında 4 yok."));
     EXPECT_EQ(FindingText({F::SameNameAndBirth, {3, 4, 6}}, Lang::English),
               QStringLiteral("Records 3, 4, 6 have the same name, surname and birth date."));
+    EXPECT_EQ(FindingText({F::BornAfterFatherDeath, {3, 2}}, Lang::English),
+              QStringLiteral("Record 3 was born more than ten months after the death of the "
+                             "father, record 2."));
+    EXPECT_EQ(FindingText({F::BornAfterMotherDeath, {3, 1}}, Lang::Turkish),
+              QStringLiteral("3 nolu kayıt, annesi 1 nolu kaydın ölümünden sonra doğmuş."));
 }
 
 TEST(FamilyCheck, ReportLinesCountAndCapTheFindings)

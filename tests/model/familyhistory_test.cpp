@@ -63,6 +63,24 @@ TEST(FamilyChange, KeepsOnlyTheRecordsThatChangedAndGrowsAndCutsTheList)
     EXPECT_EQ(session.recNoMain(), 3);
 }
 
+TEST(FamilyChange, AnOkThatChangedNothingRecordsNoStep)
+{
+    Session session;
+    session.persons = Family(2);
+    FamilyChange rename(session, StepKind::Correct, {1});
+    session.persons[0].GivenName = "A";
+    rename.commit();
+    session.setUnsavedChanges(false); // saved
+    FamilyChange nothing(session, StepKind::Correct, {1, 2});
+    nothing.commit();
+    EXPECT_FALSE(session.unsavedChanges());
+    ASSERT_TRUE(session.history().canUndo());
+    EXPECT_EQ(session.history().stepCount(), 1u) << "a step was recorded for no change";
+    // Undo takes back the rename, not an empty step.
+    ASSERT_TRUE(session.undo());
+    EXPECT_EQ(session.persons[0].GivenName, "1");
+}
+
 TEST(FamilyHistory, UnsavedFlagFollowsTheLastSave)
 {
     Session session;

@@ -509,6 +509,74 @@ TEST_F(MainWindowTest, FailedSaveKeepsTheFlagAndTheWindowOpen)
     window->setUnsavedChanges(false);
 }
 
+TEST_F(MainWindowTest, ClosingAfterAFailedSaveKeepsTheWindowAndTheChange)
+{
+    QDir(home.path()).mkdir("gone");
+    const QString path = write("gone/aile.ged", KinrowFile);
+    auto window = start({path});
+    QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
+    window->show();
+    Session& session = window->session();
+    FamilyChange change(session, StepKind::Correct, {2});
+    session.persons[1].GivenName = "FATMA";
+    change.commit();
+    ASSERT_TRUE(QDir(home.filePath("gone")).removeRecursively());
+
+    prompts->answerMessage(PromptAnswer::Yes); // save before exit
+    prompts->answerMessage(PromptAnswer::No);  // not under another name
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->unsavedChanges());
+    EXPECT_EQ(session.persons.at(1).GivenName, "FATMA");
+    EXPECT_TRUE(session.history().canUndo());
+    window->setUnsavedChanges(false);
+}
+
+TEST_F(MainWindowTest, AFileChangedOnTheDiskSinceOpeningIsNeverSilentlyReplaced)
+{
+    const QString path = write("aile.ged", KinrowFile);
+    auto window = start({path});
+    QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
+    window->setUnsavedChanges(true);
+    // Another window saves the family meanwhile.
+    const QByteArray other = QByteArray(KinrowFile).replace("AYSE", "EMINE");
+    write("aile.ged", other);
+    const auto onDisk = [&](const QString& name) {
+        QFile file(home.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QString question = LangText(Msg::FileChangedOnDisk, Lang::English).arg(path);
+
+    prompts->answerMessage(PromptAnswer::Cancel);
+    EXPECT_FALSE(window->SB_SaveClick());
+    EXPECT_EQ(prompts->messages.value(0), question);
+    EXPECT_EQ(onDisk("aile.ged"), other);
+    EXPECT_FALSE(QFile::exists(home.filePath("aile.bak")));
+    EXPECT_TRUE(window->unsavedChanges());
+
+    // Yes, the default, saves under another name and leaves the other window's file alone.
+    prompts->answerMessage(PromptAnswer::Yes);
+    prompts->chooseSaveFile(home.filePath("aile2.ged"));
+    EXPECT_TRUE(window->SB_SaveClick());
+    EXPECT_EQ(onDisk("aile.ged"), other);
+    EXPECT_EQ(window->session().familyFileName, home.filePath("aile2.ged"));
+    EXPECT_TRUE(onDisk("aile2.ged").contains("AYSE"));
+    EXPECT_FALSE(window->unsavedChanges());
+
+    // Saved here, the new file is this window's: the next save asks nothing.
+    window->setUnsavedChanges(true);
+    EXPECT_TRUE(window->SB_SaveClick());
+    EXPECT_EQ(prompts->messages.size(), 2);
+
+    // No overwrites, and the other program's file becomes the backup.
+    write("aile2.ged", other);
+    window->setUnsavedChanges(true);
+    prompts->answerMessage(PromptAnswer::No);
+    EXPECT_TRUE(window->SB_SaveClick());
+    EXPECT_TRUE(onDisk("aile2.ged").contains("AYSE"));
+    EXPECT_EQ(onDisk("aile2.bak"), other);
+}
+
 TEST_F(MainWindowTest, FileButtonAsksAboutUnsavedChanges)
 {
     const QString first = write("aile.ged", KinrowFile);
