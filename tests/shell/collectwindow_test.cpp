@@ -137,6 +137,7 @@ TEST_F(CollectWindowTest, AMoveWhoseSaveFailsKeepsEverySource)
     page->CheckBox_P_RSil->setChecked(true);
     page->CheckBox_P_RSelected->setChecked(false);
     prompts->answerMessage(PromptAnswer::Yes); // collect
+    prompts->answerMessage(PromptAnswer::No);  // the name changed on the disk: replace it
     prompts->answerMessage(PromptAnswer::No);  // not under another name
     prompts->answerMessage(PromptAnswer::Ok);  // the count
     page->BitBtn_P_Resim->click();
