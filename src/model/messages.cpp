@@ -345,7 +345,7 @@ constexpr const char16_t* Texts[LangTableSize][2] = {
      u"This family's file holds lines KINROW does not keep (counted in the error list). Saving "
      u"over the file loses them for good.\rDo you want to SAVE it under ANOTHER NAME ?\r(No: the "
      u"file is replaced)"},
-    /* 186 */ {u"GEDCOM 5.5.1 Olarak Aktar", u"Export as GEDCOM 5.5.1"},
+    /* 186 */ {u"GEDCOM 5.5.1 Aktar", u"Export as GEDCOM 5.5.1"},
     /* 187 */
     {u"Aileyi başka soyağacı programlarının okuduğu standart GEDCOM 5.5.1 (UTF-8) dosyası olarak "
      u"yazar. Aile dosyası değişmez.",
