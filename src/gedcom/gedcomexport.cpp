@@ -5,6 +5,7 @@
 #include "model/textrules.h"
 
 #include <QFileInfo>
+#include <QIODevice>
 
 #include <algorithm>
 #include <cmath>
@@ -368,7 +369,10 @@ SaveResult ExportGedcomFile(const QString& path, const QString& familyFileName,
                               : target.absoluteFilePath() == family.absoluteFilePath();
     if (!familyFileName.isEmpty() && sameFile)
         return {false, LangText(Msg::ExportIsFamilyFile, options.lang)};
-    return WriteFileAtomically(path, ExportGedcomBytes(persons, options));
+    // Written as the table exports are: never into a folder, a device or a pipe of that name.
+    const QByteArray bytes = ExportGedcomBytes(persons, options);
+    return WriteFileThrough(path,
+                            [&](QIODevice& device) { return device.write(bytes) == bytes.size(); });
 }
 
 QString ExportFileNameFor(const QString& chosen)
