@@ -4,6 +4,7 @@
 #include "chart/chartprintout.h"
 #include "chart/printercheck.h"
 #include "drawing/drawingpainter.h"
+#include "editing/persontexts.h"
 #include "model/picturepaths.h"
 #include "model/textrules.h"
 #include "pictures/currentpicture.h"
@@ -150,8 +151,7 @@ void ChartPage::fillList(ChartListBox* list, const QList<ChartListItem>& items)
 
 QString ChartPage::personPageTitle() const
 {
-    const TTreeData& person = session_.current();
-    return ProperCaseName(person.GivenName, session_.lang()) + QLatin1Char(' ') + person.Surname;
+    return PersonTitle(session_.current(), session_.lang());
 }
 
 void ChartPage::ShowPicture(qint32 recNo)

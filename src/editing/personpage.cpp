@@ -237,8 +237,7 @@ void PersonPage::showHeadings(const TTreeData& person)
 
 void PersonPage::showTitle(const TTreeData& person)
 {
-    Lb_Info->setText(ProperCaseName(person.GivenName, session_.lang()) + QLatin1Char(' ') +
-                     person.Surname);
+    Lb_Info->setText(PersonTitle(person, session_.lang()));
     if (person.Sex == SexMale)
         setTextColor(Lb_Info, QColor(0, 0, 255));
     else if (person.Sex == SexFemale)

@@ -40,6 +40,11 @@ int YearOfField(const QString& field)
 
 } // namespace
 
+QString PersonTitle(const TTreeData& person, Lang lang)
+{
+    return ProperCaseName(person.GivenName, lang) + QLatin1Char(' ') + person.Surname;
+}
+
 QString PersonEntryText(const TTreeData& person, Lang lang)
 {
     QString text = ProperCaseName(person.GivenName, lang) + QLatin1Char(' ') + person.Surname;

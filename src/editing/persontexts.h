@@ -7,6 +7,10 @@
 
 namespace kinrow {
 
+// The person page's title, which the back buttons of the other pages repeat: the given
+// names in proper case and the surname as written.
+QString PersonTitle(const TTreeData& person, Lang lang);
+
 // One line naming a person with years: "Ahmet YILMAZ - 1921 & ----".
 QString PersonEntryText(const TTreeData& person, Lang lang);
 

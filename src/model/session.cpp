@@ -2,6 +2,14 @@
 
 namespace kinrow {
 
+void Session::setRecNoMain(qint32 recNo)
+{
+    if (recNo == recNoMain_)
+        return;
+    recNoMain_ = recNo;
+    Q_EMIT currentChanged();
+}
+
 void Session::setLang(Lang lang)
 {
     if (lang == lang_)

@@ -23,7 +23,8 @@ public:
     QString familyFileName = QStringLiteral("Kinrow.ged"); // the open dialog's file name
 
     qint32 recNoMain() const { return recNoMain_; }
-    void setRecNoMain(qint32 recNo) { recNoMain_ = recNo; }
+    // Makes recNo the current record; currentChanged tells the pages when it is another one.
+    void setRecNoMain(qint32 recNo);
     // Whether recNoMain names a record of the list.
     bool hasCurrent() const { return isRecord(recNoMain_); }
     bool isRecord(qint32 recNo) const { return recNo >= 1 && std::size_t(recNo) <= persons.size(); }
@@ -79,6 +80,8 @@ public:
 
 Q_SIGNALS:
     void langChanged();
+    // The current record is another one: the pages that show it redraw.
+    void currentChanged();
     // The editing state, the read-only mode or the unsaved-changes flag changed: every page
     // applies the enabling rules again.
     void enablingChanged();

@@ -1,5 +1,6 @@
 #include "print/printpage.h"
 
+#include "editing/persontexts.h"
 #include "model/textrules.h"
 #include "print/printexport.h"
 #include "print/printmodel.h"
@@ -229,11 +230,7 @@ void PrintPage::SB_YazClick()
         model_->refresh();
     }
     if (session_.hasCurrent()) {
-        const TTreeData& person = session_.current();
-        SetBackButton(*SB_P_Back,
-                      ProperCaseName(person.GivenName, session_.lang()) + QLatin1Char(' ') +
-                          person.Surname,
-                      recNo);
+        SetBackButton(*SB_P_Back, PersonTitle(session_.current(), session_.lang()), recNo);
     }
     if (table_.scope() == PrintScope::None)
         table_.setScope(PrintScope::Family);

@@ -176,7 +176,6 @@ void TForm_Main::connectTablePage()
 {
     TablePage* table = TabSheet_TView;
     PersonPage* page = TabSheet_Main;
-    table->personTitle = [page] { return page->Lb_Info->text(); };
     connect(page->SB_TView, &QToolButton::clicked, table, &TablePage::SB_TViewClick);
     connect(table, &TablePage::activated, this, [this] { showPage(TabSheet_TView); });
     connect(table, &TablePage::backRequested, this, [this] { showPage(TabSheet_Main); });

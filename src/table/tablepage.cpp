@@ -1,6 +1,7 @@
 #include "table/tablepage.h"
 
 #include "editing/personlabels.h"
+#include "editing/persontexts.h"
 #include "model/picturepaths.h"
 #include "pictures/currentpicture.h"
 #include "pictures/picturebox.h"
@@ -69,7 +70,7 @@ void TablePage::SB_TViewClick()
     if (!session_.hasCurrent())
         return;
     const qint32 recNo = session_.recNoMain();
-    SetBackButton(*SB_T1_Back, personTitle ? personTitle() : QString(), recNo);
+    SetBackButton(*SB_T1_Back, PersonTitle(session_.current(), session_.lang()), recNo);
     model_->clear();
     SetPersonLabel(session_.persons, recNo, *Lb_T1_Main, session_.lang());
     ShowPicture(recNo);

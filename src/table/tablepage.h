@@ -51,9 +51,6 @@ public:
     int generationLimit() const { return generationLimit_; }
     GenerationModel* model() const { return model_; }
 
-    // The person page's title, which the back button shows.
-    std::function<QString()> personTitle;
-
 Q_SIGNALS:
     // The page wants to be the active page.
     void activated();

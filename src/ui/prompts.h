@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QFont>
 #include <QString>
 
@@ -47,7 +48,8 @@ struct SaveFileChoice
 };
 
 // Every message box, question, input box and file dialog the window shows goes through
-// here, so that tests can answer them from a script. "\r" in texts breaks the line.
+// here, so that tests can answer them from a script, and so does today's date, so that tests
+// can fix it. "\r" in texts breaks the line.
 class Prompts
 {
 public:
@@ -68,6 +70,8 @@ public:
     // The print dialog: a printer or a PDF file chosen into printer; false when cancelled.
     // A pageCount above 0 also offers the page range 1..pageCount.
     virtual bool choosePrinter(QPrinter& printer, int pageCount) = 0;
+    // Today, as the clock of the machine tells it.
+    virtual QDate today() const { return QDate::currentDate(); }
 };
 
 // The program's title, captioning plain message boxes.

@@ -104,7 +104,6 @@ protected:
         session.persons = Family();
         session.setLang(Lang::English);
         session.setRecNoMain(1);
-        page.personTitle = [] { return u"P1 S1"_qs; };
         page.retranslate();
         page.resize(616, 480);
         page.show();
