@@ -53,4 +53,12 @@ void PersonLabel::mouseReleaseEvent(QMouseEvent* event)
     event->accept();
 }
 
+void PersonLabel::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // QWidget would take it as another press, and its release as a second click: one double
+    // click would then move twice.
+    pressed_ = false;
+    event->accept();
+}
+
 } // namespace kinrow

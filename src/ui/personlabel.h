@@ -27,6 +27,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // The second press of a double click: the first click already counted.
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     qint32 tag_ = 0;

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QTest>
 #include <QToolButton>
 
@@ -88,4 +89,21 @@ TEST(PersonLabel, ColourIsThePalettesForeground)
     label.setTextColor(QColor(128, 0, 0));
     EXPECT_EQ(label.palette().color(label.foregroundRole()), QColor(128, 0, 0));
     EXPECT_EQ(label.textColor(), QColor(128, 0, 0));
+}
+
+TEST(PersonLabel, ADoubleClickIsOneClick)
+{
+    PersonLabel label;
+    label.resize(80, 20);
+    int clicks = 0;
+    QObject::connect(&label, &PersonLabel::clicked, [&clicks] { ++clicks; });
+    const QPoint inside(10, 10);
+    QTest::mousePress(&label, Qt::LeftButton, {}, inside);
+    QTest::mouseRelease(&label, Qt::LeftButton, {}, inside);
+    QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(inside),
+                       label.mapToGlobal(QPointF(inside)), Qt::LeftButton, Qt::LeftButton,
+                       Qt::NoModifier);
+    QCoreApplication::sendEvent(&label, &second);
+    QTest::mouseRelease(&label, Qt::LeftButton, {}, inside);
+    EXPECT_EQ(clicks, 1);
 }
