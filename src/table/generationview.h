@@ -5,7 +5,9 @@
 namespace kinrow {
 
 // The generation table's tree grid: the row colour also fills the indentation before the
-// name, so that each row reads as one coloured band as in the rest of its cells.
+// name, so that each row reads as one coloured band as in the rest of its cells (the selection
+// colour on the selected row); solid tree lines join each row to its parent; the model's fonts
+// follow the grid's font when the window is resized.
 class GenerationView : public QTreeView
 {
     Q_OBJECT
@@ -15,6 +17,10 @@ public:
 protected:
     void drawBranches(QPainter* painter, const QRect& rect,
                       const QModelIndex& index) const override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void drawTreeLines(QPainter* painter, const QRect& rect, const QModelIndex& index) const;
 };
 
 } // namespace kinrow
