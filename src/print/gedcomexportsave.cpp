@@ -38,7 +38,7 @@ bool SaveGedcomExport(Prompts& prompts, const Session& session, const QString& p
         saved = ExportGedcomFile(path, session.familyFileName, session.persons, options);
     }
     if (!saved.saved)
-        prompts.message(MessageKind::Warning, saved.error);
+        prompts.message(MessageKind::Error, saved.error);
     return saved.saved;
 }
 

@@ -49,7 +49,7 @@ bool SaveTableExport(Prompts& prompts, Lang lang, const TableExportWriter& write
         if (saved.diskFull)
             reason = QDir::toNativeSeparators(path) + QStringLiteral("\r") +
                      LangText(Msg::DiskFull, lang);
-        prompts.message(MessageKind::Warning, reason);
+        prompts.message(MessageKind::Error, reason);
     }
     return saved.saved;
 }

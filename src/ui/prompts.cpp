@@ -52,6 +52,7 @@ QString DialogTitle(MessageKind kind)
     case MessageKind::Information:
         return QStringLiteral("Information");
     case MessageKind::Plain:
+    case MessageKind::Error:
         break;
     }
     return ApplicationTitle();
@@ -71,6 +72,7 @@ PromptAnswer DialogPrompts::message(MessageKind kind, const QString& text, Messa
 {
     const QMessageBox::Icon icon = kind == MessageKind::Warning       ? QMessageBox::Warning
                                    : kind == MessageKind::Information ? QMessageBox::Information
+                                   : kind == MessageKind::Error       ? QMessageBox::Critical
                                                                       : QMessageBox::NoIcon;
     QMessageBox box(icon, DialogTitle(kind), PromptText(text), ButtonsOf(buttons), parent_);
     return AnswerOf(box.exec());

@@ -15,7 +15,8 @@ enum class MessageKind
 {
     Warning,
     Information,
-    Plain
+    Plain,
+    Error // a failure, under the program's title
 };
 enum class MessageButtons
 {

@@ -1,11 +1,14 @@
 #include "editing/family.h"
+#include "table/exportsave.h"
 #include "table/generationmodel.h"
 #include "table/generationtable.h"
 #include "table/generationview.h"
+#include "ui/scriptedprompts.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QStandardItemModel>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -113,6 +116,20 @@ TEST(GenerationView, CellFontsFollowTheGridsFont)
     view.setFont(font);
     const QFont cell = model.index(0, 1).data(Qt::FontRole).value<QFont>();
     EXPECT_EQ(cell.pixelSize(), 17);
+}
+
+// A failed export is a failure under the program's title, not a warning.
+TEST(GenerationExport, AFailureIsAnErrorBox)
+{
+    QTemporaryDir folder;
+    test::ScriptedPrompts prompts;
+    prompts.chooseSaveFile(folder.filePath(u"no such folder/table.html"_qs));
+    prompts.answerMessage(PromptAnswer::Ok);
+    EXPECT_FALSE(SaveTableExport(prompts, Lang::English, [](ExportFormat, QIODevice& device) {
+        return device.write("x") == 1;
+    }));
+    ASSERT_EQ(prompts.kinds.size(), 1);
+    EXPECT_EQ(prompts.kinds[0], MessageKind::Error);
 }
 
 } // namespace
