@@ -255,7 +255,7 @@ void ChartPage::SB_T_YazdirClick()
         // Nothing was printed, and the user must know it.
         const QString where =
             target.outputFileName().isEmpty() ? target.printerName() : target.outputFileName();
-        prompts_.message(MessageKind::Warning, QStringLiteral("Cannot print to ") + where);
+        prompts_.message(MessageKind::Warning, LangText(Msg::CannotPrintTo, lang).arg(where));
         return;
     }
     DrawingPainter drawer(painter);

@@ -37,7 +37,7 @@ bool PrinterCheck(QPrinter& printer, Prompts& prompts, Lang lang, const QString&
         printer.setOutputFileName(defaultPdf);
     }
     if (!PrintOutputAvailable(printer)) {
-        prompts.message(MessageKind::Warning, QStringLiteral("Not Find Installed Printer !!!"));
+        prompts.message(MessageKind::Warning, LangText(Msg::NoInstalledPrinter, lang));
         return false;
     }
     if (!prompts.choosePrinter(printer, 0))

@@ -79,8 +79,7 @@ void ErrorSink::lineError(qint64 line, const QString& text)
     if (recording_ && recordedLines_ >= MaxLines)
         ++suppressed_;
     else if (recording_ || list_.lines.size() < MaxLines)
-        add(QStringLiteral("ERROR in Line - ") + QString::number(line) + QStringLiteral(" - ") +
-            text);
+        add(this->text(Msg::ErrorInLine).arg(QString::number(line), text));
     else
         ++suppressed_;
 }
@@ -136,8 +135,8 @@ void ErrorSink::repeated(Repeated kind, qint64 line)
         record(Event::Kind::Repeated, {}, line, kind);
         return;
     }
-    static const char* const names[3] = {"ERROR_3", "ERROR_8", "ERROR_9"};
-    const QString name = QString::fromLatin1(names[k]);
+    static constexpr Msg names[3] = {Msg::RepeatedError3, Msg::RepeatedError8, Msg::RepeatedError9};
+    const QString name = text(names[k]);
     // A family of which the person is no partner gives no spouse.
     if (kind == Repeated::Error3)
         makeVisible();
@@ -165,21 +164,13 @@ void ErrorSink::finish()
 {
     if (suppressed_ == 0)
         return;
-    const QString n = QString::number(suppressed_);
-    list_.lines.append(
-        pick(QStringLiteral("... ve ") + n + QStringLiteral(" hata satırı daha (gösterilmedi)."),
-             QStringLiteral("... and ") + n + QStringLiteral(" more error lines (not shown).")));
+    list_.lines.append(text(Msg::ErrorLinesNotShown).arg(suppressed_));
     suppressed_ = 0;
 }
 
 QString ErrorSink::text(Msg entry) const
 {
     return LangText(entry, options_.lang);
-}
-
-QString ErrorSink::pick(const QString& turkish, const QString& english) const
-{
-    return options_.lang == Lang::Turkish ? turkish : english;
 }
 
 } // namespace kinrow

@@ -53,8 +53,6 @@ public:
     void finish();
 
     QString text(Msg entry) const;
-    // The Turkish or the English text, by the read's language.
-    QString pick(const QString& turkish, const QString& english) const;
     Lang lang() const { return options_.lang; }
 
 private:

@@ -41,7 +41,7 @@ OpenOutcome OpenFamilyFile(const QString& fileName, bool readOnlyTicked, PersonL
     }
     // A folder is never a family file, even though it can be opened for reading.
     if (QFileInfo(fileName).isDir()) {
-        outcome.failureMessage = QStringLiteral("InAccessible Area !!!");
+        outcome.failureMessage = LangText(Msg::InaccessibleArea, options.lang);
         return outcome;
     }
     // Only family files are read; any other file with something in it is left alone, as
@@ -54,7 +54,7 @@ OpenOutcome OpenFamilyFile(const QString& fileName, bool readOnlyTicked, PersonL
     }
     outcome.readOnly = !ProbeWritable(fileName) || readOnlyTicked;
     if (!QFileInfo::exists(fileName)) {
-        outcome.failureMessage = QStringLiteral("InAccessible Area !!!");
+        outcome.failureMessage = LangText(Msg::InaccessibleArea, options.lang);
         return outcome;
     }
     const QString absolute = QFileInfo(fileName).absoluteFilePath();
@@ -79,7 +79,7 @@ OpenOutcome OpenFamilyFile(const QString& fileName, bool readOnlyTicked, PersonL
         return outcome;
     }
     if (outcome.readOnly && persons.empty()) {
-        outcome.failureMessage = QStringLiteral("File can not open !!!");
+        outcome.failureMessage = LangText(Msg::FileCannotOpen, options.lang);
         return outcome;
     }
     outcome.opened = true;

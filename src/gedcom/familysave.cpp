@@ -25,7 +25,7 @@ QString failure(const QString& path, const QString& reason)
 
 // The previous file becomes the backup through a hard link, so the family file never
 // disappears from its name; a copy serves where the file system has no hard links.
-bool makeBackup(const QString& path, QString& error)
+bool makeBackup(const QString& path, QString& error, Lang lang)
 {
     const QFileInfo old(path);
     if (!old.exists())
@@ -35,7 +35,7 @@ bool makeBackup(const QString& path, QString& error)
     const auto to = nativePath(BackupName(path));
     std::error_code ec;
     if (std::filesystem::is_directory(to, ec)) {
-        error = QStringLiteral("The backup name is taken by a folder.");
+        error = LangText(Msg::BackupNameTakenByFolder, lang);
         return false;
     }
     std::filesystem::remove(to, ec);
@@ -79,13 +79,13 @@ bool writeAll(QSaveFile& file, const QByteArray& bytes)
 }
 
 SaveResult writeReplacing(const QString& path, const std::vector<QByteArray>& parts, bool backup,
-                          const FileStamp* expected = nullptr)
+                          Lang lang, const FileStamp* expected = nullptr)
 {
     qint64 size = 0;
     for (const QByteArray& part : parts)
         size += part.size();
     if (QFileInfo(path).isDir())
-        return {false, failure(path, QStringLiteral("This name is taken by a folder."))};
+        return {false, failure(path, LangText(Msg::NameTakenByFolder, lang))};
     QSaveFile file(path);
     // Never fall back to writing the family file in place: a failure half way would lose it.
     file.setDirectWriteFallback(false);
@@ -106,12 +106,12 @@ SaveResult writeReplacing(const QString& path, const std::vector<QByteArray>& pa
     }
     if (expected && ChangedSince(path, *expected)) {
         file.cancelWriting();
-        SaveResult changed{false, failure(path, QStringLiteral("The file changed on the disk."))};
+        SaveResult changed{false, failure(path, LangText(Msg::FileChangedBeforeSave, lang))};
         changed.changedOnDisk = true;
         return changed;
     }
     QString reason;
-    if (backup && !makeBackup(path, reason)) {
+    if (backup && !makeBackup(path, reason, lang)) {
         file.cancelWriting();
         return {false, failure(BackupName(path), reason)};
     }
@@ -122,14 +122,15 @@ SaveResult writeReplacing(const QString& path, const std::vector<QByteArray>& pa
 
 } // namespace
 
-SaveResult WriteFileThrough(const QString& path, const std::function<bool(QIODevice&)>& write)
+SaveResult WriteFileThrough(const QString& path, const std::function<bool(QIODevice&)>& write,
+                            Lang lang)
 {
     const QFileInfo target(path);
     if (target.isDir())
-        return {false, failure(path, QStringLiteral("This name is taken by a folder."))};
+        return {false, failure(path, LangText(Msg::NameTakenByFolder, lang))};
     // A device or a pipe would be replaced by a plain file of that name.
     if (target.exists() && !target.isFile())
-        return {false, failure(path, QStringLiteral("This name is not a regular file."))};
+        return {false, failure(path, LangText(Msg::NotRegularFile, lang))};
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly))
@@ -156,20 +157,21 @@ QString BackupName(const QString& familyFile)
 }
 
 SaveResult SaveFamilyFile(const QString& path, const PersonList& persons,
-                          const WriteOptions& options)
+                          const WriteOptions& options, Lang lang)
 {
-    return writeReplacing(path, WriteGedcomParts(persons, path, options), true);
+    return writeReplacing(path, WriteGedcomParts(persons, path, options), true, lang);
 }
 
 SaveResult SaveFamilyFileIfUnchanged(const QString& path, const PersonList& persons,
-                                     const WriteOptions& options, const FileStamp& expected)
+                                     const WriteOptions& options, const FileStamp& expected,
+                                     Lang lang)
 {
-    return writeReplacing(path, WriteGedcomParts(persons, path, options), true, &expected);
+    return writeReplacing(path, WriteGedcomParts(persons, path, options), true, lang, &expected);
 }
 
-SaveResult WriteFileAtomically(const QString& path, const QByteArray& bytes)
+SaveResult WriteFileAtomically(const QString& path, const QByteArray& bytes, Lang lang)
 {
-    return writeReplacing(path, {bytes}, false);
+    return writeReplacing(path, {bytes}, false, lang);
 }
 
 } // namespace kinrow

@@ -80,13 +80,13 @@ FamilyTable::RangeEnd FamilyTable::readRange(const ReadContext& context, size_t 
         lines.next(line);
         const std::string_view id = context.decoder.left(context.decoder.from(line.text, 5), 10);
         if (id.find('@') == std::string_view::npos) {
-            context.errors.dropped(line.index, QStringLiteral("<Family ID Number is Wrong>"));
+            context.errors.dropped(line.index, context.errors.text(Msg::FamilyIdWrong));
             return {false, std::nullopt};
         }
         FamilyRec family;
         family.number = ParseWholeNumber(BeforeAt(id)).value_or(0);
         if (family.number == 0) {
-            context.errors.droppedLine(QStringLiteral("- FAM Sıra No Hatalı. Satır => ") +
+            context.errors.droppedLine(context.errors.text(Msg::FamilyNumberWrong) +
                                        QString::number(line.index));
             continue;
         }
@@ -131,7 +131,7 @@ bool FamilyTable::readBody(const ReadContext& context, LineScanner& lines, Famil
             ++family.childCount;
         }
     }
-    context.errors.dropped(last, QStringLiteral("<File Last Line Code is Wrong>"));
+    context.errors.dropped(last, context.errors.text(Msg::LastLineCodeWrong));
     return true;
 }
 

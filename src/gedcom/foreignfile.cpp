@@ -158,10 +158,10 @@ private:
         const qsizetype at = words.size() > 2 && isPointer(view(words[1])) ? 2 : 1;
         const std::string_view tag = at < words.size() ? view(words[at]) : std::string_view();
         if (!usedTag(tag)) {
-            report(index, QStringLiteral("<Line too long, skipped>"));
+            report(index, Msg::LineTooLongSkipped);
             return " ";
         }
-        report(index, QStringLiteral("<Line too long, cut to 270 characters>"));
+        report(index, Msg::LineTooLongCut);
         if (!utf8_)
             return text.left(MaxLineLength);
         return QString::fromUtf8(text).left(MaxLineLength).toUtf8();
@@ -218,7 +218,7 @@ private:
         return view(pointer).substr(1, size_t(pointer.size()) - 2);
     }
 
-    void report(qint64 line, const QString& text) { result_.reports.emplace_back(line, text); }
+    void report(qint64 line, Msg text) { result_.reports.emplace_back(line, text); }
 
     // Exchanges two whole lines of the rewritten bytes.
     void swapLines(qint64 a, qint64 b)

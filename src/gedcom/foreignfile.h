@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/messages.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -17,8 +19,8 @@ struct ForeignFile
 {
     QByteArray bytes; // one line for each line of the original, LF line ends
     bool utf8 = false;
-    // Error lines of the rewriting: file line and text.
-    std::vector<std::pair<qint64, QString>> reports;
+    // Error lines of the rewriting: file line and the entry of its text.
+    std::vector<std::pair<qint64, Msg>> reports;
     // The file's own identifier of person number n, at n - 1.
     std::vector<QByteArray> personIds;
 };

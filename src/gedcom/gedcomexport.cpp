@@ -371,8 +371,8 @@ SaveResult ExportGedcomFile(const QString& path, const QString& familyFileName,
         return {false, LangText(Msg::ExportIsFamilyFile, options.lang)};
     // Written as the table exports are: never into a folder, a device or a pipe of that name.
     const QByteArray bytes = ExportGedcomBytes(persons, options);
-    return WriteFileThrough(path,
-                            [&](QIODevice& device) { return device.write(bytes) == bytes.size(); });
+    return WriteFileThrough(
+        path, [&](QIODevice& device) { return device.write(bytes) == bytes.size(); }, options.lang);
 }
 
 QString ExportFileNameFor(const QString& chosen)

@@ -168,18 +168,14 @@ bool readHeader(const ReadContext& context, const QString& programVersion)
             decoder.text(decoder.left(decoder.from(version.text, 8), 100), version.index);
         if (fileVersion < programVersion)
             errors.makeVisible();
-        errors.add(QStringLiteral(" - Version : ") + fileVersion);
+        errors.add(errors.text(Msg::FileVersionLabel) + fileVersion);
     }
     return true;
 }
 
 QString badPersonNumberText(const ErrorSink& errors, qint64 line)
 {
-    const QString n = QString::number(line);
-    return errors.pick(n + QStringLiteral(". Satır: kişi numarası tam sayı değil. Bu Dosya "
-                                          "Açılamaz !"),
-                       n + QStringLiteral(". Line: the person number is not a whole number. "
-                                          "File could not open."));
+    return errors.text(Msg::PersonNumberNotWhole).arg(line);
 }
 
 // One line for each kind of line the family cannot hold, in the order of their first lines;
@@ -211,7 +207,7 @@ bool readLines(const ReadContext& context, const LineSurvey& survey, PersonList&
     }
     if (context.foreign)
         for (const auto& [line, text] : context.foreign->reports)
-            errors.dropped(line, text);
+            errors.dropped(line, errors.text(text));
     FamilyTable families;
     if (const std::optional<qint64> badLine = families.read(context, options)) {
         errors.message(badPersonNumberText(errors, *badLine));
@@ -288,9 +284,7 @@ bool ReadGedcom(const QString& fileName, PersonList& persons, ErrorList& errors,
     // Only regular files: a device or a pipe could deliver bytes without end.
     if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
         ErrorSink sink(errors, options);
-        sink.message(sink.pick(QStringLiteral("Dosya okunamadı: "),
-                               QStringLiteral("File could not be read: ")) +
-                     fileName);
+        sink.message(sink.text(Msg::FileNotRead) + fileName);
         return false;
     }
     const QByteArray bytes = file.readAll();

@@ -44,30 +44,30 @@ constexpr qint64 MaxLinkErrorLines = 10000;
 class LinkCheck
 {
 public:
-    LinkCheck(qint64 recordCount, ErrorList& errors) : count_(recordCount), errors_(errors) {}
+    LinkCheck(qint64 recordCount, ErrorList& errors, Lang lang)
+        : count_(recordCount), errors_(errors), lang_(lang)
+    {}
 
     bool keep(qint64 record, quint16 link)
     {
         if (link <= count_)
             return true;
         if (++dropped_ <= MaxLinkErrorLines)
-            errors_.lines.append(QStringLiteral("ERROR in Record - %1 - <Linked Record Number is "
-                                                "Wrong> - %2")
-                                     .arg(record)
-                                     .arg(link));
+            errors_.lines.append(LangText(Msg::LinkedRecordWrong, lang_).arg(record).arg(link));
         return false;
     }
 
     void finish()
     {
         if (dropped_ > MaxLinkErrorLines)
-            errors_.lines.append(QStringLiteral("ERROR - %1 more wrong linked record numbers")
-                                     .arg(dropped_ - MaxLinkErrorLines));
+            errors_.lines.append(
+                LangText(Msg::MoreWrongLinks, lang_).arg(dropped_ - MaxLinkErrorLines));
     }
 
 private:
     qint64 count_;
     ErrorList& errors_;
+    Lang lang_;
     qint64 dropped_ = 0;
 };
 
@@ -79,13 +79,7 @@ void dropLongPictureNames(qint64 record, QStringList& pictures, ErrorList& error
         if (PictureEntryFits(entry))
             return false;
         const QString number = QString::number(record) + QStringLiteral(" - ") + entry;
-        errors.lines.append(
-            (lang == Lang::Turkish
-                 ? QStringLiteral("- Resim adı aile dosyasının satırına sığmıyor, eklenmedi. "
-                                  "KayıtNo => ")
-                 : QStringLiteral("- Picture name is too long for the family file, not added. "
-                                  "Record No => ")) +
-            number);
+        errors.lines.append(LangText(Msg::PictureNameTooLong, lang) + number);
         return true;
     });
 }
@@ -204,7 +198,7 @@ bool ReadLegacyDatBytes(QByteArrayView bytes, const QString& fileName,
     const qint64 count = bytes.size() / LegacyRecordSize;
     const QString folder = LegacyPictureFolder(fileName);
     LegacyPictureIndex pictures(pictureFiles, count);
-    LinkCheck links(count, errors);
+    LinkCheck links(count, errors, lang);
     persons.reserve(size_t(count));
     for (qint64 r = 1; r <= count; ++r) {
         persons.push_back(ReadRecord(bytes.data() + (r - 1) * LegacyRecordSize, r, links));

@@ -61,12 +61,12 @@ bool NoteTable::readRange(const ReadContext& context, size_t from, size_t to,
         lines.next(line);
         const std::string_view id = context.decoder.from(line.text, 6);
         if (id.find('@') == std::string_view::npos) {
-            context.errors.dropped(line.index, QStringLiteral("<Note Format is Wrong>"));
+            context.errors.dropped(line.index, context.errors.text(Msg::NoteFormatWrong));
             return false;
         }
         const qint32 number = ParseWholeNumber(BeforeAt(id)).value_or(0);
         if (number == 0) {
-            context.errors.dropped(line.index, QStringLiteral("<Family Record Number is Wrong>"));
+            context.errors.dropped(line.index, context.errors.text(Msg::NoteRecordNumberWrong));
             continue;
         }
         numbers.push_back(number);
@@ -106,7 +106,7 @@ qint64 NoteTable::readBody(const ReadContext& context, LineScanner& lines, QStri
         context.decoder.appendTo(text, context.decoder.from(line.text, 8), line.index);
         ++textLines;
     }
-    context.errors.dropped(last, QStringLiteral("<File Last Line Code is Wrong>"));
+    context.errors.dropped(last, context.errors.text(Msg::LastLineCodeWrong));
     return textLines;
 }
 

@@ -79,7 +79,7 @@ bool PersonPass::readPerson(LineScanner& lines, const GedcomLine& opening)
     const ValueDecoder& decoder = context_.decoder;
     const std::string_view id = decoder.left(decoder.from(opening.text, 5), 100);
     if (id.find('@') == std::string_view::npos) {
-        context_.errors.dropped(opening.index, QStringLiteral("<Person Record Format is Wrong>"));
+        context_.errors.dropped(opening.index, context_.errors.text(Msg::PersonRecordFormatWrong));
         return false;
     }
     TTreeData& person = persons_[next_];
@@ -106,7 +106,7 @@ bool PersonPass::readPerson(LineScanner& lines, const GedcomLine& opening)
         last = line.index;
     }
     if (!ended)
-        context_.errors.dropped(last, QStringLiteral("<File Last Line Code is Wrong>"));
+        context_.errors.dropped(last, context_.errors.text(Msg::LastLineCodeWrong));
     if (!childOrder_.empty())
         applyChildOrder(person);
     if (!childFamilies_.empty())
@@ -162,7 +162,7 @@ void PersonPass::applyChildOrder(TTreeData& person)
     ordered.reserve(person.Children.size());
     for (const auto& [child, line] : childOrder_) {
         if (!children.contains(child)) {
-            context_.errors.lineError(line, QStringLiteral("<Child Order Names no Child>"));
+            context_.errors.lineError(line, context_.errors.text(Msg::ChildOrderNamesNoChild));
         } else if (!placed.contains(child)) {
             placed.insert(child);
             ordered.append(child);
@@ -241,8 +241,7 @@ void PersonPass::readEvent(LineScanner& lines, GedcomLine& line, double& date,
 
 QString PersonPass::recordAndLine(qint64 line) const
 {
-    return QString::number(next_ + 1) + QStringLiteral(" - ") +
-           context_.errors.pick(u"Satır => "_qs, u"Line => "_qs) + QString::number(line);
+    return context_.errors.text(Msg::RecordAndLine).arg(next_ + 1).arg(line);
 }
 
 double PersonPass::readDate(qint64 line, DateQualifier& qualifier)
@@ -263,14 +262,9 @@ double PersonPass::readDate(qint64 line, DateQualifier& qualifier)
     const bool year = date.kind == FileDate::Kind::YearOnly;
     const QString where = recordAndLine(line) + QStringLiteral(" - ") + dateText_.trimmed();
     if (year)
-        errors.droppedLine(
-            errors.pick(u"- Tarihin yalnız yılı okunabildi. KayıtNo => "_qs,
-                        u"- Only the year of the date could be read. Record No => "_qs) +
-            where);
+        errors.droppedLine(errors.text(Msg::DateYearOnly) + where);
     else
-        errors.droppedLine(errors.pick(u"- Tarih okunamadı. KayıtNo => "_qs,
-                                       u"- Date could not be read. Record No => "_qs) +
-                           where);
+        errors.droppedLine(errors.text(Msg::DateNotRead) + where);
     return date.value;
 }
 
@@ -284,7 +278,7 @@ void PersonPass::joinFamily(const GedcomLine& line, TTreeData& person)
 {
     const FamilyRec* family = familyOf(line, 9);
     if (!family) {
-        context_.errors.dropped(line.index, QStringLiteral("<Family Spouse ID Number is Wrong>"));
+        context_.errors.dropped(line.index, context_.errors.text(Msg::FamilySpouseIdWrong));
         return;
     }
     if (family->husband >= 1 && family->wife >= 1) {
@@ -315,7 +309,7 @@ void PersonPass::addChildren(const GedcomLine& line, const FamilyRec& family, TT
     const std::span<const qint32> children = families_.children(family);
     if (qint64(children.size()) > childLinksLeft_) {
         limitReached_ = true;
-        context_.errors.dropped(line.index, QStringLiteral("<Too Many Links to Family Children>"));
+        context_.errors.dropped(line.index, context_.errors.text(Msg::TooManyChildLinks));
         return;
     }
     childLinksLeft_ -= qint64(children.size());
@@ -332,7 +326,7 @@ void PersonPass::readChildFamily(LineScanner& lines, GedcomLine& line)
 {
     const FamilyRec* family = familyOf(line, 9);
     if (!family)
-        context_.errors.dropped(line.index, QStringLiteral("<Family Child ID Number is Wrong>"));
+        context_.errors.dropped(line.index, context_.errors.text(Msg::FamilyChildIdWrong));
     ChildFamily candidate{line.index, family, false};
     while (nextLevel2(lines, line)) {
         if (line.tag() == "PEDI") {
@@ -371,12 +365,12 @@ void PersonPass::addNote(const GedcomLine& line, TTreeData& person)
     const qint32 number = ParseWholeNumber(BeforeAt(line.text.substr(10))).value_or(0);
     const QString* text = number == 0 ? nullptr : notes_.find(number);
     if (!text) {
-        context_.errors.dropped(line.index, QStringLiteral("<Notes ID Number is Wrong>"));
+        context_.errors.dropped(line.index, context_.errors.text(Msg::NotesIdWrong));
         return;
     }
     if (text->size() > noteCharsLeft_) {
         limitReached_ = true;
-        context_.errors.dropped(line.index, QStringLiteral("<Note Text Limit Reached>"));
+        context_.errors.dropped(line.index, context_.errors.text(Msg::NoteTextLimit));
         return;
     }
     noteCharsLeft_ -= text->size();
@@ -397,7 +391,7 @@ void PersonPass::readInlineNote(LineScanner& lines, GedcomLine& line, TTreeData&
 {
     const std::string_view value = context_.decoder.from(line.text, 8);
     if (value.starts_with("@")) {
-        context_.errors.dropped(line.index, QStringLiteral("<Notes ID Number is Wrong>"));
+        context_.errors.dropped(line.index, context_.errors.text(Msg::NotesIdWrong));
         return;
     }
     QString text;
@@ -412,7 +406,7 @@ void PersonPass::readInlineNote(LineScanner& lines, GedcomLine& line, TTreeData&
     }
     if (text.size() > noteCharsLeft_) {
         limitReached_ = true;
-        context_.errors.dropped(line.index, QStringLiteral("<Note Text Limit Reached>"));
+        context_.errors.dropped(line.index, context_.errors.text(Msg::NoteTextLimit));
         return;
     }
     noteCharsLeft_ -= text.size();
@@ -437,7 +431,7 @@ void PersonPass::addObjectPictures(const GedcomLine& line, TTreeData& person)
         id.starts_with("M") ? ParseWholeNumber(BeforeAt(id.substr(1))).value_or(0) : 0;
     const ObjectTable::Object* object = number == 0 ? nullptr : objects_.find(number);
     if (!object) {
-        context_.errors.dropped(line.index, QStringLiteral("<Object ID Number is Wrong>"));
+        context_.errors.dropped(line.index, context_.errors.text(Msg::ObjectIdWrong));
         return;
     }
     usedObjects_.push_back(object);

@@ -54,8 +54,7 @@ public:
         const QString name = ids_ && number >= 1 && size_t(number) <= ids_->size()
                                  ? u'@' + QString::fromUtf8((*ids_)[size_t(number) - 1]) + u'@'
                                  : QString::number(number);
-        errors_.droppedLine(QStringLiteral("ERROR in Record No - ") + QString::number(record) +
-                            QStringLiteral(" - <Person ID Number not Found> => ") + name);
+        errors_.droppedLine(errors_.text(Msg::PersonIdNotFound).arg(QString::number(record), name));
     }
 
 private:

@@ -4,34 +4,21 @@ namespace kinrow {
 
 namespace {
 
-// Turkish and English name of every step kind, in the order of the enum.
-constexpr const char16_t* Names[][2] = {
-    {u"ilk kişiyi ekle", u"add first person"},
-    {u"anne ekle", u"add mother"},
-    {u"baba ekle", u"add father"},
-    {u"eş ekle", u"add spouse"},
-    {u"çocuk ekle", u"add child"},
-    {u"kişiyi düzelt", u"correct person"},
-    {u"listeden anne bağla", u"link mother"},
-    {u"listeden baba bağla", u"link father"},
-    {u"listeden eş bağla", u"link spouse"},
-    {u"listeden çocuk bağla", u"link child"},
-    {u"anne bağını sil", u"remove mother link"},
-    {u"baba bağını sil", u"remove father link"},
-    {u"eş bağını sil", u"remove spouse link"},
-    {u"eşin sırasını değiştir", u"move spouse"},
-    {u"çocuğun sırasını değiştir", u"move child"},
-    {u"kişiyi sil", u"delete person"},
-    {u"cinsiyeti değiştir", u"change sex"},
-    {u"resim ekle", u"add picture"},
-    {u"resmi çıkar", u"remove picture"},
-    {u"resimleri topla", u"collect pictures"},
+// The name of every step kind, in the order of the enum.
+constexpr Msg Names[] = {
+    Msg::StepAddFirstPerson, Msg::StepAddMother,       Msg::StepAddFather,
+    Msg::StepAddSpouse,      Msg::StepAddChild,        Msg::StepCorrectPerson,
+    Msg::StepLinkMother,     Msg::StepLinkFather,      Msg::StepLinkSpouse,
+    Msg::StepLinkChild,      Msg::StepUnlinkMother,    Msg::StepUnlinkFather,
+    Msg::StepUnlinkSpouse,   Msg::StepMoveSpouse,      Msg::StepMoveChild,
+    Msg::StepDeletePerson,   Msg::StepChangeSex,       Msg::StepAddPicture,
+    Msg::StepRemovePicture,  Msg::StepCollectPictures,
 };
 static_assert(std::size(Names) == std::size_t(StepKind::CollectPictures) + 1);
 
-QString Verb(const char16_t* turkish, const char16_t* english, const StepKind* kind, Lang lang)
+QString Verb(Msg entry, const StepKind* kind, Lang lang)
 {
-    const QString verb = QString::fromUtf16(lang == Lang::Turkish ? turkish : english);
+    const QString verb = LangText(entry, lang);
     return kind ? verb + QStringLiteral(": ") + StepName(*kind, lang) : verb;
 }
 
@@ -61,17 +48,17 @@ void Write(PersonList& persons, const std::vector<RecordState>& records)
 
 QString StepName(StepKind kind, Lang lang)
 {
-    return QString::fromUtf16(Names[std::size_t(kind)][lang == Lang::Turkish ? 0 : 1]);
+    return LangText(Names[std::size_t(kind)], lang);
 }
 
 QString UndoText(const StepKind* kind, Lang lang)
 {
-    return Verb(u"Geri al", u"Undo", kind, lang);
+    return Verb(Msg::UndoVerb, kind, lang);
 }
 
 QString RedoText(const StepKind* kind, Lang lang)
 {
-    return Verb(u"Yinele", u"Redo", kind, lang);
+    return Verb(Msg::RedoVerb, kind, lang);
 }
 
 void UndoStep(PersonList& persons, const FamilyStep& step)

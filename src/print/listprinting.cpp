@@ -10,22 +10,13 @@
 
 namespace kinrow {
 
-namespace {
-
-QString Pick(Lang lang, const char16_t* turkish, const char16_t* english)
-{
-    return QString::fromUtf16(lang == Lang::Turkish ? turkish : english);
-}
-
-} // namespace
-
 ListPrintResult PrintListPages(QPagedPaintDevice& device, const std::vector<ListPrintRow>& rows,
                                ListPrintOptions options)
 {
     ListPrintResult result;
     QPainter painter;
     if (!painter.begin(&device)) {
-        result.reason = Pick(options.lang, u"çıktı açılamadı.", u"the output cannot be opened.");
+        result.reason = LangText(Msg::OutputNotOpened, options.lang);
         return result;
     }
     options.pageDots = QSize(device.width(), device.height());
@@ -44,16 +35,14 @@ ListPrintResult PrintListPages(QPagedPaintDevice& device, const std::vector<List
     for (const Drawing& page : printout.pages) {
         if (result.pagesDrawn > 0 && !device.newPage()) {
             painter.end();
-            result.reason = Pick(options.lang, u"yeni sayfa başlatılamadı.",
-                                 u"a new page could not be started.");
+            result.reason = LangText(Msg::NewPageFailed, options.lang);
             return result;
         }
         drawer.draw(page);
         ++result.pagesDrawn;
     }
     if (!painter.end()) {
-        result.reason =
-            Pick(options.lang, u"çıktı tamamlanamadı.", u"the output could not be finished.");
+        result.reason = LangText(Msg::OutputNotFinished, options.lang);
         return result;
     }
     result.printed = true;

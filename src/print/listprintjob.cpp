@@ -37,9 +37,7 @@ void BitBtn_YazClick(Prompts& prompts, const std::vector<ListPrintRow>& rows,
     if (result.printed && (printer.printerState() == QPrinter::Error ||
                            printer.printerState() == QPrinter::Aborted)) {
         result.printed = false;
-        result.reason = options.lang == Lang::Turkish
-                            ? QStringLiteral("yazıcı işi reddetti.")
-                            : QStringLiteral("the printer refused the job.");
+        result.reason = LangText(Msg::PrinterRefusedJob, options.lang);
     }
     if (!result.printed) {
         const QString target =

@@ -64,9 +64,9 @@ TForm_Main::TForm_Main(const QStringList& arguments, std::unique_ptr<Prompts> pr
 {
     InitKinrowResources();
     if (!prompts_)
-        prompts_ = std::make_unique<DialogPrompts>(this);
+        prompts_ = std::make_unique<DialogPrompts>(this, &session_);
     setObjectName(QStringLiteral("TForm_Main"));
-    setWindowTitle(QStringLiteral("KINROW - Aile Soyağacı"));
+    setWindowTitle(ApplicationTitle());
     QFont windowFont(QStringLiteral("Arial"));
     windowFont.setPixelSize(11);
     setFont(windowFont);
@@ -276,7 +276,7 @@ void TForm_Main::showCaption()
     QString caption = LangText(Msg::ProgramTitle, session_.lang()) + QStringLiteral(" - ") +
                       session_.familyFileName;
     if (session_.readOnlyMode())
-        caption += QStringLiteral(" - Read Only !!!!!");
+        caption += LangText(Msg::ReadOnlyCaptionMark, session_.lang());
     setWindowTitle(caption);
 }
 
@@ -335,13 +335,13 @@ void TForm_Main::CheckBox_GEDClick()
         const QSignalBlocker blocker(box);
         box->setChecked(!register_);
         prompts_->message(MessageKind::Warning,
-                          QStringLiteral("GED files association could not be changed."));
+                          LangText(Msg::AssociationNotChanged, session_.lang()));
         return;
     }
     gedAssociationTicked_ = register_;
-    prompts_->message(MessageKind::Plain,
-                      register_ ? QStringLiteral("GED Files Assocciation is OKEY")
-                                : QStringLiteral("GED Files Assocciation is Removed"));
+    prompts_->message(
+        MessageKind::Plain,
+        LangText(register_ ? Msg::AssociationDone : Msg::AssociationRemoved, session_.lang()));
 }
 
 void TForm_Main::printTicked()

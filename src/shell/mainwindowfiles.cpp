@@ -234,7 +234,7 @@ bool TForm_Main::SB_SaveClick()
         {
             const OverrideCursorGuard hourglass;
             result = SaveFamilyFileIfUnchanged(session_.familyFileName, session_.persons, options,
-                                               expected);
+                                               expected, session_.lang());
         }
         // Changed again while the family was written: ask once more.
         if (result.changedOnDisk) {
@@ -328,7 +328,7 @@ SaveResult TForm_Main::saveUnder(const QString& other)
     SaveResult result;
     {
         const OverrideCursorGuard hourglass;
-        result = SaveFamilyFile(other, moved, options);
+        result = SaveFamilyFile(other, moved, options, session_.lang());
     }
     if (result.saved) {
         session_.persons = std::move(moved);

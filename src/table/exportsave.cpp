@@ -42,7 +42,8 @@ bool SaveTableExport(Prompts& prompts, Lang lang, const TableExportWriter& write
     SaveResult saved;
     {
         const OverrideCursorGuard hourglass;
-        saved = WriteFileThrough(path, [&](QIODevice& device) { return write(format, device); });
+        saved = WriteFileThrough(
+            path, [&](QIODevice& device) { return write(format, device); }, lang);
     }
     if (!saved.saved) {
         QString reason = saved.error;

@@ -28,12 +28,13 @@ QString GenerationLimitCaption(int limit, Lang lang)
 
 QString GenerationLimitTitle()
 {
-    return QStringLiteral("KINROW - Aile Soyağacı");
+    return LangText(Msg::ProgramTitle, Lang::Turkish);
 }
 
 QString GenerationLimitPrompt()
 {
-    return QStringLiteral("Tabloda izlenecek Max/Min Nesil Sayısı (1 - 99)");
+    // Turkish whatever the language, as the title.
+    return LangText(Msg::GenerationLimitQuestion, Lang::Turkish);
 }
 
 } // namespace kinrow

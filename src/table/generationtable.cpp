@@ -266,8 +266,7 @@ QString GenerationCountText(const GenerationTable& table, Lang lang)
 {
     QString text = LangText(Msg::PersonsInTableLabel, lang) + QString::number(table.size());
     if (table.truncated())
-        text += lang == Lang::Turkish ? QStringLiteral(" (sınıra ulaşıldı, tablo eksik)")
-                                      : QStringLiteral(" (limit reached, table incomplete)");
+        text += LangText(Msg::GenerationLimitReached, lang);
     return text;
 }
 

@@ -1,5 +1,7 @@
 #include "ui/prompts.h"
 
+#include "model/session.h"
+
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -44,13 +46,13 @@ PromptAnswer AnswerOf(int button)
     }
 }
 
-QString DialogTitle(MessageKind kind)
+QString DialogTitle(MessageKind kind, Lang lang)
 {
     switch (kind) {
     case MessageKind::Warning:
-        return QStringLiteral("Warning");
+        return LangText(Msg::WarningTitle, lang);
     case MessageKind::Information:
-        return QStringLiteral("Information");
+        return LangText(Msg::InformationTitle, lang);
     case MessageKind::Plain:
     case MessageKind::Error:
         break;
@@ -68,13 +70,18 @@ QString PromptText(const QString& text)
     return shown;
 }
 
+Lang DialogPrompts::lang() const
+{
+    return session_ ? session_->lang() : Lang::English;
+}
+
 PromptAnswer DialogPrompts::message(MessageKind kind, const QString& text, MessageButtons buttons)
 {
     const QMessageBox::Icon icon = kind == MessageKind::Warning       ? QMessageBox::Warning
                                    : kind == MessageKind::Information ? QMessageBox::Information
                                    : kind == MessageKind::Error       ? QMessageBox::Critical
                                                                       : QMessageBox::NoIcon;
-    QMessageBox box(icon, DialogTitle(kind), PromptText(text), ButtonsOf(buttons), parent_);
+    QMessageBox box(icon, DialogTitle(kind, lang()), PromptText(text), ButtonsOf(buttons), parent_);
     return AnswerOf(box.exec());
 }
 
@@ -90,7 +97,7 @@ std::optional<FamilyFileChoice> DialogPrompts::openFamilyFile(const QString& tit
         {QStringLiteral("Gedcom Files (*.ged)"), QStringLiteral("Kinrow 2.xx Files (*.dat)")});
     dialog.setDefaultSuffix(QStringLiteral("ged"));
     dialog.selectFile(currentName);
-    auto* readOnly = new QCheckBox(QStringLiteral("Open as &read-only"), &dialog);
+    auto* readOnly = new QCheckBox(LangText(Msg::OpenReadOnly, lang()), &dialog);
     readOnly->setObjectName(QStringLiteral("CheckBox_ReadOnly"));
     if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
         grid->addWidget(readOnly, grid->rowCount(), 0, 1, grid->columnCount());

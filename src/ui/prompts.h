@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/messages.h"
+
 #include <QDate>
 #include <QFont>
 #include <QString>
@@ -10,6 +12,8 @@ class QPrinter;
 class QWidget;
 
 namespace kinrow {
+
+class Session;
 
 enum class MessageKind
 {
@@ -78,17 +82,20 @@ public:
 // The program's title, captioning plain message boxes.
 inline QString ApplicationTitle()
 {
-    return QStringLiteral("KINROW - Aile Soyağacı");
+    return LangText(Msg::ProgramTitle, Lang::Turkish);
 }
 
 // The texts' carriage returns as line breaks of the dialogs.
 QString PromptText(const QString& text);
 
-// The real dialogs, modal over the given window.
+// The real dialogs, modal over the given window. Their own texts follow the session's
+// language; without a session they are English.
 class DialogPrompts : public Prompts
 {
 public:
-    explicit DialogPrompts(QWidget* parent) : parent_(parent) {}
+    explicit DialogPrompts(QWidget* parent, const Session* session = nullptr)
+        : parent_(parent), session_(session)
+    {}
 
     PromptAnswer message(MessageKind kind, const QString& text, MessageButtons buttons) override;
     std::optional<FamilyFileChoice> openFamilyFile(const QString& title,
@@ -102,7 +109,10 @@ public:
     bool choosePrinter(QPrinter& printer, int pageCount) override;
 
 private:
+    Lang lang() const;
+
     QWidget* parent_;
+    const Session* session_;
 };
 
 } // namespace kinrow

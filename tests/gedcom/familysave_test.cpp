@@ -168,6 +168,46 @@ TEST_F(SaveTest, WritingThroughLeavesAPipeAlone)
     EXPECT_FALSE(QFileInfo(fifo).isFile());
 }
 
+TEST_F(SaveTest, RefusalsAreWordedInTheSavesLanguage)
+{
+    // A folder in the way of the file or of its backup, or a pipe: refused in the user's words.
+    const QString folder = path(u"klasor.ged"_qs);
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"klasor.ged"_qs));
+    const QString backupTaken = path(u"aile.ged"_qs);
+    put(backupTaken, "old contents");
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"aile.bak"_qs));
+    const QString fifo = path(u"boru.csv"_qs);
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const auto nothing = [](QIODevice&) { return true; };
+    struct Case
+    {
+        Lang lang;
+        const char16_t* folder;
+        const char16_t* backup;
+        const char16_t* pipe;
+    } const cases[] = {
+        {Lang::English, u"This name is taken by a folder.",
+         u"The backup name is taken by a folder.", u"This name is not a regular file."},
+        {Lang::Turkish, u"Bu ad bir klasörün adı.", u"Yedek dosyanın adı bir klasörün adı.",
+         u"Bu ad sıradan bir dosyanın adı değil."},
+    };
+    for (const Case& c : cases) {
+        const SaveResult inFolder = SaveFamilyFile(folder, family, {}, c.lang);
+        const SaveResult throughFolder = WriteFileThrough(folder, nothing, c.lang);
+        const SaveResult backup = SaveFamilyFile(backupTaken, family, {}, c.lang);
+        const SaveResult pipe = WriteFileThrough(fifo, nothing, c.lang);
+        for (const SaveResult* r : {&inFolder, &throughFolder, &backup, &pipe})
+            EXPECT_FALSE(r->saved);
+        EXPECT_TRUE(inFolder.error.endsWith(QString::fromUtf16(c.folder)))
+            << inFolder.error.toStdString();
+        EXPECT_TRUE(throughFolder.error.endsWith(QString::fromUtf16(c.folder)));
+        EXPECT_TRUE(backup.error.endsWith(QString::fromUtf16(c.backup)))
+            << backup.error.toStdString();
+        EXPECT_TRUE(pipe.error.endsWith(QString::fromUtf16(c.pipe))) << pipe.error.toStdString();
+    }
+    EXPECT_EQ(contents(backupTaken), "old contents");
+}
+
 TEST_F(SaveTest, AMissingFolderIsReported)
 {
     const SaveResult result = SaveFamilyFile(path(u"yok/aile.ged"_qs), family, {});

@@ -1,6 +1,7 @@
 #include "model/codepage1254.h"
 #include "model/messages.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 #include <gtest/gtest.h>
@@ -90,5 +91,52 @@ TEST(LangTable, ListedEntriesHaveBothLanguages)
         EXPECT_EQ(tr, !LangText(Msg(e), Lang::English).isEmpty()) << e;
         filled += tr;
     }
-    EXPECT_EQ(filled, 183);
+    EXPECT_EQ(filled, 256);
+}
+
+TEST(LangTable, BothLanguagesTakeTheSameValues)
+{
+    // A translation that lost a placeholder would drop the name or number it stands for.
+    const QRegularExpression placeholder(QStringLiteral("%[1-9]"));
+    const auto placeholders = [&](const QString& text) {
+        QStringList found;
+        for (auto it = placeholder.globalMatch(text); it.hasNext();)
+            found.append(it.next().captured());
+        found.sort();
+        return found;
+    };
+    for (int e = 0; e < LangTableSize; ++e)
+        EXPECT_EQ(placeholders(LangText(Msg(e), Lang::Turkish)),
+                  placeholders(LangText(Msg(e), Lang::English)))
+            << e;
+}
+
+TEST(LangTable, CodedErrorLinesReadTheSameInBothLanguages)
+{
+    // The coded lines of the error list keep one wording in either language.
+    for (Msg entry : {Msg::ErrorInLine,
+                      Msg::FamilyIdWrong,
+                      Msg::FamilyNumberWrong,
+                      Msg::LastLineCodeWrong,
+                      Msg::NoteFormatWrong,
+                      Msg::NoteRecordNumberWrong,
+                      Msg::PersonRecordFormatWrong,
+                      Msg::ChildOrderNamesNoChild,
+                      Msg::FamilySpouseIdWrong,
+                      Msg::TooManyChildLinks,
+                      Msg::FamilyChildIdWrong,
+                      Msg::NotesIdWrong,
+                      Msg::NoteTextLimit,
+                      Msg::ObjectIdWrong,
+                      Msg::PersonIdNotFound,
+                      Msg::LineTooLongSkipped,
+                      Msg::LineTooLongCut,
+                      Msg::LinkedRecordWrong,
+                      Msg::MoreWrongLinks,
+                      Msg::RepeatedError3,
+                      Msg::RepeatedError8,
+                      Msg::RepeatedError9})
+        EXPECT_EQ(LangText(entry, Lang::Turkish), LangText(entry, Lang::English)) << int(entry);
+    EXPECT_EQ(LangText(Msg::ErrorInLine, Lang::English).arg(u"7"_qs, u"<x %1>"_qs),
+              u"ERROR in Line - 7 - <x %1>"_qs);
 }
