@@ -17,17 +17,9 @@ QString Pick(Lang lang, const char16_t* turkish, const char16_t* english)
     return QString::fromUtf16(lang == Lang::Turkish ? turkish : english);
 }
 
-} // namespace
-
-ListPrintResult PrintListPages(QPagedPaintDevice& device, const std::vector<ListPrintRow>& rows,
-                               ListPrintOptions options)
+// The page size, resolution and text extent of the device; the device must outlive them.
+void MeasureOn(QPagedPaintDevice& device, ListPrintOptions& options)
 {
-    ListPrintResult result;
-    QPainter painter;
-    if (!painter.begin(&device)) {
-        result.reason = Pick(options.lang, u"çıktı açılamadı.", u"the output cannot be opened.");
-        return result;
-    }
     options.pageDots = QSize(device.width(), device.height());
     options.dpiX = device.logicalDpiX();
     options.dpiY = device.logicalDpiY();
@@ -38,6 +30,27 @@ ListPrintResult PrintListPages(QPagedPaintDevice& device, const std::vector<List
         const QFontMetricsF metrics(qfont, &device);
         return QSize(qCeil(metrics.horizontalAdvance(text)), qCeil(metrics.height()));
     };
+}
+
+} // namespace
+
+int CountListPages(QPagedPaintDevice& device, const std::vector<ListPrintRow>& rows,
+                   ListPrintOptions options)
+{
+    MeasureOn(device, options);
+    return ListPageCount(rows, options);
+}
+
+ListPrintResult PrintListPages(QPagedPaintDevice& device, const std::vector<ListPrintRow>& rows,
+                               ListPrintOptions options)
+{
+    ListPrintResult result;
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        result.reason = Pick(options.lang, u"çıktı açılamadı.", u"the output cannot be opened.");
+        return result;
+    }
+    MeasureOn(device, options);
     const ListPrintout printout = BuildListPrintout(rows, options);
     result.pageCount = printout.pageCount;
     DrawingPainter drawer(painter);
