@@ -14,9 +14,10 @@
 namespace kinrow {
 
 QString WriteChartPdf(const PersonList& persons, qint32 recNo, const QString& familyFolder,
-                      Lang lang, QIODevice& device)
+                      Lang lang, const QString& fontFamily, QIODevice& device)
 {
     ChartPrintOptions options;
+    options.fontFamily = fontFamily;
     options.lang = lang;
     options.pictureFolder = familyFolder;
     // Only regular files are read: a picture entry naming a FIFO or a device is a missing one.

@@ -14,6 +14,15 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
+// The font of a printout, as the font dialog chooses it in the window.
+QCommandLineOption FontOption()
+{
+    return QCommandLineOption(u"font"_s,
+                              u"Font family of the printout (default MS Sans Serif; a family "
+                              "that is not installed is replaced by the nearest one)."_s,
+                              u"NAME"_s);
+}
+
 const QList<ToolCommand>& Commands()
 {
     static const QList<ToolCommand> commands = {
@@ -41,7 +50,7 @@ const QList<ToolCommand>& Commands()
         {u"chart"_s,
          u"FILE RECNO OUT.pdf"_s,
          u"Write the ancestor chart printout of record RECNO as a PDF file."_s,
-         {LangOption()},
+         {FontOption(), LangOption()},
          RunChart,
          true},
         {u"table"_s,
@@ -60,7 +69,8 @@ const QList<ToolCommand>& Commands()
                              u"LIST"_s),
           QCommandLineOption(u"sort"_s, u"Sort by a column, descending with :desc."_s,
                              u"COLUMN[:desc]"_s),
-          QCommandLineOption(u"pages"_s, u"Pages printed."_s, u"A-B"_s), LangOption()},
+          QCommandLineOption(u"pages"_s, u"Pages printed."_s, u"A-B"_s), FontOption(),
+          LangOption()},
          RunList,
          true},
         {u"export"_s,

@@ -3,6 +3,7 @@
 #include "print/listprinting.h"
 #include "shell/version.h"
 
+#include <QBuffer>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -84,6 +85,24 @@ QString parsePages(const QString& text, ListPdfRequest& request)
     return QStringLiteral("--pages %1: not a page range A-B with 1 <= A <= B").arg(text);
 }
 
+// A4 upright with 5 mm margins.
+void SetListPage(QPdfWriter& writer)
+{
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter));
+}
+
+ListPrintOptions PrintOptions(const ListPdfRequest& request)
+{
+    ListPrintOptions options;
+    options.fontFamily = request.fontFamily;
+    options.lang = request.lang;
+    options.shown = request.shown;
+    options.webPage = MakerWebPage();
+    options.email = MakerEmail();
+    return options;
+}
+
 } // namespace
 
 QString ParseListOptions(const QCommandLineParser& parser, ListPdfRequest& request)
@@ -122,7 +141,12 @@ std::vector<ListPrintRow> ListPdfRows(const PersonList& persons, const ListPdfRe
         problem = LangText(Msg::NoCheckedPerson, request.lang);
         return rows;
     }
-    const int pageCount = ListPageCount(qsizetype(rows.size()));
+    if (request.fromPage <= 0)
+        return rows;
+    QBuffer nowhere;
+    QPdfWriter measure(&nowhere);
+    SetListPage(measure);
+    const int pageCount = CountListPages(measure, rows, PrintOptions(request));
     if (request.fromPage > pageCount)
         problem = QStringLiteral("--pages %1-%2: out of range 1-%3")
                       .arg(request.fromPage)
@@ -134,19 +158,13 @@ std::vector<ListPrintRow> ListPdfRows(const PersonList& persons, const ListPdfRe
 QString WriteListPdf(const std::vector<ListPrintRow>& rows, const ListPdfRequest& request,
                      QIODevice& device)
 {
-    const int pageCount = ListPageCount(qsizetype(rows.size()));
     QPdfWriter writer(&device);
     writer.setCreator(QStringLiteral("Kinrow"));
     writer.setTitle(ListJobTitle);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                     QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter));
-    ListPrintOptions options;
-    options.lang = request.lang;
-    options.shown = request.shown;
-    options.webPage = MakerWebPage();
-    options.email = MakerEmail();
+    SetListPage(writer);
+    ListPrintOptions options = PrintOptions(request);
     options.fromPage = request.fromPage;
-    options.toPage = std::min(request.toPage, pageCount);
+    options.toPage = request.toPage;
     const ListPrintResult result = PrintListPages(writer, rows, options);
     if (!result.printed)
         return LangText(Msg::PrintFailed, request.lang) + result.reason;

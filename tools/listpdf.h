@@ -24,6 +24,7 @@ struct ListPdfRequest
     int fromPage = 0;
     int toPage = 0;
     Lang lang = Lang::English;
+    QString fontFamily = ListPrintOptions().fontFamily;
 };
 
 // Reads the options --scope, --columns, --sort and --pages into request; the text naming the
@@ -34,7 +35,7 @@ QString ParseListOptions(const QCommandLineParser& parser, ListPdfRequest& reque
 PrintTable ListTableOf(const PersonList& persons, const ListPdfRequest& request);
 
 // The rows the request prints; problem is set when there is nothing to print (no row ticked,
-// pages out of range).
+// pages out of range: the page count is that of the A4 PDF the rows make).
 std::vector<ListPrintRow> ListPdfRows(const PersonList& persons, const ListPdfRequest& request,
                                       QString& problem);
 

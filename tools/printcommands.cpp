@@ -1,4 +1,5 @@
 // The commands that print or export a family: chart, table and list.
+#include "chart/chartprintout.h"
 #include "chartpdf.h"
 #include "listpdf.h"
 #include "table/generationcolumns.h"
@@ -44,12 +45,30 @@ QString outputFor(const ToolArgs& args, const QString& name)
     return target;
 }
 
+// The family named by --font, or family unchanged without it; false after a usage message
+// when the name is empty.
+bool FontOf(const ToolArgs& args, QString& family)
+{
+    if (!args.parser.isSet(QStringLiteral("font")))
+        return true;
+    const QString value = args.parser.value(QStringLiteral("font")).trimmed();
+    if (value.isEmpty()) {
+        UsageError(args, QStringLiteral("--font: no font name given"));
+        return false;
+    }
+    family = value;
+    return true;
+}
+
 } // namespace
 
 int RunChart(const ToolArgs& args)
 {
     Lang lang = Lang::English;
     if (!LangOf(args, lang))
+        return kUsage;
+    QString font = ChartPrintOptions().fontFamily;
+    if (!FontOf(args, font))
         return kUsage;
     Loaded loaded;
     qint32 recNo = 0;
@@ -62,7 +81,7 @@ int RunChart(const ToolArgs& args)
     if (const QString error = file.open(); !error.isEmpty())
         return Refuse(error);
     const QString folder = QFileInfo(args.positional.at(0)).absolutePath();
-    const QString failure = WriteChartPdf(loaded.persons, recNo, folder, lang, file.device());
+    const QString failure = WriteChartPdf(loaded.persons, recNo, folder, lang, font, file.device());
     if (const QString error = file.commit(failure); !error.isEmpty())
         return Refuse(error);
     return kDone;
@@ -125,6 +144,8 @@ int RunList(const ToolArgs& args)
         return kUsage;
     if (const QString problem = ParseListOptions(args.parser, request); !problem.isEmpty())
         return UsageError(args, problem);
+    if (!FontOf(args, request.fontFamily))
+        return kUsage;
     const Loaded loaded = LoadFamily(args.positional.at(0), request.lang);
     if (!loaded.read)
         return kRefused;

@@ -9,7 +9,8 @@
 
 namespace kinrow {
 
-QStringList FitListLines(const QStringList& lines, double top, double bottom, double lineHeight)
+QStringList FitListLines(const QStringList& lines, double top, double bottom, double lineHeight,
+                         qsizetype kept)
 {
     // The tolerance keeps a box that holds exactly n lines from losing one to rounding.
     const double room = (bottom - top) / lineHeight + 1e-9;
@@ -18,7 +19,12 @@ QStringList FitListLines(const QStringList& lines, double top, double bottom, do
         return lines;
     if (fitting == 0)
         return {};
+    const bool keep = kept >= fitting - 1 && kept < lines.size();
+    if (keep && fitting == 1)
+        return {lines.at(kept)};
     QStringList shown = lines.first(fitting - 1);
+    if (keep)
+        shown.last() = lines.at(kept);
     shown << QStringLiteral("+ %1").arg(lines.size() - shown.size());
     return shown;
 }

@@ -22,6 +22,20 @@ constexpr Qt::Alignment CentreTop = Qt::AlignHCenter | Qt::AlignTop;
 constexpr Qt::Alignment CentreBottom = Qt::AlignHCenter | Qt::AlignBottom;
 
 constexpr QSizeF PictureBoxMm(32, 40);
+// A text fitted into a box keeps this far from either side.
+constexpr double BoxPaddingMm = 0.5;
+constexpr double Gen4RoomMm = 28 - 2 * BoxPaddingMm; // along the upright boxes
+constexpr double Gen3RoomMm = 28 - 2 * BoxPaddingMm;
+constexpr double Gen2RoomMm = 46 - 2 * BoxPaddingMm;
+constexpr double ParentRoomMm = 56 - 2 * BoxPaddingMm;
+constexpr double PersonRoomMm = 100 - 2 * BoxPaddingMm;
+// Lists start 1 mm into their boxes.
+constexpr double NarrowListRoomMm = 25 - 1 - BoxPaddingMm;
+constexpr double SpouseListRoomMm = 46 - 1 - BoxPaddingMm;
+// The birth place ends at x 130 and may reach back to the children's box; the dates start at
+// x 140 and may reach the siblings' count.
+constexpr double BirthPlaceRoomMm = 130 - 66;
+constexpr double DatesRoomMm = 204 - 140;
 constexpr Rgb TreeGreen = 0x2E7D32;
 constexpr Rgb TreeLeaves = 0x66BB6A;
 constexpr Rgb TreeTrunk = 0x795548;
@@ -58,7 +72,8 @@ private:
     void verticalName(qint32 recNo, double x, double y);
     void horizontalName(qint32 recNo, double x, double y);
     void siblings(int father, int mother, int marked, double x, double y, double bottom);
-    void list(const QStringList& lines, double x, double top, double bottom, int boldLine = -1);
+    void list(const QStringList& lines, double x, double top, double bottom, double room,
+              qsizetype boldLine = -1, qsizetype keptLine = -1);
     void personDetails();
     void picture(qint32 recNo, double x, double y);
 
@@ -233,16 +248,16 @@ void ChartPage::names()
     for (size_t i = 0; i < Gen2X.size(); ++i) {
         const AncestorSlot& slot = chart_.slot(4 + int(i));
         if (slot.recNo > 0)
-            page_.text(slot.caption, Gen2X[i], 84, Qt::AlignCenter);
+            page_.text(slot.caption, Gen2X[i], 84, Qt::AlignCenter, Gen2RoomMm);
     }
     page_.setFont(10, true);
     if (chart_.recNo(2) > 0)
-        page_.text(chart_.slot(2).caption, 78, 104, Qt::AlignCenter);
+        page_.text(chart_.slot(2).caption, 78, 104, Qt::AlignCenter, ParentRoomMm);
     if (chart_.recNo(3) > 0)
-        page_.text(chart_.slot(3).caption, 192, 104, Qt::AlignCenter);
+        page_.text(chart_.slot(3).caption, 192, 104, Qt::AlignCenter, ParentRoomMm);
     page_.setFont(16, true);
     if (chart_.recNo(1) > 0)
-        page_.text(chart_.slot(1).caption, 135, 126.5, Qt::AlignCenter);
+        page_.text(chart_.slot(1).caption, 135, 126.5, Qt::AlignCenter, PersonRoomMm);
 }
 
 void ChartPage::verticalName(qint32 recNo, double x, double y)
@@ -250,8 +265,8 @@ void ChartPage::verticalName(qint32 recNo, double x, double y)
     const TTreeData* person = RecordAt(persons_, recNo);
     if (!person)
         return;
-    page_.rotatedText(person->Surname, x, y);
-    page_.rotatedText(given(*person), x - page_.lineHeight(), y);
+    page_.rotatedText(person->Surname, x, y, Gen4RoomMm);
+    page_.rotatedText(given(*person), x - page_.lineHeight(), y, Gen4RoomMm);
 }
 
 void ChartPage::horizontalName(qint32 recNo, double x, double y)
@@ -259,8 +274,8 @@ void ChartPage::horizontalName(qint32 recNo, double x, double y)
     const TTreeData* person = RecordAt(persons_, recNo);
     if (!person)
         return;
-    page_.text(person->Surname, x, y, CentreTop);
-    page_.text(given(*person), x, y - page_.lineHeight(), CentreTop);
+    page_.text(person->Surname, x, y, CentreTop, Gen3RoomMm);
+    page_.text(given(*person), x, y - page_.lineHeight(), CentreTop, Gen3RoomMm);
 }
 
 void ChartPage::siblings(int father, int mother, int marked, double x, double y, double bottom)
@@ -274,19 +289,20 @@ void ChartPage::siblings(int father, int mother, int marked, double x, double y,
     for (const qint32 entry : entries)
         lines << given(*RecordAt(persons_, entry)) +
                      (entry == markedRecNo ? QStringLiteral(" (x)") : QString());
-    list(lines, x + 1, y + 1, bottom);
+    list(lines, x + 1, y + 1, bottom, NarrowListRoomMm, -1, entries.indexOf(markedRecNo));
     page_.text(QStringLiteral("= %1 = ").arg(entries.size()), x + 12.5, y - 0.5, CentreBottom);
 }
 
-void ChartPage::list(const QStringList& lines, double x, double top, double bottom, int boldLine)
+void ChartPage::list(const QStringList& lines, double x, double top, double bottom, double room,
+                     qsizetype boldLine, qsizetype keptLine)
 {
     const double step = page_.lineHeight();
-    const QStringList shown = FitListLines(lines, top, bottom, step);
+    const QStringList shown = FitListLines(lines, top, bottom, step, keptLine);
     // A cut list has lost its last line, so nothing of it is bold.
     const bool keepBold = shown.size() == lines.size();
     for (qsizetype i = 0; i < shown.size(); ++i) {
         page_.setFont(page_.font().pointSize, keepBold && i == boldLine);
-        page_.text(shown.at(i), x, top + double(i) * step, LeftTop);
+        page_.text(shown.at(i), x, top + double(i) * step, LeftTop, room);
     }
     page_.setFont(page_.font().pointSize);
 }
@@ -298,7 +314,7 @@ void ChartPage::personDetails()
         return;
     if (!person->BirthPlace.isEmpty())
         page_.text(ProperCaseName(person->BirthPlace, options_.lang), 130, 120,
-                   Qt::AlignRight | Qt::AlignBottom);
+                   Qt::AlignRight | Qt::AlignBottom, BirthPlaceRoomMm);
     // Values that are not positive (NaN from a damaged file among them) are no date.
     if (person->BirthDate + person->DeathDate > 0) {
         QString dates = QStringLiteral(" - ");
@@ -306,17 +322,17 @@ void ChartPage::personDetails()
             dates.prepend(FormatDateValue(person->BirthDate));
         if (person->DeathDate > 0)
             dates.append(FormatDateValue(person->DeathDate));
-        page_.text(dates, 140, 120, LeftBottom);
+        page_.text(dates, 140, 120, LeftBottom, DatesRoomMm);
     }
     QStringList children;
     for (const qint32 child : person->Children)
         if (const TTreeData* record = RecordAt(persons_, child))
             children << given(*record);
-    list(children, 41, 122, 180);
+    list(children, 41, 122, 180, NarrowListRoomMm);
     QStringList spouses;
     for (const ChartListItem& item : chart_.spouses)
         spouses << item.text;
-    list(spouses, 76, 141, 180, int(spouses.size()) - 1);
+    list(spouses, 76, 141, 180, SpouseListRoomMm, spouses.size() - 1);
 }
 
 void ChartPage::picture(qint32 recNo, double x, double y)

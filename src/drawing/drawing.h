@@ -67,8 +67,13 @@ struct PolygonOp
     Rgb brush = RgbBlack;
 };
 
+// The smallest size a text is shrunk to before it is cut.
+inline constexpr double MinFitPointSize = 6;
+
 // One line of text aligned inside rect. A rotated text runs upwards, its glyph tops to the
 // left: alignment then applies to the rectangle turned with it (horizontal along the text).
+// With fitMm set, a text longer than fitMm along its run is drawn smaller until it fits, not
+// below MinFitPointSize, and is then cut with "…"; a text that fits is drawn as it is.
 struct TextOp
 {
     QString text;
@@ -77,6 +82,7 @@ struct TextOp
     DrawFont font;
     Rgb color = RgbBlack;
     bool rotated = false;
+    double fitMm = 0;
 };
 
 // A picture file drawn stretched into rect.

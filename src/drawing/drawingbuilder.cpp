@@ -72,19 +72,20 @@ void DrawingBuilder::polygon(const QList<QPointF>& points, const DrawPen& pen, R
     drawing_.ops.push_back(PolygonOp{points, pen, brush});
 }
 
-void DrawingBuilder::text(const QString& text, double x, double y, Qt::Alignment align)
+void DrawingBuilder::text(const QString& text, double x, double y, Qt::Alignment align,
+                          double fitMm)
 {
     const double height = lineHeight();
     const double left = AlignedStart(x, RunLengthMm, align, Qt::AlignHCenter, Qt::AlignRight);
     const double top = AlignedStart(y, height, align, Qt::AlignVCenter, Qt::AlignBottom);
     drawing_.ops.push_back(
-        TextOp{text, QRectF(left, top, RunLengthMm, height), align, font_, RgbBlack, false});
+        TextOp{text, QRectF(left, top, RunLengthMm, height), align, font_, RgbBlack, false, fitMm});
 }
 
-void DrawingBuilder::rotatedText(const QString& text, double x, double centreY)
+void DrawingBuilder::rotatedText(const QString& text, double x, double centreY, double fitMm)
 {
     const QRectF rect(x, centreY - RunLengthMm / 2, lineHeight(), RunLengthMm);
-    drawing_.ops.push_back(TextOp{text, rect, Qt::AlignCenter, font_, RgbBlack, true});
+    drawing_.ops.push_back(TextOp{text, rect, Qt::AlignCenter, font_, RgbBlack, true, fitMm});
 }
 
 void DrawingBuilder::picture(const QString& path, const QRectF& rect)

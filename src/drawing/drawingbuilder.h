@@ -30,10 +30,11 @@ public:
     void polygon(const QList<QPointF>& points, const DrawPen& pen, Rgb brush);
 
     // Text whose anchor x is its left edge, centre or right edge (by horizontal) and whose
-    // anchor y is its top, middle or bottom (by vertical).
-    void text(const QString& text, double x, double y, Qt::Alignment align);
+    // anchor y is its top, middle or bottom (by vertical). A text longer than fitMm (when
+    // given) is drawn smaller, then cut, to stay within that length from the anchor.
+    void text(const QString& text, double x, double y, Qt::Alignment align, double fitMm = 0);
     // Text running upwards, centred along its run on y, its glyph tops at x.
-    void rotatedText(const QString& text, double x, double centreY);
+    void rotatedText(const QString& text, double x, double centreY, double fitMm = 0);
     void picture(const QString& path, const QRectF& rect);
 
     Drawing take();

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFile>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QImageReader>
 #include <QPaintDevice>
@@ -12,6 +13,8 @@
 #include <QPen>
 #include <QPolygonF>
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace kinrow {
@@ -125,20 +128,48 @@ void DrawingPainter::drawOp(const PolygonOp& op)
     painter_.drawPolygon(polygon);
 }
 
+// The font and text that fit into room dots: the text as it is when it fits; else the largest
+// size down to MinFitPointSize (in tenths of a point) at which it fits, and at that smallest
+// size the text cut with "…".
+QString DrawingPainter::fitText(const QString& text, QFont& font, double room) const
+{
+    const auto width = [this, &text](const QFont& candidate) {
+        return QFontMetricsF(candidate, painter_.device()).horizontalAdvance(text);
+    };
+    const double natural = width(font);
+    if (natural <= room || natural <= 0)
+        return text;
+    const double size = font.pointSizeF();
+    // Widths grow almost in proportion to the size: start there and step down to a fit.
+    double tenths = std::floor(size * room / natural * 10);
+    while (tenths >= MinFitPointSize * 10) {
+        font.setPointSizeF(tenths / 10);
+        if (width(font) <= room)
+            return text;
+        tenths -= 1;
+    }
+    font.setPointSizeF(std::min(size, MinFitPointSize));
+    return QFontMetricsF(font, painter_.device()).elidedText(text, Qt::ElideRight, room);
+}
+
 void DrawingPainter::drawOp(const TextOp& op)
 {
-    painter_.setFont(ToFont(op.font));
+    QFont font = ToFont(op.font);
+    QString text = op.text;
+    if (op.fitMm > 0)
+        text = fitText(text, font, op.fitMm * (op.rotated ? dpiY_ : dpiX_) / 25.4);
+    painter_.setFont(font);
     painter_.setPen(ToColor(op.color));
     const int flags = int(op.align) | Qt::TextDontClip | Qt::TextSingleLine;
     const QRectF rect = toDev(op.rect);
     if (!op.rotated) {
-        painter_.drawText(rect, flags, op.text);
+        painter_.drawText(rect, flags, text);
         return;
     }
     painter_.save();
     painter_.translate(rect.left(), rect.bottom());
     painter_.rotate(-90);
-    painter_.drawText(QRectF(0, 0, rect.height(), rect.width()), flags, op.text);
+    painter_.drawText(QRectF(0, 0, rect.height(), rect.width()), flags, text);
     painter_.restore();
 }
 

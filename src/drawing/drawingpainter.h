@@ -6,6 +6,7 @@
 
 #include <functional>
 
+class QFont;
 class QPainter;
 class QRectF;
 
@@ -36,6 +37,7 @@ private:
     void drawOp(const TextOp& op);
     void drawOp(const PictureOp& op);
 
+    QString fitText(const QString& text, QFont& font, double room) const;
     void usePen(const DrawPen& pen);
     QPointF toDev(QPointF mm) const;
     QRectF toDev(const QRectF& mm) const;

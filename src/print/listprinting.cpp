@@ -10,15 +10,11 @@
 
 namespace kinrow {
 
-ListPrintResult PrintListPages(QPagedPaintDevice& device, const std::vector<ListPrintRow>& rows,
-                               ListPrintOptions options)
+namespace {
+
+// The page size, resolution and text extent of the device; the device must outlive them.
+void MeasureOn(QPagedPaintDevice& device, ListPrintOptions& options)
 {
-    ListPrintResult result;
-    QPainter painter;
-    if (!painter.begin(&device)) {
-        result.reason = LangText(Msg::OutputNotOpened, options.lang);
-        return result;
-    }
     options.pageDots = QSize(device.width(), device.height());
     options.dpiX = device.logicalDpiX();
     options.dpiY = device.logicalDpiY();
@@ -29,6 +25,27 @@ ListPrintResult PrintListPages(QPagedPaintDevice& device, const std::vector<List
         const QFontMetricsF metrics(qfont, &device);
         return QSize(qCeil(metrics.horizontalAdvance(text)), qCeil(metrics.height()));
     };
+}
+
+} // namespace
+
+int CountListPages(QPagedPaintDevice& device, const std::vector<ListPrintRow>& rows,
+                   ListPrintOptions options)
+{
+    MeasureOn(device, options);
+    return ListPageCount(rows, options);
+}
+
+ListPrintResult PrintListPages(QPagedPaintDevice& device, const std::vector<ListPrintRow>& rows,
+                               ListPrintOptions options)
+{
+    ListPrintResult result;
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        result.reason = LangText(Msg::OutputNotOpened, options.lang);
+        return result;
+    }
+    MeasureOn(device, options);
     const ListPrintout printout = BuildListPrintout(rows, options);
     result.pageCount = printout.pageCount;
     DrawingPainter drawer(painter);

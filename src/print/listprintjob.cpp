@@ -15,8 +15,9 @@ void BitBtn_YazClick(Prompts& prompts, const std::vector<ListPrintRow>& rows,
         prompts.message(MessageKind::Warning, LangText(Msg::NoCheckedPerson, options.lang));
         return;
     }
-    const int pageCount = ListPageCount(qsizetype(rows.size()));
     QPrinter printer(QPrinter::HighResolution);
+    // Wrapped rows take more than one line, so the pages are counted on the printer's paper.
+    const int pageCount = CountListPages(printer, rows, options);
     printer.setDocName(ListJobTitle);
     printer.setFromTo(1, pageCount);
     if (!prompts.choosePrinter(printer, pageCount))

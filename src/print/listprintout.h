@@ -5,9 +5,12 @@
 
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
+#include <algorithm>
 #include <array>
 #include <functional>
+#include <limits>
 #include <vector>
 
 namespace kinrow {
@@ -54,13 +57,20 @@ struct ListPrintOptions
     int toPage = 0;
 };
 
-// Where the columns of a printout stand, in dots.
+// Where the columns of a printout stand, in dots. A column is as wide as its widest text or its
+// heading, whichever is wider, plus the gap. A table wider than the page is narrowed: the
+// widest columns give up width until it fits, ending equally wide, and a text wider than its
+// column then wraps within it.
 struct ListColumnLayout
 {
-    std::array<int, ListColumnCount> widths{}; // gap included, shrunk when too wide
+    std::array<int, ListColumnCount> widths{}; // gap included, narrowed when too wide
     std::array<int, ListColumnCount> x{};      // left edges; an unprinted column takes no room
     std::array<bool, ListColumnCount> printed{};
+    std::array<bool, ListColumnCount> narrowed{}; // narrower than its widest text or heading
     int total = 0;
+    int gap = 0;
+    // The width a text of the column may take; a wider one wraps.
+    int room(int column) const { return std::max(1, widths[std::size_t(column)] - gap); }
 };
 
 // The printout of a selection: the pages chosen, each a drawing list in millimetres.
@@ -72,18 +82,25 @@ struct ListPrintout
     std::vector<Drawing> pages;
 };
 
+// Splits text into lines no wider than room by width: at spaces where it can, inside a word
+// that is wider than room by itself (every line holds one character at least). Beyond maxLines
+// the rest is left out and the last line ends with "…".
+QStringList WrapText(const QString& text, int room, const std::function<int(const QString&)>& width,
+                     int maxLines = std::numeric_limits<int>::max());
+
 // The checked rows of the print table in its display order: what the print button prints.
 std::vector<ListPrintRow> CheckedListRows(const PrintTable& table);
 // Which of the table's columns are shown, as the printout takes them.
 std::array<bool, ListColumnCount> ShownListColumns(const PrintTable& table);
 
-// The number of sheets a list of n rows fills.
-int ListPageCount(qsizetype rowCount);
+// The number of sheets the rows fill: 60 lines to a page at most, fewer when wrapped rows
+// would reach the bottom line; a row is never split across pages.
+int ListPageCount(const std::vector<ListPrintRow>& rows, const ListPrintOptions& options);
 
 ListColumnLayout LayoutListColumns(const std::vector<ListPrintRow>& rows,
                                    const ListPrintOptions& options);
 
-// Builds the printout of rows, in their order, 60 to a page, with a header on each page.
+// Builds the printout of rows, in their order, 60 lines to a page, with a header on each page.
 ListPrintout BuildListPrintout(const std::vector<ListPrintRow>& rows,
                                const ListPrintOptions& options);
 

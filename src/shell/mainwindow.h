@@ -32,6 +32,7 @@ class TForm_ListeDlg;
 class TForm_Main : public QMainWindow
 {
     Q_OBJECT
+    Q_PROPERTY(QString printFontName READ printFontName)
 public:
     static constexpr int DesignWidth = 616;
     static constexpr int DesignHeight = 480;

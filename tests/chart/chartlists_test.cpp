@@ -38,6 +38,29 @@ TEST(ChartLists, ListsThatDoNotFitEndWithTheCountLeftOut)
     EXPECT_EQ(FitListLines(Numbered(3), 0.3, 0.9, 0.2).size(), 3);
 }
 
+TEST(ChartLists, ACutListKeepsTheMarkedLine)
+{
+    // Five lines fit; the line at index kept must stay.
+    const struct
+    {
+        int count;
+        qsizetype kept;
+        QStringList expected;
+    } cases[] = {
+        {25, 2, {u"1"_qs, u"2"_qs, u"3"_qs, u"4"_qs, u"+ 21"_qs}},
+        {25, 3, {u"1"_qs, u"2"_qs, u"3"_qs, u"4"_qs, u"+ 21"_qs}},
+        {25, 4, {u"1"_qs, u"2"_qs, u"3"_qs, u"5"_qs, u"+ 21"_qs}},
+        {25, 24, {u"1"_qs, u"2"_qs, u"3"_qs, u"25"_qs, u"+ 21"_qs}},
+        {6, 5, {u"1"_qs, u"2"_qs, u"3"_qs, u"6"_qs, u"+ 2"_qs}},
+        {5, 4, {u"1"_qs, u"2"_qs, u"3"_qs, u"4"_qs, u"5"_qs}},
+        {25, 30, {u"1"_qs, u"2"_qs, u"3"_qs, u"4"_qs, u"+ 21"_qs}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FitListLines(Numbered(c.count), 0, 10, 2, c.kept), c.expected) << c.kept;
+    // Room for one line: the marked line rather than the count.
+    EXPECT_EQ(FitListLines(Numbered(3), 0, 2.5, 2, 2), QStringList{u"3"_qs});
+}
+
 TEST(ChartLists, SiblingsAreTheFathersChildrenThenTheMothersOthers)
 {
     PersonList persons = Persons(9);

@@ -300,6 +300,25 @@ TEST_F(ChartPageTest, PrintsTheChartIntoAPdfFile)
     EXPECT_EQ(prompts->printDialogs, 4);
 }
 
+TEST_F(ChartPageTest, PrintsInTheFontChosenInTheFontDialog)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdffonts")).isEmpty())
+        GTEST_SKIP() << "pdffonts (poppler-utils) is not installed";
+    openFamily(1);
+    prompts->answerFont(QFont(QStringLiteral("DejaVu Serif")));
+    window->BitBtn_FontClick();
+    click(window->TabSheet_Main->SB_Tree);
+    const QString pdf = home.filePath("serif.pdf");
+    prompts->printToPdf(pdf);
+    click(chart()->SB_T_Yazdir);
+    QProcess fonts;
+    fonts.start(QStringLiteral("pdffonts"), {pdf});
+    fonts.waitForFinished(60000);
+    const QString listed = QString::fromUtf8(fonts.readAllStandardOutput());
+    EXPECT_TRUE(listed.contains(QStringLiteral("DejaVuSerif"))) << listed.toStdString();
+    EXPECT_FALSE(listed.contains(QStringLiteral("DejaVuSans"))) << listed.toStdString();
+}
+
 } // namespace
 
 // The application must outlive every window and die before Qt's own statics do.

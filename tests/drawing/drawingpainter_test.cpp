@@ -88,6 +88,48 @@ TEST_F(DrawingPainterTest, RotatedTextRunsUpwardsFromItsColumn)
     EXPECT_NEAR(inked.center().y(), MmToDev(25, 254), MmToDev(1, 254));
 }
 
+TEST_F(DrawingPainterTest, TextsLongerThanTheirRoomAreDrawnSmallerThenCut)
+{
+    const auto inked = [](const QString& text, double fitMm, Qt::Alignment align, bool rotated) {
+        DrawingBuilder builder(QSizeF(100, 50));
+        builder.setFont(12, true);
+        if (rotated)
+            builder.rotatedText(text, 50, 25, fitMm);
+        else
+            builder.text(text, 50, 25, align, fitMm);
+        QImage image = Page(254, 254);
+        Paint(image, builder.take());
+        return Inked(image);
+    };
+    const QString name = u"Mehmet Ali Rıza KARAOSMANOĞLU"_qs;
+    const QRect natural = inked(name, 0, Qt::AlignCenter, false);
+    ASSERT_GT(natural.width(), MmToDev(40, 254));
+    ASSERT_LT(natural.width(), MmToDev(90, 254));
+    // A text that fits is drawn as it is; one that does not, smaller and about its anchor.
+    EXPECT_EQ(inked(name, 90, Qt::AlignCenter, false), natural);
+    for (const double room : {40.0, 20.0}) {
+        const QRect fitted = inked(name, room, Qt::AlignCenter, false);
+        EXPECT_LE(fitted.width(), MmToDev(room, 254)) << room;
+        EXPECT_GT(fitted.width(), MmToDev(room - 4, 254)) << room;
+        EXPECT_NEAR(fitted.center().x(), MmToDev(50, 254), 2) << room;
+        EXPECT_LT(fitted.height(), natural.height()) << room;
+    }
+    const QRect right = inked(name, 30, Qt::AlignRight | Qt::AlignBottom, false);
+    EXPECT_LE(right.right(), MmToDev(50, 254));
+    EXPECT_GE(right.left(), MmToDev(20, 254));
+    const QRect upright = inked(name, 30, Qt::AlignCenter, true);
+    EXPECT_LE(upright.height(), MmToDev(30, 254));
+
+    // Below 6 points the text is cut, and the cut is shown.
+    DrawingBuilder builder(QSizeF(100, 50));
+    builder.setFont(16);
+    builder.text(name, 10, 10, Qt::AlignLeft | Qt::AlignTop, 10);
+    const Drawing drawing = builder.take();
+    QImage image = Page(254, 254);
+    Paint(image, drawing);
+    EXPECT_LE(Inked(image).right(), MmToDev(20, 254));
+}
+
 TEST_F(DrawingPainterTest, PicturesAreStretchedAndMissingOnesSkipped)
 {
     QTemporaryDir dir;
