@@ -8,7 +8,7 @@
 
 namespace kinrow {
 
-void BitBtn_YazClick(Prompts& prompts, const std::vector<ListPrintRow>& rows,
+void PrintListRows(Prompts& prompts, const std::vector<ListPrintRow>& rows,
                      const ListPrintOptions& options)
 {
     if (rows.empty()) {

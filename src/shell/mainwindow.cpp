@@ -8,40 +8,26 @@
 #include "editing/personpage.h"
 #include "editing/pictureeditor.h"
 #include "editing/relativeeditor.h"
-#include "gedcom/errorsink.h"
 #include "gedcom/familyopen.h"
-#include "gedcom/recoverywriter.h"
-#include "model/familycheck.h"
 #include "model/messages.h"
-#include "pictures/picturecollector.h"
-#include "print/gedcomexportsave.h"
-#include "print/listprintjob.h"
 #include "print/printpage.h"
 #include "shell/aboutpage.h"
 #include "shell/association.h"
+#include "shell/familyopening.h"
+#include "shell/familysaving.h"
+#include "shell/recoveryoffer.h"
 #include "shell/samplefamily.h"
 #include "shell/settings.h"
-#include "shell/version.h"
-#include "table/exportsave.h"
 #include "table/tablepage.h"
-#include "ui/overridecursor.h"
-#include "ui/personlabel.h"
-#include "ui/prompts.h"
 #include "ui/proportionalscaler.h"
 #include "ui/speedbutton.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QStandardPaths>
-#include <QTextEdit>
 #include <QToolButton>
 
 // Resources of a static library must be registered by hand, and only outside a namespace.
@@ -51,12 +37,6 @@ static void InitKinrowResources()
 }
 
 namespace kinrow {
-
-namespace {
-
-constexpr int TurkishCharSet = 162;
-
-} // namespace
 
 TForm_Main::TForm_Main(const QStringList& arguments, std::unique_ptr<Prompts> prompts,
                        QWidget* parent)
@@ -72,7 +52,9 @@ TForm_Main::TForm_Main(const QStringList& arguments, std::unique_ptr<Prompts> pr
     setFont(windowFont);
     setMinimumSize(DesignWidth, DesignHeight);
     createPages();
-    connectControls();
+    createFileWorkflow();
+    connectPersonPage();
+    connectPages();
     createActions();
     scaler_ = std::make_unique<ProportionalScaler>(PageControl_Main, DesignWidth);
     FormCreate(arguments);
@@ -85,12 +67,11 @@ void TForm_Main::createPages()
     PageControl_Main = new QStackedWidget(this);
     PageControl_Main->setObjectName(QStringLiteral("PageControl_Main"));
     setCentralWidget(PageControl_Main);
-    // The chart and table pages are filled by their own pages once those exist.
-    TabSheet_Print = new PrintPage(session_, PageControl_Main);
+    TabSheet_Print = new PrintPage(session_, *prompts_, PageControl_Main);
     PageControl_Main->addWidget(TabSheet_Print);
     TabSheet_Main = new PersonPage(session_, PageControl_Main);
     PageControl_Main->addWidget(TabSheet_Main);
-    TabSheet_About = new AboutPage(PageControl_Main);
+    TabSheet_About = new AboutPage(session_, *prompts_, PageControl_Main);
     PageControl_Main->addWidget(TabSheet_About);
     TabSheet_Tree = new ChartPage(session_, *prompts_, PageControl_Main);
     PageControl_Main->addWidget(TabSheet_Tree);
@@ -98,21 +79,29 @@ void TForm_Main::createPages()
     PageControl_Main->addWidget(TabSheet_TView);
 }
 
-void TForm_Main::connectControls()
+void TForm_Main::createFileWorkflow()
 {
-    AboutPage* about = TabSheet_About;
-    connect(about->Button_Devam, &QPushButton::clicked, this,
-            [this, about] { Button_DevamClick(about->Button_Devam); });
-    connect(about->BitBtn_Dosya, &QPushButton::clicked, this,
-            [this, about] { Button_DevamClick(about->BitBtn_Dosya); });
-    connect(about->SB_ErrorClose, &QToolButton::clicked, this, &TForm_Main::SB_ErrorCloseClick);
+    saving_ = new FamilySaving(session_, *prompts_, file_, this);
+    opening_ = new FamilyOpening(session_, *prompts_, file_, *saving_, *TabSheet_About, this);
+    recovery_ = new RecoveryOffer(session_, *prompts_, file_, *TabSheet_About, this);
+    connect(saving_, &FamilySaving::renamed, this, [this] {
+        showCaption();
+        showCurrentDir();
+    });
+    connect(opening_, &FamilyOpening::opened, this, &TForm_Main::showOpenedFile);
+    connect(opening_, &FamilyOpening::notOpened, this, &TForm_Main::showCaption);
+    connect(recovery_, &RecoveryOffer::restored, this, [this] { showOpenedFile(false); });
+}
+
+void TForm_Main::connectPersonPage()
+{
     PersonPage* page = TabSheet_Main;
     connect(page->SB_About, &QToolButton::clicked, this, &TForm_Main::SB_AboutClick);
     connect(page->SB_Exit, &QToolButton::clicked, this, &TForm_Main::SB_ExitClick);
     connect(page->SB_Save, &QToolButton::clicked, this, &TForm_Main::SB_SaveClick);
     connect(page->SB_Tree, &QToolButton::clicked, this, &TForm_Main::SB_TreeClick);
-    connect(TabSheet_Tree, &ChartPage::backRequested, this, &TForm_Main::SB_T_BackClick);
-    connect(TabSheet_Tree, &ChartPage::mainPersonRequested, this, &TForm_Main::Lb_T_MainClick);
+    connect(page->SB_Yaz, &QToolButton::clicked, this, &TForm_Main::SB_YazClick);
+    connect(page->SB_TView, &QToolButton::clicked, TabSheet_TView, &TablePage::SB_TViewClick);
     personEditor_ = new PersonEditor(session_, *page, *prompts_, this);
     relativeEditor_ = new RelativeEditor(session_, *page, *prompts_, this);
     pictureEditor_ = new PictureEditor(session_, *page, *prompts_, this);
@@ -120,41 +109,33 @@ void TForm_Main::connectControls()
     page->showMessage = [this](const QString& text) {
         prompts_->message(MessageKind::Warning, text);
     };
-    connectTablePage();
+}
+
+void TForm_Main::connectPages()
+{
+    AboutPage* about = TabSheet_About;
+    connect(about, &AboutPage::continueRequested, this, &TForm_Main::Button_DevamClick);
+    connect(about, &AboutPage::openRequested, opening_, &FamilyOpening::openAnother);
+    connect(about, &AboutPage::errorListClosed, this, &TForm_Main::SB_ErrorCloseClick);
+    connect(TabSheet_Tree, &ChartPage::backRequested, this, &TForm_Main::SB_T_BackClick);
+    connect(TabSheet_Tree, &ChartPage::mainPersonRequested, this, &TForm_Main::Lb_T_MainClick);
+    TablePage* table = TabSheet_TView;
+    connect(table, &TablePage::activated, this, [this] { showPage(TabSheet_TView); });
+    connect(table, &TablePage::backRequested, this, &TForm_Main::SB_T_BackClick);
+    connect(table, &TablePage::personRequested, this, &TForm_Main::openPerson);
     connectPrintPage();
-    connect(about->ComboBox_Lang, &QComboBox::currentIndexChanged, this, [this](int index) {
-        session_.setLang(index == 0 ? Lang::Turkish : Lang::English);
-        ComboBox_LangChange();
-    });
+    connect(&session_, &Session::langChanged, this, &TForm_Main::retranslate);
 }
 
 void TForm_Main::connectPrintPage()
 {
     PrintPage* print = TabSheet_Print;
-    connect(TabSheet_Main->SB_Yaz, &QToolButton::clicked, this, &TForm_Main::SB_YazClick);
     connect(print, &PrintPage::backRequested, this, &TForm_Main::SB_T_BackClick);
     connect(print, &PrintPage::personRequested, this, &TForm_Main::openPerson);
-    connect(print->BitBtn_Yaz, &QPushButton::clicked, this, &TForm_Main::printTicked);
-    connect(print->BitBtn_P_Kaydet, &QPushButton::clicked, this, &TForm_Main::saveTable);
-    connect(print->BitBtn_P_Resim, &QPushButton::clicked, this, &TForm_Main::collectPictures);
-    connect(print->BitBtn_Font, &QPushButton::clicked, this, &TForm_Main::BitBtn_FontClick);
-    connect(print->SB_DefFont, &QToolButton::clicked, this, &TForm_Main::SB_DefFontClick);
-    connect(print->CheckBox_GED, &QCheckBox::clicked, this, &TForm_Main::CheckBox_GEDClick);
-    connect(print->BitBtn_Check, &QPushButton::clicked, this, &TForm_Main::BitBtn_CheckClick);
-    connect(print->BitBtn_GedExport, &QPushButton::clicked, this,
-            [this] { SaveGedcomExport(*prompts_, session_, ProgramVersion()); });
-}
-
-void TForm_Main::BitBtn_CheckClick()
-{
-    QStringList lines{LangText(Msg::FileNameLabel, session_.lang()) + session_.familyFileName};
-    {
-        const OverrideCursorGuard hourglass;
-        lines += FindingLines(CheckFamily(session_.persons), session_.lang(), ErrorSink::MaxLines);
-    }
-    showingFindings_ = true;
-    TabSheet_About->showErrors(lines, true);
-    showPage(TabSheet_About);
+    connect(print, &PrintPage::findingsReady, this, &TForm_Main::showFindings);
+    connect(print, &PrintPage::programFontChosen, this, &TForm_Main::programFontChosen);
+    connect(print, &PrintPage::defaultFontRequested, this, &TForm_Main::defaultFontRequested);
+    print->setFamilySaver([this] { return SB_SaveClick(); });
 }
 
 int TForm_Main::activePageTag() const
@@ -167,19 +148,14 @@ int TForm_Main::activePageTag() const
     return 0;
 }
 
+bool TForm_Main::isGedAssociationTicked() const
+{
+    return TabSheet_Print->associationTicked();
+}
+
 void TForm_Main::showPage(QWidget* page)
 {
     PageControl_Main->setCurrentWidget(page);
-}
-
-void TForm_Main::connectTablePage()
-{
-    TablePage* table = TabSheet_TView;
-    PersonPage* page = TabSheet_Main;
-    connect(page->SB_TView, &QToolButton::clicked, table, &TablePage::SB_TViewClick);
-    connect(table, &TablePage::activated, this, [this] { showPage(TabSheet_TView); });
-    connect(table, &TablePage::backRequested, this, [this] { showPage(TabSheet_Main); });
-    connect(table, &TablePage::personRequested, this, &TForm_Main::openPerson);
 }
 
 void TForm_Main::openPerson(qint32 recNo)
@@ -204,6 +180,12 @@ void TForm_Main::SB_TreeClick()
     TabSheet_Tree->FillTreeChart(session_.recNoMain());
 }
 
+void TForm_Main::SB_YazClick()
+{
+    showPage(TabSheet_Print);
+    TabSheet_Print->SB_YazClick();
+}
+
 void TForm_Main::SB_T_BackClick()
 {
     showPage(TabSheet_Main);
@@ -226,6 +208,12 @@ void TForm_Main::SB_ExitClick()
     close();
 }
 
+void TForm_Main::showFindings(const QStringList& lines)
+{
+    TabSheet_About->showFindings(lines);
+    showPage(TabSheet_About);
+}
+
 void TForm_Main::FormCreate(const QStringList& arguments)
 {
     session_.persons.clear();
@@ -245,30 +233,23 @@ void TForm_Main::FormCreate(const QStringList& arguments)
         if (!sample.isEmpty())
             session_.familyFileName = sample;
     }
-    session_.setLang(values.language == 0 ? Lang::Turkish : Lang::English);
-    ComboBox_LangChange();
-    // The error list lies exactly over the About text, wider than it.
-    AboutPage* about = TabSheet_About;
-    const QRect text = about->RichEdit_About->geometry();
-    about->Memo_Errors->setGeometry(text.x(), text.y(), 500, text.height());
+    const Lang lang = values.language == 0 ? Lang::Turkish : Lang::English;
+    if (lang == session_.lang())
+        retranslate();
+    session_.setLang(lang);
     ApplyProgramFont(values.fontName, values.fontCharSet);
     startupFontName_ = values.fontName;
     startupFontCharSet_ = values.fontCharSet;
-    gedAssociationTicked_ = IsGedAssociationRegistered(QCoreApplication::applicationFilePath());
-    TabSheet_Print->CheckBox_GED->setChecked(gedAssociationTicked_);
+    const QString program = QCoreApplication::applicationFilePath();
+    TabSheet_Print->setAssociation(IsGedAssociationRegistered(program), [program](bool ticked) {
+        return ticked ? RegisterGedAssociation(program) : RemoveGedAssociation();
+    });
 }
 
-void TForm_Main::ComboBox_LangChange()
+void TForm_Main::retranslate()
 {
-    const Lang lang = session_.lang();
     showCaption();
-    openPictureDialogTitle_ = LangText(Msg::OpenPictureTitle, lang);
-    openDialogTitle_ = LangText(Msg::OpenOrCreateFile, lang);
-    TabSheet_About->retranslate(lang);
     TabSheet_Main->retranslate();
-    TabSheet_Tree->retranslate();
-    TabSheet_TView->retranslate();
-    TabSheet_Print->retranslate(lang);
 }
 
 void TForm_Main::showCaption()
@@ -296,86 +277,18 @@ void TForm_Main::ApplyProgramFont(const QString& fontName, int fontCharSet)
         listeDialog_->setMainFontName(fontName);
 }
 
-void TForm_Main::SB_YazClick()
+void TForm_Main::programFontChosen(const QString& fontName)
 {
-    showPage(TabSheet_Print);
-    TabSheet_Print->SB_YazClick();
-}
-
-void TForm_Main::BitBtn_FontClick()
-{
-    printFontName_ = font().family();
-    const std::optional<QFont> chosen = prompts_->chooseFont(font());
-    if (!chosen)
-        return;
-    printFontName_ = chosen->family();
     // The dialog offers no character set apart from the family: the window's stays.
-    if (chosen->family() == font().family())
-        return;
-    ApplyProgramFont(chosen->family(), fontCharSet_);
-    TabSheet_Print->showDefaultFontButton(startupFontName_, session_.lang());
+    ApplyProgramFont(fontName, fontCharSet_);
+    TabSheet_Print->showDefaultFontButton(startupFontName_);
     fontChanged_ = true;
 }
 
-void TForm_Main::SB_DefFontClick()
+void TForm_Main::defaultFontRequested()
 {
     ApplyProgramFont(startupFontName_, startupFontCharSet_);
-    TabSheet_Print->SB_DefFont->setVisible(false);
     fontChanged_ = false;
-}
-
-void TForm_Main::CheckBox_GEDClick()
-{
-    QCheckBox* box = TabSheet_Print->CheckBox_GED;
-    const bool register_ = box->isChecked();
-    const bool done = register_ ? RegisterGedAssociation(QCoreApplication::applicationFilePath())
-                                : RemoveGedAssociation();
-    if (!done) {
-        // Reporting success for files that were not written would leave the user guessing.
-        const QSignalBlocker blocker(box);
-        box->setChecked(!register_);
-        prompts_->message(MessageKind::Warning,
-                          QStringLiteral("GED files association could not be changed."));
-        return;
-    }
-    gedAssociationTicked_ = register_;
-    prompts_->message(MessageKind::Plain,
-                      register_ ? QStringLiteral("GED Files Assocciation is OKEY")
-                                : QStringLiteral("GED Files Assocciation is Removed"));
-}
-
-void TForm_Main::printTicked()
-{
-    const PrintTable& table = TabSheet_Print->table();
-    ListPrintOptions options;
-    options.fontFamily = printFontName_;
-    options.lang = session_.lang();
-    options.shown = ShownListColumns(table);
-    options.webPage = MakerWebPage();
-    options.email = MakerEmail();
-    BitBtn_YazClick(*prompts_, CheckedListRows(table), options);
-}
-
-void TForm_Main::saveTable()
-{
-    SaveTableExport(*prompts_, session_.lang(), [this](ExportFormat format, QIODevice& device) {
-        return TabSheet_Print->writeExport(format, device);
-    });
-}
-
-void TForm_Main::collectPictures()
-{
-    const PrintPage* print = TabSheet_Print;
-    const PrintTable& table = print->table();
-    const bool selectedOnly = print->CheckBox_P_RSelected->isChecked();
-    QList<qint32> recNos;
-    for (const int index : table.displayOrder()) {
-        if (!selectedOnly || table.isChecked(index))
-            recNos.append(table.row(index).RecNo);
-    }
-    BitBtn_P_ResimClick(session_, *prompts_, recNos,
-                        QFileInfo(session_.familyFileName).absolutePath(),
-                        print->CheckBox_P_RSil->isChecked(), [this] { return SB_SaveClick(); });
 }
 
 void TForm_Main::showCurrentDir()
@@ -417,12 +330,12 @@ void TForm_Main::FormResize()
     if (activePageTag() == 0 && !session_.persons.empty())
         TabSheet_Main->ShowPicture(session_.recNoMain());
     else if (activePageTag() == 2)
-        TabSheet_TView->ShowPicture(TabSheet_TView->Lb_T1_Main->tag());
+        TabSheet_TView->showShownPicture();
 }
 
 void TForm_Main::closeEvent(QCloseEvent* event)
 {
-    if (!FormCloseQuery()) {
+    if (!saving_->mayClose()) {
         event->ignore();
         return;
     }
@@ -430,32 +343,11 @@ void TForm_Main::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-bool TForm_Main::FormCloseQuery()
-{
-    if (session_.isEditing()) {
-        prompts_->message(MessageKind::Warning, LangText(Msg::EditInProgress, session_.lang()));
-        return false;
-    }
-    if (!session_.unsavedChanges())
-        return true;
-    switch (prompts_->message(MessageKind::Warning,
-                              LangText(Msg::SaveBeforeExitQuestion, session_.lang()),
-                              MessageButtons::YesNoCancel)) {
-    case PromptAnswer::Yes:
-        // A failed save keeps the window open, or the changes would be lost.
-        return SB_SaveClick();
-    case PromptAnswer::No:
-        return true;
-    default:
-        return false;
-    }
-}
-
 void TForm_Main::FormClose()
 {
     // Closing without saving gives the changes up: nothing is offered at the next start.
-    if (recovery_)
-        recovery_->discard();
+    if (file_.recovery)
+        file_.recovery->discard();
     LastValues values;
     values.recNoMain = session_.recNoMain();
     values.gedFile = session_.familyFileName;

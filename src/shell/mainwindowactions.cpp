@@ -4,47 +4,16 @@
 
 #include "editing/personeditor.h"
 #include "editing/personpage.h"
-#include "model/messages.h"
+#include "shell/historykeyfilter.h"
 #include "ui/shortcuts.h"
 
 #include <QAction>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QStackedWidget>
 #include <QTextEdit>
 
 namespace kinrow {
-
-namespace {
-
-// While the user browses, the person page's fields hold no typing of their own to undo: the
-// undo and redo keys there belong to the family's history, not to the field.
-class HistoryKeyFilter : public QObject
-{
-public:
-    HistoryKeyFilter(const Session& session, QObject* parent) : QObject(parent), session_(session)
-    {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() != QEvent::ShortcutOverride || session_.isEditing())
-            return QObject::eventFilter(watched, event);
-        auto* key = static_cast<QKeyEvent*>(event);
-        const QKeySequence pressed(key->keyCombination());
-        if (!UndoShortcuts().contains(pressed) && !RedoShortcuts().contains(pressed))
-            return QObject::eventFilter(watched, event);
-        key->ignore();
-        return true;
-    }
-
-private:
-    const Session& session_;
-};
-
-} // namespace
 
 void TForm_Main::createActions()
 {
@@ -114,12 +83,7 @@ void TForm_Main::showChangedPerson()
 {
     showPage(TabSheet_Main);
     // Undoing the first person leaves the family as an empty file opens: entering that person.
-    if (session_.persons.empty()) {
-        if (TabSheet_Main->BeginAdding(EditMode::First))
-            TabSheet_Main->Lb_Info->setText(LangText(Msg::FirstRecordTitle, session_.lang()));
-        return;
-    }
-    TabSheet_Main->ShowRecord();
+    showFirstPerson();
 }
 
 } // namespace kinrow

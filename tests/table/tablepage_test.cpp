@@ -6,6 +6,7 @@
 #include "table/generationmodel.h"
 #include "table/tablepage.h"
 #include "ui/personlabel.h"
+#include "ui/controls.h"
 #include "ui/scriptedprompts.h"
 #include "ui/speedbutton.h"
 
@@ -379,7 +380,7 @@ TEST(TablePageInWindow, OpenedFromThePersonPageAndLeftByItsButtons)
     window.TabSheet_Main->SB_TView->click();
     // The person (2) has child 1; "Kişi Bilgileri" on that row opens it on the person page.
     const QModelIndex me = table->model()->indexOfRow(table->model()->table().currentRow());
-    table->VST->setCurrentIndex(table->model()->index(0, 0, me));
+    test::Control<QTreeView>(*table, "VST")->setCurrentIndex(table->model()->index(0, 0, me));
     table->KisiBilgileri->trigger();
     EXPECT_EQ(window.PageControl_Main->currentWidget(), window.TabSheet_Main);
     EXPECT_EQ(window.session().recNoMain(), 1);
