@@ -10,7 +10,7 @@
 namespace kinrow {
 
 void CollectPictures(Session& session, Prompts& prompts, const QList<qint32>& recNos,
-                         const QString& folder, bool move, const std::function<bool()>& save)
+                     const QString& folder, bool move, const std::function<bool()>& save)
 {
     if (session.readOnlyMode())
         return;

@@ -17,6 +17,6 @@ class Prompts;
 // reports the count. Moved sources are deleted only after that save succeeded, and the undo
 // history then ends there, since no step can bring their files back.
 void CollectPictures(Session& session, Prompts& prompts, const QList<qint32>& recNos,
-                         const QString& folder, bool move, const std::function<bool()>& save);
+                     const QString& folder, bool move, const std::function<bool()>& save);
 
 } // namespace kinrow

@@ -9,7 +9,7 @@
 namespace kinrow {
 
 void PrintListRows(Prompts& prompts, const std::vector<ListPrintRow>& rows,
-                     const ListPrintOptions& options)
+                   const ListPrintOptions& options)
 {
     if (rows.empty()) {
         prompts.message(MessageKind::Warning, LangText(Msg::NoCheckedPerson, options.lang));

@@ -441,8 +441,7 @@ void PrintPage::showCurrentDir(const QString& folder)
 
 void PrintPage::showDefaultFontButton(const QString& fontName)
 {
-    SB_DefFont->setText(LangText(Msg::DefaultFont, session_.lang()) + QLatin1Char('\n') +
-                        fontName);
+    SB_DefFont->setText(LangText(Msg::DefaultFont, session_.lang()) + QLatin1Char('\n') + fontName);
     QFont font = SB_DefFont->font();
     font.setFamily(fontName);
     SB_DefFont->setFont(font);
@@ -516,8 +515,9 @@ void PrintPage::CheckBox_GEDClick(bool ticked)
         return;
     }
     associationTicked_ = ticked;
-    prompts_.message(MessageKind::Plain, ticked ? QStringLiteral("GED Files Assocciation is OKEY")
-                                                : QStringLiteral("GED Files Assocciation is Removed"));
+    prompts_.message(MessageKind::Plain, ticked
+                                             ? QStringLiteral("GED Files Assocciation is OKEY")
+                                             : QStringLiteral("GED Files Assocciation is Removed"));
 }
 
 void PrintPage::BitBtn_CheckClick()

@@ -79,9 +79,8 @@ void AboutPage::connectControls()
     connect(Button_Devam, &QPushButton::clicked, this, &AboutPage::continueRequested);
     connect(BitBtn_Dosya, &QPushButton::clicked, this, &AboutPage::openRequested);
     connect(SB_ErrorClose, &QToolButton::clicked, this, &AboutPage::SB_ErrorCloseClick);
-    connect(ComboBox_Lang, &QComboBox::currentIndexChanged, this, [this](int index) {
-        session_.setLang(index == 0 ? Lang::Turkish : Lang::English);
-    });
+    connect(ComboBox_Lang, &QComboBox::currentIndexChanged, this,
+            [this](int index) { session_.setLang(index == 0 ? Lang::Turkish : Lang::English); });
     connect(&session_, &Session::langChanged, this, &AboutPage::retranslate);
 }
 

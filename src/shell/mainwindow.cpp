@@ -2,13 +2,12 @@
 
 #include "chart/chartlistbox.h"
 #include "chart/chartpage.h"
-#include "editing/listedlg.h"
 #include "editing/personeditor.h"
 #include "editing/personlistbox.h"
 #include "editing/personpage.h"
+#include "editing/personpageui.h"
 #include "editing/pictureeditor.h"
 #include "editing/relativeeditor.h"
-#include "gedcom/familyopen.h"
 #include "model/messages.h"
 #include "print/printpage.h"
 #include "shell/aboutpage.h"
@@ -16,8 +15,7 @@
 #include "shell/familyopening.h"
 #include "shell/familysaving.h"
 #include "shell/recoveryoffer.h"
-#include "shell/samplefamily.h"
-#include "shell/settings.h"
+#include "shell/windowactions.h"
 #include "table/tablepage.h"
 #include "ui/proportionalscaler.h"
 #include "ui/speedbutton.h"
@@ -25,10 +23,8 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
+#include <QLabel>
 #include <QStackedWidget>
-#include <QStandardPaths>
-#include <QToolButton>
 
 // Resources of a static library must be registered by hand, and only outside a namespace.
 static void InitKinrowResources()
@@ -40,11 +36,11 @@ namespace kinrow {
 
 TForm_Main::TForm_Main(const QStringList& arguments, std::unique_ptr<Prompts> prompts,
                        QWidget* parent)
-    : QMainWindow(parent), prompts_(std::move(prompts))
+    : QMainWindow(parent),
+      prompts_(prompts ? std::move(prompts) : std::make_unique<DialogPrompts>(this)), font_(*this),
+      settings_(session_, *prompts_, font_)
 {
     InitKinrowResources();
-    if (!prompts_)
-        prompts_ = std::make_unique<DialogPrompts>(this);
     setObjectName(QStringLiteral("TForm_Main"));
     setWindowTitle(QStringLiteral("KINROW - Aile Soyağacı"));
     QFont windowFont(QStringLiteral("Arial"));
@@ -68,15 +64,13 @@ void TForm_Main::createPages()
     PageControl_Main->setObjectName(QStringLiteral("PageControl_Main"));
     setCentralWidget(PageControl_Main);
     TabSheet_Print = new PrintPage(session_, *prompts_, PageControl_Main);
-    PageControl_Main->addWidget(TabSheet_Print);
     TabSheet_Main = new PersonPage(session_, PageControl_Main);
-    PageControl_Main->addWidget(TabSheet_Main);
     TabSheet_About = new AboutPage(session_, *prompts_, PageControl_Main);
-    PageControl_Main->addWidget(TabSheet_About);
     TabSheet_Tree = new ChartPage(session_, *prompts_, PageControl_Main);
-    PageControl_Main->addWidget(TabSheet_Tree);
     TabSheet_TView = new TablePage(session_, *prompts_, PageControl_Main);
-    PageControl_Main->addWidget(TabSheet_TView);
+    for (QWidget* page : std::initializer_list<QWidget*>{
+             TabSheet_Print, TabSheet_Main, TabSheet_About, TabSheet_Tree, TabSheet_TView})
+        PageControl_Main->addWidget(page);
 }
 
 void TForm_Main::createFileWorkflow()
@@ -86,25 +80,37 @@ void TForm_Main::createFileWorkflow()
     recovery_ = new RecoveryOffer(session_, *prompts_, file_, *TabSheet_About, this);
     connect(saving_, &FamilySaving::renamed, this, [this] {
         showCaption();
-        showCurrentDir();
+        TabSheet_Print->showCurrentDir(QDir::currentPath());
     });
     connect(opening_, &FamilyOpening::opened, this, &TForm_Main::showOpenedFile);
     connect(opening_, &FamilyOpening::notOpened, this, &TForm_Main::showCaption);
     connect(recovery_, &RecoveryOffer::restored, this, [this] { showOpenedFile(false); });
 }
 
+void TForm_Main::createActions()
+{
+    actions_ = new WindowActions(session_, *this, *PageControl_Main);
+    actions_->takeHistoryKeys(*TabSheet_Main);
+    connect(actions_, &WindowActions::undoTriggered, this,
+            [this] { showChangedPerson(session_.undo()); });
+    connect(actions_, &WindowActions::redoTriggered, this,
+            [this] { showChangedPerson(session_.redo()); });
+    connect(actions_, &WindowActions::saveTriggered, this, &TForm_Main::SB_SaveClick);
+    connect(actions_, &WindowActions::cancelTriggered, personEditor_, &PersonEditor::SB_IptalClick);
+}
+
 void TForm_Main::connectPersonPage()
 {
     PersonPage* page = TabSheet_Main;
     connect(page->SB_About, &QToolButton::clicked, this, &TForm_Main::SB_AboutClick);
-    connect(page->SB_Exit, &QToolButton::clicked, this, &TForm_Main::SB_ExitClick);
+    connect(page->SB_Exit, &QToolButton::clicked, this, &QWidget::close);
     connect(page->SB_Save, &QToolButton::clicked, this, &TForm_Main::SB_SaveClick);
     connect(page->SB_Tree, &QToolButton::clicked, this, &TForm_Main::SB_TreeClick);
     connect(page->SB_Yaz, &QToolButton::clicked, this, &TForm_Main::SB_YazClick);
     connect(page->SB_TView, &QToolButton::clicked, TabSheet_TView, &TablePage::SB_TViewClick);
     personEditor_ = new PersonEditor(session_, *page, *prompts_, this);
     relativeEditor_ = new RelativeEditor(session_, *page, *prompts_, this);
-    pictureEditor_ = new PictureEditor(session_, *page, *prompts_, this);
+    new PictureEditor(session_, *page, *prompts_, this);
     connect(personEditor_, &PersonEditor::aboutPageRequested, this, &TForm_Main::SB_AboutClick);
     page->showMessage = [this](const QString& text) {
         prompts_->message(MessageKind::Warning, text);
@@ -114,9 +120,17 @@ void TForm_Main::connectPersonPage()
 void TForm_Main::connectPages()
 {
     AboutPage* about = TabSheet_About;
-    connect(about, &AboutPage::continueRequested, this, &TForm_Main::Button_DevamClick);
+    connect(about, &AboutPage::continueRequested, this, [this] {
+        if (session_.persons.empty())
+            opening_->openRemembered();
+        else
+            showPage(TabSheet_Main);
+    });
     connect(about, &AboutPage::openRequested, opening_, &FamilyOpening::openAnother);
-    connect(about, &AboutPage::errorListClosed, this, &TForm_Main::SB_ErrorCloseClick);
+    connect(about, &AboutPage::errorListClosed, this, [this] {
+        file_.errors.visible = false;
+        showPage(TabSheet_Main);
+    });
     connect(TabSheet_Tree, &ChartPage::backRequested, this, &TForm_Main::SB_T_BackClick);
     connect(TabSheet_Tree, &ChartPage::mainPersonRequested, this, &TForm_Main::Lb_T_MainClick);
     TablePage* table = TabSheet_TView;
@@ -132,25 +146,28 @@ void TForm_Main::connectPrintPage()
     PrintPage* print = TabSheet_Print;
     connect(print, &PrintPage::backRequested, this, &TForm_Main::SB_T_BackClick);
     connect(print, &PrintPage::personRequested, this, &TForm_Main::openPerson);
-    connect(print, &PrintPage::findingsReady, this, &TForm_Main::showFindings);
-    connect(print, &PrintPage::programFontChosen, this, &TForm_Main::programFontChosen);
-    connect(print, &PrintPage::defaultFontRequested, this, &TForm_Main::defaultFontRequested);
+    connect(print, &PrintPage::findingsReady, this, [this](const QStringList& lines) {
+        TabSheet_About->showFindings(lines);
+        showPage(TabSheet_About);
+    });
+    connect(print, &PrintPage::programFontChosen, this, [this](const QString& fontName) {
+        font_.choose(fontName);
+        TabSheet_Print->showDefaultFontButton(font_.startupName());
+    });
+    connect(print, &PrintPage::defaultFontRequested, this, [this] { font_.restore(); });
     print->setFamilySaver([this] { return SB_SaveClick(); });
+}
+
+void TForm_Main::setListeDialog(TForm_ListeDlg* dialog)
+{
+    relativeEditor_->setListeDialog(dialog);
+    font_.setListeDialog(dialog);
 }
 
 int TForm_Main::activePageTag() const
 {
     const QWidget* page = PageControl_Main->currentWidget();
-    if (page == TabSheet_Tree)
-        return 1;
-    if (page == TabSheet_TView)
-        return 2;
-    return 0;
-}
-
-bool TForm_Main::isGedAssociationTicked() const
-{
-    return TabSheet_Print->associationTicked();
+    return page == TabSheet_Tree ? 1 : page == TabSheet_TView ? 2 : 0;
 }
 
 void TForm_Main::showPage(QWidget* page)
@@ -193,9 +210,7 @@ void TForm_Main::SB_T_BackClick()
 
 void TForm_Main::Lb_T_MainClick()
 {
-    qint32 recNo = 0;
-    if (activePageTag() == 1)
-        recNo = TabSheet_Tree->chartPerson();
+    const qint32 recNo = activePageTag() == 1 ? TabSheet_Tree->chartPerson() : 0;
     // A chart filled before persons were removed may name a record that is gone.
     if (session_.isRecord(recNo))
         session_.setRecNoMain(recNo);
@@ -203,47 +218,12 @@ void TForm_Main::Lb_T_MainClick()
     TabSheet_Main->ShowRecord();
 }
 
-void TForm_Main::SB_ExitClick()
+void TForm_Main::showChangedPerson(bool changed)
 {
-    close();
-}
-
-void TForm_Main::showFindings(const QStringList& lines)
-{
-    TabSheet_About->showFindings(lines);
-    showPage(TabSheet_About);
-}
-
-void TForm_Main::FormCreate(const QStringList& arguments)
-{
-    session_.persons.clear();
-    showPage(TabSheet_About);
-    resize(DesignWidth, DesignHeight);
-    settingsPath_ = SettingsFilePath();
-    const bool firstStart = !QFileInfo::exists(settingsPath_);
-    const LastValues values = ReadLastValues(settingsPath_, font().family(), TurkishCharSet);
-    session_.setRecNoMain(values.recNoMain);
-    session_.familyFileName = StartupFamilyFileName(arguments, values.gedFile, QDir::currentPath());
-    // The first start without a family file of its own takes a copy of the installed sample.
-    if (firstStart && !QFileInfo::exists(session_.familyFileName)) {
-        const QString sample =
-            CopySampleFamily(InstalledSampleFamily(QCoreApplication::applicationDirPath()),
-                             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-                                 QStringLiteral("/sample"));
-        if (!sample.isEmpty())
-            session_.familyFileName = sample;
-    }
-    const Lang lang = values.language == 0 ? Lang::Turkish : Lang::English;
-    if (lang == session_.lang())
-        retranslate();
-    session_.setLang(lang);
-    ApplyProgramFont(values.fontName, values.fontCharSet);
-    startupFontName_ = values.fontName;
-    startupFontCharSet_ = values.fontCharSet;
-    const QString program = QCoreApplication::applicationFilePath();
-    TabSheet_Print->setAssociation(IsGedAssociationRegistered(program), [program](bool ticked) {
-        return ticked ? RegisterGedAssociation(program) : RemoveGedAssociation();
-    });
+    if (!changed)
+        return;
+    showPage(TabSheet_Main);
+    showCurrentPerson();
 }
 
 void TForm_Main::retranslate()
@@ -261,57 +241,9 @@ void TForm_Main::showCaption()
     setWindowTitle(caption);
 }
 
-void TForm_Main::ApplyProgramFont(const QString& fontName, int fontCharSet)
-{
-    QFont windowFont = font();
-    windowFont.setFamily(fontName);
-    setFont(windowFont);
-    fontCharSet_ = fontCharSet;
-    const QList<QWidget*> widgets = findChildren<QWidget*>();
-    for (QWidget* widget : widgets) {
-        QFont f = widget->font();
-        f.setFamily(fontName);
-        widget->setFont(f);
-    }
-    if (listeDialog_)
-        listeDialog_->setMainFontName(fontName);
-}
-
-void TForm_Main::programFontChosen(const QString& fontName)
-{
-    // The dialog offers no character set apart from the family: the window's stays.
-    ApplyProgramFont(fontName, fontCharSet_);
-    TabSheet_Print->showDefaultFontButton(startupFontName_);
-    fontChanged_ = true;
-}
-
-void TForm_Main::defaultFontRequested()
-{
-    ApplyProgramFont(startupFontName_, startupFontCharSet_);
-    fontChanged_ = false;
-}
-
-void TForm_Main::showCurrentDir()
-{
-    TabSheet_Print->showCurrentDir(QDir::currentPath());
-}
-
-void TForm_Main::setListeDialog(TForm_ListeDlg* dialog)
-{
-    listeDialog_ = dialog;
-    relativeEditor_->setListeDialog(dialog);
-    if (listeDialog_)
-        listeDialog_->setMainFontName(font().family());
-}
-
 void TForm_Main::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
-    FormResize();
-}
-
-void TForm_Main::FormResize()
-{
     if (resizing_ || !scaler_)
         return;
     const int width = qMax(DesignWidth, this->width());
@@ -333,32 +265,68 @@ void TForm_Main::FormResize()
         TabSheet_TView->showShownPicture();
 }
 
+void TForm_Main::FormCreate(const QStringList& arguments)
+{
+    session_.persons.clear();
+    showPage(TabSheet_About);
+    resize(DesignWidth, DesignHeight);
+    settings_.read(arguments, font().family());
+    retranslate(); // also where the language stayed as it was
+    const QString program = QCoreApplication::applicationFilePath();
+    TabSheet_Print->setAssociation(IsGedAssociationRegistered(program), [program](bool ticked) {
+        return ticked ? RegisterGedAssociation(program) : RemoveGedAssociation();
+    });
+}
+
 void TForm_Main::closeEvent(QCloseEvent* event)
 {
     if (!saving_->mayClose()) {
         event->ignore();
         return;
     }
-    FormClose();
-    event->accept();
-}
-
-void TForm_Main::FormClose()
-{
     // Closing without saving gives the changes up: nothing is offered at the next start.
     if (file_.recovery)
         file_.recovery->discard();
-    LastValues values;
-    values.recNoMain = session_.recNoMain();
-    values.gedFile = session_.familyFileName;
-    values.language = int(session_.lang());
-    if (!WriteLastValues(settingsPath_, values))
-        prompts_->message(MessageKind::Warning, LangText(Msg::SettingsNotWritten, session_.lang()) +
-                                                    QDir::toNativeSeparators(settingsPath_));
-    if (fontChanged_ &&
-        prompts_->message(MessageKind::Warning, LangText(Msg::KeepFontQuestion, session_.lang()),
-                          MessageButtons::YesNo) == PromptAnswer::Yes)
-        WriteFontValues(settingsPath_, font().family(), fontCharSet_);
+    settings_.write();
+    event->accept();
+}
+
+bool TForm_Main::SB_SaveClick()
+{
+    return saving_->save();
+}
+
+void TForm_Main::startRecovery(const QString& folder)
+{
+    recovery_->start(folder);
+}
+
+void TForm_Main::showOpenedFile(bool readOnly)
+{
+    // The first person of an empty file is entered on the About page's error list too, from
+    // where another file can be opened: the new file starts from browsing.
+    if (session_.isEditing())
+        TabSheet_Main->LeaveEditState();
+    session_.setReadOnlyMode(readOnly);
+    showCaption();
+    TabSheet_Print->showCurrentDir(QDir::currentPath());
+    const qint32 count = qint32(session_.persons.size());
+    if (session_.recNoMain() < 1 || session_.recNoMain() > count)
+        session_.setRecNoMain(1);
+    if (!file_.errors.visible)
+        showPage(TabSheet_Main);
+    showCurrentPerson();
+}
+
+void TForm_Main::showCurrentPerson()
+{
+    if (!session_.persons.empty()) {
+        TabSheet_Main->ShowRecord();
+        return;
+    }
+    // An empty family, as an empty file or an undone first person leaves it: entering one.
+    if (TabSheet_Main->BeginAdding(EditMode::First))
+        TabSheet_Main->Lb_Info->setText(LangText(Msg::FirstRecordTitle, session_.lang()));
 }
 
 } // namespace kinrow

@@ -22,7 +22,8 @@ int main(int argc, char* argv[])
     }
     QStandardPaths::setTestModeEnabled(true); // never the user's real settings
     TForm_Main window({QString::fromLocal8Bit(argv[2])});
-    window.findChild<QComboBox*>("ComboBox_Lang")->setCurrentIndex(qstrcmp(argv[1], "tr") == 0 ? 0 : 1);
+    window.findChild<QComboBox*>("ComboBox_Lang")
+        ->setCurrentIndex(qstrcmp(argv[1], "tr") == 0 ? 0 : 1);
     window.show();
     window.findChild<QPushButton*>("Button_Devam")->click();
     const qint32 recNo = QByteArray(argv[3]).toInt();

@@ -122,12 +122,14 @@ TEST_F(ChartPageTest, WalksTheFamilyByClicks)
     ASSERT_EQ(activePage(), chart());
     EXPECT_EQ(window->activePageTag(), 1);
     EXPECT_EQ(test::Control<SlotLabel>(*chart(), "Lb_T_Main")->tag(), 1);
-    EXPECT_EQ(test::Control<SlotLabel>(*chart(), "Lb_T_Main")->text(), QStringLiteral("  Mehmet KAYA"));
+    EXPECT_EQ(test::Control<SlotLabel>(*chart(), "Lb_T_Main")->text(),
+              QStringLiteral("  Mehmet KAYA"));
     EXPECT_EQ(slotLabel(2)->tag(), 6);
     EXPECT_EQ(slotLabel(3)->tag(), 7);
     EXPECT_EQ(slotLabel(4)->tag(), 8);
     EXPECT_EQ(slotLabel(5)->text(), QStringLiteral("< ?? >"));
-    EXPECT_EQ(test::Control<SpeedButton>(*chart(), "SB_T_Back")->toolTip(), QStringLiteral("1 - Mehmet KAYA"));
+    EXPECT_EQ(test::Control<SpeedButton>(*chart(), "SB_T_Back")->toolTip(),
+              QStringLiteral("1 - Mehmet KAYA"));
     EXPECT_EQ(test::Control<QLabel>(*chart(), "Lb_T_Esi")->text(), QStringLiteral("SPOUSE :"));
     EXPECT_EQ(test::Control<ChartListBox>(*chart(), "ListBox_T_Cocuklari")->texts(),
               QStringList({"Can KAYA", "Elif KAYA", "Deniz KAYA"})); // the order the file keeps
@@ -160,12 +162,14 @@ TEST_F(ChartPageTest, WalksTheFamilyByClicks)
     EXPECT_EQ(slotLabel(2)->tag(), 8);
     EXPECT_EQ(slotLabel(3)->tag(), 0);
     EXPECT_EQ(window->session().recNoMain(), 1);
-    EXPECT_EQ(test::Control<SpeedButton>(*chart(), "SB_T_Back")->toolTip(), QStringLiteral("1 - Mehmet KAYA"));
+    EXPECT_EQ(test::Control<SpeedButton>(*chart(), "SB_T_Back")->toolTip(),
+              QStringLiteral("1 - Mehmet KAYA"));
 
     // One spouse: a click marks nothing and lets go of the child.
     clickRow(test::Control<ChartListBox>(*chart(), "ListBox_T_Cocuklari"), 0);
     clickRow(test::Control<ChartListBox>(*chart(), "ListBox_T_Esi"), 0);
-    EXPECT_EQ(test::Control<ChartListBox>(*chart(), "ListBox_T_Cocuklari")->texts(), QStringList({"Mehmet KAYA"}));
+    EXPECT_EQ(test::Control<ChartListBox>(*chart(), "ListBox_T_Cocuklari")->texts(),
+              QStringList({"Mehmet KAYA"}));
     EXPECT_EQ(test::Control<ChartListBox>(*chart(), "ListBox_T_Cocuklari")->selectedRow(), -1);
 
     // Double clicks on a child and a spouse re-centre the chart.
@@ -218,14 +222,17 @@ TEST_F(ChartPageTest, SlotsHaveTheirSidesColoursAndPlaces)
     EXPECT_EQ(slotLabel(2)->textColor(), QColor(0, 0, 255));
     EXPECT_EQ(slotLabel(3)->textColor(), QColor(128, 0, 0));
     EXPECT_EQ(slotLabel(9)->textColor(), QColor(128, 0, 0));
-    EXPECT_EQ(test::Control<ChartListBox>(*chart(), "ListBox_T_Esi")->textColor(), QColor(128, 0, 0));
+    EXPECT_EQ(test::Control<ChartListBox>(*chart(), "ListBox_T_Esi")->textColor(),
+              QColor(128, 0, 0));
 
     // The language switch turns the fixed captions at once, the chart's own at the next fill.
     test::Control<QComboBox>(*window, "ComboBox_Lang")->setCurrentIndex(0);
-    EXPECT_EQ(test::Control<PicturePanel>(*chart(), "Panel_T")->caption(), LangText(Msg::ImagePanelCaption, Lang::Turkish));
+    EXPECT_EQ(test::Control<PicturePanel>(*chart(), "Panel_T")->caption(),
+              LangText(Msg::ImagePanelCaption, Lang::Turkish));
     EXPECT_EQ(test::Control<QLabel>(*chart(), "Lb_T_Esi")->text(), QStringLiteral("SPOUSE :"));
     chart()->FillTreeChart(1);
-    EXPECT_EQ(test::Control<QLabel>(*chart(), "Lb_T_Esi")->text(), LangText(Msg::SpouseHeading, Lang::Turkish) + " :");
+    EXPECT_EQ(test::Control<QLabel>(*chart(), "Lb_T_Esi")->text(),
+              LangText(Msg::SpouseHeading, Lang::Turkish) + " :");
 
     // The page grows with the window.
     window->resize(1232, 960);

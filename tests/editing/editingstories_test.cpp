@@ -10,8 +10,8 @@
 #include "shell/aboutpage.h"
 #include "shell/mainwindow.h"
 #include "shell/settings.h"
-#include "ui/personlabel.h"
 #include "ui/controls.h"
+#include "ui/personlabel.h"
 #include "ui/scriptedprompts.h"
 #include "ui/speedbutton.h"
 #include "ui/titleshake.h"
@@ -185,7 +185,7 @@ TEST_F(EditingStoriesTest, NewFileTakesItsFirstPersonAfterTheChecks)
     EXPECT_EQ(window->session().recNoMain(), 1);
     EXPECT_FALSE(page()->isEditing());
     EXPECT_EQ(page()->Lb_RecNoMain->text(), QStringLiteral("Rec No : 1"));
-    EXPECT_TRUE(window->unsavedChanges());
+    EXPECT_TRUE(window->session().unsavedChanges());
     EXPECT_TRUE(page()->SB_Save->isEnabled());
 }
 
@@ -230,7 +230,7 @@ TEST_F(EditingStoriesTest, EditingLeavesOnlyOkAndCancelOnEveryPage)
     open(Family(), 4);
     // The buttons of another page follow the editing state through the same rules.
     SpeedButton* back = test::Control<SpeedButton>(*window, "SB_T_Back");
-    window->setUnsavedChanges(true);
+    window->session().setUnsavedChanges(true);
     QTest::keyClicks(page()->Edit_DogYer, QStringLiteral("a"));
     ASSERT_TRUE(page()->isEditing());
     EXPECT_EQ(window->session().editMode(), EditMode::Correct);
@@ -391,7 +391,7 @@ TEST_F(EditingStoriesTest, DeletingAFounderLandsOnHisFirstWife)
     EXPECT_TRUE(at(2).Spouses.isEmpty());
     EXPECT_EQ(at(1).GivenName, QStringLiteral("ALI")); // the last record took number 1
     EXPECT_EQ(at(6).Children, QList<qint32>{1});
-    EXPECT_TRUE(window->unsavedChanges());
+    EXPECT_TRUE(window->session().unsavedChanges());
 }
 
 TEST_F(EditingStoriesTest, DeletionRefusalsAndANo)
@@ -412,7 +412,7 @@ TEST_F(EditingStoriesTest, DeletionRefusalsAndANo)
     show(7);
     click(page()->SB_Sil);
     EXPECT_EQ(persons(), chain);
-    EXPECT_FALSE(window->unsavedChanges());
+    EXPECT_FALSE(window->session().unsavedChanges());
 }
 
 TEST_F(EditingStoriesTest, ChangingAMarriedMansSexExchangesTheChildrensParents)
@@ -528,7 +528,7 @@ TEST_F(EditingStoriesTest, MovedEntriesStaySelected)
     EXPECT_TRUE(marked(0));
     EXPECT_FALSE(marked(1));
     EXPECT_TRUE(marked(2));
-    EXPECT_TRUE(window->unsavedChanges());
+    EXPECT_TRUE(window->session().unsavedChanges());
 }
 
 TEST_F(EditingStoriesTest, TheJumpListShowsThePickedPerson)

@@ -26,7 +26,8 @@ int main(int argc, char* argv[])
     QStandardPaths::setTestModeEnabled(true);
     const QString sample = QStringLiteral(KINROW_SOURCE_DIR "/data/sample/aile.ged");
     TForm_Main window({sample});
-    window.findChild<QComboBox*>("ComboBox_Lang")->setCurrentIndex(qstrcmp(argv[1], "tr") == 0 ? 0 : 1);
+    window.findChild<QComboBox*>("ComboBox_Lang")
+        ->setCurrentIndex(qstrcmp(argv[1], "tr") == 0 ? 0 : 1);
     window.show();
     window.findChild<QPushButton*>("Button_Devam")->click();
     window.session().setRecNoMain(5);

@@ -118,7 +118,8 @@ TEST_F(PrintPageTest, OpensChangesScopeAndTicksARow)
     EXPECT_EQ(Control<QLabel>(*page, "Lb_P_Visible")->text(), "Visible\n2 Kişi");
 
     // Space on the focused row unticks it: it stays in sight and both choices are cleared.
-    Control<QTableView>(*page, "VST_Print")->setCurrentIndex(page->model()->index(1, PrintColumnNo));
+    Control<QTableView>(*page, "VST_Print")
+        ->setCurrentIndex(page->model()->index(1, PrintColumnNo));
     QTest::keyClick(Control<QTableView>(*page, "VST_Print"), Qt::Key_Space);
     EXPECT_EQ(page->checkedRecNos(), (QList<qint32>{2}));
     EXPECT_EQ(Control<QLabel>(*page, "Lb_P_Checked")->text(), "Selected\n1 Kişi");
@@ -211,7 +212,8 @@ TEST_F(PrintPageTest, ChangedFontIsOfferedAtCloseAndStored)
     const QString startFont = window->font().family();
     prompts->answerFont(QFont(startFont));
     QTest::mouseClick(Control<QPushButton>(*page, "BitBtn_Font"), Qt::LeftButton);
-    EXPECT_TRUE(Control<QToolButton>(*page, "SB_DefFont")->isHidden()); // the same font again changes nothing
+    EXPECT_TRUE(Control<QToolButton>(*page, "SB_DefFont")
+                    ->isHidden()); // the same font again changes nothing
     EXPECT_EQ(prompts->fontDialogFonts.value(0).family(), startFont);
 
     prompts->answerFont(QFont(QStringLiteral("DejaVu Serif")));
@@ -289,7 +291,8 @@ TEST_F(PrintPageTest, CurrentDirShownAfterOpening)
     file.close();
     prompts->chooseFile(path);
     QTest::mouseClick(Control<QPushButton>(*window, "BitBtn_Dosya"), Qt::LeftButton);
-    EXPECT_EQ(Control<QLabel>(*page, "Lb_P_CurrentDir")->text(), "\n" + QDir::toNativeSeparators(home.path()));
+    EXPECT_EQ(Control<QLabel>(*page, "Lb_P_CurrentDir")->text(),
+              "\n" + QDir::toNativeSeparators(home.path()));
 }
 
 TEST_F(PrintPageTest, SaveExportsTheVisibleRowsAndColumnsInDisplayOrder)

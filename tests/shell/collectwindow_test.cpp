@@ -110,13 +110,13 @@ TEST_F(CollectWindowTest, AMoveWhoseSaveFailsKeepsEverySource)
 {
     // The family file's name is taken by a folder: the copies succeed, the save fails.
     ASSERT_TRUE(QDir(family).mkdir("aile.ged"));
-    page->CheckBox_P_RSil->setChecked(true);
-    page->CheckBox_P_RSelected->setChecked(false);
+    test::Control<QCheckBox>(*page, "CheckBox_P_RSil")->setChecked(true);
+    test::Control<QCheckBox>(*page, "CheckBox_P_RSelected")->setChecked(false);
     prompts->answerMessage(PromptAnswer::Yes); // collect
     prompts->answerMessage(PromptAnswer::No);  // the name changed on the disk: replace it
     prompts->answerMessage(PromptAnswer::No);  // not under another name
     prompts->answerMessage(PromptAnswer::Ok);  // the count
-    page->BitBtn_P_Resim->click();
+    test::Control<QPushButton>(*page, "BitBtn_P_Resim")->click();
     EXPECT_EQ(pictures(), (QStringList{"ali.jpg", "ayse.jpg"}));
     EXPECT_TRUE(inPics("ali.jpg"));
     EXPECT_TRUE(inPics("ayse.jpg"));

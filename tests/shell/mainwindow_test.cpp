@@ -2,6 +2,7 @@
 #include "editing/persontexts.h"
 #include "model/familychange.h"
 #include "model/messages.h"
+#include "print/printpage.h"
 #include "shell/aboutpage.h"
 #include "shell/association.h"
 #include "shell/settings.h"
@@ -106,7 +107,7 @@ TEST_F(MainWindowTest, StartsWithoutSettingsInEnglishOnTheAboutPage)
     EXPECT_FALSE(test::Control<QPlainTextEdit>(*window, "Memo_Errors")->isVisibleTo(window.get()));
     EXPECT_EQ(window->PageControl_Main->count(), 5);
     EXPECT_EQ(window->PageControl_Main->widget(1), static_cast<QWidget*>(window->TabSheet_Main));
-    EXPECT_FALSE(window->isGedAssociationTicked());
+    EXPECT_FALSE(window->TabSheet_Print->associationTicked());
 }
 
 TEST_F(MainWindowTest, LanguageSwitchRestoresEveryCaption)
@@ -160,9 +161,12 @@ TEST_F(MainWindowTest, ProblemFileStaysOnTheErrorListUntilContinue)
     EXPECT_EQ(window->PageControl_Main->currentWidget(), about);
     EXPECT_TRUE(test::Control<QPlainTextEdit>(*about, "Memo_Errors")->isVisibleTo(window.get()));
     EXPECT_TRUE(test::Control<QToolButton>(*about, "SB_ErrorClose")->isVisibleTo(window.get()));
-    EXPECT_TRUE(test::Control<QPlainTextEdit>(*about, "Memo_Errors")->toPlainText().startsWith("File Name : " + path));
-    EXPECT_FALSE(window->unsavedChanges());
-    EXPECT_EQ(test::Control<QPlainTextEdit>(*about, "Memo_Errors")->geometry(), QRect(51, 60, 500, 341));
+    EXPECT_TRUE(test::Control<QPlainTextEdit>(*about, "Memo_Errors")
+                    ->toPlainText()
+                    .startsWith("File Name : " + path));
+    EXPECT_FALSE(window->session().unsavedChanges());
+    EXPECT_EQ(test::Control<QPlainTextEdit>(*about, "Memo_Errors")->geometry(),
+              QRect(51, 60, 500, 341));
 
     EXPECT_FALSE(window->TabSheet_Main->SB_Save->isEnabled());
     QTest::mouseClick(test::Control<QToolButton>(*about, "SB_ErrorClose"), Qt::LeftButton);
@@ -171,7 +175,7 @@ TEST_F(MainWindowTest, ProblemFileStaysOnTheErrorListUntilContinue)
     EXPECT_EQ(window->PageControl_Main->currentWidget(),
               static_cast<QWidget*>(window->TabSheet_Main));
     EXPECT_FALSE(test::Control<QPlainTextEdit>(*about, "Memo_Errors")->isVisibleTo(window.get()));
-    EXPECT_TRUE(window->unsavedChanges());
+    EXPECT_TRUE(window->session().unsavedChanges());
 }
 
 TEST_F(MainWindowTest, TheErrorListLiesAboveEveryOtherControl)
@@ -181,11 +185,13 @@ TEST_F(MainWindowTest, TheErrorListLiesAboveEveryOtherControl)
     openThroughDialog(*window, write("foreign.ged", ForeignFile));
     AboutPage* about = window->TabSheet_About;
     ASSERT_TRUE(test::Control<QPlainTextEdit>(*about, "Memo_Errors")->isVisible());
-    const QRect list = test::Control<QPlainTextEdit>(*about, "Memo_Errors")->geometry().adjusted(1, 1, -1, -1);
+    const QRect list =
+        test::Control<QPlainTextEdit>(*about, "Memo_Errors")->geometry().adjusted(1, 1, -1, -1);
     for (int x = list.left(); x <= list.right(); x += 6) {
         for (int y = list.top(); y <= list.bottom(); y += 6) {
             QWidget* shown = about->childAt(x, y);
-            ASSERT_TRUE(shown == test::Control<QPlainTextEdit>(*about, "Memo_Errors") || test::Control<QPlainTextEdit>(*about, "Memo_Errors")->isAncestorOf(shown))
+            ASSERT_TRUE(shown == test::Control<QPlainTextEdit>(*about, "Memo_Errors") ||
+                        test::Control<QPlainTextEdit>(*about, "Memo_Errors")->isAncestorOf(shown))
                 << x << "," << y << " " << (shown ? shown->objectName().toStdString() : "");
         }
     }
@@ -287,11 +293,11 @@ TEST_F(MainWindowTest, ReadOnlyChoiceMarksTheCaption)
     EXPECT_FALSE(window->TabSheet_Main->SB_AnneEkle->isEnabled());
     EXPECT_TRUE(window->TabSheet_Main->Edit_Ad->isReadOnly());
     // Nothing may replace a file opened only for reading.
-    window->setUnsavedChanges(true);
+    window->session().setUnsavedChanges(true);
     prompts->answerMessage(PromptAnswer::Ok);
     EXPECT_FALSE(window->SB_SaveClick());
     EXPECT_EQ(prompts->messages.last(), LangText(Msg::ReadOnlyRefusal, Lang::English));
-    window->setUnsavedChanges(false);
+    window->session().setUnsavedChanges(false);
 }
 
 TEST_F(MainWindowTest, TheReadOnlyMarkStaysThroughLanguageSwitches)
@@ -330,7 +336,7 @@ TEST_F(MainWindowTest, LegacyImportEndsWithGedName)
     EXPECT_TRUE(window->windowTitle().endsWith(home.filePath("eski.ged")));
     EXPECT_EQ(window->session().persons.size(), 2u);
     QTest::mouseClick(test::Control<QToolButton>(*window, "SB_ErrorClose"), Qt::LeftButton);
-    EXPECT_TRUE(window->unsavedChanges());
+    EXPECT_TRUE(window->session().unsavedChanges());
     EXPECT_TRUE(window->SB_SaveClick());
     EXPECT_TRUE(QFile::exists(home.filePath("eski.ged")));
     EXPECT_EQ(QFile(path).size(), 1008);
@@ -387,7 +393,7 @@ TEST_F(MainWindowTest, AFailedSaveOffersAnotherNameAndTheWindowCloses)
     QTest::mouseClick(test::Control<QPushButton>(*window, "Button_Devam"), Qt::LeftButton);
     ASSERT_EQ(window->session().persons.at(0).Pictures, QStringList{"../resim/a.jpg"});
     window->show();
-    window->setUnsavedChanges(true);
+    window->session().setUnsavedChanges(true);
     ASSERT_TRUE(QDir(home.filePath("gone")).removeRecursively());
     // The settings cannot be written either: a folder has taken their name.
     ASSERT_TRUE(QDir().mkpath(SettingsFilePath()));
@@ -401,7 +407,7 @@ TEST_F(MainWindowTest, AFailedSaveOffersAnotherNameAndTheWindowCloses)
     EXPECT_EQ(prompts->messages[2],
               LangText(Msg::SettingsNotWritten, Lang::English) + SettingsFilePath());
     EXPECT_EQ(window->session().familyFileName, home.filePath("kurtarma.ged"));
-    EXPECT_FALSE(window->unsavedChanges());
+    EXPECT_FALSE(window->session().unsavedChanges());
     QFile saved(home.filePath("kurtarma.ged"));
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_TRUE(saved.readAll().contains("2 FILE resim/a.jpg\r\n"));
@@ -439,9 +445,9 @@ TEST_F(MainWindowTest, SavingTwiceKeepsOneBackup)
     const QString path = write("aile.ged", KinrowFile);
     auto window = start({path});
     QTest::mouseClick(test::Control<QPushButton>(*window, "Button_Devam"), Qt::LeftButton);
-    window->setUnsavedChanges(true);
+    window->session().setUnsavedChanges(true);
     ASSERT_TRUE(window->SB_SaveClick());
-    EXPECT_FALSE(window->unsavedChanges());
+    EXPECT_FALSE(window->session().unsavedChanges());
     ASSERT_TRUE(window->SB_SaveClick());
     const QStringList backups = QDir(home.path()).entryList({"*.bak"});
     EXPECT_EQ(backups, QStringList{"aile.bak"});
@@ -455,28 +461,28 @@ TEST_F(MainWindowTest, FailedSaveKeepsTheFlagAndTheWindowOpen)
     auto window = start({path});
     QTest::mouseClick(test::Control<QPushButton>(*window, "Button_Devam"), Qt::LeftButton);
     window->show();
-    window->setUnsavedChanges(true);
+    window->session().setUnsavedChanges(true);
     QDir::setCurrent(home.path());
     ASSERT_TRUE(QDir(home.filePath("gone")).removeRecursively());
 
     prompts->answerMessage(PromptAnswer::Ok);
     EXPECT_FALSE(window->SB_SaveClick());
     EXPECT_FALSE(prompts->messages.last().isEmpty());
-    EXPECT_TRUE(window->unsavedChanges());
+    EXPECT_TRUE(window->session().unsavedChanges());
 
     // Yes to saving at exit, but the save fails: the window stays with the changes.
     prompts->answerMessage(PromptAnswer::Yes);
     prompts->answerMessage(PromptAnswer::Ok);
     EXPECT_FALSE(window->close());
     EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(window->unsavedChanges());
+    EXPECT_TRUE(window->session().unsavedChanges());
 
     // Yes to saving before opening another file, failing likewise: no dialog follows.
     prompts->answerMessage(PromptAnswer::Yes);
     prompts->answerMessage(PromptAnswer::Ok);
     QTest::mouseClick(test::Control<QPushButton>(*window, "BitBtn_Dosya"), Qt::LeftButton);
     EXPECT_EQ(window->session().familyFileName, path);
-    window->setUnsavedChanges(false);
+    window->session().setUnsavedChanges(false);
 }
 
 TEST_F(MainWindowTest, ClosingAfterAFailedSaveKeepsTheWindowAndTheChange)
@@ -496,10 +502,10 @@ TEST_F(MainWindowTest, ClosingAfterAFailedSaveKeepsTheWindowAndTheChange)
     prompts->answerMessage(PromptAnswer::No);  // not under another name
     EXPECT_FALSE(window->close());
     EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(window->unsavedChanges());
+    EXPECT_TRUE(window->session().unsavedChanges());
     EXPECT_EQ(session.persons.at(1).GivenName, "FATMA");
     EXPECT_TRUE(session.history().canUndo());
-    window->setUnsavedChanges(false);
+    window->session().setUnsavedChanges(false);
 }
 
 TEST_F(MainWindowTest, AFileChangedOnTheDiskSinceOpeningIsNeverSilentlyReplaced)
@@ -507,7 +513,7 @@ TEST_F(MainWindowTest, AFileChangedOnTheDiskSinceOpeningIsNeverSilentlyReplaced)
     const QString path = write("aile.ged", KinrowFile);
     auto window = start({path});
     QTest::mouseClick(test::Control<QPushButton>(*window, "Button_Devam"), Qt::LeftButton);
-    window->setUnsavedChanges(true);
+    window->session().setUnsavedChanges(true);
     // Another window saves the family meanwhile.
     const QByteArray other = QByteArray(KinrowFile).replace("AYSE", "EMINE");
     write("aile.ged", other);
@@ -522,7 +528,7 @@ TEST_F(MainWindowTest, AFileChangedOnTheDiskSinceOpeningIsNeverSilentlyReplaced)
     EXPECT_EQ(prompts->messages.value(0), question);
     EXPECT_EQ(onDisk("aile.ged"), other);
     EXPECT_FALSE(QFile::exists(home.filePath("aile.bak")));
-    EXPECT_TRUE(window->unsavedChanges());
+    EXPECT_TRUE(window->session().unsavedChanges());
 
     // Yes, the default, saves under another name and leaves the other window's file alone.
     prompts->answerMessage(PromptAnswer::Yes);
@@ -531,16 +537,16 @@ TEST_F(MainWindowTest, AFileChangedOnTheDiskSinceOpeningIsNeverSilentlyReplaced)
     EXPECT_EQ(onDisk("aile.ged"), other);
     EXPECT_EQ(window->session().familyFileName, home.filePath("aile2.ged"));
     EXPECT_TRUE(onDisk("aile2.ged").contains("AYSE"));
-    EXPECT_FALSE(window->unsavedChanges());
+    EXPECT_FALSE(window->session().unsavedChanges());
 
     // Saved here, the new file is this window's: the next save asks nothing.
-    window->setUnsavedChanges(true);
+    window->session().setUnsavedChanges(true);
     EXPECT_TRUE(window->SB_SaveClick());
     EXPECT_EQ(prompts->messages.size(), 2);
 
     // No overwrites, and the other program's file becomes the backup.
     write("aile2.ged", other);
-    window->setUnsavedChanges(true);
+    window->session().setUnsavedChanges(true);
     prompts->answerMessage(PromptAnswer::No);
     EXPECT_TRUE(window->SB_SaveClick());
     EXPECT_TRUE(onDisk("aile2.ged").contains("AYSE"));
@@ -553,7 +559,7 @@ TEST_F(MainWindowTest, FileButtonAsksAboutUnsavedChanges)
     const QString second = write("diger.ged", KinrowFile);
     auto window = start({first});
     QTest::mouseClick(test::Control<QPushButton>(*window, "Button_Devam"), Qt::LeftButton);
-    window->setUnsavedChanges(true);
+    window->session().setUnsavedChanges(true);
     prompts->answerMessage(PromptAnswer::Cancel);
     QTest::mouseClick(test::Control<QPushButton>(*window, "BitBtn_Dosya"), Qt::LeftButton);
     EXPECT_EQ(prompts->messages.last(), LangText(Msg::SaveChangesQuestion, Lang::English));
@@ -563,7 +569,7 @@ TEST_F(MainWindowTest, FileButtonAsksAboutUnsavedChanges)
     QTest::mouseClick(test::Control<QPushButton>(*window, "BitBtn_Dosya"), Qt::LeftButton);
     EXPECT_TRUE(QFile::exists(home.filePath("aile.bak")));
     EXPECT_EQ(window->session().familyFileName, second);
-    EXPECT_FALSE(window->unsavedChanges());
+    EXPECT_FALSE(window->session().unsavedChanges());
 }
 
 TEST_F(MainWindowTest, ClosingWithUnsavedChangesHonoursTheAnswer)
@@ -572,7 +578,7 @@ TEST_F(MainWindowTest, ClosingWithUnsavedChangesHonoursTheAnswer)
     auto window = start({path});
     QTest::mouseClick(test::Control<QPushButton>(*window, "Button_Devam"), Qt::LeftButton);
     window->show();
-    window->setUnsavedChanges(true);
+    window->session().setUnsavedChanges(true);
 
     prompts->answerMessage(PromptAnswer::Cancel);
     EXPECT_FALSE(window->close());
@@ -584,11 +590,11 @@ TEST_F(MainWindowTest, ClosingWithUnsavedChangesHonoursTheAnswer)
     EXPECT_FALSE(QFile::exists(home.filePath("aile.bak")));
 
     window->show();
-    window->setUnsavedChanges(true);
+    window->session().setUnsavedChanges(true);
     prompts->answerMessage(PromptAnswer::Yes);
     EXPECT_TRUE(window->close());
     EXPECT_TRUE(QFile::exists(home.filePath("aile.bak")));
-    EXPECT_FALSE(window->unsavedChanges());
+    EXPECT_FALSE(window->session().unsavedChanges());
 }
 
 TEST_F(MainWindowTest, SettingsWrittenAtCloseAreReadAtTheNextStart)
@@ -618,12 +624,14 @@ TEST_F(MainWindowTest, ResizingKeepsTheShapeAndScalesControls)
     window->resize(1232, 200);
     EXPECT_EQ(window->size(), QSize(1232, 960));
     AboutPage* about = window->TabSheet_About;
-    EXPECT_EQ(test::Control<QPushButton>(*about, "BitBtn_Dosya")->geometry(), QRect(670, 600, 402, 50));
+    EXPECT_EQ(test::Control<QPushButton>(*about, "BitBtn_Dosya")->geometry(),
+              QRect(670, 600, 402, 50));
     EXPECT_EQ(test::Control<QLabel>(*about, "Lb_Title")->font().pixelSize(), 38);
     // Back and forth many times: no rounding creeps into the design geometry.
     for (int width : {700, 917, 633, 1001, 616})
         window->resize(width, 1);
-    EXPECT_EQ(test::Control<QPushButton>(*about, "BitBtn_Dosya")->geometry(), QRect(335, 300, 201, 25));
+    EXPECT_EQ(test::Control<QPushButton>(*about, "BitBtn_Dosya")->geometry(),
+              QRect(335, 300, 201, 25));
     EXPECT_EQ(test::Control<QLabel>(*about, "Lb_Title")->font().pixelSize(), 19);
 }
 
@@ -632,7 +640,7 @@ TEST_F(MainWindowTest, StartUpReadsTheAssociationAndTheStoredFont)
     ASSERT_TRUE(RegisterGedAssociation(QCoreApplication::applicationFilePath()));
     ASSERT_TRUE(WriteFontValues(SettingsFilePath(), "DejaVu Serif", 0));
     auto window = start();
-    EXPECT_TRUE(window->isGedAssociationTicked());
+    EXPECT_TRUE(window->TabSheet_Print->associationTicked());
     EXPECT_EQ(window->font().family(), "DejaVu Serif");
     for (QWidget* widget : window->findChildren<QWidget*>())
         EXPECT_EQ(widget->font().family(), "DejaVu Serif") << widget->objectName().toStdString();

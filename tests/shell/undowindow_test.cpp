@@ -109,14 +109,14 @@ TEST_F(UndoWindowTest, CtrlZTakesBackAnAddedMotherAndCtrlYMakesItAgain)
     EXPECT_EQ(window->session().recNoMain(), 4); // the person the step changed is shown
     EXPECT_EQ(page()->Lb_Info->text(), "P4 S4");
     EXPECT_EQ(page()->Lb_Anne->tag(), 0);
-    EXPECT_FALSE(window->unsavedChanges());
+    EXPECT_FALSE(window->session().unsavedChanges());
     EXPECT_FALSE(page()->SB_Save->isEnabled());
     EXPECT_EQ(actionState(), QStringList({"-Undo", "+Redo: add mother"}));
 
     press(Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(persons(), added);
     EXPECT_EQ(page()->Lb_Anne->tag(), 5);
-    EXPECT_TRUE(window->unsavedChanges());
+    EXPECT_TRUE(window->session().unsavedChanges());
     press(Qt::Key_Z, Qt::ControlModifier);
     press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(persons(), added);
@@ -163,16 +163,16 @@ TEST_F(UndoWindowTest, CtrlSSavesAndOpeningAnotherFileForgetsTheSteps)
 {
     addMother("FATMA");
     press(Qt::Key_S, Qt::ControlModifier);
-    EXPECT_FALSE(window->unsavedChanges());
+    EXPECT_FALSE(window->session().unsavedChanges());
     PersonList reread;
     ErrorList errors;
     ASSERT_TRUE(OpenFamilyFile(path, false, reread, errors, {}).opened);
     EXPECT_EQ(reread.size(), 5u);
 
     undo()->trigger();
-    EXPECT_TRUE(window->unsavedChanges()); // the file holds the mother now
+    EXPECT_TRUE(window->session().unsavedChanges()); // the file holds the mother now
     redo()->trigger();
-    EXPECT_FALSE(window->unsavedChanges());
+    EXPECT_FALSE(window->session().unsavedChanges());
 
     prompts->chooseFile(path);
     QTest::mouseClick(test::Control<QPushButton>(*window, "BitBtn_Dosya"), Qt::LeftButton);

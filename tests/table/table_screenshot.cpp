@@ -78,7 +78,8 @@ int main(int argc, char* argv[])
     window.show();
     bool saved = true;
     for (const char* lang : {"tr", "en"}) {
-        window.findChild<QComboBox*>("ComboBox_Lang")->setCurrentIndex(qstrcmp(lang, "tr") == 0 ? 0 : 1);
+        window.findChild<QComboBox*>("ComboBox_Lang")
+            ->setCurrentIndex(qstrcmp(lang, "tr") == 0 ? 0 : 1);
         window.TabSheet_Main->ShowRecord();
         window.TabSheet_Main->SB_TView->click();
         TablePage* table = window.TabSheet_TView;
