@@ -1,7 +1,7 @@
 #include "listpdf.h"
 
-#include "print/listprinting.h"
 #include "model/version.h"
+#include "print/listprinting.h"
 
 #include <QMarginsF>
 #include <QPageLayout>
