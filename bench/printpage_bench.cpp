@@ -3,6 +3,7 @@
 #include "gedcom/familygenerator.h"
 #include "print/printmodel.h"
 #include "print/printpage.h"
+#include "ui/prompts.h"
 
 #include <QApplication>
 #include <QTableView>
@@ -18,7 +19,8 @@ void BM_OpenPrintPage(benchmark::State& state)
     Session session;
     session.persons = GenerateFamily(int(state.range(0)), 1);
     session.setRecNoMain(qint32(state.range(0) / 2));
-    PrintPage page(session);
+    DialogPrompts prompts(nullptr); // the benchmark asks nothing
+    PrintPage page(session, prompts);
     page.resize(616, 480);
     page.show();
     for (auto _ : state) {
@@ -32,7 +34,8 @@ void BM_TickOneRowInTheView(benchmark::State& state)
 {
     Session session;
     session.persons = GenerateFamily(int(state.range(0)), 1);
-    PrintPage page(session);
+    DialogPrompts prompts(nullptr); // the benchmark asks nothing
+    PrintPage page(session, prompts);
     page.show();
     page.table().setScope(PrintScope::All);
     page.SB_YazClick();

@@ -71,7 +71,7 @@ void BM_OpenFamilyFile(benchmark::State& state)
     TForm_Main window({}, std::move(prompts));
     window.show();
     for (auto _ : state) {
-        window.Button_DevamClick(window.TabSheet_About->BitBtn_Dosya);
+        window.findChild<QPushButton*>("BitBtn_Dosya")->click();
         benchmark::DoNotOptimize(window.session().persons.size());
     }
     state.counters["persons"] = double(window.session().persons.size());
@@ -92,7 +92,7 @@ void BM_ShowRecordOne(benchmark::State& state)
     prompts->file = FamilyFilePath(int(state.range(0)));
     TForm_Main window({}, std::move(prompts));
     window.show();
-    window.Button_DevamClick(window.TabSheet_About->BitBtn_Dosya);
+    window.findChild<QPushButton*>("BitBtn_Dosya")->click();
     window.session().setRecNoMain(1);
     for (auto _ : state)
         window.TabSheet_Main->ShowRecord();
@@ -106,7 +106,7 @@ void BM_FillTreeChart(benchmark::State& state)
     prompts->file = FamilyFilePath(int(state.range(0)));
     TForm_Main window({}, std::move(prompts));
     window.show();
-    window.Button_DevamClick(window.TabSheet_About->BitBtn_Dosya);
+    window.findChild<QPushButton*>("BitBtn_Dosya")->click();
     const qint32 recNo = bench::DeepestRecent(window.session().persons);
     window.session().setRecNoMain(recNo);
     window.SB_TreeClick();

@@ -1,6 +1,6 @@
 // kinrow-tool export: the family as standard GEDCOM 5.5.1 in UTF-8 for other programs.
 #include "gedcom/gedcomexport.h"
-#include "shell/version.h"
+#include "model/version.h"
 #include "toolcommand.h"
 #include "toolfiles.h"
 

@@ -3,7 +3,7 @@
 #include "gedcom/familysave.h"
 #include "gedcom/gedcomwriter.h"
 #include "model/familycheck.h"
-#include "shell/version.h"
+#include "model/version.h"
 #include "toolcommand.h"
 #include "toolfiles.h"
 

@@ -1,7 +1,7 @@
 #include "listpdf.h"
 
+#include "model/version.h"
 #include "print/listprinting.h"
-#include "shell/version.h"
 
 #include <QBuffer>
 #include <QMarginsF>

@@ -2,7 +2,7 @@
 
 #include "gedcom/gedcomreader.h"
 #include "gedcom/legacydat.h"
-#include "shell/version.h"
+#include "model/version.h"
 #include "toolfiles.h"
 
 #include <QDir>

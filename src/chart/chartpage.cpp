@@ -89,10 +89,11 @@ void ChartPage::connectControls()
             &ChartPage::ListBox_T_EsiClick);
     connect(ListBox_T_Cocuklari, &QListWidget::itemSelectionChanged, this,
             &ChartPage::ListBox_T_CocuklariClick);
-    for (ChartListBox* list : {ListBox_T_Esi, ListBox_T_Cocuklari}) {
-        connect(list, &QListWidget::itemDoubleClicked, this,
-                [this, list] { ListBox_T_DblClick(list); });
-    }
+    connect(ListBox_T_Esi, &QListWidget::itemDoubleClicked, this,
+            [this] { ListBox_T_DblClick(ListBox_T_Esi, chart_.spouses); });
+    connect(ListBox_T_Cocuklari, &QListWidget::itemDoubleClicked, this,
+            [this] { ListBox_T_DblClick(ListBox_T_Cocuklari, chart_.children); });
+    connect(&session_, &Session::langChanged, this, &ChartPage::retranslate);
 }
 
 void ChartPage::FillTreeChart(qint32 recNo)
@@ -183,14 +184,11 @@ void ChartPage::ListBox_T_EsiClick()
     const std::optional<QList<bool>> marks = SharedChildMarks(session_.persons, chart_, spouse);
     if (!marks)
         return;
-    for (int row = 0; row < ListBox_T_Cocuklari->count(); ++row) {
-        QListWidgetItem* child = ListBox_T_Cocuklari->item(row);
-        QString text = child->text();
-        if (text.startsWith(Marker))
-            text.remove(0, 1);
+    for (int row = 0; row < ListBox_T_Cocuklari->count() && row < chart_.children.size(); ++row) {
+        QString text = chart_.children.at(row).text;
         if (row < marks->size() && marks->at(row))
             text.prepend(Marker);
-        child->setText(text);
+        ListBox_T_Cocuklari->item(row)->setText(text);
     }
 }
 
@@ -200,9 +198,12 @@ void ChartPage::ListBox_T_CocuklariClick()
         ClearSelection(ListBox_T_Esi);
 }
 
-void ChartPage::ListBox_T_DblClick(ChartListBox* list)
+void ChartPage::ListBox_T_DblClick(ChartListBox* list, const QList<ChartListItem>& items)
 {
-    const qint32 recNo = list->recNoAt(list->selectedRow());
+    const int row = list->selectedRow();
+    if (row < 0 || row >= items.size())
+        return;
+    const qint32 recNo = items.at(row).recNo;
     if (session_.isRecord(recNo))
         FillTreeChart(recNo);
 }

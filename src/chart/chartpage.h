@@ -17,7 +17,7 @@ class SessionButtons;
 
 // The ancestor chart page: four generations of ancestors of the chart person with spouses,
 // children and picture, walked by clicking, and printed on one landscape A4 sheet.
-class ChartPage : public QWidget, public ChartPageUi
+class ChartPage : public QWidget, private ChartPageUi
 {
     Q_OBJECT
 public:
@@ -34,15 +34,13 @@ public:
     void Lb_T_MouseEnter();
     void ListBox_T_EsiClick();
     void ListBox_T_CocuklariClick();
-    void ListBox_T_DblClick(ChartListBox* list);
+    void ListBox_T_DblClick(ChartListBox* list, const QList<ChartListItem>& items);
     void SB_T_YazdirClick();
 
     // The record the chart shows in Lb_T_Main, 0 before the first fill.
     qint32 chartPerson() const { return chart_.recNo(1); }
     const AncestorChart& chart() const { return chart_; }
 
-    // The page's fixed captions in the current language.
-    void retranslate();
     // Height of one entry of the two lists, following the window's width.
     void setListItemHeight(int height);
 
@@ -54,6 +52,8 @@ Q_SIGNALS:
 
 private:
     void connectControls();
+    // The page's fixed captions in the current language.
+    void retranslate();
     void resetLabels();
     void fillList(ChartListBox* list, const QList<ChartListItem>& items);
     void showSlot(int slot);

@@ -67,6 +67,11 @@ public:
     int pictureNo() const { return pictureNo_; }
     void setPictureNo(int number) { pictureNo_ = number; }
 
+    // The font family the printouts use: the font dialog's last choice, "MS Sans Serif" until
+    // the dialog was first opened.
+    const QString& printFontName() const { return printFontName_; }
+    void setPrintFontName(const QString& name) { printFontName_ = name; }
+
     // The enabling rules every page applies to its buttons.
     // Buttons that move around the family or to another page: not while a form is open.
     bool mayBrowse() const { return !isEditing(); }
@@ -100,6 +105,7 @@ private:
     bool unsavedChanges_ = false;
     EditMode editMode_ = EditMode::None;
     int pictureNo_ = 0;
+    QString printFontName_ = QStringLiteral("MS Sans Serif");
     FamilyHistory history_;
 };
 

@@ -9,8 +9,8 @@
 
 namespace kinrow {
 
-void BitBtn_P_ResimClick(Session& session, Prompts& prompts, const QList<qint32>& recNos,
-                         const QString& folder, bool move, const std::function<bool()>& save)
+void CollectPictures(Session& session, Prompts& prompts, const QList<qint32>& recNos,
+                     const QString& folder, bool move, const std::function<bool()>& save)
 {
     if (session.readOnlyMode())
         return;

@@ -11,12 +11,12 @@ namespace kinrow {
 
 class Prompts;
 
-// The picture collection behind the print page's button: asks first, copies or moves the
+// Collects the pictures of the print page's rows: asks first, copies or moves the
 // pictures of the persons recNos (the table's rows in order, only the checked ones when so
 // chosen) into folder, saves the family after a move with save (true when it was saved), and
 // reports the count. Moved sources are deleted only after that save succeeded, and the undo
 // history then ends there, since no step can bring their files back.
-void BitBtn_P_ResimClick(Session& session, Prompts& prompts, const QList<qint32>& recNos,
-                         const QString& folder, bool move, const std::function<bool()>& save);
+void CollectPictures(Session& session, Prompts& prompts, const QList<qint32>& recNos,
+                     const QString& folder, bool move, const std::function<bool()>& save);
 
 } // namespace kinrow

@@ -8,8 +8,8 @@
 
 namespace kinrow {
 
-void BitBtn_YazClick(Prompts& prompts, const std::vector<ListPrintRow>& rows,
-                     const ListPrintOptions& options)
+void PrintListRows(Prompts& prompts, const std::vector<ListPrintRow>& rows,
+                   const ListPrintOptions& options)
 {
     if (rows.empty()) {
         prompts.message(MessageKind::Warning, LangText(Msg::NoCheckedPerson, options.lang));

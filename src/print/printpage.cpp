@@ -1,12 +1,19 @@
 #include "print/printpage.h"
 
 #include "editing/persontexts.h"
+#include "gedcom/errorsink.h"
+#include "model/familycheck.h"
 #include "model/textrules.h"
+#include "model/version.h"
+#include "pictures/picturecollector.h"
+#include "print/gedcomexportsave.h"
+#include "print/listprintjob.h"
 #include "print/printexport.h"
 #include "print/printmodel.h"
 #include "table/exportsave.h"
 #include "ui/backbutton.h"
 #include "ui/overridecursor.h"
+#include "ui/prompts.h"
 #include "ui/sessionbuttons.h"
 #include "ui/speedbutton.h"
 
@@ -15,6 +22,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -80,14 +88,17 @@ constexpr int DesignedWidths[][2] = {
 
 } // namespace
 
-PrintPage::PrintPage(Session& session, QWidget* parent)
-    : QWidget(parent), session_(session), buttons_(new SessionButtons(session, this))
+PrintPage::PrintPage(Session& session, Prompts& prompts, QWidget* parent)
+    : QWidget(parent), session_(session), prompts_(prompts),
+      buttons_(new SessionButtons(session, this))
 {
     setObjectName(QStringLiteral("TabSheet_Print"));
     createControls();
     createInnerPages();
     createTable();
     connectControls();
+    connectInnerPages();
+    retranslate();
     buttons_->add({SB_P_Back, BitBtn_Yaz, BitBtn_P_Kaydet, BitBtn_Check, BitBtn_GedExport},
                   ButtonRule::Browse);
     buttons_->add(BitBtn_P_Resim, ButtonRule::Change);
@@ -113,14 +124,14 @@ void PrintPage::createControls()
     for (QLabel* counter : {Lb_P_Tplm, Lb_P_Visible, Lb_P_Checked})
         counter->setAlignment(Qt::AlignCenter);
 
-    for (std::size_t i = 0; i < columnBoxes.size(); ++i) {
+    for (std::size_t i = 0; i < columnBoxes_.size(); ++i) {
         const ColumnBoxDesign& design = ColumnBoxes[i];
         auto* box = new ColumnCheckBox(design.column, this);
         box->setObjectName(QLatin1String(design.name));
         box->setGeometry(QRect(design.position, QSize(i == 5 ? 128 : 86, 17)));
         box->setText(QString::fromUtf16(design.caption));
         box->setChecked(table_.isColumnShown(design.column));
-        columnBoxes[i] = box;
+        columnBoxes_[i] = box;
     }
 }
 
@@ -205,12 +216,25 @@ void PrintPage::connectControls()
         table_.setUncheckedRows(UncheckedRows(id));
         RG_P_ChecksClick();
     });
-    for (ColumnCheckBox* box : columnBoxes)
+    for (ColumnCheckBox* box : columnBoxes_)
         connect(box, &QCheckBox::clicked, this, [this, box] { CheckBoxVST_ColumnsClick(box); });
     connect(VST_Print->horizontalHeader(), &QHeaderView::sectionClicked, this,
             &PrintPage::VST_PrintHeaderClick);
     connect(VST_Print, &QTableView::doubleClicked, this, &PrintPage::VST_PrintColumnDblClick);
     connect(model_, &PrintModel::checkChanged, this, &PrintPage::VST_PrintChecked);
+    connect(&session_, &Session::langChanged, this, &PrintPage::retranslate);
+}
+
+void PrintPage::connectInnerPages()
+{
+    connect(BitBtn_Yaz, &QPushButton::clicked, this, &PrintPage::BitBtn_YazClick);
+    connect(BitBtn_P_Kaydet, &QPushButton::clicked, this, &PrintPage::BitBtn_P_KaydetClick);
+    connect(BitBtn_P_Resim, &QPushButton::clicked, this, &PrintPage::BitBtn_P_ResimClick);
+    connect(BitBtn_Font, &QPushButton::clicked, this, &PrintPage::BitBtn_FontClick);
+    connect(SB_DefFont, &QToolButton::clicked, this, &PrintPage::SB_DefFontClick);
+    connect(CheckBox_GED, &QCheckBox::clicked, this, &PrintPage::CheckBox_GEDClick);
+    connect(BitBtn_Check, &QPushButton::clicked, this, &PrintPage::BitBtn_CheckClick);
+    connect(BitBtn_GedExport, &QPushButton::clicked, this, &PrintPage::BitBtn_GedExportClick);
 }
 
 bool PrintPage::eventFilter(QObject* watched, QEvent* event)
@@ -368,8 +392,9 @@ void PrintPage::showSortColumn()
     VST_Print->horizontalHeader()->setSortIndicator(table_.sortColumn(), table_.sortOrder());
 }
 
-void PrintPage::retranslate(Lang lang)
+void PrintPage::retranslate()
 {
+    const Lang lang = session_.lang();
     BitBtn_Yaz->setText(LangText(Msg::PrintStartCaption, lang));
     Lb_P_Liste->setText(LangText(Msg::ListScopeLabel, lang));
     {
@@ -414,13 +439,100 @@ void PrintPage::showCurrentDir(const QString& folder)
     Lb_P_CurrentDir->setText(QLatin1Char('\n') + QDir::toNativeSeparators(folder));
 }
 
-void PrintPage::showDefaultFontButton(const QString& fontName, Lang lang)
+void PrintPage::showDefaultFontButton(const QString& fontName)
 {
-    SB_DefFont->setText(LangText(Msg::DefaultFont, lang) + QLatin1Char('\n') + fontName);
+    SB_DefFont->setText(LangText(Msg::DefaultFont, session_.lang()) + QLatin1Char('\n') + fontName);
     QFont font = SB_DefFont->font();
     font.setFamily(fontName);
     SB_DefFont->setFont(font);
     SB_DefFont->setVisible(true);
+}
+
+void PrintPage::setAssociation(bool ticked, std::function<bool(bool)> change)
+{
+    associationTicked_ = ticked;
+    changeAssociation_ = std::move(change);
+    CheckBox_GED->setChecked(ticked);
+}
+
+void PrintPage::BitBtn_YazClick()
+{
+    ListPrintOptions options;
+    options.fontFamily = session_.printFontName();
+    options.lang = session_.lang();
+    options.shown = ShownListColumns(table_);
+    options.webPage = MakerWebPage();
+    options.email = MakerEmail();
+    PrintListRows(prompts_, CheckedListRows(table_), options);
+}
+
+void PrintPage::BitBtn_P_KaydetClick()
+{
+    SaveTableExport(prompts_, session_.lang(), [this](ExportFormat format, QIODevice& device) {
+        return writeExport(format, device);
+    });
+}
+
+void PrintPage::BitBtn_P_ResimClick()
+{
+    const bool selectedOnly = CheckBox_P_RSelected->isChecked();
+    QList<qint32> recNos;
+    for (const int index : table_.displayOrder()) {
+        if (!selectedOnly || table_.isChecked(index))
+            recNos.append(table_.row(index).RecNo);
+    }
+    CollectPictures(session_, prompts_, recNos, QFileInfo(session_.familyFileName).absolutePath(),
+                    CheckBox_P_RSil->isChecked(), saveFamily_);
+}
+
+void PrintPage::BitBtn_FontClick()
+{
+    // The printouts take the program font until the dialog chooses another.
+    const QFont programFont = window()->font();
+    session_.setPrintFontName(programFont.family());
+    const std::optional<QFont> chosen = prompts_.chooseFont(programFont);
+    if (!chosen)
+        return;
+    session_.setPrintFontName(chosen->family());
+    if (chosen->family() != programFont.family())
+        Q_EMIT programFontChosen(chosen->family());
+}
+
+void PrintPage::SB_DefFontClick()
+{
+    Q_EMIT defaultFontRequested();
+    SB_DefFont->setVisible(false);
+}
+
+void PrintPage::CheckBox_GEDClick(bool ticked)
+{
+    if (!changeAssociation_ || !changeAssociation_(ticked)) {
+        // Reporting success for files that were not written would leave the user guessing.
+        const QSignalBlocker blocker(CheckBox_GED);
+        CheckBox_GED->setChecked(!ticked);
+        prompts_.message(MessageKind::Warning,
+                         LangText(Msg::AssociationNotChanged, session_.lang()));
+        return;
+    }
+    associationTicked_ = ticked;
+    prompts_.message(
+        MessageKind::Plain,
+        LangText(ticked ? Msg::AssociationDone : Msg::AssociationRemoved, session_.lang()));
+}
+
+void PrintPage::BitBtn_CheckClick()
+{
+    QStringList lines{LangText(Msg::FileNameLabel, session_.lang()) + session_.familyFileName};
+    {
+        const OverrideCursorGuard hourglass;
+        lines += FindingLines(CheckFamily(session_.persons), session_.lang(), ErrorSink::MaxLines);
+    }
+    Q_EMIT findingsReady(lines);
+}
+
+void PrintPage::BitBtn_GedExportClick()
+{
+    SaveGedcomExport(prompts_, session_, ProgramVersion());
 }
 
 QList<qint32> PrintPage::checkedRecNos() const

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class QButtonGroup;
 class QComboBox;
@@ -22,6 +23,7 @@ class QToolButton;
 namespace kinrow {
 
 class PrintModel;
+class Prompts;
 class SessionButtons;
 class SpeedButton;
 
@@ -43,7 +45,7 @@ class PrintPage : public QWidget
 {
     Q_OBJECT
 public:
-    explicit PrintPage(Session& session, QWidget* parent = nullptr);
+    PrintPage(Session& session, Prompts& prompts, QWidget* parent = nullptr);
 
     PrintTable& table() { return table_; }
     const PrintTable& table() const { return table_; }
@@ -58,12 +60,15 @@ public:
     void VST_PrintHeaderClick(int column);
     void VST_PrintColumnDblClick(const QModelIndex& index);
 
-    // The page's translated captions (the scope items lose their selection).
-    void retranslate(Lang lang);
     // Shows the working folder under the picture tab.
     void showCurrentDir(const QString& folder);
     // The start-up font's name on the default-font button, drawn in that font, and shown.
-    void showDefaultFontButton(const QString& fontName, Lang lang);
+    void showDefaultFontButton(const QString& fontName);
+    // How a move of pictures saves the family (true once saved).
+    void setFamilySaver(std::function<bool()> save) { saveFamily_ = std::move(save); }
+    // Whether ".ged" files open with this program, and how to change that (true when done).
+    void setAssociation(bool ticked, std::function<bool(bool)> change);
+    bool associationTicked() const { return associationTicked_; }
 
     // The record numbers of the ticked rows in display order.
     QList<qint32> checkedRecNos() const;
@@ -73,6 +78,59 @@ public:
     QByteArray exportContent(ExportFormat format) const;
     // The same into device, a piece at a time; false when a write failed.
     bool writeExport(ExportFormat format, QIODevice& device) const;
+
+Q_SIGNALS:
+    // The user opened person recNo from the table (a double click).
+    void personRequested(qint32 recNo);
+    void backRequested();
+    // The family check found these lines, for the error list.
+    void findingsReady(const QStringList& lines);
+    // The font dialog chose another font family for the program.
+    void programFontChosen(const QString& family);
+    // The default-font button: the program font goes back to the start-up one.
+    void defaultFontRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createControls();
+    void createInnerPages();
+    void createTable();
+    void connectControls();
+    void connectInnerPages();
+    // The page's translated captions (the scope items lose their selection).
+    void retranslate();
+    void VST_PrintChecked();
+    void showScope();
+    void showUncheckedRows();
+    void showChecked();
+    void showVisible();
+    void showCount(QLabel* label, Msg word, int count);
+    void showSortColumn();
+    // The record of the focused row, 0 without one; and the focus put back on a record's row.
+    qint32 focusedRecNo() const;
+    void focusRecNo(qint32 recNo);
+
+    // The inner pages' buttons.
+    void BitBtn_YazClick();
+    void BitBtn_P_KaydetClick();
+    void BitBtn_P_ResimClick();
+    void BitBtn_FontClick();
+    void SB_DefFontClick();
+    void CheckBox_GEDClick(bool ticked);
+    void BitBtn_CheckClick();
+    void BitBtn_GedExportClick();
+
+    Session& session_;
+    Prompts& prompts_;
+    PrintTable table_;
+    PrintModel* model_;
+    QButtonGroup* checksGroup_;
+    SessionButtons* buttons_;
+    std::function<bool()> saveFamily_;
+    std::function<bool(bool)> changeAssociation_;
+    bool associationTicked_ = false;
 
     SpeedButton* SB_P_Back;
     QLabel* Lb_P_Liste;
@@ -84,7 +142,7 @@ public:
     QLabel* Lb_P_Visible;
     QLabel* Lb_P_Checked;
     // CheckBox1 to CheckBox6 with the column indexes 5, 7, 3, 4, 6, 8.
-    std::array<ColumnCheckBox*, 6> columnBoxes;
+    std::array<ColumnCheckBox*, 6> columnBoxes_;
     QTabWidget* PageControl_P;
     QWidget* TabSheet_P;
     QLabel* Lb_P_Info;
@@ -107,36 +165,6 @@ public:
     QPushButton* BitBtn_Check;
     QPushButton* BitBtn_GedExport;
     QTableView* VST_Print;
-
-Q_SIGNALS:
-    // The user opened person recNo from the table (a double click).
-    void personRequested(qint32 recNo);
-    void backRequested();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    void createControls();
-    void createInnerPages();
-    void createTable();
-    void connectControls();
-    void VST_PrintChecked();
-    void showScope();
-    void showUncheckedRows();
-    void showChecked();
-    void showVisible();
-    void showCount(QLabel* label, Msg word, int count);
-    void showSortColumn();
-    // The record of the focused row, 0 without one; and the focus put back on a record's row.
-    qint32 focusedRecNo() const;
-    void focusRecNo(qint32 recNo);
-
-    Session& session_;
-    PrintTable table_;
-    PrintModel* model_;
-    QButtonGroup* checksGroup_;
-    SessionButtons* buttons_;
 };
 
 } // namespace kinrow

@@ -1,7 +1,9 @@
 #include "shell/aboutpage.h"
 
 #include "model/messages.h"
-#include "shell/version.h"
+#include "model/session.h"
+#include "model/version.h"
+#include "shell/windowreadreporter.h"
 #include "ui/label3d.h"
 
 #include <QComboBox>
@@ -63,10 +65,23 @@ QTextList* AddBullet(QTextCursor& cursor, const QString& text, QTextList* list)
 
 } // namespace
 
-AboutPage::AboutPage(QWidget* parent) : QWidget(parent)
+AboutPage::AboutPage(Session& session, Prompts& prompts, QWidget* parent)
+    : QWidget(parent), session_(session), prompts_(prompts)
 {
     setObjectName(QStringLiteral("TabSheet_About"));
     createControls();
+    connectControls();
+    retranslate();
+}
+
+void AboutPage::connectControls()
+{
+    connect(Button_Devam, &QPushButton::clicked, this, &AboutPage::continueRequested);
+    connect(BitBtn_Dosya, &QPushButton::clicked, this, &AboutPage::openRequested);
+    connect(SB_ErrorClose, &QToolButton::clicked, this, &AboutPage::SB_ErrorCloseClick);
+    connect(ComboBox_Lang, &QComboBox::currentIndexChanged, this,
+            [this](int index) { session_.setLang(index == 0 ? Lang::Turkish : Lang::English); });
+    connect(&session_, &Session::langChanged, this, &AboutPage::retranslate);
 }
 
 void AboutPage::createControls()
@@ -133,8 +148,9 @@ void AboutPage::createControls()
     }
 }
 
-void AboutPage::retranslate(Lang lang)
+void AboutPage::retranslate()
 {
+    const Lang lang = session_.lang();
     Lb_Title->setText(LangText(Msg::ProgramTitle, lang));
     BitBtn_Dosya->setText(LangText(Msg::OpenOrCreateFile, lang));
     Button_Devam->setText(LangText(Msg::Continue, lang));
@@ -166,8 +182,15 @@ void AboutPage::buildAboutText(Lang lang)
     }
 }
 
+void AboutPage::showFindings(const QStringList& lines)
+{
+    showErrors(lines, true);
+    showingFindings_ = true;
+}
+
 void AboutPage::showErrors(const QStringList& lines, bool visible)
 {
+    showingFindings_ = false;
     Memo_Errors->setPlainText(lines.join(QLatin1Char('\n')));
     Memo_Errors->setVisible(visible);
     SB_ErrorClose->setVisible(visible);
@@ -180,6 +203,22 @@ void AboutPage::hideErrors()
 {
     Memo_Errors->hide();
     SB_ErrorClose->hide();
+}
+
+void AboutPage::SB_ErrorCloseClick()
+{
+    hideErrors();
+    // An imported or repaired file is offered for saving, unless it may only be read; the
+    // family check's findings change nothing.
+    if (!showingFindings_)
+        session_.setUnsavedChanges(!session_.readOnlyMode());
+    showingFindings_ = false;
+    Q_EMIT errorListClosed();
+}
+
+std::unique_ptr<ReadReporter> AboutPage::readReporter() const
+{
+    return std::make_unique<WindowReadReporter>(prompts_, ProgressBar_Read);
 }
 
 } // namespace kinrow

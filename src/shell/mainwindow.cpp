@@ -2,47 +2,29 @@
 
 #include "chart/chartlistbox.h"
 #include "chart/chartpage.h"
-#include "editing/listedlg.h"
 #include "editing/personeditor.h"
 #include "editing/personlistbox.h"
 #include "editing/personpage.h"
+#include "editing/personpageui.h"
 #include "editing/pictureeditor.h"
 #include "editing/relativeeditor.h"
-#include "gedcom/errorsink.h"
-#include "gedcom/familyopen.h"
-#include "gedcom/recoverywriter.h"
-#include "model/familycheck.h"
 #include "model/messages.h"
-#include "pictures/picturecollector.h"
-#include "print/gedcomexportsave.h"
-#include "print/listprintjob.h"
 #include "print/printpage.h"
 #include "shell/aboutpage.h"
 #include "shell/association.h"
-#include "shell/samplefamily.h"
-#include "shell/settings.h"
-#include "shell/version.h"
-#include "table/exportsave.h"
+#include "shell/familyopening.h"
+#include "shell/familysaving.h"
+#include "shell/recoveryoffer.h"
+#include "shell/windowactions.h"
 #include "table/tablepage.h"
-#include "ui/overridecursor.h"
-#include "ui/personlabel.h"
-#include "ui/prompts.h"
 #include "ui/proportionalscaler.h"
 #include "ui/speedbutton.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QSignalBlocker>
+#include <QLabel>
 #include <QStackedWidget>
-#include <QStandardPaths>
-#include <QTextEdit>
-#include <QToolButton>
 
 // Resources of a static library must be registered by hand, and only outside a namespace.
 static void InitKinrowResources()
@@ -52,19 +34,13 @@ static void InitKinrowResources()
 
 namespace kinrow {
 
-namespace {
-
-constexpr int TurkishCharSet = 162;
-
-} // namespace
-
 TForm_Main::TForm_Main(const QStringList& arguments, std::unique_ptr<Prompts> prompts,
                        QWidget* parent)
-    : QMainWindow(parent), prompts_(std::move(prompts))
+    : QMainWindow(parent),
+      prompts_(prompts ? std::move(prompts) : std::make_unique<DialogPrompts>(this, &session_)),
+      font_(*this), settings_(session_, *prompts_, font_)
 {
     InitKinrowResources();
-    if (!prompts_)
-        prompts_ = std::make_unique<DialogPrompts>(this, &session_);
     setObjectName(QStringLiteral("TForm_Main"));
     setWindowTitle(ApplicationTitle());
     QFont windowFont(QStringLiteral("Arial"));
@@ -72,7 +48,9 @@ TForm_Main::TForm_Main(const QStringList& arguments, std::unique_ptr<Prompts> pr
     setFont(windowFont);
     setMinimumSize(DesignWidth, DesignHeight);
     createPages();
-    connectControls();
+    createFileWorkflow();
+    connectPersonPage();
+    connectPages();
     createActions();
     scaler_ = std::make_unique<ProportionalScaler>(PageControl_Main, DesignWidth);
     FormCreate(arguments);
@@ -85,101 +63,116 @@ void TForm_Main::createPages()
     PageControl_Main = new QStackedWidget(this);
     PageControl_Main->setObjectName(QStringLiteral("PageControl_Main"));
     setCentralWidget(PageControl_Main);
-    // The chart and table pages are filled by their own pages once those exist.
-    TabSheet_Print = new PrintPage(session_, PageControl_Main);
-    PageControl_Main->addWidget(TabSheet_Print);
+    TabSheet_Print = new PrintPage(session_, *prompts_, PageControl_Main);
     TabSheet_Main = new PersonPage(session_, PageControl_Main);
-    PageControl_Main->addWidget(TabSheet_Main);
-    TabSheet_About = new AboutPage(PageControl_Main);
-    PageControl_Main->addWidget(TabSheet_About);
+    TabSheet_About = new AboutPage(session_, *prompts_, PageControl_Main);
     TabSheet_Tree = new ChartPage(session_, *prompts_, PageControl_Main);
-    PageControl_Main->addWidget(TabSheet_Tree);
     TabSheet_TView = new TablePage(session_, *prompts_, PageControl_Main);
-    PageControl_Main->addWidget(TabSheet_TView);
+    for (QWidget* page : std::initializer_list<QWidget*>{
+             TabSheet_Print, TabSheet_Main, TabSheet_About, TabSheet_Tree, TabSheet_TView})
+        PageControl_Main->addWidget(page);
 }
 
-void TForm_Main::connectControls()
+void TForm_Main::createFileWorkflow()
 {
-    AboutPage* about = TabSheet_About;
-    connect(about->Button_Devam, &QPushButton::clicked, this,
-            [this, about] { Button_DevamClick(about->Button_Devam); });
-    connect(about->BitBtn_Dosya, &QPushButton::clicked, this,
-            [this, about] { Button_DevamClick(about->BitBtn_Dosya); });
-    connect(about->SB_ErrorClose, &QToolButton::clicked, this, &TForm_Main::SB_ErrorCloseClick);
+    saving_ = new FamilySaving(session_, *prompts_, file_, this);
+    opening_ = new FamilyOpening(session_, *prompts_, file_, *saving_, *TabSheet_About, this);
+    recovery_ = new RecoveryOffer(session_, *prompts_, file_, *TabSheet_About, this);
+    connect(saving_, &FamilySaving::renamed, this, [this] {
+        showCaption();
+        TabSheet_Print->showCurrentDir(QDir::currentPath());
+    });
+    connect(opening_, &FamilyOpening::opened, this, &TForm_Main::showOpenedFile);
+    connect(opening_, &FamilyOpening::notOpened, this, &TForm_Main::showCaption);
+    connect(recovery_, &RecoveryOffer::restored, this, [this] { showOpenedFile(false); });
+}
+
+void TForm_Main::createActions()
+{
+    actions_ = new WindowActions(session_, *this, *PageControl_Main);
+    actions_->takeHistoryKeys(*TabSheet_Main);
+    connect(actions_, &WindowActions::undoTriggered, this,
+            [this] { showChangedPerson(session_.undo()); });
+    connect(actions_, &WindowActions::redoTriggered, this,
+            [this] { showChangedPerson(session_.redo()); });
+    connect(actions_, &WindowActions::saveTriggered, this, &TForm_Main::SB_SaveClick);
+    connect(actions_, &WindowActions::cancelTriggered, personEditor_, &PersonEditor::SB_IptalClick);
+}
+
+void TForm_Main::connectPersonPage()
+{
     PersonPage* page = TabSheet_Main;
     connect(page->SB_About, &QToolButton::clicked, this, &TForm_Main::SB_AboutClick);
-    connect(page->SB_Exit, &QToolButton::clicked, this, &TForm_Main::SB_ExitClick);
+    connect(page->SB_Exit, &QToolButton::clicked, this, &QWidget::close);
     connect(page->SB_Save, &QToolButton::clicked, this, &TForm_Main::SB_SaveClick);
     connect(page->SB_Tree, &QToolButton::clicked, this, &TForm_Main::SB_TreeClick);
-    connect(TabSheet_Tree, &ChartPage::backRequested, this, &TForm_Main::SB_T_BackClick);
-    connect(TabSheet_Tree, &ChartPage::mainPersonRequested, this, &TForm_Main::Lb_T_MainClick);
+    connect(page->SB_Yaz, &QToolButton::clicked, this, &TForm_Main::SB_YazClick);
+    connect(page->SB_TView, &QToolButton::clicked, TabSheet_TView, &TablePage::SB_TViewClick);
     personEditor_ = new PersonEditor(session_, *page, *prompts_, this);
     relativeEditor_ = new RelativeEditor(session_, *page, *prompts_, this);
-    pictureEditor_ = new PictureEditor(session_, *page, *prompts_, this);
+    new PictureEditor(session_, *page, *prompts_, this);
     connect(personEditor_, &PersonEditor::aboutPageRequested, this, &TForm_Main::SB_AboutClick);
     page->showMessage = [this](const QString& text) {
         prompts_->message(MessageKind::Warning, text);
     };
-    connectTablePage();
-    connectPrintPage();
-    connect(about->ComboBox_Lang, &QComboBox::currentIndexChanged, this, [this](int index) {
-        session_.setLang(index == 0 ? Lang::Turkish : Lang::English);
-        ComboBox_LangChange();
+}
+
+void TForm_Main::connectPages()
+{
+    AboutPage* about = TabSheet_About;
+    connect(about, &AboutPage::continueRequested, this, [this] {
+        if (session_.persons.empty())
+            opening_->openRemembered();
+        else
+            showPage(TabSheet_Main);
     });
+    connect(about, &AboutPage::openRequested, opening_, &FamilyOpening::openAnother);
+    connect(about, &AboutPage::errorListClosed, this, [this] {
+        file_.errors.visible = false;
+        showPage(TabSheet_Main);
+    });
+    connect(TabSheet_Tree, &ChartPage::backRequested, this, &TForm_Main::SB_T_BackClick);
+    connect(TabSheet_Tree, &ChartPage::mainPersonRequested, this, &TForm_Main::Lb_T_MainClick);
+    TablePage* table = TabSheet_TView;
+    connect(table, &TablePage::activated, this, [this] { showPage(TabSheet_TView); });
+    connect(table, &TablePage::backRequested, this, &TForm_Main::SB_T_BackClick);
+    connect(table, &TablePage::personRequested, this, &TForm_Main::openPerson);
+    connectPrintPage();
+    connect(&session_, &Session::langChanged, this, &TForm_Main::retranslate);
 }
 
 void TForm_Main::connectPrintPage()
 {
     PrintPage* print = TabSheet_Print;
-    connect(TabSheet_Main->SB_Yaz, &QToolButton::clicked, this, &TForm_Main::SB_YazClick);
     connect(print, &PrintPage::backRequested, this, &TForm_Main::SB_T_BackClick);
     connect(print, &PrintPage::personRequested, this, &TForm_Main::openPerson);
-    connect(print->BitBtn_Yaz, &QPushButton::clicked, this, &TForm_Main::printTicked);
-    connect(print->BitBtn_P_Kaydet, &QPushButton::clicked, this, &TForm_Main::saveTable);
-    connect(print->BitBtn_P_Resim, &QPushButton::clicked, this, &TForm_Main::collectPictures);
-    connect(print->BitBtn_Font, &QPushButton::clicked, this, &TForm_Main::BitBtn_FontClick);
-    connect(print->SB_DefFont, &QToolButton::clicked, this, &TForm_Main::SB_DefFontClick);
-    connect(print->CheckBox_GED, &QCheckBox::clicked, this, &TForm_Main::CheckBox_GEDClick);
-    connect(print->BitBtn_Check, &QPushButton::clicked, this, &TForm_Main::BitBtn_CheckClick);
-    connect(print->BitBtn_GedExport, &QPushButton::clicked, this,
-            [this] { SaveGedcomExport(*prompts_, session_, ProgramVersion()); });
+    connect(print, &PrintPage::findingsReady, this, [this](const QStringList& lines) {
+        TabSheet_About->showFindings(lines);
+        showPage(TabSheet_About);
+    });
+    connect(print, &PrintPage::programFontChosen, this, [this](const QString& fontName) {
+        font_.choose(fontName);
+        TabSheet_Print->showDefaultFontButton(font_.startupName());
+    });
+    connect(print, &PrintPage::defaultFontRequested, this, [this] { font_.restore(); });
+    print->setFamilySaver([this] { return SB_SaveClick(); });
 }
 
-void TForm_Main::BitBtn_CheckClick()
+void TForm_Main::setListeDialog(TForm_ListeDlg* dialog)
 {
-    QStringList lines{LangText(Msg::FileNameLabel, session_.lang()) + session_.familyFileName};
-    {
-        const OverrideCursorGuard hourglass;
-        lines += FindingLines(CheckFamily(session_.persons), session_.lang(), ErrorSink::MaxLines);
-    }
-    showingFindings_ = true;
-    TabSheet_About->showErrors(lines, true);
-    showPage(TabSheet_About);
+    relativeEditor_->setListeDialog(dialog);
+    font_.setListeDialog(dialog);
 }
 
 int TForm_Main::activePageTag() const
 {
     const QWidget* page = PageControl_Main->currentWidget();
-    if (page == TabSheet_Tree)
-        return 1;
-    if (page == TabSheet_TView)
-        return 2;
-    return 0;
+    return page == TabSheet_Tree ? 1 : page == TabSheet_TView ? 2 : 0;
 }
 
 void TForm_Main::showPage(QWidget* page)
 {
     PageControl_Main->setCurrentWidget(page);
-}
-
-void TForm_Main::connectTablePage()
-{
-    TablePage* table = TabSheet_TView;
-    PersonPage* page = TabSheet_Main;
-    connect(page->SB_TView, &QToolButton::clicked, table, &TablePage::SB_TViewClick);
-    connect(table, &TablePage::activated, this, [this] { showPage(TabSheet_TView); });
-    connect(table, &TablePage::backRequested, this, [this] { showPage(TabSheet_Main); });
-    connect(table, &TablePage::personRequested, this, &TForm_Main::openPerson);
 }
 
 void TForm_Main::openPerson(qint32 recNo)
@@ -204,6 +197,12 @@ void TForm_Main::SB_TreeClick()
     TabSheet_Tree->FillTreeChart(session_.recNoMain());
 }
 
+void TForm_Main::SB_YazClick()
+{
+    showPage(TabSheet_Print);
+    TabSheet_Print->SB_YazClick();
+}
+
 void TForm_Main::SB_T_BackClick()
 {
     showPage(TabSheet_Main);
@@ -211,9 +210,7 @@ void TForm_Main::SB_T_BackClick()
 
 void TForm_Main::Lb_T_MainClick()
 {
-    qint32 recNo = 0;
-    if (activePageTag() == 1)
-        recNo = TabSheet_Tree->chartPerson();
+    const qint32 recNo = activePageTag() == 1 ? TabSheet_Tree->chartPerson() : 0;
     // A chart filled before persons were removed may name a record that is gone.
     if (session_.isRecord(recNo))
         session_.setRecNoMain(recNo);
@@ -221,54 +218,18 @@ void TForm_Main::Lb_T_MainClick()
     TabSheet_Main->ShowRecord();
 }
 
-void TForm_Main::SB_ExitClick()
+void TForm_Main::showChangedPerson(bool changed)
 {
-    close();
+    if (!changed)
+        return;
+    showPage(TabSheet_Main);
+    showCurrentPerson();
 }
 
-void TForm_Main::FormCreate(const QStringList& arguments)
+void TForm_Main::retranslate()
 {
-    session_.persons.clear();
-    showPage(TabSheet_About);
-    resize(DesignWidth, DesignHeight);
-    settingsPath_ = SettingsFilePath();
-    const bool firstStart = !QFileInfo::exists(settingsPath_);
-    const LastValues values = ReadLastValues(settingsPath_, font().family(), TurkishCharSet);
-    session_.setRecNoMain(values.recNoMain);
-    session_.familyFileName = StartupFamilyFileName(arguments, values.gedFile, QDir::currentPath());
-    // The first start without a family file of its own takes a copy of the installed sample.
-    if (firstStart && !QFileInfo::exists(session_.familyFileName)) {
-        const QString sample =
-            CopySampleFamily(InstalledSampleFamily(QCoreApplication::applicationDirPath()),
-                             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-                                 QStringLiteral("/sample"));
-        if (!sample.isEmpty())
-            session_.familyFileName = sample;
-    }
-    session_.setLang(values.language == 0 ? Lang::Turkish : Lang::English);
-    ComboBox_LangChange();
-    // The error list lies exactly over the About text, wider than it.
-    AboutPage* about = TabSheet_About;
-    const QRect text = about->RichEdit_About->geometry();
-    about->Memo_Errors->setGeometry(text.x(), text.y(), 500, text.height());
-    ApplyProgramFont(values.fontName, values.fontCharSet);
-    startupFontName_ = values.fontName;
-    startupFontCharSet_ = values.fontCharSet;
-    gedAssociationTicked_ = IsGedAssociationRegistered(QCoreApplication::applicationFilePath());
-    TabSheet_Print->CheckBox_GED->setChecked(gedAssociationTicked_);
-}
-
-void TForm_Main::ComboBox_LangChange()
-{
-    const Lang lang = session_.lang();
     showCaption();
-    openPictureDialogTitle_ = LangText(Msg::OpenPictureTitle, lang);
-    openDialogTitle_ = LangText(Msg::OpenOrCreateFile, lang);
-    TabSheet_About->retranslate(lang);
     TabSheet_Main->retranslate();
-    TabSheet_Tree->retranslate();
-    TabSheet_TView->retranslate();
-    TabSheet_Print->retranslate(lang);
 }
 
 void TForm_Main::showCaption()
@@ -280,125 +241,9 @@ void TForm_Main::showCaption()
     setWindowTitle(caption);
 }
 
-void TForm_Main::ApplyProgramFont(const QString& fontName, int fontCharSet)
-{
-    QFont windowFont = font();
-    windowFont.setFamily(fontName);
-    setFont(windowFont);
-    fontCharSet_ = fontCharSet;
-    const QList<QWidget*> widgets = findChildren<QWidget*>();
-    for (QWidget* widget : widgets) {
-        QFont f = widget->font();
-        f.setFamily(fontName);
-        widget->setFont(f);
-    }
-    if (listeDialog_)
-        listeDialog_->setMainFontName(fontName);
-}
-
-void TForm_Main::SB_YazClick()
-{
-    showPage(TabSheet_Print);
-    TabSheet_Print->SB_YazClick();
-}
-
-void TForm_Main::BitBtn_FontClick()
-{
-    printFontName_ = font().family();
-    const std::optional<QFont> chosen = prompts_->chooseFont(font());
-    if (!chosen)
-        return;
-    printFontName_ = chosen->family();
-    // The dialog offers no character set apart from the family: the window's stays.
-    if (chosen->family() == font().family())
-        return;
-    ApplyProgramFont(chosen->family(), fontCharSet_);
-    TabSheet_Print->showDefaultFontButton(startupFontName_, session_.lang());
-    fontChanged_ = true;
-}
-
-void TForm_Main::SB_DefFontClick()
-{
-    ApplyProgramFont(startupFontName_, startupFontCharSet_);
-    TabSheet_Print->SB_DefFont->setVisible(false);
-    fontChanged_ = false;
-}
-
-void TForm_Main::CheckBox_GEDClick()
-{
-    QCheckBox* box = TabSheet_Print->CheckBox_GED;
-    const bool register_ = box->isChecked();
-    const bool done = register_ ? RegisterGedAssociation(QCoreApplication::applicationFilePath())
-                                : RemoveGedAssociation();
-    if (!done) {
-        // Reporting success for files that were not written would leave the user guessing.
-        const QSignalBlocker blocker(box);
-        box->setChecked(!register_);
-        prompts_->message(MessageKind::Warning,
-                          LangText(Msg::AssociationNotChanged, session_.lang()));
-        return;
-    }
-    gedAssociationTicked_ = register_;
-    prompts_->message(
-        MessageKind::Plain,
-        LangText(register_ ? Msg::AssociationDone : Msg::AssociationRemoved, session_.lang()));
-}
-
-void TForm_Main::printTicked()
-{
-    const PrintTable& table = TabSheet_Print->table();
-    ListPrintOptions options;
-    options.fontFamily = printFontName_;
-    options.lang = session_.lang();
-    options.shown = ShownListColumns(table);
-    options.webPage = MakerWebPage();
-    options.email = MakerEmail();
-    BitBtn_YazClick(*prompts_, CheckedListRows(table), options);
-}
-
-void TForm_Main::saveTable()
-{
-    SaveTableExport(*prompts_, session_.lang(), [this](ExportFormat format, QIODevice& device) {
-        return TabSheet_Print->writeExport(format, device);
-    });
-}
-
-void TForm_Main::collectPictures()
-{
-    const PrintPage* print = TabSheet_Print;
-    const PrintTable& table = print->table();
-    const bool selectedOnly = print->CheckBox_P_RSelected->isChecked();
-    QList<qint32> recNos;
-    for (const int index : table.displayOrder()) {
-        if (!selectedOnly || table.isChecked(index))
-            recNos.append(table.row(index).RecNo);
-    }
-    BitBtn_P_ResimClick(session_, *prompts_, recNos,
-                        QFileInfo(session_.familyFileName).absolutePath(),
-                        print->CheckBox_P_RSil->isChecked(), [this] { return SB_SaveClick(); });
-}
-
-void TForm_Main::showCurrentDir()
-{
-    TabSheet_Print->showCurrentDir(QDir::currentPath());
-}
-
-void TForm_Main::setListeDialog(TForm_ListeDlg* dialog)
-{
-    listeDialog_ = dialog;
-    relativeEditor_->setListeDialog(dialog);
-    if (listeDialog_)
-        listeDialog_->setMainFontName(font().family());
-}
-
 void TForm_Main::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
-    FormResize();
-}
-
-void TForm_Main::FormResize()
-{
     if (resizing_ || !scaler_)
         return;
     const int width = qMax(DesignWidth, this->width());
@@ -417,56 +262,71 @@ void TForm_Main::FormResize()
     if (activePageTag() == 0 && !session_.persons.empty())
         TabSheet_Main->ShowPicture(session_.recNoMain());
     else if (activePageTag() == 2)
-        TabSheet_TView->ShowPicture(TabSheet_TView->Lb_T1_Main->tag());
+        TabSheet_TView->showShownPicture();
+}
+
+void TForm_Main::FormCreate(const QStringList& arguments)
+{
+    session_.persons.clear();
+    showPage(TabSheet_About);
+    resize(DesignWidth, DesignHeight);
+    settings_.read(arguments, font().family());
+    retranslate(); // also where the language stayed as it was
+    const QString program = QCoreApplication::applicationFilePath();
+    TabSheet_Print->setAssociation(IsGedAssociationRegistered(program), [program](bool ticked) {
+        return ticked ? RegisterGedAssociation(program) : RemoveGedAssociation();
+    });
 }
 
 void TForm_Main::closeEvent(QCloseEvent* event)
 {
-    if (!FormCloseQuery()) {
+    if (!saving_->mayClose()) {
         event->ignore();
         return;
     }
-    FormClose();
+    // Closing without saving gives the changes up: nothing is offered at the next start.
+    if (file_.recovery)
+        file_.recovery->discard();
+    settings_.write();
     event->accept();
 }
 
-bool TForm_Main::FormCloseQuery()
+bool TForm_Main::SB_SaveClick()
 {
-    if (session_.isEditing()) {
-        prompts_->message(MessageKind::Warning, LangText(Msg::EditInProgress, session_.lang()));
-        return false;
-    }
-    if (!session_.unsavedChanges())
-        return true;
-    switch (prompts_->message(MessageKind::Warning,
-                              LangText(Msg::SaveBeforeExitQuestion, session_.lang()),
-                              MessageButtons::YesNoCancel)) {
-    case PromptAnswer::Yes:
-        // A failed save keeps the window open, or the changes would be lost.
-        return SB_SaveClick();
-    case PromptAnswer::No:
-        return true;
-    default:
-        return false;
-    }
+    return saving_->save();
 }
 
-void TForm_Main::FormClose()
+void TForm_Main::startRecovery(const QString& folder)
 {
-    // Closing without saving gives the changes up: nothing is offered at the next start.
-    if (recovery_)
-        recovery_->discard();
-    LastValues values;
-    values.recNoMain = session_.recNoMain();
-    values.gedFile = session_.familyFileName;
-    values.language = int(session_.lang());
-    if (!WriteLastValues(settingsPath_, values))
-        prompts_->message(MessageKind::Warning, LangText(Msg::SettingsNotWritten, session_.lang()) +
-                                                    QDir::toNativeSeparators(settingsPath_));
-    if (fontChanged_ &&
-        prompts_->message(MessageKind::Warning, LangText(Msg::KeepFontQuestion, session_.lang()),
-                          MessageButtons::YesNo) == PromptAnswer::Yes)
-        WriteFontValues(settingsPath_, font().family(), fontCharSet_);
+    recovery_->start(folder);
+}
+
+void TForm_Main::showOpenedFile(bool readOnly)
+{
+    // The first person of an empty file is entered on the About page's error list too, from
+    // where another file can be opened: the new file starts from browsing.
+    if (session_.isEditing())
+        TabSheet_Main->LeaveEditState();
+    session_.setReadOnlyMode(readOnly);
+    showCaption();
+    TabSheet_Print->showCurrentDir(QDir::currentPath());
+    const qint32 count = qint32(session_.persons.size());
+    if (session_.recNoMain() < 1 || session_.recNoMain() > count)
+        session_.setRecNoMain(1);
+    if (!file_.errors.visible)
+        showPage(TabSheet_Main);
+    showCurrentPerson();
+}
+
+void TForm_Main::showCurrentPerson()
+{
+    if (!session_.persons.empty()) {
+        TabSheet_Main->ShowRecord();
+        return;
+    }
+    // An empty family, as an empty file or an undone first person leaves it: entering one.
+    if (TabSheet_Main->BeginAdding(EditMode::First))
+        TabSheet_Main->Lb_Info->setText(LangText(Msg::FirstRecordTitle, session_.lang()));
 }
 
 } // namespace kinrow

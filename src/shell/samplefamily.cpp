@@ -1,5 +1,8 @@
 #include "shell/samplefamily.h"
 
+#include "gedcom/familyopen.h"
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -73,6 +76,18 @@ QString CopySampleFamily(const QString& sampleFile, const QString& targetFolder)
         return {};
     }
     return copy;
+}
+
+QString StartupFamily(const QStringList& arguments, const QString& storedGedFile, bool firstStart)
+{
+    const QString name = StartupFamilyFileName(arguments, storedGedFile, QDir::currentPath());
+    if (!firstStart || QFileInfo::exists(name))
+        return name;
+    const QString sample =
+        CopySampleFamily(InstalledSampleFamily(QCoreApplication::applicationDirPath()),
+                         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                             QStringLiteral("/sample"));
+    return sample.isEmpty() ? name : sample;
 }
 
 } // namespace kinrow

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace kinrow {
 
@@ -14,5 +15,9 @@ QString InstalledSampleFamily(const QString& programFolder);
 // changes to it are never overwritten. Empty when the sample is missing or nothing could be
 // copied.
 QString CopySampleFamily(const QString& sampleFile, const QString& targetFolder);
+
+// The family file the program starts with: the one given or stored, or at the first start
+// without a family file of its own a copy of the installed sample in the program's data folder.
+QString StartupFamily(const QStringList& arguments, const QString& storedGedFile, bool firstStart);
 
 } // namespace kinrow

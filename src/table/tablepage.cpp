@@ -39,14 +39,15 @@ TablePage::TablePage(Session& session, Prompts& prompts, QWidget* parent)
     buttons_ = new SessionButtons(session_, this);
     buttons_->add({SB_T1_Back, SB_T_Main1, BitBtn_Nesil, BitBtn_Nesil_Save}, ButtonRule::Browse);
     connectControls();
+    retranslate();
 }
 
 void TablePage::connectControls()
 {
     connect(SB_T1_Back, &QToolButton::clicked, this, &TablePage::backRequested);
     auto openLabelPerson = [this] {
-        if (Lb_T1_Main->tag() > 0)
-            Q_EMIT personRequested(Lb_T1_Main->tag());
+        if (shownRecNo_ > 0)
+            Q_EMIT personRequested(shownRecNo_);
     };
     connect(SB_T_Main1, &QToolButton::clicked, this, openLabelPerson);
     connect(Lb_T1_Main, &PersonLabel::clicked, this, openLabelPerson);
@@ -62,6 +63,7 @@ void TablePage::connectControls()
     connect(M_SatirSecimi, &QAction::triggered, this, &TablePage::M_SatirSecimiClick);
     for (QAction* item : {M_NesilNo, M_DogYer, M_DogOl, M_Baba, M_Anne, M_Esleri})
         connect(item, &QAction::triggered, this, [this, item] { ColumnVisibleClick(item); });
+    connect(&session_, &Session::langChanged, this, &TablePage::retranslate);
 }
 
 void TablePage::SB_TViewClick()
@@ -72,8 +74,7 @@ void TablePage::SB_TViewClick()
     const qint32 recNo = session_.recNoMain();
     SetBackButton(*SB_T1_Back, PersonTitle(session_.current(), session_.lang()), recNo);
     model_->clear();
-    SetPersonLabel(session_.persons, recNo, *Lb_T1_Main, session_.lang());
-    ShowPicture(recNo);
+    showPerson(recNo);
     // The page is painted before the long build starts.
     QCoreApplication::processEvents();
     const OverrideCursorGuard hourglass;
@@ -133,8 +134,13 @@ void TablePage::VSTChange(const QModelIndex& current)
     if (row < 0 || row >= model_->table().size())
         return;
     const qint32 recNo = model_->table().row(row).RecNo;
-    if (!session_.isRecord(recNo))
-        return;
+    if (session_.isRecord(recNo))
+        showPerson(recNo);
+}
+
+void TablePage::showPerson(qint32 recNo)
+{
+    shownRecNo_ = recNo;
     SetPersonLabel(session_.persons, recNo, *Lb_T1_Main, session_.lang());
     ShowPicture(recNo);
 }
@@ -171,7 +177,7 @@ void TablePage::M_ArkadaResimClick()
 {
     QPalette palette = VST->palette();
     if (M_ArkadaResim->isChecked())
-        palette.setBrush(QPalette::Base, QBrush(backgroundPicture));
+        palette.setBrush(QPalette::Base, QBrush(backgroundPicture_));
     else
         palette.setColor(QPalette::Base, QColor(0xFF, 0xFF, 0xDD));
     VST->setPalette(palette);

@@ -19,7 +19,7 @@ class SessionButtons;
 
 // The generation table page: the ancestors and descendants of the current person as one tree
 // grid over a chosen number of generations, its pop-up menu and its export.
-class TablePage : public QWidget, public TablePageUi
+class TablePage : public QWidget, private TablePageUi
 {
     Q_OBJECT
 public:
@@ -45,8 +45,8 @@ public:
 
     // Shows the current picture of person recNo on the page's picture panel.
     void ShowPicture(qint32 recNo);
-    // The page's fixed captions and the column headings in the current language.
-    void retranslate();
+    // Shows again the picture of the person named in the title label.
+    void showShownPicture() { ShowPicture(shownRecNo_); }
 
     int generationLimit() const { return generationLimit_; }
     GenerationModel* model() const { return model_; }
@@ -60,6 +60,10 @@ Q_SIGNALS:
 
 private:
     void connectControls();
+    // The page's fixed captions and the column headings in the current language.
+    void retranslate();
+    // Person recNo in the title label and on the picture panel.
+    void showPerson(qint32 recNo);
     bool writeExport(ExportFormat format, QIODevice& device) const;
 
     Session& session_;
@@ -67,6 +71,7 @@ private:
     GenerationModel* model_ = nullptr;
     SessionButtons* buttons_ = nullptr;
     int generationLimit_;
+    qint32 shownRecNo_ = 0; // the person in the title label, 0 before the first
 };
 
 } // namespace kinrow

@@ -110,7 +110,7 @@ void TablePageUi::setupGrid(QWidget* page)
     header->setSectionResizeMode(QHeaderView::Interactive);
     header->setHighlightSections(true);
     header->setStretchLastSection(false);
-    backgroundPicture = drawBackgroundPicture();
+    backgroundPicture_ = drawBackgroundPicture();
 }
 
 void TablePageUi::setupMenu(QWidget* page)

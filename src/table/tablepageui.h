@@ -45,7 +45,7 @@ public:
     QAction* M_Esleri = nullptr;
 
     // The picture shown behind the rows while "Arkada Resim" is ticked.
-    QPixmap backgroundPicture;
+    QPixmap backgroundPicture_;
 
     void setupUi(QWidget* page);
 

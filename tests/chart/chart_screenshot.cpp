@@ -22,9 +22,10 @@ int main(int argc, char* argv[])
     }
     QStandardPaths::setTestModeEnabled(true); // never the user's real settings
     TForm_Main window({QString::fromLocal8Bit(argv[2])});
-    window.TabSheet_About->ComboBox_Lang->setCurrentIndex(qstrcmp(argv[1], "tr") == 0 ? 0 : 1);
+    window.findChild<QComboBox*>("ComboBox_Lang")
+        ->setCurrentIndex(qstrcmp(argv[1], "tr") == 0 ? 0 : 1);
     window.show();
-    window.Button_DevamClick(window.TabSheet_About->Button_Devam);
+    window.findChild<QPushButton*>("Button_Devam")->click();
     const qint32 recNo = QByteArray(argv[3]).toInt();
     if (!window.session().isRecord(recNo))
         return 1;
@@ -32,8 +33,8 @@ int main(int argc, char* argv[])
     window.TabSheet_Main->ShowRecord();
     window.TabSheet_Main->SB_Tree->click();
     // With two spouses or more, the first is chosen to show the children's markers.
-    if (window.TabSheet_Tree->ListBox_T_Esi->count() >= 2)
-        window.TabSheet_Tree->ListBox_T_Esi->setCurrentRow(0);
+    if (window.findChild<ChartListBox*>("ListBox_T_Esi")->count() >= 2)
+        window.findChild<ChartListBox*>("ListBox_T_Esi")->setCurrentRow(0);
     for (int i = 0; i < 5; ++i)
         app.processEvents();
     return window.grab().save(QString::fromLocal8Bit(argv[4])) ? 0 : 1;

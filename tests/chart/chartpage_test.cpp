@@ -6,10 +6,7 @@
 #include "gedcom/familysave.h"
 #include "model/messages.h"
 #include "pictures/picturepanel.h"
-#include "shell/aboutpage.h"
-#include "shell/mainwindow.h"
-#include "shell/settings.h"
-#include "ui/scriptedprompts.h"
+#include "shell/windowfixture.h"
 #include "ui/speedbutton.h"
 
 #include <QApplication>
@@ -21,12 +18,9 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace kinrow;
-using kinrow::test::ScriptedPrompts;
 
 namespace {
 
@@ -72,26 +66,15 @@ QString PdfText(const QString& pdf, bool layout = false)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-class ChartPageTest : public ::testing::Test
+class ChartPageTest : public test::WindowFixture
 {
 protected:
-    void SetUp() override
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        QFile::remove(SettingsFilePath());
-        qputenv("XDG_CONFIG_HOME", home.filePath("config").toUtf8());
-        QDir::setCurrent(home.path());
-    }
-    void TearDown() override { QFile::remove(SettingsFilePath()); }
-
     // Opens the family file with CONTINUE on record recNo and shows the person page.
     void open(const QString& path, qint32 recNo)
     {
-        auto scripted = std::make_unique<ScriptedPrompts>();
-        prompts = scripted.get();
-        window = std::make_unique<TForm_Main>(QStringList{path}, std::move(scripted));
+        window = start({path});
         window->show();
-        QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
+        QTest::mouseClick(test::Control<QPushButton>(*window, "Button_Devam"), Qt::LeftButton);
         ASSERT_TRUE(window->session().isRecord(recNo));
         window->session().setRecNoMain(recNo);
         window->TabSheet_Main->ShowRecord();
@@ -104,6 +87,10 @@ protected:
     }
 
     ChartPage* chart() const { return window->TabSheet_Tree; }
+    SlotLabel* slotLabel(int slot) const
+    {
+        return test::Control<SlotLabel>(*chart(), qPrintable(SlotLabelName(slot)));
+    }
     void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
     void clickSlot(const char* name)
     {
@@ -126,10 +113,6 @@ protected:
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, row));
     }
     QWidget* activePage() const { return window->PageControl_Main->currentWidget(); }
-
-    QTemporaryDir home;
-    ScriptedPrompts* prompts = nullptr;
-    std::unique_ptr<TForm_Main> window;
 };
 
 TEST_F(ChartPageTest, WalksTheFamilyByClicks)
@@ -138,15 +121,17 @@ TEST_F(ChartPageTest, WalksTheFamilyByClicks)
     click(window->TabSheet_Main->SB_Tree);
     ASSERT_EQ(activePage(), chart());
     EXPECT_EQ(window->activePageTag(), 1);
-    EXPECT_EQ(chart()->Lb_T_Main->tag(), 1);
-    EXPECT_EQ(chart()->Lb_T_Main->text(), QStringLiteral("  Mehmet KAYA"));
-    EXPECT_EQ(chart()->slotLabel(2)->tag(), 6);
-    EXPECT_EQ(chart()->slotLabel(3)->tag(), 7);
-    EXPECT_EQ(chart()->slotLabel(4)->tag(), 8);
-    EXPECT_EQ(chart()->slotLabel(5)->text(), QStringLiteral("< ?? >"));
-    EXPECT_EQ(chart()->SB_T_Back->toolTip(), QStringLiteral("1 - Mehmet KAYA"));
-    EXPECT_EQ(chart()->Lb_T_Esi->text(), QStringLiteral("SPOUSE :"));
-    EXPECT_EQ(chart()->ListBox_T_Cocuklari->texts(),
+    EXPECT_EQ(test::Control<SlotLabel>(*chart(), "Lb_T_Main")->tag(), 1);
+    EXPECT_EQ(test::Control<SlotLabel>(*chart(), "Lb_T_Main")->text(),
+              QStringLiteral("  Mehmet KAYA"));
+    EXPECT_EQ(slotLabel(2)->tag(), 6);
+    EXPECT_EQ(slotLabel(3)->tag(), 7);
+    EXPECT_EQ(slotLabel(4)->tag(), 8);
+    EXPECT_EQ(slotLabel(5)->text(), QStringLiteral("< ?? >"));
+    EXPECT_EQ(test::Control<SpeedButton>(*chart(), "SB_T_Back")->toolTip(),
+              QStringLiteral("1 - Mehmet KAYA"));
+    EXPECT_EQ(test::Control<QLabel>(*chart(), "Lb_T_Esi")->text(), QStringLiteral("SPOUSE :"));
+    EXPECT_EQ(test::Control<ChartListBox>(*chart(), "ListBox_T_Cocuklari")->texts(),
               QStringList({"Can KAYA", "Elif KAYA", "Deniz KAYA"})); // the order the file keeps
 
     // An empty slot only tells so.
@@ -156,58 +141,60 @@ TEST_F(ChartPageTest, WalksTheFamilyByClicks)
     EXPECT_EQ(chart()->chartPerson(), 1);
 
     // Two spouses: each click marks the children that spouse shares, and only those.
-    clickRow(chart()->ListBox_T_Cocuklari, 0);
-    clickRow(chart()->ListBox_T_Esi, 0);
-    EXPECT_EQ(chart()->ListBox_T_Cocuklari->selectedRow(), -1);
-    EXPECT_EQ(chart()->ListBox_T_Cocuklari->texts(),
+    clickRow(test::Control<ChartListBox>(*chart(), "ListBox_T_Cocuklari"), 0);
+    clickRow(test::Control<ChartListBox>(*chart(), "ListBox_T_Esi"), 0);
+    EXPECT_EQ(test::Control<ChartListBox>(*chart(), "ListBox_T_Cocuklari")->selectedRow(), -1);
+    EXPECT_EQ(test::Control<ChartListBox>(*chart(), "ListBox_T_Cocuklari")->texts(),
               QStringList({"•Can KAYA", "Elif KAYA", "•Deniz KAYA"}));
-    clickRow(chart()->ListBox_T_Esi, 1);
-    EXPECT_EQ(chart()->ListBox_T_Cocuklari->texts(),
+    clickRow(test::Control<ChartListBox>(*chart(), "ListBox_T_Esi"), 1);
+    EXPECT_EQ(test::Control<ChartListBox>(*chart(), "ListBox_T_Cocuklari")->texts(),
               QStringList({"Can KAYA", "•Elif KAYA", "Deniz KAYA"}));
     // Choosing a child lets go of the spouse; entering a slot lets go of both.
-    clickRow(chart()->ListBox_T_Cocuklari, 2);
-    EXPECT_EQ(chart()->ListBox_T_Esi->selectedRow(), -1);
+    clickRow(test::Control<ChartListBox>(*chart(), "ListBox_T_Cocuklari"), 2);
+    EXPECT_EQ(test::Control<ChartListBox>(*chart(), "ListBox_T_Esi")->selectedRow(), -1);
     QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
-    QApplication::sendEvent(chart()->slotLabel(9), &enter);
-    EXPECT_EQ(chart()->ListBox_T_Cocuklari->selectedRow(), -1);
+    QApplication::sendEvent(slotLabel(9), &enter);
+    EXPECT_EQ(test::Control<ChartListBox>(*chart(), "ListBox_T_Cocuklari")->selectedRow(), -1);
 
     // A father's slot makes him the chart person; the person page keeps its record.
     clickSlot("Lb_T_B11");
     EXPECT_EQ(chart()->chartPerson(), 6);
-    EXPECT_EQ(chart()->slotLabel(2)->tag(), 8);
-    EXPECT_EQ(chart()->slotLabel(3)->tag(), 0);
+    EXPECT_EQ(slotLabel(2)->tag(), 8);
+    EXPECT_EQ(slotLabel(3)->tag(), 0);
     EXPECT_EQ(window->session().recNoMain(), 1);
-    EXPECT_EQ(chart()->SB_T_Back->toolTip(), QStringLiteral("1 - Mehmet KAYA"));
+    EXPECT_EQ(test::Control<SpeedButton>(*chart(), "SB_T_Back")->toolTip(),
+              QStringLiteral("1 - Mehmet KAYA"));
 
     // One spouse: a click marks nothing and lets go of the child.
-    clickRow(chart()->ListBox_T_Cocuklari, 0);
-    clickRow(chart()->ListBox_T_Esi, 0);
-    EXPECT_EQ(chart()->ListBox_T_Cocuklari->texts(), QStringList({"Mehmet KAYA"}));
-    EXPECT_EQ(chart()->ListBox_T_Cocuklari->selectedRow(), -1);
+    clickRow(test::Control<ChartListBox>(*chart(), "ListBox_T_Cocuklari"), 0);
+    clickRow(test::Control<ChartListBox>(*chart(), "ListBox_T_Esi"), 0);
+    EXPECT_EQ(test::Control<ChartListBox>(*chart(), "ListBox_T_Cocuklari")->texts(),
+              QStringList({"Mehmet KAYA"}));
+    EXPECT_EQ(test::Control<ChartListBox>(*chart(), "ListBox_T_Cocuklari")->selectedRow(), -1);
 
     // Double clicks on a child and a spouse re-centre the chart.
-    doubleClickRow(chart()->ListBox_T_Cocuklari, 0);
+    doubleClickRow(test::Control<ChartListBox>(*chart(), "ListBox_T_Cocuklari"), 0);
     EXPECT_EQ(chart()->chartPerson(), 1);
-    doubleClickRow(chart()->ListBox_T_Cocuklari, 1);
+    doubleClickRow(test::Control<ChartListBox>(*chart(), "ListBox_T_Cocuklari"), 1);
     EXPECT_EQ(chart()->chartPerson(), 5);
-    EXPECT_EQ(chart()->slotLabel(3)->tag(), 3);
+    EXPECT_EQ(slotLabel(3)->tag(), 3);
     EXPECT_EQ(window->session().recNoMain(), 1);
 
     // Back leaves the person page as it was.
-    click(chart()->SB_T_Back);
+    click(test::Control<SpeedButton>(*chart(), "SB_T_Back"));
     EXPECT_EQ(activePage(), window->TabSheet_Main);
     EXPECT_EQ(window->session().recNoMain(), 1);
 
     // The centre slot, and the button beside it, make the chart person current.
     click(window->TabSheet_Main->SB_Tree);
     clickSlot("Lb_T_B11");
-    click(chart()->Lb_T_Main);
+    click(test::Control<SlotLabel>(*chart(), "Lb_T_Main"));
     EXPECT_EQ(activePage(), window->TabSheet_Main);
     EXPECT_EQ(window->session().recNoMain(), 6);
     EXPECT_EQ(window->TabSheet_Main->Edit_Ad->text(), QStringLiteral("OSMAN"));
     click(window->TabSheet_Main->SB_Tree);
     clickSlot("Lb_T_B11");
-    click(chart()->SB_T_Main);
+    click(test::Control<SpeedButton>(*chart(), "SB_T_Main"));
     EXPECT_EQ(window->session().recNoMain(), 8);
     EXPECT_EQ(activePage(), window->TabSheet_Main);
 }
@@ -228,26 +215,29 @@ TEST_F(ChartPageTest, SlotsHaveTheirSidesColoursAndPlaces)
                           {9, {356, 105, 121, 14}, QColor(255, 0, 0)},
                           {30, {480, 368, 120, 14}, QColor(0, 0, 255)}};
     for (const Case& c : cases) {
-        EXPECT_EQ(chart()->slotLabel(c.slot)->geometry(), c.geometry) << c.slot;
-        EXPECT_EQ(chart()->slotLabel(c.slot)->borderColor(), c.border) << c.slot;
+        EXPECT_EQ(slotLabel(c.slot)->geometry(), c.geometry) << c.slot;
+        EXPECT_EQ(slotLabel(c.slot)->borderColor(), c.border) << c.slot;
     }
     // Men blue, women maroon; an empty slot keeps its colour.
-    EXPECT_EQ(chart()->slotLabel(2)->textColor(), QColor(0, 0, 255));
-    EXPECT_EQ(chart()->slotLabel(3)->textColor(), QColor(128, 0, 0));
-    EXPECT_EQ(chart()->slotLabel(9)->textColor(), QColor(128, 0, 0));
-    EXPECT_EQ(chart()->ListBox_T_Esi->textColor(), QColor(128, 0, 0));
+    EXPECT_EQ(slotLabel(2)->textColor(), QColor(0, 0, 255));
+    EXPECT_EQ(slotLabel(3)->textColor(), QColor(128, 0, 0));
+    EXPECT_EQ(slotLabel(9)->textColor(), QColor(128, 0, 0));
+    EXPECT_EQ(test::Control<ChartListBox>(*chart(), "ListBox_T_Esi")->textColor(),
+              QColor(128, 0, 0));
 
     // The language switch turns the fixed captions at once, the chart's own at the next fill.
-    window->TabSheet_About->ComboBox_Lang->setCurrentIndex(0);
-    EXPECT_EQ(chart()->Panel_T->caption(), LangText(Msg::ImagePanelCaption, Lang::Turkish));
-    EXPECT_EQ(chart()->Lb_T_Esi->text(), QStringLiteral("SPOUSE :"));
+    test::Control<QComboBox>(*window, "ComboBox_Lang")->setCurrentIndex(0);
+    EXPECT_EQ(test::Control<PicturePanel>(*chart(), "Panel_T")->caption(),
+              LangText(Msg::ImagePanelCaption, Lang::Turkish));
+    EXPECT_EQ(test::Control<QLabel>(*chart(), "Lb_T_Esi")->text(), QStringLiteral("SPOUSE :"));
     chart()->FillTreeChart(1);
-    EXPECT_EQ(chart()->Lb_T_Esi->text(), LangText(Msg::SpouseHeading, Lang::Turkish) + " :");
+    EXPECT_EQ(test::Control<QLabel>(*chart(), "Lb_T_Esi")->text(),
+              LangText(Msg::SpouseHeading, Lang::Turkish) + " :");
 
     // The page grows with the window.
     window->resize(1232, 960);
-    EXPECT_EQ(chart()->slotLabel(2)->geometry(), QRect(400, 248, 400, 44));
-    EXPECT_EQ(chart()->ListBox_T_Esi->itemHeight(), 26);
+    EXPECT_EQ(slotLabel(2)->geometry(), QRect(400, 248, 400, 44));
+    EXPECT_EQ(test::Control<ChartListBox>(*chart(), "ListBox_T_Esi")->itemHeight(), 26);
 }
 
 TEST_F(ChartPageTest, PrintsTheChartIntoAPdfFile)
@@ -267,11 +257,11 @@ TEST_F(ChartPageTest, PrintsTheChartIntoAPdfFile)
     // Cancelling the dialog prints nothing.
     const QString pdf = home.filePath("chart.pdf");
     prompts->cancelPrintDialog();
-    click(chart()->SB_T_Yazdir);
+    click(test::Control<SpeedButton>(*chart(), "SB_T_Yazdir"));
     EXPECT_FALSE(QFile::exists(pdf));
 
     prompts->printToPdf(pdf);
-    click(chart()->SB_T_Yazdir);
+    click(test::Control<SpeedButton>(*chart(), "SB_T_Yazdir"));
     const QString text = PdfText(pdf);
     EXPECT_TRUE(text.contains(QStringLiteral("KINROW - Family Tree"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("Kemal ÖZTÜRK"))) << text.toStdString();
@@ -288,14 +278,14 @@ TEST_F(ChartPageTest, PrintsTheChartIntoAPdfFile)
     const QString small = home.filePath("a5.pdf");
     prompts->printToPdf(small, QPageSize::A5);
     prompts->answerMessage(PromptAnswer::Ok);
-    click(chart()->SB_T_Yazdir);
+    click(test::Control<SpeedButton>(*chart(), "SB_T_Yazdir"));
     EXPECT_EQ(prompts->messages.last(), LangText(Msg::PaperTooSmall, Lang::English));
     EXPECT_TRUE(PdfText(small).contains(QStringLiteral("Kemal ÖZTÜRK")));
 
     // A file that cannot be written is reported, not passed over as printed.
     prompts->printToPdf(home.filePath("no/such/folder/chart.pdf"));
     prompts->answerMessage(PromptAnswer::Ok);
-    click(chart()->SB_T_Yazdir);
+    click(test::Control<SpeedButton>(*chart(), "SB_T_Yazdir"));
     EXPECT_TRUE(prompts->messages.last().startsWith(QStringLiteral("Cannot print to ")));
     EXPECT_EQ(prompts->printDialogs, 4);
 }

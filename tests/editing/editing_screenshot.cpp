@@ -80,9 +80,9 @@ int main(int argc, char* argv[])
     TForm_Main window({path});
     TForm_ListeDlg liste(&window);
     window.setListeDialog(&liste);
-    window.TabSheet_About->ComboBox_Lang->setCurrentIndex(1);
+    window.findChild<QComboBox*>("ComboBox_Lang")->setCurrentIndex(1);
     window.show();
-    window.Button_DevamClick(window.TabSheet_About->Button_Devam);
+    window.findChild<QPushButton*>("Button_Devam")->click();
     PersonPage* page = window.TabSheet_Main;
     window.session().setRecNoMain(4);
     page->ShowRecord();

@@ -10,6 +10,7 @@
 #include "shell/aboutpage.h"
 #include "shell/mainwindow.h"
 #include "shell/settings.h"
+#include "ui/controls.h"
 #include "ui/personlabel.h"
 #include "ui/scriptedprompts.h"
 #include "ui/speedbutton.h"
@@ -107,7 +108,7 @@ protected:
         path = home.filePath("aile.ged");
         ASSERT_TRUE(SaveFamilyFile(path, persons, {}).saved);
         start({path});
-        QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
+        QTest::mouseClick(test::Control<QPushButton>(*window, "Button_Devam"), Qt::LeftButton);
         ASSERT_EQ(window->session().persons.size(), persons.size());
         show(recNo);
     }
@@ -154,7 +155,7 @@ TEST_F(EditingStoriesTest, NewFileTakesItsFirstPersonAfterTheChecks)
 {
     start();
     prompts->chooseFile(home.filePath("yeni.ged"));
-    click(window->TabSheet_About->BitBtn_Dosya);
+    click(test::Control<QPushButton>(*window, "BitBtn_Dosya"));
     ASSERT_TRUE(page()->isEditing());
     EXPECT_EQ(window->PageControl_Main->currentWidget(), page());
     EXPECT_EQ(page()->Lb_Info->text(), LangText(Msg::FirstRecordTitle, English));
@@ -184,7 +185,7 @@ TEST_F(EditingStoriesTest, NewFileTakesItsFirstPersonAfterTheChecks)
     EXPECT_EQ(window->session().recNoMain(), 1);
     EXPECT_FALSE(page()->isEditing());
     EXPECT_EQ(page()->Lb_RecNoMain->text(), QStringLiteral("Rec No : 1"));
-    EXPECT_TRUE(window->unsavedChanges());
+    EXPECT_TRUE(window->session().unsavedChanges());
     EXPECT_TRUE(page()->SB_Save->isEnabled());
 }
 
@@ -192,7 +193,7 @@ TEST_F(EditingStoriesTest, CancellingTheFirstPersonReturnsToTheAboutPage)
 {
     start();
     prompts->chooseFile(home.filePath("yeni.ged"));
-    click(window->TabSheet_About->BitBtn_Dosya);
+    click(test::Control<QPushButton>(*window, "BitBtn_Dosya"));
     ASSERT_TRUE(page()->isEditing());
     click(page()->SB_Iptal);
     EXPECT_EQ(window->PageControl_Main->currentWidget(), window->TabSheet_About);
@@ -211,12 +212,12 @@ TEST_F(EditingStoriesTest, AnotherFileOpenedFromTheErrorListEndsTheFirstEntry)
     ASSERT_TRUE(SaveFamilyFile(family, Family(), {}).saved);
     start();
     prompts->chooseFile(foreign);
-    click(window->TabSheet_About->BitBtn_Dosya);
-    ASSERT_TRUE(window->TabSheet_About->Memo_Errors->isVisibleTo(window.get()));
+    click(test::Control<QPushButton>(*window, "BitBtn_Dosya"));
+    ASSERT_TRUE(test::Control<QPlainTextEdit>(*window, "Memo_Errors")->isVisibleTo(window.get()));
     ASSERT_TRUE(page()->isEditing()); // the first person is awaited behind the error list
 
     prompts->chooseFile(family);
-    click(window->TabSheet_About->BitBtn_Dosya);
+    click(test::Control<QPushButton>(*window, "BitBtn_Dosya"));
     ASSERT_EQ(persons().size(), 8u);
     EXPECT_FALSE(page()->isEditing());
     EXPECT_TRUE(page()->SB_Duzelt->isEnabled());
@@ -228,8 +229,8 @@ TEST_F(EditingStoriesTest, EditingLeavesOnlyOkAndCancelOnEveryPage)
 {
     open(Family(), 4);
     // The buttons of another page follow the editing state through the same rules.
-    SpeedButton* back = window->TabSheet_Tree->SB_T_Back;
-    window->setUnsavedChanges(true);
+    SpeedButton* back = test::Control<SpeedButton>(*window, "SB_T_Back");
+    window->session().setUnsavedChanges(true);
     QTest::keyClicks(page()->Edit_DogYer, QStringLiteral("a"));
     ASSERT_TRUE(page()->isEditing());
     EXPECT_EQ(window->session().editMode(), EditMode::Correct);
@@ -242,7 +243,7 @@ TEST_F(EditingStoriesTest, EditingLeavesOnlyOkAndCancelOnEveryPage)
         EXPECT_EQ(button->isEnabled(), offered) << button->objectName().toStdString();
     }
     EXPECT_FALSE(back->isEnabled());
-    EXPECT_FALSE(window->TabSheet_Tree->SB_T_Yazdir->isEnabled());
+    EXPECT_FALSE(test::Control<SpeedButton>(*window, "SB_T_Yazdir")->isEnabled());
     EXPECT_TRUE(page()->SB_Sex->isEnabled());
 
     // Cancel shows the stored values again and gives every button back.
@@ -297,7 +298,7 @@ TEST_F(EditingStoriesTest, ANewMotherStandsBesideTheFather)
     const PersonList saved = persons();
     auto scripted = std::make_unique<ScriptedPrompts>();
     TForm_Main reopened({path}, std::move(scripted));
-    click(reopened.TabSheet_About->Button_Devam);
+    click(test::Control<QPushButton>(reopened, "Button_Devam"));
     EXPECT_EQ(reopened.session().persons, saved);
 }
 
@@ -390,7 +391,7 @@ TEST_F(EditingStoriesTest, DeletingAFounderLandsOnHisFirstWife)
     EXPECT_TRUE(at(2).Spouses.isEmpty());
     EXPECT_EQ(at(1).GivenName, QStringLiteral("ALI")); // the last record took number 1
     EXPECT_EQ(at(6).Children, QList<qint32>{1});
-    EXPECT_TRUE(window->unsavedChanges());
+    EXPECT_TRUE(window->session().unsavedChanges());
 }
 
 TEST_F(EditingStoriesTest, DeletionRefusalsAndANo)
@@ -411,7 +412,7 @@ TEST_F(EditingStoriesTest, DeletionRefusalsAndANo)
     show(7);
     click(page()->SB_Sil);
     EXPECT_EQ(persons(), chain);
-    EXPECT_FALSE(window->unsavedChanges());
+    EXPECT_FALSE(window->session().unsavedChanges());
 }
 
 TEST_F(EditingStoriesTest, ChangingAMarriedMansSexExchangesTheChildrensParents)
@@ -527,7 +528,7 @@ TEST_F(EditingStoriesTest, MovedEntriesStaySelected)
     EXPECT_TRUE(marked(0));
     EXPECT_FALSE(marked(1));
     EXPECT_TRUE(marked(2));
-    EXPECT_TRUE(window->unsavedChanges());
+    EXPECT_TRUE(window->session().unsavedChanges());
 }
 
 TEST_F(EditingStoriesTest, TheJumpListShowsThePickedPerson)
@@ -553,7 +554,6 @@ TEST_F(EditingStoriesTest, CtrlFOpensTheJumpListAtItsSearchFieldInBothLanguages)
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     for (const Lang lang : {Lang::Turkish, Lang::English}) {
         window->session().setLang(lang);
-        window->ComboBox_LangChange();
         EXPECT_EQ(page()->SB_Liste->toolTip(), LangText(Msg::ListHint, lang) + " (Ctrl+F)");
         QString focused;
         liste->runModal = [&focused](TForm_ListeDlg& dialog) {

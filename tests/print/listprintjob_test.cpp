@@ -29,7 +29,7 @@ TEST(ListPrintJob, NoCheckedRowIsRefused)
 {
     ScriptedPrompts prompts;
     prompts.answerMessage(PromptAnswer::Ok);
-    BitBtn_YazClick(prompts, {}, ListPrintOptions());
+    PrintListRows(prompts, {}, ListPrintOptions());
     EXPECT_EQ(prompts.messages, QStringList{LangText(Msg::NoCheckedPerson, Lang::English)});
     EXPECT_EQ(prompts.printDialogs, 0);
 }
@@ -41,7 +41,7 @@ TEST(ListPrintJob, APrintedFileIsReportedAsFinished)
     ScriptedPrompts prompts;
     prompts.printPagesToPdf(path, 2, 3);
     prompts.answerMessage(PromptAnswer::Ok);
-    BitBtn_YazClick(prompts, Rows(130), ListPrintOptions());
+    PrintListRows(prompts, Rows(130), ListPrintOptions());
     EXPECT_EQ(prompts.offeredPageCounts, QList<int>{3});
     EXPECT_EQ(prompts.messages, QStringList{LangText(Msg::PrintFinished, Lang::English)});
     QFile file(path);
@@ -58,7 +58,7 @@ TEST(ListPrintJob, AFailedJobIsReportedWithItsReason)
     ScriptedPrompts prompts;
     prompts.printToPdf(path);
     prompts.answerMessage(PromptAnswer::Ok);
-    BitBtn_YazClick(prompts, Rows(3), ListPrintOptions());
+    PrintListRows(prompts, Rows(3), ListPrintOptions());
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_TRUE(prompts.messages[0].startsWith(LangText(Msg::PrintFailed, Lang::English) + path));
     EXPECT_NE(prompts.messages[0], LangText(Msg::PrintFinished, Lang::English));

@@ -26,9 +26,10 @@ int main(int argc, char* argv[])
     QStandardPaths::setTestModeEnabled(true);
     const QString sample = QStringLiteral(KINROW_SOURCE_DIR "/data/sample/aile.ged");
     TForm_Main window({sample});
-    window.TabSheet_About->ComboBox_Lang->setCurrentIndex(qstrcmp(argv[1], "tr") == 0 ? 0 : 1);
+    window.findChild<QComboBox*>("ComboBox_Lang")
+        ->setCurrentIndex(qstrcmp(argv[1], "tr") == 0 ? 0 : 1);
     window.show();
-    window.TabSheet_About->Button_Devam->click();
+    window.findChild<QPushButton*>("Button_Devam")->click();
     window.session().setRecNoMain(5);
     window.TabSheet_Main->ShowRecord();
     window.TabSheet_Main->SB_Yaz->click();

@@ -3,16 +3,15 @@
 #include "model/messages.h"
 #include "print/printmodel.h"
 #include "print/printpage.h"
-#include "shell/aboutpage.h"
 #include "shell/association.h"
-#include "shell/mainwindow.h"
 #include "shell/settings.h"
+#include "shell/windowfixture.h"
 #include "table/tableexport.h"
-#include "ui/scriptedprompts.h"
 #include "ui/speedbutton.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -24,9 +23,7 @@
 #include <QRadioButton>
 #include <QSettings>
 #include <QStackedWidget>
-#include <QStandardPaths>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -57,27 +54,16 @@ PersonList Family()
     return persons;
 }
 
-class PrintPageTest : public ::testing::Test
+class PrintPageTest : public WindowFixture
 {
 protected:
     void SetUp() override
     {
-        QStandardPaths::setTestModeEnabled(true);
-        QFile::remove(SettingsFilePath());
-        qputenv("XDG_DATA_HOME", home.filePath("data").toUtf8());
-        qputenv("XDG_CONFIG_HOME", home.filePath("config").toUtf8());
-        QDir::setCurrent(home.path());
-        auto scripted = std::make_unique<ScriptedPrompts>();
-        prompts = scripted.get();
-        window = std::make_unique<TForm_Main>(QStringList{}, std::move(scripted));
+        WindowFixture::SetUp();
+        window = start();
         window->session().persons = Family();
         window->session().setRecNoMain(3);
         page = window->TabSheet_Print;
-    }
-    void TearDown() override
-    {
-        window.reset();
-        QFile::remove(SettingsFilePath());
     }
 
     QList<qint32> shownRecNos() const
@@ -88,9 +74,6 @@ protected:
         return recNos;
     }
 
-    QTemporaryDir home;
-    ScriptedPrompts* prompts = nullptr;
-    std::unique_ptr<TForm_Main> window;
     PrintPage* page = nullptr;
 };
 
@@ -118,39 +101,40 @@ TEST_F(PrintPageTest, OpensChangesScopeAndTicksARow)
     QTest::mouseClick(window->TabSheet_Main->SB_Yaz, Qt::LeftButton);
     EXPECT_EQ(window->PageControl_Main->currentWidget(), page);
     // The first opening takes the family of person 3: parents and the person, not the sister.
-    EXPECT_EQ(page->ComboBox_P_Liste->currentIndex(), 0);
+    EXPECT_EQ(Control<QComboBox>(*page, "ComboBox_P_Liste")->currentIndex(), 0);
     EXPECT_EQ(page->checkedRecNos(), (QList<qint32>{1, 2, 3}));
-    EXPECT_TRUE(page->RG_P_Show->isChecked());
-    EXPECT_EQ(page->Lb_P_Tplm->text(), "All\n5 Kişi");
-    EXPECT_EQ(page->Lb_P_Checked->text(), "Selected\n3 Kişi");
-    EXPECT_EQ(page->Lb_P_Visible->text(), "Visible\n5 Kişi");
-    EXPECT_EQ(page->VST_Print->currentIndex().row(), 2);
+    EXPECT_TRUE(Control<QRadioButton>(*page, "RG_P_Show")->isChecked());
+    EXPECT_EQ(Control<QLabel>(*page, "Lb_P_Tplm")->text(), "All\n5 Kişi");
+    EXPECT_EQ(Control<QLabel>(*page, "Lb_P_Checked")->text(), "Selected\n3 Kişi");
+    EXPECT_EQ(Control<QLabel>(*page, "Lb_P_Visible")->text(), "Visible\n5 Kişi");
+    EXPECT_EQ(Control<QTableView>(*page, "VST_Print")->currentIndex().row(), 2);
     EXPECT_EQ(page->shownColumns(), (QList<int>{0, 1, 2, 3, 4}));
 
-    page->ComboBox_P_Liste->setCurrentIndex(3);
-    Q_EMIT page->ComboBox_P_Liste->activated(3);
+    Control<QComboBox>(*page, "ComboBox_P_Liste")->setCurrentIndex(3);
+    Q_EMIT Control<QComboBox>(*page, "ComboBox_P_Liste")->activated(3);
     EXPECT_EQ(page->checkedRecNos(), (QList<qint32>{2, 4}));
-    page->RG_P_Hide->click();
+    Control<QRadioButton>(*page, "RG_P_Hide")->click();
     EXPECT_EQ(shownRecNos(), (QList<qint32>{2, 4}));
-    EXPECT_EQ(page->Lb_P_Visible->text(), "Visible\n2 Kişi");
+    EXPECT_EQ(Control<QLabel>(*page, "Lb_P_Visible")->text(), "Visible\n2 Kişi");
 
     // Space on the focused row unticks it: it stays in sight and both choices are cleared.
-    page->VST_Print->setCurrentIndex(page->model()->index(1, PrintColumnNo));
-    QTest::keyClick(page->VST_Print, Qt::Key_Space);
+    Control<QTableView>(*page, "VST_Print")
+        ->setCurrentIndex(page->model()->index(1, PrintColumnNo));
+    QTest::keyClick(Control<QTableView>(*page, "VST_Print"), Qt::Key_Space);
     EXPECT_EQ(page->checkedRecNos(), (QList<qint32>{2}));
-    EXPECT_EQ(page->Lb_P_Checked->text(), "Selected\n1 Kişi");
-    EXPECT_EQ(page->ComboBox_P_Liste->currentIndex(), -1);
-    EXPECT_FALSE(page->RG_P_Hide->isChecked());
-    EXPECT_FALSE(page->RG_P_Show->isChecked());
+    EXPECT_EQ(Control<QLabel>(*page, "Lb_P_Checked")->text(), "Selected\n1 Kişi");
+    EXPECT_EQ(Control<QComboBox>(*page, "ComboBox_P_Liste")->currentIndex(), -1);
+    EXPECT_FALSE(Control<QRadioButton>(*page, "RG_P_Hide")->isChecked());
+    EXPECT_FALSE(Control<QRadioButton>(*page, "RG_P_Show")->isChecked());
     EXPECT_EQ(shownRecNos(), (QList<qint32>{2, 4}));
 
     // Ticking it again and printing puts both ticked rows, and only those, into the PDF.
-    QTest::keyClick(page->VST_Print, Qt::Key_Space);
+    QTest::keyClick(Control<QTableView>(*page, "VST_Print"), Qt::Key_Space);
     EXPECT_EQ(page->checkedRecNos(), (QList<qint32>{2, 4}));
     const QString pdf = home.filePath(QStringLiteral("list.pdf"));
     prompts->printToPdf(pdf);
     prompts->answerMessage(PromptAnswer::Ok);
-    QTest::mouseClick(page->BitBtn_Yaz, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(*page, "BitBtn_Yaz"), Qt::LeftButton);
     EXPECT_EQ(prompts->offeredPageCounts, QList<int>{1});
     EXPECT_EQ(prompts->messages.value(0), LangText(Msg::PrintFinished, Lang::English));
     const QString text = PdfText(pdf); // poppler-utils is among the build's packages
@@ -158,7 +142,7 @@ TEST_F(PrintPageTest, OpensChangesScopeAndTicksARow)
     EXPECT_FALSE(text.contains(QStringLiteral("P1")) || text.contains(QStringLiteral("P3")));
 
     // The next opening applies the family scope afresh.
-    QTest::mouseClick(page->SB_P_Back, Qt::LeftButton);
+    QTest::mouseClick(Control<SpeedButton>(*page, "SB_P_Back"), Qt::LeftButton);
     EXPECT_EQ(window->PageControl_Main->currentWidget(), window->TabSheet_Main);
     QTest::mouseClick(window->TabSheet_Main->SB_Yaz, Qt::LeftButton);
     EXPECT_EQ(page->checkedRecNos(), (QList<qint32>{1, 2, 3}));
@@ -167,24 +151,24 @@ TEST_F(PrintPageTest, OpensChangesScopeAndTicksARow)
 TEST_F(PrintPageTest, ColumnBoxesAndDoubleClickOnTheMother)
 {
     window->SB_YazClick();
-    ColumnCheckBox* mother = page->columnBoxes[0];
+    ColumnCheckBox* mother = Control<ColumnCheckBox>(*page, "CheckBox1");
     EXPECT_EQ(mother->tag(), PrintColumnMother);
-    EXPECT_TRUE(page->VST_Print->isColumnHidden(PrintColumnMother));
+    EXPECT_TRUE(Control<QTableView>(*page, "VST_Print")->isColumnHidden(PrintColumnMother));
     mother->click();
-    EXPECT_FALSE(page->VST_Print->isColumnHidden(PrintColumnMother));
+    EXPECT_FALSE(Control<QTableView>(*page, "VST_Print")->isColumnHidden(PrintColumnMother));
     EXPECT_EQ(page->shownColumns(), (QList<int>{0, 1, 2, 3, 4, 5}));
 
     const QModelIndex cell = page->model()->index(3, PrintColumnMother); // person 4
-    page->VST_Print->setCurrentIndex(cell);
+    Control<QTableView>(*page, "VST_Print")->setCurrentIndex(cell);
     page->VST_PrintColumnDblClick(cell);
     EXPECT_EQ(window->session().recNoMain(), 2);
     EXPECT_EQ(window->PageControl_Main->currentWidget(), window->TabSheet_Main);
 
     // Without a mother the double click shows the person itself; the column stays shown.
     window->SB_YazClick();
-    EXPECT_FALSE(page->VST_Print->isColumnHidden(PrintColumnMother));
+    EXPECT_FALSE(Control<QTableView>(*page, "VST_Print")->isColumnHidden(PrintColumnMother));
     const QModelIndex own = page->model()->index(4, PrintColumnMother);
-    page->VST_Print->setCurrentIndex(own);
+    Control<QTableView>(*page, "VST_Print")->setCurrentIndex(own);
     page->VST_PrintColumnDblClick(own);
     EXPECT_EQ(window->session().recNoMain(), 5);
 }
@@ -198,28 +182,28 @@ TEST_F(PrintPageTest, PrintWithNothingTickedIsRefused)
     const QModelIndex person3 = page->model()->index(2, PrintColumnNo);
     page->model()->setData(person3, Qt::Unchecked, Qt::CheckStateRole);
     prompts->answerMessage(PromptAnswer::Ok);
-    QTest::mouseClick(page->BitBtn_Yaz, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(*page, "BitBtn_Yaz"), Qt::LeftButton);
     EXPECT_EQ(prompts->messages.value(0), LangText(Msg::NoCheckedPerson, Lang::English));
 }
 
 TEST_F(PrintPageTest, CollectingIsRefusedInReadOnlyMode)
 {
-    EXPECT_TRUE(page->BitBtn_P_Resim->isEnabled());
+    EXPECT_TRUE(Control<QPushButton>(*page, "BitBtn_P_Resim")->isEnabled());
     window->session().setReadOnlyMode(true);
-    EXPECT_FALSE(page->BitBtn_P_Resim->isEnabled());
-    EXPECT_TRUE(page->BitBtn_P_Kaydet->isEnabled());
-    EXPECT_TRUE(page->BitBtn_Yaz->isEnabled());
+    EXPECT_FALSE(Control<QPushButton>(*page, "BitBtn_P_Resim")->isEnabled());
+    EXPECT_TRUE(Control<QPushButton>(*page, "BitBtn_P_Kaydet")->isEnabled());
+    EXPECT_TRUE(Control<QPushButton>(*page, "BitBtn_Yaz")->isEnabled());
 }
 
 TEST_F(PrintPageTest, LanguageSwitchClearsTheScopeAndKeepsTheRadio)
 {
     window->SB_YazClick();
-    page->RG_P_Hide->click();
-    window->TabSheet_About->ComboBox_Lang->setCurrentIndex(0);
-    EXPECT_EQ(page->ComboBox_P_Liste->currentIndex(), -1);
-    EXPECT_EQ(page->ComboBox_P_Liste->itemText(1), "Soyadı");
-    EXPECT_EQ(page->RG_P_Hide->text(), "Gizle");
-    EXPECT_TRUE(page->RG_P_Hide->isChecked());
+    Control<QRadioButton>(*page, "RG_P_Hide")->click();
+    Control<QComboBox>(*window, "ComboBox_Lang")->setCurrentIndex(0);
+    EXPECT_EQ(Control<QComboBox>(*page, "ComboBox_P_Liste")->currentIndex(), -1);
+    EXPECT_EQ(Control<QComboBox>(*page, "ComboBox_P_Liste")->itemText(1), "Soyadı");
+    EXPECT_EQ(Control<QRadioButton>(*page, "RG_P_Hide")->text(), "Gizle");
+    EXPECT_TRUE(Control<QRadioButton>(*page, "RG_P_Hide")->isChecked());
     EXPECT_EQ(page->table().scope(), PrintScope::None);
 }
 
@@ -227,17 +211,18 @@ TEST_F(PrintPageTest, ChangedFontIsOfferedAtCloseAndStored)
 {
     const QString startFont = window->font().family();
     prompts->answerFont(QFont(startFont));
-    QTest::mouseClick(page->BitBtn_Font, Qt::LeftButton);
-    EXPECT_TRUE(page->SB_DefFont->isHidden()); // the same font again changes nothing
+    QTest::mouseClick(Control<QPushButton>(*page, "BitBtn_Font"), Qt::LeftButton);
+    EXPECT_TRUE(Control<QToolButton>(*page, "SB_DefFont")
+                    ->isHidden()); // the same font again changes nothing
     EXPECT_EQ(prompts->fontDialogFonts.value(0).family(), startFont);
 
     prompts->answerFont(QFont(QStringLiteral("DejaVu Serif")));
-    QTest::mouseClick(page->BitBtn_Font, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(*page, "BitBtn_Font"), Qt::LeftButton);
     EXPECT_EQ(window->font().family(), "DejaVu Serif");
-    EXPECT_EQ(page->VST_Print->font().family(), "DejaVu Serif");
-    EXPECT_FALSE(page->SB_DefFont->isHidden());
-    EXPECT_EQ(page->SB_DefFont->text(), "DEFAULT FONT\n" + startFont);
-    EXPECT_EQ(window->printFontName(), "DejaVu Serif");
+    EXPECT_EQ(Control<QTableView>(*page, "VST_Print")->font().family(), "DejaVu Serif");
+    EXPECT_FALSE(Control<QToolButton>(*page, "SB_DefFont")->isHidden());
+    EXPECT_EQ(Control<QToolButton>(*page, "SB_DefFont")->text(), "DEFAULT FONT\n" + startFont);
+    EXPECT_EQ(window->session().printFontName(), "DejaVu Serif");
 
     prompts->answerMessage(PromptAnswer::Yes);
     window->close();
@@ -252,10 +237,10 @@ TEST_F(PrintPageTest, DefaultFontButtonReturnsAndNothingIsAskedAtClose)
 {
     const QString startFont = window->font().family();
     prompts->answerFont(QFont(QStringLiteral("DejaVu Serif")));
-    QTest::mouseClick(page->BitBtn_Font, Qt::LeftButton);
-    QTest::mouseClick(page->SB_DefFont, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(*page, "BitBtn_Font"), Qt::LeftButton);
+    QTest::mouseClick(Control<QToolButton>(*page, "SB_DefFont"), Qt::LeftButton);
     EXPECT_EQ(window->font().family(), startFont);
-    EXPECT_TRUE(page->SB_DefFont->isHidden());
+    EXPECT_TRUE(Control<QToolButton>(*page, "SB_DefFont")->isHidden());
     window->close();
     EXPECT_TRUE(prompts->messages.isEmpty());
     QSettings ini(SettingsFilePath(), QSettings::IniFormat);
@@ -265,19 +250,19 @@ TEST_F(PrintPageTest, DefaultFontButtonReturnsAndNothingIsAskedAtClose)
 TEST_F(PrintPageTest, AssociationBoxRegistersAndRemoves)
 {
     const QString program = QCoreApplication::applicationFilePath();
-    EXPECT_FALSE(page->CheckBox_GED->isChecked());
+    EXPECT_FALSE(Control<QCheckBox>(*page, "CheckBox_GED")->isChecked());
     prompts->answerMessage(PromptAnswer::Ok);
-    page->CheckBox_GED->click();
+    Control<QCheckBox>(*page, "CheckBox_GED")->click();
     EXPECT_EQ(prompts->messages.last(), "GED Files Assocciation is OKEY");
     EXPECT_TRUE(IsGedAssociationRegistered(program));
 
     // The next start reads the tick back.
     auto again = std::make_unique<TForm_Main>(QStringList{}, std::make_unique<ScriptedPrompts>());
-    EXPECT_TRUE(again->TabSheet_Print->CheckBox_GED->isChecked());
+    EXPECT_TRUE(Control<QCheckBox>(*again, "CheckBox_GED")->isChecked());
     again.reset();
 
     prompts->answerMessage(PromptAnswer::Ok);
-    page->CheckBox_GED->click();
+    Control<QCheckBox>(*page, "CheckBox_GED")->click();
     EXPECT_EQ(prompts->messages.last(), "GED Files Assocciation is Removed");
     EXPECT_FALSE(IsGedAssociationRegistered(program));
 }
@@ -290,8 +275,8 @@ TEST_F(PrintPageTest, AssociationThatCannotBeWrittenIsNotReportedAsDone)
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     prompts->answerMessage(PromptAnswer::Ok);
-    page->CheckBox_GED->click();
-    EXPECT_FALSE(page->CheckBox_GED->isChecked());
+    Control<QCheckBox>(*page, "CheckBox_GED")->click();
+    EXPECT_FALSE(Control<QCheckBox>(*page, "CheckBox_GED")->isChecked());
     EXPECT_NE(prompts->messages.last(), "GED Files Assocciation is OKEY");
 }
 
@@ -305,8 +290,9 @@ TEST_F(PrintPageTest, CurrentDirShownAfterOpening)
                "1 SEX M\r\n0 TRLR\r\n");
     file.close();
     prompts->chooseFile(path);
-    QTest::mouseClick(window->TabSheet_About->BitBtn_Dosya, Qt::LeftButton);
-    EXPECT_EQ(page->Lb_P_CurrentDir->text(), "\n" + QDir::toNativeSeparators(home.path()));
+    QTest::mouseClick(Control<QPushButton>(*window, "BitBtn_Dosya"), Qt::LeftButton);
+    EXPECT_EQ(Control<QLabel>(*page, "Lb_P_CurrentDir")->text(),
+              "\n" + QDir::toNativeSeparators(home.path()));
 }
 
 TEST_F(PrintPageTest, SaveExportsTheVisibleRowsAndColumnsInDisplayOrder)
@@ -314,12 +300,12 @@ TEST_F(PrintPageTest, SaveExportsTheVisibleRowsAndColumnsInDisplayOrder)
     window->SB_YazClick();
     page->table().setScope(PrintScope::Females);
     page->table().setUncheckedRows(UncheckedRows::Hide);
-    page->ComboBox_P_Liste->setCurrentIndex(3);
-    Q_EMIT page->ComboBox_P_Liste->activated(3);
-    page->RG_P_Hide->click();
-    page->columnBoxes[4]->click(); // birth place hidden
+    Control<QComboBox>(*page, "ComboBox_P_Liste")->setCurrentIndex(3);
+    Q_EMIT Control<QComboBox>(*page, "ComboBox_P_Liste")->activated(3);
+    Control<QRadioButton>(*page, "RG_P_Hide")->click();
+    Control<ColumnCheckBox>(*page, "CheckBox5")->click(); // birth place hidden
     // Surname dragged before the given name.
-    QHeaderView* header = page->VST_Print->horizontalHeader();
+    QHeaderView* header = Control<QTableView>(*page, "VST_Print")->horizontalHeader();
     header->moveSection(header->visualIndex(PrintColumnSurname),
                         header->visualIndex(PrintColumnGivenName));
     EXPECT_EQ(page->exportContent(ExportFormat::PlainText),
@@ -327,7 +313,7 @@ TEST_F(PrintPageTest, SaveExportsTheVisibleRowsAndColumnsInDisplayOrder)
 
     const QString path = home.filePath("liste.html");
     prompts->chooseSaveFile(path);
-    QTest::mouseClick(page->BitBtn_P_Kaydet, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(*page, "BitBtn_P_Kaydet"), Qt::LeftButton);
     QFile html(path);
     ASSERT_TRUE(html.open(QIODevice::ReadOnly));
     const QByteArray content = html.readAll();
@@ -345,7 +331,7 @@ TEST_F(PrintPageTest, SaveAsksAboutTheFileActuallyWrittenBeforeReplacingIt)
     old.close();
     prompts->chooseSaveFile(home.filePath("liste"));
     prompts->answerMessage(PromptAnswer::No);
-    QTest::mouseClick(page->BitBtn_P_Kaydet, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(*page, "BitBtn_P_Kaydet"), Qt::LeftButton);
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.readAll(), "old");
     old.close();
@@ -354,7 +340,7 @@ TEST_F(PrintPageTest, SaveAsksAboutTheFileActuallyWrittenBeforeReplacingIt)
 
     prompts->chooseSaveFile(home.filePath("liste"));
     prompts->answerMessage(PromptAnswer::Yes);
-    QTest::mouseClick(page->BitBtn_P_Kaydet, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(*page, "BitBtn_P_Kaydet"), Qt::LeftButton);
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_TRUE(old.readAll().startsWith("<!DOCTYPE"));
 }
@@ -369,8 +355,8 @@ int main(int argc, char** argv)
 
 TEST_F(PrintPageTest, GedcomExportAsksAboutTheFileItWritesAndNeverReplacesTheFamily)
 {
-    QPushButton* button = page->BitBtn_GedExport;
-    EXPECT_EQ(button->parentWidget(), page->TabSheet_P_Diger);
+    QPushButton* button = Control<QPushButton>(*page, "BitBtn_GedExport");
+    EXPECT_EQ(button->parentWidget(), Control<QWidget>(*page, "TabSheet_P_Diger"));
     EXPECT_EQ(button->text(), LangText(Msg::ExportGedcomCaption, Lang::English) + " ....");
     EXPECT_EQ(button->toolTip(), LangText(Msg::ExportGedcomHint, Lang::English));
     const auto put = [](const QString& path, const QByteArray& bytes) {

@@ -1,41 +1,31 @@
 #include "print/printpage.h"
-#include "shell/mainwindow.h"
-#include "shell/settings.h"
-#include "ui/scriptedprompts.h"
+#include "shell/windowfixture.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 using namespace kinrow;
-using kinrow::test::ScriptedPrompts;
 
 namespace {
 
 // A family of two persons in home/family, each with a picture in home/pics, collected through
 // the print page's button with its two options as the user sets them.
-class CollectWindowTest : public ::testing::Test
+class CollectWindowTest : public test::WindowFixture
 {
 protected:
     void SetUp() override
     {
-        QStandardPaths::setTestModeEnabled(true);
-        QFile::remove(SettingsFilePath());
-        qputenv("XDG_DATA_HOME", home.filePath("data").toUtf8());
-        qputenv("XDG_CONFIG_HOME", home.filePath("config").toUtf8());
+        WindowFixture::SetUp();
         QDir(home.path()).mkpath("family");
         QDir(home.path()).mkpath("pics");
         family = home.filePath("family");
         QDir::setCurrent(family);
-        auto scripted = std::make_unique<ScriptedPrompts>();
-        prompts = scripted.get();
-        window = std::make_unique<TForm_Main>(QStringList{}, std::move(scripted));
+        window = start();
         Session& session = window->session();
         session.persons.resize(2);
         session.persons[0].GivenName = QStringLiteral("ALİ");
@@ -49,17 +39,6 @@ protected:
         window->SB_YazClick();
         page = window->TabSheet_Print;
     }
-    void TearDown() override
-    {
-        window.reset();
-        QFile::remove(SettingsFilePath());
-    }
-    void write(const QString& relative, const QByteArray& bytes)
-    {
-        QFile file(home.filePath(relative));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
     // Ticks the row of the person recNo only.
     void tick(qint32 recNo)
     {
@@ -70,11 +49,11 @@ protected:
     // Clicks the button, answering Yes to its question and Ok to its count.
     void collect(bool move, bool selectedOnly)
     {
-        page->CheckBox_P_RSil->setChecked(move);
-        page->CheckBox_P_RSelected->setChecked(selectedOnly);
+        test::Control<QCheckBox>(*page, "CheckBox_P_RSil")->setChecked(move);
+        test::Control<QCheckBox>(*page, "CheckBox_P_RSelected")->setChecked(selectedOnly);
         prompts->answerMessage(PromptAnswer::Yes);
         prompts->answerMessage(PromptAnswer::Ok);
-        page->BitBtn_P_Resim->click();
+        test::Control<QPushButton>(*page, "BitBtn_P_Resim")->click();
     }
     QStringList pictures() const
     {
@@ -90,10 +69,7 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    QTemporaryDir home;
     QString family;
-    ScriptedPrompts* prompts = nullptr;
-    std::unique_ptr<TForm_Main> window;
     PrintPage* page = nullptr;
 };
 
@@ -134,13 +110,13 @@ TEST_F(CollectWindowTest, AMoveWhoseSaveFailsKeepsEverySource)
 {
     // The family file's name is taken by a folder: the copies succeed, the save fails.
     ASSERT_TRUE(QDir(family).mkdir("aile.ged"));
-    page->CheckBox_P_RSil->setChecked(true);
-    page->CheckBox_P_RSelected->setChecked(false);
+    test::Control<QCheckBox>(*page, "CheckBox_P_RSil")->setChecked(true);
+    test::Control<QCheckBox>(*page, "CheckBox_P_RSelected")->setChecked(false);
     prompts->answerMessage(PromptAnswer::Yes); // collect
     prompts->answerMessage(PromptAnswer::No);  // the name changed on the disk: replace it
     prompts->answerMessage(PromptAnswer::No);  // not under another name
     prompts->answerMessage(PromptAnswer::Ok);  // the count
-    page->BitBtn_P_Resim->click();
+    test::Control<QPushButton>(*page, "BitBtn_P_Resim")->click();
     EXPECT_EQ(pictures(), (QStringList{"ali.jpg", "ayse.jpg"}));
     EXPECT_TRUE(inPics("ali.jpg"));
     EXPECT_TRUE(inPics("ayse.jpg"));

@@ -2,14 +2,14 @@
 #include "editing/persontexts.h"
 #include "model/familychange.h"
 #include "model/messages.h"
+#include "print/printpage.h"
 #include "shell/aboutpage.h"
 #include "shell/association.h"
-#include "shell/mainwindow.h"
 #include "shell/settings.h"
+#include "shell/windowfixture.h"
 #include "shell/windowreadreporter.h"
 #include "ui/label3d.h"
 #include "ui/personlabel.h"
-#include "ui/scriptedprompts.h"
 #include "ui/speedbutton.h"
 
 #include <QApplication>
@@ -32,7 +32,6 @@
 #include <QToolButton>
 
 using namespace kinrow;
-using kinrow::test::ScriptedPrompts;
 
 namespace {
 
@@ -47,57 +46,29 @@ QStringList Captions(TForm_Main& window)
 {
     AboutPage* about = window.TabSheet_About;
     return {window.windowTitle(),
-            about->Lb_Title->text(),
-            about->BitBtn_Dosya->text(),
-            about->Button_Devam->text(),
-            about->SB_ErrorClose->text(),
-            about->RichEdit_About->toPlainText(),
-            about->Label3D_WebPage->toolTip(),
-            about->Label3D_Email->toolTip(),
-            about->ComboBox_Lang->itemText(0),
-            about->ComboBox_Lang->itemText(1),
-            QString::number(about->ComboBox_Lang->currentIndex()),
+            test::Control<QLabel>(*about, "Lb_Title")->text(),
+            test::Control<QPushButton>(*about, "BitBtn_Dosya")->text(),
+            test::Control<QPushButton>(*about, "Button_Devam")->text(),
+            test::Control<QToolButton>(*about, "SB_ErrorClose")->text(),
+            test::Control<QTextEdit>(*about, "RichEdit_About")->toPlainText(),
+            test::Control<Label3D>(*about, "Label3D_WebPage")->toolTip(),
+            test::Control<Label3D>(*about, "Label3D_Email")->toolTip(),
+            test::Control<QComboBox>(*about, "ComboBox_Lang")->itemText(0),
+            test::Control<QComboBox>(*about, "ComboBox_Lang")->itemText(1),
+            QString::number(test::Control<QComboBox>(*about, "ComboBox_Lang")->currentIndex()),
             window.TabSheet_Main->SB_Duzelt->text(),
             window.TabSheet_Main->SB_Save->toolTip()};
 }
 
-class MainWindowTest : public ::testing::Test
+class MainWindowTest : public test::WindowFixture
 {
 protected:
-    void SetUp() override
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        QFile::remove(SettingsFilePath());
-        qputenv("XDG_DATA_HOME", home.filePath("data").toUtf8());
-        qputenv("XDG_CONFIG_HOME", home.filePath("config").toUtf8());
-        // No installed sample family is seen unless a test puts one there.
-        qputenv("XDG_DATA_DIRS", home.filePath("system").toUtf8());
-        QDir::setCurrent(home.path());
-    }
-    void TearDown() override { QFile::remove(SettingsFilePath()); }
-
-    std::unique_ptr<TForm_Main> start(const QStringList& arguments = {})
-    {
-        auto scripted = std::make_unique<ScriptedPrompts>();
-        prompts = scripted.get();
-        return std::make_unique<TForm_Main>(arguments, std::move(scripted));
-    }
-    QString write(const QString& name, const QByteArray& bytes)
-    {
-        QFile file(home.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return home.filePath(name);
-    }
     // Opens a file through the file button and its dialog.
     void openThroughDialog(TForm_Main& window, const QString& path, bool readOnly = false)
     {
         prompts->chooseFile(path, readOnly);
-        QTest::mouseClick(window.TabSheet_About->BitBtn_Dosya, Qt::LeftButton);
+        QTest::mouseClick(test::Control<QPushButton>(window, "BitBtn_Dosya"), Qt::LeftButton);
     }
-
-    QTemporaryDir home;
-    ScriptedPrompts* prompts = nullptr;
 };
 
 } // namespace
@@ -133,10 +104,10 @@ TEST_F(MainWindowTest, StartsWithoutSettingsInEnglishOnTheAboutPage)
     EXPECT_EQ(window->PageControl_Main->currentWidget(), window->TabSheet_About);
     EXPECT_EQ(window->windowTitle(), "KINROW - Family Tree - " + home.filePath("Kinrow.ged"));
     EXPECT_EQ(window->size(), QSize(616, 480));
-    EXPECT_FALSE(window->TabSheet_About->Memo_Errors->isVisibleTo(window.get()));
+    EXPECT_FALSE(test::Control<QPlainTextEdit>(*window, "Memo_Errors")->isVisibleTo(window.get()));
     EXPECT_EQ(window->PageControl_Main->count(), 5);
     EXPECT_EQ(window->PageControl_Main->widget(1), static_cast<QWidget*>(window->TabSheet_Main));
-    EXPECT_FALSE(window->isGedAssociationTicked());
+    EXPECT_FALSE(window->TabSheet_Print->associationTicked());
 }
 
 TEST_F(MainWindowTest, LanguageSwitchRestoresEveryCaption)
@@ -166,7 +137,7 @@ TEST_F(MainWindowTest, LanguageSwitchRestoresEveryCaption)
 TEST_F(MainWindowTest, AboutTextHasCentredHeadingsAndBullets)
 {
     auto window = start();
-    QTextDocument* doc = window->TabSheet_About->RichEdit_About->document();
+    QTextDocument* doc = test::Control<QTextEdit>(*window, "RichEdit_About")->document();
     QTextBlock block = doc->begin();
     EXPECT_EQ(block.text(), LangText(Msg::AboutNotesHeading, Lang::English));
     EXPECT_TRUE(block.blockFormat().alignment() & Qt::AlignHCenter);
@@ -188,20 +159,23 @@ TEST_F(MainWindowTest, ProblemFileStaysOnTheErrorListUntilContinue)
     openThroughDialog(*window, path);
     AboutPage* about = window->TabSheet_About;
     EXPECT_EQ(window->PageControl_Main->currentWidget(), about);
-    EXPECT_TRUE(about->Memo_Errors->isVisibleTo(window.get()));
-    EXPECT_TRUE(about->SB_ErrorClose->isVisibleTo(window.get()));
-    EXPECT_TRUE(about->Memo_Errors->toPlainText().startsWith("File Name : " + path));
-    EXPECT_FALSE(window->unsavedChanges());
-    EXPECT_EQ(about->Memo_Errors->geometry(), QRect(51, 60, 500, 341));
+    EXPECT_TRUE(test::Control<QPlainTextEdit>(*about, "Memo_Errors")->isVisibleTo(window.get()));
+    EXPECT_TRUE(test::Control<QToolButton>(*about, "SB_ErrorClose")->isVisibleTo(window.get()));
+    EXPECT_TRUE(test::Control<QPlainTextEdit>(*about, "Memo_Errors")
+                    ->toPlainText()
+                    .startsWith("File Name : " + path));
+    EXPECT_FALSE(window->session().unsavedChanges());
+    EXPECT_EQ(test::Control<QPlainTextEdit>(*about, "Memo_Errors")->geometry(),
+              QRect(51, 60, 500, 341));
 
     EXPECT_FALSE(window->TabSheet_Main->SB_Save->isEnabled());
-    QTest::mouseClick(about->SB_ErrorClose, Qt::LeftButton);
+    QTest::mouseClick(test::Control<QToolButton>(*about, "SB_ErrorClose"), Qt::LeftButton);
     EXPECT_TRUE(window->session().unsavedChanges());
     EXPECT_TRUE(window->TabSheet_Main->SB_Save->isEnabled());
     EXPECT_EQ(window->PageControl_Main->currentWidget(),
               static_cast<QWidget*>(window->TabSheet_Main));
-    EXPECT_FALSE(about->Memo_Errors->isVisibleTo(window.get()));
-    EXPECT_TRUE(window->unsavedChanges());
+    EXPECT_FALSE(test::Control<QPlainTextEdit>(*about, "Memo_Errors")->isVisibleTo(window.get()));
+    EXPECT_TRUE(window->session().unsavedChanges());
 }
 
 TEST_F(MainWindowTest, TheErrorListLiesAboveEveryOtherControl)
@@ -210,12 +184,14 @@ TEST_F(MainWindowTest, TheErrorListLiesAboveEveryOtherControl)
     window->show();
     openThroughDialog(*window, write("foreign.ged", ForeignFile));
     AboutPage* about = window->TabSheet_About;
-    ASSERT_TRUE(about->Memo_Errors->isVisible());
-    const QRect list = about->Memo_Errors->geometry().adjusted(1, 1, -1, -1);
+    ASSERT_TRUE(test::Control<QPlainTextEdit>(*about, "Memo_Errors")->isVisible());
+    const QRect list =
+        test::Control<QPlainTextEdit>(*about, "Memo_Errors")->geometry().adjusted(1, 1, -1, -1);
     for (int x = list.left(); x <= list.right(); x += 6) {
         for (int y = list.top(); y <= list.bottom(); y += 6) {
             QWidget* shown = about->childAt(x, y);
-            ASSERT_TRUE(shown == about->Memo_Errors || about->Memo_Errors->isAncestorOf(shown))
+            ASSERT_TRUE(shown == test::Control<QPlainTextEdit>(*about, "Memo_Errors") ||
+                        test::Control<QPlainTextEdit>(*about, "Memo_Errors")->isAncestorOf(shown))
                 << x << "," << y << " " << (shown ? shown->objectName().toStdString() : "");
         }
     }
@@ -253,13 +229,13 @@ TEST_F(MainWindowTest, ContinueOpensTheRememberedFileThenOnlySwitchesPage)
 {
     const QString path = write("aile.ged", KinrowFile);
     auto window = start({path});
-    QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
+    QTest::mouseClick(test::Control<QPushButton>(*window, "Button_Devam"), Qt::LeftButton);
     EXPECT_EQ(window->session().persons.size(), 2u);
     EXPECT_EQ(window->windowTitle(), "KINROW - Family Tree - " + path);
     EXPECT_EQ(window->PageControl_Main->currentWidget(),
               static_cast<QWidget*>(window->TabSheet_Main));
     window->SB_AboutClick();
-    QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
+    QTest::mouseClick(test::Control<QPushButton>(*window, "Button_Devam"), Qt::LeftButton);
     EXPECT_EQ(window->PageControl_Main->currentWidget(),
               static_cast<QWidget*>(window->TabSheet_Main));
     EXPECT_EQ(window->session().persons.size(), 2u);
@@ -269,14 +245,14 @@ TEST_F(MainWindowTest, ContinueWithoutTheRememberedFileAsksForOne)
 {
     auto window = start();
     prompts->cancelFileDialog();
-    QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
+    QTest::mouseClick(test::Control<QPushButton>(*window, "Button_Devam"), Qt::LeftButton);
     EXPECT_EQ(prompts->dialogTitles, QStringList{"File Open or Create New"});
     EXPECT_EQ(window->PageControl_Main->currentWidget(), window->TabSheet_About);
     EXPECT_FALSE(QFile::exists(home.filePath("Kinrow.ged")));
 
     // A new name in a writable folder creates the file and starts the first record.
     prompts->chooseFile(home.filePath("yeni.ged"));
-    QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
+    QTest::mouseClick(test::Control<QPushButton>(*window, "Button_Devam"), Qt::LeftButton);
     EXPECT_TRUE(QFile::exists(home.filePath("yeni.ged")));
     EXPECT_EQ(window->session().editMode(), EditMode::First);
     EXPECT_EQ(window->TabSheet_Main->Lb_Info->text(),
@@ -297,11 +273,11 @@ TEST_F(MainWindowTest, ToolbarLeadsToAboutAndExit)
     const QString path = write("aile.ged", KinrowFile);
     auto window = start({path});
     window->show();
-    QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
+    QTest::mouseClick(test::Control<QPushButton>(*window, "Button_Devam"), Qt::LeftButton);
     EXPECT_EQ(window->TabSheet_Main->Edit_Ad->text(), "AHMET");
     QTest::mouseClick(window->TabSheet_Main->SB_About, Qt::LeftButton);
     EXPECT_EQ(window->PageControl_Main->currentWidget(), window->TabSheet_About);
-    QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
+    QTest::mouseClick(test::Control<QPushButton>(*window, "Button_Devam"), Qt::LeftButton);
     QTest::mouseClick(window->TabSheet_Main->SB_Exit, Qt::LeftButton);
     EXPECT_FALSE(window->isVisible());
 }
@@ -317,11 +293,11 @@ TEST_F(MainWindowTest, ReadOnlyChoiceMarksTheCaption)
     EXPECT_FALSE(window->TabSheet_Main->SB_AnneEkle->isEnabled());
     EXPECT_TRUE(window->TabSheet_Main->Edit_Ad->isReadOnly());
     // Nothing may replace a file opened only for reading.
-    window->setUnsavedChanges(true);
+    window->session().setUnsavedChanges(true);
     prompts->answerMessage(PromptAnswer::Ok);
     EXPECT_FALSE(window->SB_SaveClick());
     EXPECT_EQ(prompts->messages.last(), LangText(Msg::ReadOnlyRefusal, Lang::English));
-    window->setUnsavedChanges(false);
+    window->session().setUnsavedChanges(false);
 }
 
 TEST_F(MainWindowTest, TheReadOnlyMarkStaysThroughLanguageSwitches)
@@ -331,9 +307,9 @@ TEST_F(MainWindowTest, TheReadOnlyMarkStaysThroughLanguageSwitches)
     openThroughDialog(*window, path, true);
     const QString english = "KINROW - Family Tree - " + path + " - Read Only !!!!!";
     EXPECT_EQ(window->windowTitle(), english);
-    window->TabSheet_About->ComboBox_Lang->setCurrentIndex(0);
+    test::Control<QComboBox>(*window, "ComboBox_Lang")->setCurrentIndex(0);
     EXPECT_EQ(window->windowTitle(), "KINROW - Aile Soyağacı - " + path + " - Read Only !!!!!");
-    window->TabSheet_About->ComboBox_Lang->setCurrentIndex(1);
+    test::Control<QComboBox>(*window, "ComboBox_Lang")->setCurrentIndex(1);
     EXPECT_EQ(window->windowTitle(), english);
 }
 
@@ -343,11 +319,11 @@ TEST_F(MainWindowTest, FailedOpenKeepsThePreviousName)
     const QString before = window->session().familyFileName;
     prompts->chooseFile(home.filePath("eski.dat"));
     prompts->answerMessage(PromptAnswer::Ok);
-    QTest::mouseClick(window->TabSheet_About->BitBtn_Dosya, Qt::LeftButton);
+    QTest::mouseClick(test::Control<QPushButton>(*window, "BitBtn_Dosya"), Qt::LeftButton);
     EXPECT_EQ(prompts->messages.last(), LangText(Msg::DatCreateRefusal, Lang::English));
     EXPECT_EQ(window->session().familyFileName, before);
     prompts->cancelFileDialog();
-    QTest::mouseClick(window->TabSheet_About->BitBtn_Dosya, Qt::LeftButton);
+    QTest::mouseClick(test::Control<QPushButton>(*window, "BitBtn_Dosya"), Qt::LeftButton);
     EXPECT_EQ(window->session().familyFileName, before);
 }
 
@@ -359,8 +335,8 @@ TEST_F(MainWindowTest, LegacyImportEndsWithGedName)
     EXPECT_EQ(window->session().familyFileName, home.filePath("eski.ged"));
     EXPECT_TRUE(window->windowTitle().endsWith(home.filePath("eski.ged")));
     EXPECT_EQ(window->session().persons.size(), 2u);
-    QTest::mouseClick(window->TabSheet_About->SB_ErrorClose, Qt::LeftButton);
-    EXPECT_TRUE(window->unsavedChanges());
+    QTest::mouseClick(test::Control<QToolButton>(*window, "SB_ErrorClose"), Qt::LeftButton);
+    EXPECT_TRUE(window->session().unsavedChanges());
     EXPECT_TRUE(window->SB_SaveClick());
     EXPECT_TRUE(QFile::exists(home.filePath("eski.ged")));
     EXPECT_EQ(QFile(path).size(), 1008);
@@ -376,7 +352,7 @@ TEST_F(MainWindowTest, AnImportAsksBeforeTakingTheNameOfAnotherFamily)
     prompts->chooseFile(dat);
     prompts->answerMessage(PromptAnswer::No);
     prompts->cancelSaveDialog();
-    QTest::mouseClick(window->TabSheet_About->BitBtn_Dosya, Qt::LeftButton);
+    QTest::mouseClick(test::Control<QPushButton>(*window, "BitBtn_Dosya"), Qt::LeftButton);
     EXPECT_EQ(prompts->messages.last(),
               other + "\r\r" + LangText(Msg::ImportNameTaken, Lang::English));
     EXPECT_EQ(window->session().familyFileName, before);
@@ -386,10 +362,10 @@ TEST_F(MainWindowTest, AnImportAsksBeforeTakingTheNameOfAnotherFamily)
     prompts->chooseFile(dat);
     prompts->answerMessage(PromptAnswer::No);
     prompts->chooseSaveFile(home.filePath("aktarilan"));
-    QTest::mouseClick(window->TabSheet_About->BitBtn_Dosya, Qt::LeftButton);
+    QTest::mouseClick(test::Control<QPushButton>(*window, "BitBtn_Dosya"), Qt::LeftButton);
     EXPECT_EQ(window->session().familyFileName, home.filePath("aktarilan.ged"));
     ASSERT_EQ(window->session().persons.size(), 2u);
-    QTest::mouseClick(window->TabSheet_About->SB_ErrorClose, Qt::LeftButton);
+    QTest::mouseClick(test::Control<QToolButton>(*window, "SB_ErrorClose"), Qt::LeftButton);
     ASSERT_TRUE(window->SB_SaveClick());
     ASSERT_TRUE(window->SB_SaveClick());
     QFile kept(other);
@@ -400,7 +376,7 @@ TEST_F(MainWindowTest, AnImportAsksBeforeTakingTheNameOfAnotherFamily)
     // Yes lets the import replace the other family.
     prompts->chooseFile(dat);
     prompts->answerMessage(PromptAnswer::Yes);
-    QTest::mouseClick(window->TabSheet_About->BitBtn_Dosya, Qt::LeftButton);
+    QTest::mouseClick(test::Control<QPushButton>(*window, "BitBtn_Dosya"), Qt::LeftButton);
     EXPECT_EQ(window->session().familyFileName, other);
 }
 
@@ -414,10 +390,10 @@ TEST_F(MainWindowTest, AFailedSaveOffersAnotherNameAndTheWindowCloses)
                                    .replace("1 SEX M\r\n", "1 SEX M\r\n1 OBJE\r\n2 FILE "
                                                            "../resim/a.jpg\r\n"));
     auto window = start({path});
-    QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
+    QTest::mouseClick(test::Control<QPushButton>(*window, "Button_Devam"), Qt::LeftButton);
     ASSERT_EQ(window->session().persons.at(0).Pictures, QStringList{"../resim/a.jpg"});
     window->show();
-    window->setUnsavedChanges(true);
+    window->session().setUnsavedChanges(true);
     ASSERT_TRUE(QDir(home.filePath("gone")).removeRecursively());
     // The settings cannot be written either: a folder has taken their name.
     ASSERT_TRUE(QDir().mkpath(SettingsFilePath()));
@@ -431,7 +407,7 @@ TEST_F(MainWindowTest, AFailedSaveOffersAnotherNameAndTheWindowCloses)
     EXPECT_EQ(prompts->messages[2],
               LangText(Msg::SettingsNotWritten, Lang::English) + SettingsFilePath());
     EXPECT_EQ(window->session().familyFileName, home.filePath("kurtarma.ged"));
-    EXPECT_FALSE(window->unsavedChanges());
+    EXPECT_FALSE(window->session().unsavedChanges());
     QFile saved(home.filePath("kurtarma.ged"));
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_TRUE(saved.readAll().contains("2 FILE resim/a.jpg\r\n"));
@@ -448,7 +424,7 @@ TEST_F(MainWindowTest, SavingIntoAFolderThatRewritesPictureNamesForgetsTheSteps)
                                    .replace("1 SEX M\r\n", "1 SEX M\r\n1 OBJE\r\n2 FILE "
                                                            "../resim/a.jpg\r\n"));
     auto window = start({path});
-    QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
+    QTest::mouseClick(test::Control<QPushButton>(*window, "Button_Devam"), Qt::LeftButton);
     Session& session = window->session();
     FamilyChange change(session, StepKind::Correct, {2});
     session.persons[1].GivenName = "FATMA";
@@ -468,10 +444,10 @@ TEST_F(MainWindowTest, SavingTwiceKeepsOneBackup)
 {
     const QString path = write("aile.ged", KinrowFile);
     auto window = start({path});
-    QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
-    window->setUnsavedChanges(true);
+    QTest::mouseClick(test::Control<QPushButton>(*window, "Button_Devam"), Qt::LeftButton);
+    window->session().setUnsavedChanges(true);
     ASSERT_TRUE(window->SB_SaveClick());
-    EXPECT_FALSE(window->unsavedChanges());
+    EXPECT_FALSE(window->session().unsavedChanges());
     ASSERT_TRUE(window->SB_SaveClick());
     const QStringList backups = QDir(home.path()).entryList({"*.bak"});
     EXPECT_EQ(backups, QStringList{"aile.bak"});
@@ -483,30 +459,30 @@ TEST_F(MainWindowTest, FailedSaveKeepsTheFlagAndTheWindowOpen)
     QDir(home.path()).mkdir("gone");
     const QString path = write("gone/aile.ged", KinrowFile);
     auto window = start({path});
-    QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
+    QTest::mouseClick(test::Control<QPushButton>(*window, "Button_Devam"), Qt::LeftButton);
     window->show();
-    window->setUnsavedChanges(true);
+    window->session().setUnsavedChanges(true);
     QDir::setCurrent(home.path());
     ASSERT_TRUE(QDir(home.filePath("gone")).removeRecursively());
 
     prompts->answerMessage(PromptAnswer::Ok);
     EXPECT_FALSE(window->SB_SaveClick());
     EXPECT_FALSE(prompts->messages.last().isEmpty());
-    EXPECT_TRUE(window->unsavedChanges());
+    EXPECT_TRUE(window->session().unsavedChanges());
 
     // Yes to saving at exit, but the save fails: the window stays with the changes.
     prompts->answerMessage(PromptAnswer::Yes);
     prompts->answerMessage(PromptAnswer::Ok);
     EXPECT_FALSE(window->close());
     EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(window->unsavedChanges());
+    EXPECT_TRUE(window->session().unsavedChanges());
 
     // Yes to saving before opening another file, failing likewise: no dialog follows.
     prompts->answerMessage(PromptAnswer::Yes);
     prompts->answerMessage(PromptAnswer::Ok);
-    QTest::mouseClick(window->TabSheet_About->BitBtn_Dosya, Qt::LeftButton);
+    QTest::mouseClick(test::Control<QPushButton>(*window, "BitBtn_Dosya"), Qt::LeftButton);
     EXPECT_EQ(window->session().familyFileName, path);
-    window->setUnsavedChanges(false);
+    window->session().setUnsavedChanges(false);
 }
 
 TEST_F(MainWindowTest, ClosingAfterAFailedSaveKeepsTheWindowAndTheChange)
@@ -514,7 +490,7 @@ TEST_F(MainWindowTest, ClosingAfterAFailedSaveKeepsTheWindowAndTheChange)
     QDir(home.path()).mkdir("gone");
     const QString path = write("gone/aile.ged", KinrowFile);
     auto window = start({path});
-    QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
+    QTest::mouseClick(test::Control<QPushButton>(*window, "Button_Devam"), Qt::LeftButton);
     window->show();
     Session& session = window->session();
     FamilyChange change(session, StepKind::Correct, {2});
@@ -526,18 +502,18 @@ TEST_F(MainWindowTest, ClosingAfterAFailedSaveKeepsTheWindowAndTheChange)
     prompts->answerMessage(PromptAnswer::No);  // not under another name
     EXPECT_FALSE(window->close());
     EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(window->unsavedChanges());
+    EXPECT_TRUE(window->session().unsavedChanges());
     EXPECT_EQ(session.persons.at(1).GivenName, "FATMA");
     EXPECT_TRUE(session.history().canUndo());
-    window->setUnsavedChanges(false);
+    window->session().setUnsavedChanges(false);
 }
 
 TEST_F(MainWindowTest, AFileChangedOnTheDiskSinceOpeningIsNeverSilentlyReplaced)
 {
     const QString path = write("aile.ged", KinrowFile);
     auto window = start({path});
-    QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
-    window->setUnsavedChanges(true);
+    QTest::mouseClick(test::Control<QPushButton>(*window, "Button_Devam"), Qt::LeftButton);
+    window->session().setUnsavedChanges(true);
     // Another window saves the family meanwhile.
     const QByteArray other = QByteArray(KinrowFile).replace("AYSE", "EMINE");
     write("aile.ged", other);
@@ -552,7 +528,7 @@ TEST_F(MainWindowTest, AFileChangedOnTheDiskSinceOpeningIsNeverSilentlyReplaced)
     EXPECT_EQ(prompts->messages.value(0), question);
     EXPECT_EQ(onDisk("aile.ged"), other);
     EXPECT_FALSE(QFile::exists(home.filePath("aile.bak")));
-    EXPECT_TRUE(window->unsavedChanges());
+    EXPECT_TRUE(window->session().unsavedChanges());
 
     // Yes, the default, saves under another name and leaves the other window's file alone.
     prompts->answerMessage(PromptAnswer::Yes);
@@ -561,16 +537,16 @@ TEST_F(MainWindowTest, AFileChangedOnTheDiskSinceOpeningIsNeverSilentlyReplaced)
     EXPECT_EQ(onDisk("aile.ged"), other);
     EXPECT_EQ(window->session().familyFileName, home.filePath("aile2.ged"));
     EXPECT_TRUE(onDisk("aile2.ged").contains("AYSE"));
-    EXPECT_FALSE(window->unsavedChanges());
+    EXPECT_FALSE(window->session().unsavedChanges());
 
     // Saved here, the new file is this window's: the next save asks nothing.
-    window->setUnsavedChanges(true);
+    window->session().setUnsavedChanges(true);
     EXPECT_TRUE(window->SB_SaveClick());
     EXPECT_EQ(prompts->messages.size(), 2);
 
     // No overwrites, and the other program's file becomes the backup.
     write("aile2.ged", other);
-    window->setUnsavedChanges(true);
+    window->session().setUnsavedChanges(true);
     prompts->answerMessage(PromptAnswer::No);
     EXPECT_TRUE(window->SB_SaveClick());
     EXPECT_TRUE(onDisk("aile2.ged").contains("AYSE"));
@@ -582,27 +558,27 @@ TEST_F(MainWindowTest, FileButtonAsksAboutUnsavedChanges)
     const QString first = write("aile.ged", KinrowFile);
     const QString second = write("diger.ged", KinrowFile);
     auto window = start({first});
-    QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
-    window->setUnsavedChanges(true);
+    QTest::mouseClick(test::Control<QPushButton>(*window, "Button_Devam"), Qt::LeftButton);
+    window->session().setUnsavedChanges(true);
     prompts->answerMessage(PromptAnswer::Cancel);
-    QTest::mouseClick(window->TabSheet_About->BitBtn_Dosya, Qt::LeftButton);
+    QTest::mouseClick(test::Control<QPushButton>(*window, "BitBtn_Dosya"), Qt::LeftButton);
     EXPECT_EQ(prompts->messages.last(), LangText(Msg::SaveChangesQuestion, Lang::English));
     EXPECT_EQ(window->session().familyFileName, first);
     prompts->answerMessage(PromptAnswer::Yes);
     prompts->chooseFile(second);
-    QTest::mouseClick(window->TabSheet_About->BitBtn_Dosya, Qt::LeftButton);
+    QTest::mouseClick(test::Control<QPushButton>(*window, "BitBtn_Dosya"), Qt::LeftButton);
     EXPECT_TRUE(QFile::exists(home.filePath("aile.bak")));
     EXPECT_EQ(window->session().familyFileName, second);
-    EXPECT_FALSE(window->unsavedChanges());
+    EXPECT_FALSE(window->session().unsavedChanges());
 }
 
 TEST_F(MainWindowTest, ClosingWithUnsavedChangesHonoursTheAnswer)
 {
     const QString path = write("aile.ged", KinrowFile);
     auto window = start({path});
-    QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
+    QTest::mouseClick(test::Control<QPushButton>(*window, "Button_Devam"), Qt::LeftButton);
     window->show();
-    window->setUnsavedChanges(true);
+    window->session().setUnsavedChanges(true);
 
     prompts->answerMessage(PromptAnswer::Cancel);
     EXPECT_FALSE(window->close());
@@ -614,11 +590,11 @@ TEST_F(MainWindowTest, ClosingWithUnsavedChangesHonoursTheAnswer)
     EXPECT_FALSE(QFile::exists(home.filePath("aile.bak")));
 
     window->show();
-    window->setUnsavedChanges(true);
+    window->session().setUnsavedChanges(true);
     prompts->answerMessage(PromptAnswer::Yes);
     EXPECT_TRUE(window->close());
     EXPECT_TRUE(QFile::exists(home.filePath("aile.bak")));
-    EXPECT_FALSE(window->unsavedChanges());
+    EXPECT_FALSE(window->session().unsavedChanges());
 }
 
 TEST_F(MainWindowTest, SettingsWrittenAtCloseAreReadAtTheNextStart)
@@ -626,9 +602,9 @@ TEST_F(MainWindowTest, SettingsWrittenAtCloseAreReadAtTheNextStart)
     const QString path = write("aile.ged", KinrowFile);
     {
         auto window = start({path});
-        QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
+        QTest::mouseClick(test::Control<QPushButton>(*window, "Button_Devam"), Qt::LeftButton);
         window->session().setRecNoMain(2);
-        window->TabSheet_About->ComboBox_Lang->setCurrentIndex(0);
+        test::Control<QComboBox>(*window, "ComboBox_Lang")->setCurrentIndex(0);
         window->show();
         EXPECT_TRUE(window->close());
     }
@@ -636,7 +612,7 @@ TEST_F(MainWindowTest, SettingsWrittenAtCloseAreReadAtTheNextStart)
     EXPECT_EQ(window->session().lang(), Lang::Turkish);
     EXPECT_EQ(window->session().recNoMain(), 2);
     EXPECT_EQ(window->session().familyFileName, path);
-    EXPECT_EQ(window->TabSheet_About->Button_Devam->text(), "DEVAM");
+    EXPECT_EQ(test::Control<QPushButton>(*window, "Button_Devam")->text(), "DEVAM");
 }
 
 TEST_F(MainWindowTest, ResizingKeepsTheShapeAndScalesControls)
@@ -648,13 +624,15 @@ TEST_F(MainWindowTest, ResizingKeepsTheShapeAndScalesControls)
     window->resize(1232, 200);
     EXPECT_EQ(window->size(), QSize(1232, 960));
     AboutPage* about = window->TabSheet_About;
-    EXPECT_EQ(about->BitBtn_Dosya->geometry(), QRect(670, 600, 402, 50));
-    EXPECT_EQ(about->Lb_Title->font().pixelSize(), 38);
+    EXPECT_EQ(test::Control<QPushButton>(*about, "BitBtn_Dosya")->geometry(),
+              QRect(670, 600, 402, 50));
+    EXPECT_EQ(test::Control<QLabel>(*about, "Lb_Title")->font().pixelSize(), 38);
     // Back and forth many times: no rounding creeps into the design geometry.
     for (int width : {700, 917, 633, 1001, 616})
         window->resize(width, 1);
-    EXPECT_EQ(about->BitBtn_Dosya->geometry(), QRect(335, 300, 201, 25));
-    EXPECT_EQ(about->Lb_Title->font().pixelSize(), 19);
+    EXPECT_EQ(test::Control<QPushButton>(*about, "BitBtn_Dosya")->geometry(),
+              QRect(335, 300, 201, 25));
+    EXPECT_EQ(test::Control<QLabel>(*about, "Lb_Title")->font().pixelSize(), 19);
 }
 
 TEST_F(MainWindowTest, StartUpReadsTheAssociationAndTheStoredFont)
@@ -662,13 +640,13 @@ TEST_F(MainWindowTest, StartUpReadsTheAssociationAndTheStoredFont)
     ASSERT_TRUE(RegisterGedAssociation(QCoreApplication::applicationFilePath()));
     ASSERT_TRUE(WriteFontValues(SettingsFilePath(), "DejaVu Serif", 0));
     auto window = start();
-    EXPECT_TRUE(window->isGedAssociationTicked());
+    EXPECT_TRUE(window->TabSheet_Print->associationTicked());
     EXPECT_EQ(window->font().family(), "DejaVu Serif");
     for (QWidget* widget : window->findChildren<QWidget*>())
         EXPECT_EQ(widget->font().family(), "DejaVu Serif") << widget->objectName().toStdString();
     // The title keeps its own size and weight under the program font.
-    EXPECT_EQ(window->TabSheet_About->Lb_Title->font().pixelSize(), 19);
-    EXPECT_TRUE(window->TabSheet_About->Lb_Title->font().bold());
+    EXPECT_EQ(test::Control<QLabel>(*window, "Lb_Title")->font().pixelSize(), 19);
+    EXPECT_TRUE(test::Control<QLabel>(*window, "Lb_Title")->font().bold());
     // A font that was not changed is not offered for storing at close.
     window->show();
     EXPECT_TRUE(window->close());
@@ -679,7 +657,7 @@ TEST_F(MainWindowTest, ReadProgressShowsTheBarAndMessagesGoThroughPrompts)
 {
     auto window = start();
     window->show();
-    QProgressBar* bar = window->TabSheet_About->ProgressBar_Read;
+    QProgressBar* bar = test::Control<QProgressBar>(*window, "ProgressBar_Read");
     WindowReadReporter reporter(window->prompts(), bar);
     reporter.progress(250, 1000);
     EXPECT_TRUE(bar->isVisible());
@@ -716,7 +694,7 @@ TEST_F(MainWindowTest, LargeFileMovesAndRepaintsTheProgressBar)
     const QString path = write("buyuk.ged", bytes);
     auto window = start();
     window->show();
-    QProgressBar* bar = window->TabSheet_About->ProgressBar_Read;
+    QProgressBar* bar = test::Control<QProgressBar>(*window, "ProgressBar_Read");
     QList<int> values;
     QObject::connect(bar, &QProgressBar::valueChanged, bar, [&values](int v) { values.append(v); });
     PaintCounter painter;
@@ -745,8 +723,8 @@ TEST_F(MainWindowTest, AddressLabelsOpenTheirAddresses)
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler("mailto", &catcher, "open");
     QDesktopServices::setUrlHandler("http", &catcher, "open");
-    QTest::mouseClick(window->TabSheet_About->Label3D_Email, Qt::LeftButton);
-    QTest::mouseClick(window->TabSheet_About->Label3D_WebPage, Qt::LeftButton);
+    QTest::mouseClick(test::Control<Label3D>(*window, "Label3D_Email"), Qt::LeftButton);
+    QTest::mouseClick(test::Control<Label3D>(*window, "Label3D_WebPage"), Qt::LeftButton);
     QDesktopServices::unsetUrlHandler("mailto");
     QDesktopServices::unsetUrlHandler("http");
     ASSERT_EQ(catcher.opened.size(), 2);
@@ -774,7 +752,7 @@ TEST_F(MainWindowTest, SampleFamilyOpensAndEveryRelativeIsOneClickAway)
         return file.readAll();
     }());
     auto window = start({path});
-    QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
+    QTest::mouseClick(test::Control<QPushButton>(*window, "Button_Devam"), Qt::LeftButton);
     Session& state = window->session();
     ASSERT_EQ(state.persons.size(), 41u);
     PersonPage* page = window->TabSheet_Main;
@@ -822,7 +800,7 @@ TEST_F(MainWindowTest, TheFirstSaveOfARicherFileOffersAnotherName)
     // Yes: saved under the chosen name; the other program's file stays as it was.
     const QString path = write("diger.ged", richer);
     auto window = start({path});
-    QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
+    QTest::mouseClick(test::Control<QPushButton>(*window, "Button_Devam"), Qt::LeftButton);
     ASSERT_EQ(window->session().persons.size(), 2u);
     prompts->answerMessage(PromptAnswer::Yes);
     prompts->chooseSaveFile(home.filePath("kopya.ged"));
@@ -838,7 +816,7 @@ TEST_F(MainWindowTest, TheFirstSaveOfARicherFileOffersAnotherName)
     // Cancel saves nothing; No replaces the file, and the next save asks no more.
     const QString second = write("ikinci.ged", richer);
     prompts->chooseFile(second);
-    QTest::mouseClick(window->TabSheet_About->BitBtn_Dosya, Qt::LeftButton);
+    QTest::mouseClick(test::Control<QPushButton>(*window, "BitBtn_Dosya"), Qt::LeftButton);
     ASSERT_EQ(window->session().familyFileName, second);
     prompts->answerMessage(PromptAnswer::Cancel);
     EXPECT_FALSE(window->SB_SaveClick());

@@ -76,7 +76,7 @@ int change(const QString& family)
     QObject::connect(window.recoveryWriter(), &RecoveryWriter::written, [&window] {
         out() << "written " << window.recoveryWriter()->info().dataPath << Qt::endl;
     });
-    window.TabSheet_About->Button_Devam->click();
+    window.findChild<QPushButton*>("Button_Devam")->click();
     PersonPage* page = window.TabSheet_Main;
     page->SB_Duzelt->click();
     page->Edit_Ad->setText(QStringLiteral("DEGISTI"));

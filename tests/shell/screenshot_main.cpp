@@ -17,7 +17,8 @@ int main(int argc, char* argv[])
     // Never read or write the user's real settings.
     QStandardPaths::setTestModeEnabled(true);
     kinrow::TForm_Main window;
-    window.TabSheet_About->ComboBox_Lang->setCurrentIndex(qstrcmp(argv[1], "tr") == 0 ? 0 : 1);
+    window.findChild<QComboBox*>("ComboBox_Lang")
+        ->setCurrentIndex(qstrcmp(argv[1], "tr") == 0 ? 0 : 1);
     window.show();
     app.processEvents();
     return window.grab().save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;

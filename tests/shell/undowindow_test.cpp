@@ -5,28 +5,20 @@
 #include "gedcom/familyopen.h"
 #include "gedcom/familysave.h"
 #include "model/messages.h"
-#include "shell/aboutpage.h"
-#include "shell/mainwindow.h"
-#include "shell/settings.h"
+#include "shell/windowfixture.h"
 #include "ui/personlabel.h"
-#include "ui/scriptedprompts.h"
 #include "ui/speedbutton.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace kinrow;
-using kinrow::test::ScriptedPrompts;
 
 namespace {
 
@@ -41,29 +33,22 @@ PersonList Family()
     return persons;
 }
 
-class UndoWindowTest : public ::testing::Test
+class UndoWindowTest : public test::WindowFixture
 {
 protected:
     void SetUp() override
     {
-        QStandardPaths::setTestModeEnabled(true);
-        QFile::remove(SettingsFilePath());
-        qputenv("XDG_DATA_HOME", home.filePath("data").toUtf8());
-        qputenv("XDG_CONFIG_HOME", home.filePath("config").toUtf8());
-        QDir::setCurrent(home.path());
+        WindowFixture::SetUp();
         path = home.filePath("aile.ged");
         ASSERT_TRUE(SaveFamilyFile(path, Family(), {}).saved);
-        auto scripted = std::make_unique<ScriptedPrompts>();
-        prompts = scripted.get();
-        window = std::make_unique<TForm_Main>(QStringList{path}, std::move(scripted));
+        window = start({path});
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
+        QTest::mouseClick(test::Control<QPushButton>(*window, "Button_Devam"), Qt::LeftButton);
         ASSERT_EQ(persons(), Family());
         show(4);
     }
-    void TearDown() override { QFile::remove(SettingsFilePath()); }
 
     void show(qint32 recNo)
     {
@@ -93,17 +78,20 @@ protected:
     QStringList actionState() const
     {
         QStringList state;
-        for (const QAction* action : {window->Act_Undo, window->Act_Redo})
+        for (const QAction* action : {undo(), redo()})
             state << (action->isEnabled() ? "+" : "-") + action->text();
         return state;
+    }
+    QAction* undo() const { return test::Control<QAction>(*window, "Act_Undo"); }
+    QAction* redo() const { return test::Control<QAction>(*window, "Act_Redo"); }
+    void chooseLanguage(int index) const
+    {
+        test::Control<QComboBox>(*window, "ComboBox_Lang")->setCurrentIndex(index);
     }
     PersonPage* page() const { return window->TabSheet_Main; }
     PersonList& persons() { return window->session().persons; }
 
-    QTemporaryDir home;
     QString path;
-    ScriptedPrompts* prompts = nullptr;
-    std::unique_ptr<TForm_Main> window;
 };
 
 TEST_F(UndoWindowTest, CtrlZTakesBackAnAddedMotherAndCtrlYMakesItAgain)
@@ -121,19 +109,19 @@ TEST_F(UndoWindowTest, CtrlZTakesBackAnAddedMotherAndCtrlYMakesItAgain)
     EXPECT_EQ(window->session().recNoMain(), 4); // the person the step changed is shown
     EXPECT_EQ(page()->Lb_Info->text(), "P4 S4");
     EXPECT_EQ(page()->Lb_Anne->tag(), 0);
-    EXPECT_FALSE(window->unsavedChanges());
+    EXPECT_FALSE(window->session().unsavedChanges());
     EXPECT_FALSE(page()->SB_Save->isEnabled());
     EXPECT_EQ(actionState(), QStringList({"-Undo", "+Redo: add mother"}));
 
     press(Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(persons(), added);
     EXPECT_EQ(page()->Lb_Anne->tag(), 5);
-    EXPECT_TRUE(window->unsavedChanges());
+    EXPECT_TRUE(window->session().unsavedChanges());
     press(Qt::Key_Z, Qt::ControlModifier);
     press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(persons(), added);
 
-    window->TabSheet_About->ComboBox_Lang->setCurrentIndex(0);
+    chooseLanguage(0);
     EXPECT_EQ(actionState(), QStringList({"+Geri al: anne ekle", "-Yinele"}));
 }
 
@@ -144,7 +132,7 @@ TEST_F(UndoWindowTest, UndoingADeletionBringsThePersonBackAndShowsIt)
     QTest::mouseClick(page()->SB_Sil, Qt::LeftButton);
     ASSERT_EQ(persons().size(), 3u);
     window->SB_TreeClick(); // undo works from any page and comes back to the person
-    window->Act_Undo->trigger();
+    undo()->trigger();
     EXPECT_EQ(persons(), Family());
     EXPECT_EQ(window->PageControl_Main->currentWidget(), page());
     EXPECT_EQ(page()->Lb_Info->text(), "P1 S1");
@@ -157,13 +145,13 @@ TEST_F(UndoWindowTest, NoUndoWhileEditingOrReadOnlyAndEscapeCancels)
     page()->Edit_Soyad->setFocus();
     press(Qt::Key_K);
     ASSERT_TRUE(page()->isEditing());
-    EXPECT_FALSE(window->Act_Undo->isEnabled());
+    EXPECT_FALSE(undo()->isEnabled());
     press(Qt::Key_Z, Qt::ControlModifier); // the field's own undo
     EXPECT_EQ(persons().size(), 4u + 1u);
     EXPECT_EQ(page()->Edit_Soyad->text(), "S4");
     press(Qt::Key_Escape);
     EXPECT_FALSE(page()->isEditing());
-    EXPECT_TRUE(window->Act_Undo->isEnabled());
+    EXPECT_TRUE(undo()->isEnabled());
 
     window->session().setReadOnlyMode(true);
     EXPECT_EQ(actionState(), QStringList({"-Undo: add mother", "-Redo"}));
@@ -175,19 +163,19 @@ TEST_F(UndoWindowTest, CtrlSSavesAndOpeningAnotherFileForgetsTheSteps)
 {
     addMother("FATMA");
     press(Qt::Key_S, Qt::ControlModifier);
-    EXPECT_FALSE(window->unsavedChanges());
+    EXPECT_FALSE(window->session().unsavedChanges());
     PersonList reread;
     ErrorList errors;
     ASSERT_TRUE(OpenFamilyFile(path, false, reread, errors, {}).opened);
     EXPECT_EQ(reread.size(), 5u);
 
-    window->Act_Undo->trigger();
-    EXPECT_TRUE(window->unsavedChanges()); // the file holds the mother now
-    window->Act_Redo->trigger();
-    EXPECT_FALSE(window->unsavedChanges());
+    undo()->trigger();
+    EXPECT_TRUE(window->session().unsavedChanges()); // the file holds the mother now
+    redo()->trigger();
+    EXPECT_FALSE(window->session().unsavedChanges());
 
     prompts->chooseFile(path);
-    QTest::mouseClick(window->TabSheet_About->BitBtn_Dosya, Qt::LeftButton);
+    QTest::mouseClick(test::Control<QPushButton>(*window, "BitBtn_Dosya"), Qt::LeftButton);
     EXPECT_EQ(actionState(), QStringList({"-Undo", "-Redo"}));
 }
 
@@ -195,7 +183,7 @@ TEST_F(UndoWindowTest, SaveAndCancelHintsNameTheirKeysInBothLanguages)
 {
     EXPECT_EQ(page()->SB_Save->toolTip(), "File Save (Ctrl+S)");
     EXPECT_EQ(page()->SB_Iptal->toolTip(), "Edit Cancel (Esc)");
-    window->TabSheet_About->ComboBox_Lang->setCurrentIndex(0);
+    chooseLanguage(0);
     EXPECT_EQ(page()->SB_Save->toolTip(), QStringLiteral("Dosyaya Kaydet (Ctrl+S)"));
     EXPECT_EQ(page()->SB_Iptal->toolTip(), QStringLiteral("İşlem İptal (Esc)"));
 }

@@ -78,14 +78,15 @@ int main(int argc, char* argv[])
     window.show();
     bool saved = true;
     for (const char* lang : {"tr", "en"}) {
-        window.TabSheet_About->ComboBox_Lang->setCurrentIndex(qstrcmp(lang, "tr") == 0 ? 0 : 1);
+        window.findChild<QComboBox*>("ComboBox_Lang")
+            ->setCurrentIndex(qstrcmp(lang, "tr") == 0 ? 0 : 1);
         window.TabSheet_Main->ShowRecord();
         window.TabSheet_Main->SB_TView->click();
         TablePage* table = window.TabSheet_TView;
         const QModelIndex me = table->model()->indexOfRow(table->model()->table().currentRow());
-        table->VST->expand(table->model()->indexOfRow(0));
+        table->findChild<QTreeView*>("VST")->expand(table->model()->indexOfRow(0));
         if (table->model()->rowCount(me) > 0)
-            table->VST->setCurrentIndex(table->model()->index(0, 0, me));
+            table->findChild<QTreeView*>("VST")->setCurrentIndex(table->model()->index(0, 0, me));
         Settle();
         saved &= window.grab().save(out.filePath(QStringLiteral("table-%1.png").arg(lang)));
     }

@@ -5,6 +5,7 @@
 #include "table/generationcolumns.h"
 #include "table/generationmodel.h"
 #include "table/tablepage.h"
+#include "ui/controls.h"
 #include "ui/personlabel.h"
 #include "ui/scriptedprompts.h"
 #include "ui/speedbutton.h"
@@ -104,7 +105,6 @@ protected:
         session.persons = Family();
         session.setLang(Lang::English);
         session.setRecNoMain(1);
-        page.retranslate();
         page.resize(616, 480);
         page.show();
     }
@@ -146,41 +146,42 @@ TEST_F(TablePageTest, BuildShowsCountLabelAndOnlyThePersonsChildren)
     QSignalSpy activated(&page, &TablePage::activated);
     page.SB_TViewClick();
     EXPECT_EQ(activated.count(), 1);
-    EXPECT_EQ(page.Lb_VST_Count->text(), u"Persons in Table is 10"_qs);
-    EXPECT_EQ(page.Lb_T1_Main->tag(), 1);
-    EXPECT_TRUE(page.VST->isExpanded(rowOf(1)));
-    EXPECT_FALSE(page.VST->isExpanded(rowOf(2)));
-    EXPECT_FALSE(page.VST->isExpanded(rowOf(8)));
-    EXPECT_TRUE(page.SB_T1_Back->toolTip().startsWith(u"1 - "_qs));
-    EXPECT_EQ(page.VST->header()->logicalIndex(0), ColGeneration);
-    EXPECT_TRUE(page.VST->isColumnHidden(ColRecNo));
+    EXPECT_EQ(test::Control<QLabel>(page, "Lb_VST_Count")->text(), u"Persons in Table is 10"_qs);
+    EXPECT_EQ(test::Control<PersonLabel>(page, "Lb_T1_Main")->tag(), 1);
+    EXPECT_TRUE(test::Control<QTreeView>(page, "VST")->isExpanded(rowOf(1)));
+    EXPECT_FALSE(test::Control<QTreeView>(page, "VST")->isExpanded(rowOf(2)));
+    EXPECT_FALSE(test::Control<QTreeView>(page, "VST")->isExpanded(rowOf(8)));
+    EXPECT_TRUE(test::Control<SpeedButton>(page, "SB_T1_Back")->toolTip().startsWith(u"1 - "_qs));
+    EXPECT_EQ(test::Control<QTreeView>(page, "VST")->header()->logicalIndex(0), ColGeneration);
+    EXPECT_TRUE(test::Control<QTreeView>(page, "VST")->isColumnHidden(ColRecNo));
 }
 
 TEST_F(TablePageTest, PopupBelowTheLastRowDisablesKisiBilgileri)
 {
     page.SB_TViewClick();
-    page.VSTGetPopupMenu(QPoint(10, page.VST->viewport()->height() - 2));
-    EXPECT_TRUE(page.PopupMenu_VST->isVisible());
-    EXPECT_FALSE(page.KisiBilgileri->isEnabled());
-    page.PopupMenu_VST->hide();
+    page.VSTGetPopupMenu(
+        QPoint(10, test::Control<QTreeView>(page, "VST")->viewport()->height() - 2));
+    EXPECT_TRUE(test::Control<QMenu>(page, "PopupMenu_VST")->isVisible());
+    EXPECT_FALSE(test::Control<QAction>(page, "KisiBilgileri")->isEnabled());
+    test::Control<QMenu>(page, "PopupMenu_VST")->hide();
 
     QSignalSpy opened(&page, &TablePage::personRequested);
-    const QRect child = page.VST->visualRect(rowOf(9));
+    const QRect child = test::Control<QTreeView>(page, "VST")->visualRect(rowOf(9));
     page.VSTGetPopupMenu(child.center());
-    EXPECT_TRUE(page.KisiBilgileri->isEnabled());
+    EXPECT_TRUE(test::Control<QAction>(page, "KisiBilgileri")->isEnabled());
     // The right click made the row current: its person heads the page.
-    EXPECT_EQ(page.Lb_T1_Main->tag(), 9);
-    page.KisiBilgileri->trigger();
+    EXPECT_EQ(test::Control<PersonLabel>(page, "Lb_T1_Main")->tag(), 9);
+    test::Control<QAction>(page, "KisiBilgileri")->trigger();
     ASSERT_EQ(opened.count(), 1);
     EXPECT_EQ(opened.at(0).at(0).toInt(), 9);
-    page.PopupMenu_VST->hide();
+    test::Control<QMenu>(page, "PopupMenu_VST")->hide();
     const QStringList order{u"HepsiniA1"_qs, u"HepsiniKapat1"_qs, u"KisiBilgileri"_qs,
                             QString(),       u"M_ArkadaResim"_qs, u"M_SatirSecimi"_qs,
                             QString(),       u"M_NesilNo"_qs,     u"M_DogYer"_qs,
                             u"M_DogOl"_qs,   u"M_Baba"_qs,        u"M_Anne"_qs,
                             u"M_Esleri"_qs};
     QStringList actual;
-    for (QAction* action : page.PopupMenu_VST->actions())
+    for (QAction* action : test::Control<QMenu>(page, "PopupMenu_VST")->actions())
         actual.append(action->objectName());
     EXPECT_EQ(actual, order);
 }
@@ -197,17 +198,17 @@ TEST_F(TablePageTest, LimitPromptRefusesAndRebuilds)
     EXPECT_EQ(page.generationLimit(), 15);
     page.BitBtn_NesilClick();
     EXPECT_EQ(page.generationLimit(), 1);
-    EXPECT_EQ(page.BitBtn_Nesil->text(), u"Max/Min 1 Generation"_qs);
-    EXPECT_EQ(page.Lb_VST_Count->text(), u"Persons in Table is 5"_qs);
+    EXPECT_EQ(test::Control<QPushButton>(page, "BitBtn_Nesil")->text(), u"Max/Min 1 Generation"_qs);
+    EXPECT_EQ(test::Control<QLabel>(page, "Lb_VST_Count")->text(), u"Persons in Table is 5"_qs);
     EXPECT_EQ(prompts.inputDefaults.last(), u"15"_qs);
 }
 
 TEST_F(TablePageTest, ExportWritesVisibleRowsAndColumnsAndReportsFailure)
 {
     page.SB_TViewClick();
-    page.M_Baba->trigger();
-    page.M_Anne->trigger();
-    page.VST->expand(rowOf(8));
+    test::Control<QAction>(page, "M_Baba")->trigger();
+    test::Control<QAction>(page, "M_Anne")->trigger();
+    test::Control<QTreeView>(page, "VST")->expand(rowOf(8));
     QTemporaryDir dir;
     prompts.saves = {SaveFileChoice{dir.filePath(u"tablo.csv"_qs), 4},
                      SaveFileChoice{dir.filePath(u"none/tablo"_qs), 0}};
@@ -345,13 +346,16 @@ TEST_F(TablePageTest, AWriteThatFailsHalfWayKeepsTheOldFileAndTheTable)
 TEST_F(TablePageTest, ColumnsAndOptionsSurviveARebuild)
 {
     page.SB_TViewClick();
-    page.M_Esleri->trigger();
-    page.M_SatirSecimi->trigger();
-    page.VST->header()->moveSection(page.VST->header()->visualIndex(ColPlace), 1);
+    test::Control<QAction>(page, "M_Esleri")->trigger();
+    test::Control<QAction>(page, "M_SatirSecimi")->trigger();
+    test::Control<QTreeView>(page, "VST")
+        ->header()
+        ->moveSection(test::Control<QTreeView>(page, "VST")->header()->visualIndex(ColPlace), 1);
     page.SB_TViewClick();
-    EXPECT_TRUE(page.VST->isColumnHidden(ColSpouses));
-    EXPECT_EQ(page.VST->header()->logicalIndex(1), ColPlace);
-    EXPECT_EQ(page.VST->selectionBehavior(), QAbstractItemView::SelectItems);
+    EXPECT_TRUE(test::Control<QTreeView>(page, "VST")->isColumnHidden(ColSpouses));
+    EXPECT_EQ(test::Control<QTreeView>(page, "VST")->header()->logicalIndex(1), ColPlace);
+    EXPECT_EQ(test::Control<QTreeView>(page, "VST")->selectionBehavior(),
+              QAbstractItemView::SelectItems);
 }
 
 } // namespace
@@ -371,16 +375,16 @@ TEST(TablePageInWindow, OpenedFromThePersonPageAndLeftByItsButtons)
     window.TabSheet_Main->SB_TView->click();
     ASSERT_EQ(window.activePageTag(), 2);
     TablePage* table = window.TabSheet_TView;
-    EXPECT_EQ(table->Lb_T1_Main->tag(), 2);
-    table->SB_T1_Back->click();
+    EXPECT_EQ(test::Control<PersonLabel>(*table, "Lb_T1_Main")->tag(), 2);
+    test::Control<SpeedButton>(*table, "SB_T1_Back")->click();
     EXPECT_EQ(window.activePageTag(), 0);
     EXPECT_EQ(window.session().recNoMain(), 2);
 
     window.TabSheet_Main->SB_TView->click();
     // The person (2) has child 1; "Kişi Bilgileri" on that row opens it on the person page.
     const QModelIndex me = table->model()->indexOfRow(table->model()->table().currentRow());
-    table->VST->setCurrentIndex(table->model()->index(0, 0, me));
-    table->KisiBilgileri->trigger();
+    test::Control<QTreeView>(*table, "VST")->setCurrentIndex(table->model()->index(0, 0, me));
+    test::Control<QAction>(*table, "KisiBilgileri")->trigger();
     EXPECT_EQ(window.PageControl_Main->currentWidget(), window.TabSheet_Main);
     EXPECT_EQ(window.session().recNoMain(), 1);
 }
