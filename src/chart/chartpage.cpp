@@ -247,9 +247,8 @@ void ChartPage::SB_T_YazdirClick()
     PictureCache pictures;
     ChartPrintOptions options;
     options.lang = lang;
-    // The window keeps the font chosen in the font dialog; both printouts use it.
-    if (const QVariant font = window()->property("printFontName"); font.isValid())
-        options.fontFamily = font.toString();
+    // The font chosen in the font dialog; both printouts use it.
+    options.fontFamily = session_.printFontName();
     options.pictureFolder = QDir::currentPath();
     options.pictureSize = [&pictures](const QString& path) { return pictures.size(path); };
     const Drawing page = ChartPrintout(session_.persons, chart_, options);

@@ -32,7 +32,6 @@ class WindowActions;
 class TForm_Main : public QMainWindow
 {
     Q_OBJECT
-    Q_PROPERTY(QString printFontName READ printFontName)
 public:
     static constexpr int DesignWidth = 616;
     static constexpr int DesignHeight = 480;

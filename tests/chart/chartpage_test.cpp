@@ -6,6 +6,7 @@
 #include "gedcom/familysave.h"
 #include "model/messages.h"
 #include "pictures/picturepanel.h"
+#include "print/printpage.h"
 #include "shell/windowfixture.h"
 #include "ui/speedbutton.h"
 
@@ -296,11 +297,12 @@ TEST_F(ChartPageTest, PrintsInTheFontChosenInTheFontDialog)
         GTEST_SKIP() << "pdffonts (poppler-utils) is not installed";
     openFamily(1);
     prompts->answerFont(QFont(QStringLiteral("DejaVu Serif")));
-    window->BitBtn_FontClick();
+    QTest::mouseClick(test::Control<QPushButton>(*window->TabSheet_Print, "BitBtn_Font"),
+                      Qt::LeftButton);
     click(window->TabSheet_Main->SB_Tree);
     const QString pdf = home.filePath("serif.pdf");
     prompts->printToPdf(pdf);
-    click(chart()->SB_T_Yazdir);
+    click(test::Control<SpeedButton>(*chart(), "SB_T_Yazdir"));
     QProcess fonts;
     fonts.start(QStringLiteral("pdffonts"), {pdf});
     fonts.waitForFinished(60000);
