@@ -1,6 +1,6 @@
 #include "editing/collationranks.h"
 
-#include "editing/bothcores.h"
+#include "editing/listparts.h"
 
 #include <QCollatorSortKey>
 #include <QHashFunctions>
@@ -189,16 +189,17 @@ std::vector<int> CollationRanks(std::size_t count,
                                 const std::function<const QString&(std::size_t)>& textAt,
                                 const QCollator& collator)
 {
-    const std::size_t partCount = PartsFor(count);
+    const std::size_t partCount = PartCount(count, ListParts);
     const std::size_t half = PartStart(count, partCount, 1);
+    static_assert(ListParts.most == 2);
     std::array<KeyedPart, 2> parts;
-    OnBothCores(partCount, [&](std::size_t p) {
+    RunParts(partCount, [&](std::size_t p) {
         FindDistinct(parts[p], p == 0 ? 0 : half, p == 0 ? half : count, textAt);
     });
     const Splitters splitters(parts, collator);
     const QCollator own = CollatorLike(collator);
-    OnBothCores(partCount,
-                [&](std::size_t p) { KeyPart(parts[p], p == 0 ? collator : own, splitters); });
+    RunParts(partCount,
+             [&](std::size_t p) { KeyPart(parts[p], p == 0 ? collator : own, splitters); });
 
     const std::size_t bucketCount = splitters.keys.size() + 1;
     std::vector<std::size_t> bucketStart(bucketCount + 1, 0);
@@ -217,7 +218,7 @@ std::vector<int> CollationRanks(std::size_t count,
         std::lower_bound(bucketStart.begin(), bucketStart.end() - 1, entries.size() / 2) -
         bucketStart.begin());
     std::vector<int> distinctIn(bucketCount, 0);
-    OnBothCores(partCount, [&](std::size_t p) {
+    RunParts(partCount, [&](std::size_t p) {
         SortBuckets(entries, bucketStart, p == 0 ? 0 : middle,
                     partCount == 1 || p == 1 ? bucketCount : middle, parts, distinctIn);
     });
@@ -234,7 +235,7 @@ std::vector<int> CollationRanks(std::size_t count,
         }
     }
     // A million sort keys take long to free: the second thread frees one half meanwhile.
-    OnBothCores(partCount, [&parts](std::size_t p) { parts[p] = KeyedPart(); });
+    RunParts(partCount, [&parts](std::size_t p) { parts[p] = KeyedPart(); });
     return ranks;
 }
 

@@ -1,6 +1,6 @@
 #include "editing/listedata.h"
 
-#include "editing/bothcores.h"
+#include "editing/listparts.h"
 #include "model/textrules.h"
 
 #include <algorithm>
@@ -26,10 +26,8 @@ TListeData ListeRow(const PersonList& persons, qint32 recNo, Lang lang)
 std::vector<TListeData> ListeRowsAll(const PersonList& persons, Lang lang)
 {
     std::vector<TListeData> rows(persons.size());
-    const std::size_t parts = PartsFor(persons.size());
-    OnBothCores(parts, [&](std::size_t p) {
-        const std::size_t end = PartStart(persons.size(), parts, p + 1);
-        for (std::size_t i = PartStart(persons.size(), parts, p); i < end; ++i)
+    RunRanges(persons.size(), ListParts, [&](std::size_t begin, std::size_t end) {
+        for (std::size_t i = begin; i < end; ++i)
             rows[i] = ListeRow(persons, qint32(i + 1), lang);
     });
     return rows;

@@ -1,7 +1,7 @@
 #include "editing/listesearch.h"
 
-#include "editing/bothcores.h"
 #include "editing/listedata.h"
+#include "editing/listparts.h"
 #include "model/searchfold.h"
 #include "model/textrules.h"
 
@@ -47,10 +47,11 @@ void ListeSearchIndex::build(const PersonList& persons, const std::vector<TListe
 {
     clear();
     m_rowCount = rows.size();
-    m_parts = PartsFor(rows.size());
+    static_assert(ListParts.most <= std::tuple_size_v<decltype(m_segments)>);
+    m_parts = PartCount(rows.size(), ListParts);
     for (std::size_t p = 0; p < m_parts; ++p)
         m_segments[p].firstRow = PartStart(rows.size(), m_parts, p);
-    OnBothCores(m_parts, [&](std::size_t p) {
+    RunParts(m_parts, [&](std::size_t p) {
         buildSegment(m_segments[p], persons, rows,
                      p + 1 < m_parts ? m_segments[p + 1].firstRow : rows.size());
     });
@@ -113,11 +114,11 @@ void ListeSearchIndex::find(QStringView typed, std::vector<std::uint8_t>& match)
     match.assign(m_rowCount, words.isEmpty() ? 1 : 0);
     if (words.isEmpty())
         return;
-    OnBothCores(m_parts, [&](std::size_t p) { findIn(m_segments[p], words.front(), match); });
+    RunParts(m_parts, [&](std::size_t p) { findIn(m_segments[p], words.front(), match); });
     std::vector<std::uint8_t> also;
     for (qsizetype w = 1; w < words.size(); ++w) {
         also.assign(m_rowCount, 0);
-        OnBothCores(m_parts, [&](std::size_t p) { findIn(m_segments[p], words[w], also); });
+        RunParts(m_parts, [&](std::size_t p) { findIn(m_segments[p], words[w], also); });
         for (std::size_t r = 0; r < m_rowCount; ++r)
             match[r] &= also[r];
     }

@@ -1,5 +1,6 @@
 #include "editing/listedata.h"
 #include "editing/listesearch.h"
+#include "model/parallel.h"
 #include "model/textrules.h"
 
 #include <QCollator>
@@ -130,7 +131,8 @@ TEST(ListeNarrow, RankSortKeepsTheCollatorsStableOrder)
     static const QString letters = QStringLiteral("aAbcCçÇgğĞıIiİoöÖsşŞuüÜz ");
     QRandomGenerator random(7);
     std::vector<TListeData> rows;
-    // Enough rows that the two halves are ranked on two threads and merged.
+    // Enough rows that the two halves are ranked on two threads and merged, on any machine.
+    const CoreCountOverride cores(2);
     for (int i = 0; i < 25000; ++i) {
         QString surname;
         const int length = 1 + random.bounded(4);
@@ -156,6 +158,7 @@ TEST(ListeNarrow, RankSortKeepsTheCollatorsStableOrder)
 // Long lists are built and searched in two halves: matches at both ends of each half count.
 TEST(ListeNarrow, LongListsFindMatchesInBothHalvesAndAtTheirJoin)
 {
+    const CoreCountOverride cores(2);
     PersonList persons(30000);
     for (std::size_t i = 0; i < persons.size(); ++i) {
         persons[i].GivenName = QStringLiteral("AD");
