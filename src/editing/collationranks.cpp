@@ -46,24 +46,24 @@ bool Before(const QCollatorSortKey& a, const QCollatorSortKey& b)
 class DistinctTexts
 {
 public:
-    DistinctTexts() { m_slots.assign(1024, 0); }
+    DistinctTexts() { slots_.assign(1024, 0); }
 
     // The id of text, given in order of first appearance.
     int idOf(const QString& text)
     {
         const std::size_t hash = qHash(QStringView(text), 0);
-        const std::size_t mask = m_slots.size() - 1;
+        const std::size_t mask = slots_.size() - 1;
         for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
-            const std::uint64_t slot = m_slots[i];
+            const std::uint64_t slot = slots_[i];
             if (slot == 0)
                 return add(text, hash, i);
             const int id = int(std::uint32_t(slot)) - 1;
-            if (std::uint32_t(slot >> 32) == Tag(hash) && *m_texts[std::size_t(id)] == text)
+            if (std::uint32_t(slot >> 32) == Tag(hash) && *texts_[std::size_t(id)] == text)
                 return id;
         }
     }
 
-    std::vector<const QString*> takeTexts() { return std::move(m_texts); }
+    std::vector<const QString*> takeTexts() { return std::move(texts_); }
 
 private:
     static std::uint32_t Tag(std::size_t hash)
@@ -73,30 +73,30 @@ private:
 
     int add(const QString& text, std::size_t hash, std::size_t slot)
     {
-        m_texts.push_back(&text);
-        m_hashes.push_back(hash);
-        m_slots[slot] = (std::uint64_t(Tag(hash)) << 32) | std::uint32_t(m_texts.size());
+        texts_.push_back(&text);
+        hashes_.push_back(hash);
+        slots_[slot] = (std::uint64_t(Tag(hash)) << 32) | std::uint32_t(texts_.size());
         // Kept at most half full, so that probes stay short.
-        if (2 * m_texts.size() > m_slots.size())
+        if (2 * texts_.size() > slots_.size())
             grow();
-        return int(m_texts.size()) - 1;
+        return int(texts_.size()) - 1;
     }
 
     void grow()
     {
-        m_slots.assign(2 * m_slots.size(), 0);
-        const std::size_t mask = m_slots.size() - 1;
-        for (std::size_t id = 0; id < m_texts.size(); ++id) {
-            std::size_t i = m_hashes[id] & mask;
-            while (m_slots[i] != 0)
+        slots_.assign(2 * slots_.size(), 0);
+        const std::size_t mask = slots_.size() - 1;
+        for (std::size_t id = 0; id < texts_.size(); ++id) {
+            std::size_t i = hashes_[id] & mask;
+            while (slots_[i] != 0)
                 i = (i + 1) & mask;
-            m_slots[i] = (std::uint64_t(Tag(m_hashes[id])) << 32) | std::uint32_t(id + 1);
+            slots_[i] = (std::uint64_t(Tag(hashes_[id])) << 32) | std::uint32_t(id + 1);
         }
     }
 
-    std::vector<std::uint64_t> m_slots; // tag in the high half, id + 1 in the low; 0 is empty
-    std::vector<const QString*> m_texts;
-    std::vector<std::size_t> m_hashes; // per id, for growing
+    std::vector<std::uint64_t> slots_; // tag in the high half, id + 1 in the low; 0 is empty
+    std::vector<const QString*> texts_;
+    std::vector<std::size_t> hashes_; // per id, for growing
 };
 
 void FindDistinct(KeyedPart& part, std::size_t first, std::size_t end,

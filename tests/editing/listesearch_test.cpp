@@ -180,3 +180,36 @@ TEST(ListeNarrow, LongListsFindMatchesInBothHalvesAndAtTheirJoin)
     table.setFilter("777");
     EXPECT_EQ(Shown(table), std::vector<qint32>{20001});
 }
+
+// The rows and the search index built in two parts are those built in one.
+TEST(ListeNarrow, TwoPartsBuildWhatOnePartBuilds)
+{
+    PersonList persons(25001);
+    for (std::size_t i = 0; i < persons.size(); ++i) {
+        persons[i].GivenName = QStringLiteral("AD%1").arg(i % 97);
+        persons[i].Surname = QStringLiteral("SOY%1").arg(i % 89);
+        persons[i].BirthDate = double(2400000 + i);
+    }
+    const auto build = [&persons](std::size_t cores) {
+        const CoreCountOverride machine(cores);
+        std::vector<std::vector<qint32>> shown;
+        ListeTable table;
+        const std::vector<TListeData> rows = ListeRowsAll(persons, Lang::Turkish);
+        table.setRows(rows, persons);
+        for (const char* typed : {"ad5", "soy88 ad1", "ad96 soy7", "xyz"}) {
+            table.setFilter(QString::fromLatin1(typed));
+            shown.push_back(Shown(table));
+        }
+        return std::pair{rows, shown};
+    };
+    const auto [oneRows, oneShown] = build(1);
+    const auto [twoRows, twoShown] = build(2);
+    ASSERT_EQ(twoRows.size(), oneRows.size());
+    for (std::size_t i = 0; i < oneRows.size(); ++i) {
+        ASSERT_EQ(twoRows[i].No, oneRows[i].No) << i;
+        ASSERT_EQ(twoRows[i].Ad, oneRows[i].Ad) << i;
+        ASSERT_EQ(twoRows[i].Soyad, oneRows[i].Soyad) << i;
+    }
+    EXPECT_EQ(twoShown, oneShown);
+    EXPECT_FALSE(oneShown[1].empty());
+}
