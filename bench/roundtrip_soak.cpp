@@ -1,6 +1,6 @@
 // Long run of the editing-history round trip: random histories on generated families, each
 // written and read back, until the given number of histories has passed or one fails.
-#include "gedcom/editinghistory.h"
+#include "editing/editinghistory.h"
 #include "gedcom/familygenerator.h"
 
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include "editing/collationranks.h"
 
-#include "editing/bothcores.h"
+#include "editing/listparts.h"
 
 #include <QCollatorSortKey>
 #include <QHashFunctions>
@@ -46,24 +46,24 @@ bool Before(const QCollatorSortKey& a, const QCollatorSortKey& b)
 class DistinctTexts
 {
 public:
-    DistinctTexts() { m_slots.assign(1024, 0); }
+    DistinctTexts() { slots_.assign(1024, 0); }
 
     // The id of text, given in order of first appearance.
     int idOf(const QString& text)
     {
         const std::size_t hash = qHash(QStringView(text), 0);
-        const std::size_t mask = m_slots.size() - 1;
+        const std::size_t mask = slots_.size() - 1;
         for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
-            const std::uint64_t slot = m_slots[i];
+            const std::uint64_t slot = slots_[i];
             if (slot == 0)
                 return add(text, hash, i);
             const int id = int(std::uint32_t(slot)) - 1;
-            if (std::uint32_t(slot >> 32) == Tag(hash) && *m_texts[std::size_t(id)] == text)
+            if (std::uint32_t(slot >> 32) == Tag(hash) && *texts_[std::size_t(id)] == text)
                 return id;
         }
     }
 
-    std::vector<const QString*> takeTexts() { return std::move(m_texts); }
+    std::vector<const QString*> takeTexts() { return std::move(texts_); }
 
 private:
     static std::uint32_t Tag(std::size_t hash)
@@ -73,30 +73,30 @@ private:
 
     int add(const QString& text, std::size_t hash, std::size_t slot)
     {
-        m_texts.push_back(&text);
-        m_hashes.push_back(hash);
-        m_slots[slot] = (std::uint64_t(Tag(hash)) << 32) | std::uint32_t(m_texts.size());
+        texts_.push_back(&text);
+        hashes_.push_back(hash);
+        slots_[slot] = (std::uint64_t(Tag(hash)) << 32) | std::uint32_t(texts_.size());
         // Kept at most half full, so that probes stay short.
-        if (2 * m_texts.size() > m_slots.size())
+        if (2 * texts_.size() > slots_.size())
             grow();
-        return int(m_texts.size()) - 1;
+        return int(texts_.size()) - 1;
     }
 
     void grow()
     {
-        m_slots.assign(2 * m_slots.size(), 0);
-        const std::size_t mask = m_slots.size() - 1;
-        for (std::size_t id = 0; id < m_texts.size(); ++id) {
-            std::size_t i = m_hashes[id] & mask;
-            while (m_slots[i] != 0)
+        slots_.assign(2 * slots_.size(), 0);
+        const std::size_t mask = slots_.size() - 1;
+        for (std::size_t id = 0; id < texts_.size(); ++id) {
+            std::size_t i = hashes_[id] & mask;
+            while (slots_[i] != 0)
                 i = (i + 1) & mask;
-            m_slots[i] = (std::uint64_t(Tag(m_hashes[id])) << 32) | std::uint32_t(id + 1);
+            slots_[i] = (std::uint64_t(Tag(hashes_[id])) << 32) | std::uint32_t(id + 1);
         }
     }
 
-    std::vector<std::uint64_t> m_slots; // tag in the high half, id + 1 in the low; 0 is empty
-    std::vector<const QString*> m_texts;
-    std::vector<std::size_t> m_hashes; // per id, for growing
+    std::vector<std::uint64_t> slots_; // tag in the high half, id + 1 in the low; 0 is empty
+    std::vector<const QString*> texts_;
+    std::vector<std::size_t> hashes_; // per id, for growing
 };
 
 void FindDistinct(KeyedPart& part, std::size_t first, std::size_t end,
@@ -189,16 +189,17 @@ std::vector<int> CollationRanks(std::size_t count,
                                 const std::function<const QString&(std::size_t)>& textAt,
                                 const QCollator& collator)
 {
-    const std::size_t partCount = PartsFor(count);
+    const std::size_t partCount = PartCount(count, ListParts);
     const std::size_t half = PartStart(count, partCount, 1);
+    static_assert(ListParts.most == 2);
     std::array<KeyedPart, 2> parts;
-    OnBothCores(partCount, [&](std::size_t p) {
+    RunParts(partCount, [&](std::size_t p) {
         FindDistinct(parts[p], p == 0 ? 0 : half, p == 0 ? half : count, textAt);
     });
     const Splitters splitters(parts, collator);
     const QCollator own = CollatorLike(collator);
-    OnBothCores(partCount,
-                [&](std::size_t p) { KeyPart(parts[p], p == 0 ? collator : own, splitters); });
+    RunParts(partCount,
+             [&](std::size_t p) { KeyPart(parts[p], p == 0 ? collator : own, splitters); });
 
     const std::size_t bucketCount = splitters.keys.size() + 1;
     std::vector<std::size_t> bucketStart(bucketCount + 1, 0);
@@ -217,7 +218,7 @@ std::vector<int> CollationRanks(std::size_t count,
         std::lower_bound(bucketStart.begin(), bucketStart.end() - 1, entries.size() / 2) -
         bucketStart.begin());
     std::vector<int> distinctIn(bucketCount, 0);
-    OnBothCores(partCount, [&](std::size_t p) {
+    RunParts(partCount, [&](std::size_t p) {
         SortBuckets(entries, bucketStart, p == 0 ? 0 : middle,
                     partCount == 1 || p == 1 ? bucketCount : middle, parts, distinctIn);
     });
@@ -234,7 +235,7 @@ std::vector<int> CollationRanks(std::size_t count,
         }
     }
     // A million sort keys take long to free: the second thread frees one half meanwhile.
-    OnBothCores(partCount, [&parts](std::size_t p) { parts[p] = KeyedPart(); });
+    RunParts(partCount, [&parts](std::size_t p) { parts[p] = KeyedPart(); });
     return ranks;
 }
 

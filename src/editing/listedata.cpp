@@ -1,6 +1,6 @@
 #include "editing/listedata.h"
 
-#include "editing/bothcores.h"
+#include "editing/listparts.h"
 #include "model/textrules.h"
 
 #include <algorithm>
@@ -26,10 +26,8 @@ TListeData ListeRow(const PersonList& persons, qint32 recNo, Lang lang)
 std::vector<TListeData> ListeRowsAll(const PersonList& persons, Lang lang)
 {
     std::vector<TListeData> rows(persons.size());
-    const std::size_t parts = PartsFor(persons.size());
-    OnBothCores(parts, [&](std::size_t p) {
-        const std::size_t end = PartStart(persons.size(), parts, p + 1);
-        for (std::size_t i = PartStart(persons.size(), parts, p); i < end; ++i)
+    RunRanges(persons.size(), ListParts, [&](std::size_t begin, std::size_t end) {
+        for (std::size_t i = begin; i < end; ++i)
             rows[i] = ListeRow(persons, qint32(i + 1), lang);
     });
     return rows;
@@ -56,7 +54,7 @@ QCollator ListeCollator(const QLocale& locale)
     return collator;
 }
 
-ListeTable::ListeTable(const QLocale& collationLocale) : m_locale(collationLocale) {}
+ListeTable::ListeTable(const QLocale& collationLocale) : locale_(collationLocale) {}
 
 void ListeTable::setRows(std::vector<TListeData> rows)
 {
@@ -65,24 +63,24 @@ void ListeTable::setRows(std::vector<TListeData> rows)
 
 void ListeTable::setRows(std::vector<TListeData> rows, const PersonList& persons)
 {
-    m_rows = std::move(rows);
-    m_order.resize(m_rows.size());
-    std::iota(m_order.begin(), m_order.end(), 0);
-    for (auto& ranks : m_ranks)
+    rows_ = std::move(rows);
+    order_.resize(rows_.size());
+    std::iota(order_.begin(), order_.end(), 0);
+    for (auto& ranks : ranks_)
         ranks.clear();
-    m_search.build(persons, m_rows);
-    m_typed.clear();
-    m_match.clear();
-    m_shown.clear();
-    m_narrowed = false;
+    search_.build(persons, rows_);
+    typed_.clear();
+    match_.clear();
+    shown_.clear();
+    narrowed_ = false;
 }
 
 void ListeTable::setCollationLocale(const QLocale& locale)
 {
-    if (locale == m_locale)
+    if (locale == locale_)
         return;
-    m_locale = locale;
-    for (auto& ranks : m_ranks)
+    locale_ = locale;
+    for (auto& ranks : ranks_)
         ranks.clear();
 }
 
@@ -90,7 +88,7 @@ int ListeTable::positionOfNo(qint32 no) const
 {
     const std::vector<int>& rows = shown();
     for (std::size_t pos = 0; pos < rows.size(); ++pos) {
-        if (m_rows[std::size_t(rows[pos])].No == no)
+        if (rows_[std::size_t(rows[pos])].No == no)
             return int(pos);
     }
     return -1;
@@ -98,20 +96,20 @@ int ListeTable::positionOfNo(qint32 no) const
 
 void ListeTable::setFilter(const QString& typed)
 {
-    m_typed = typed;
-    m_search.find(typed, m_match);
-    m_narrowed = std::find(m_match.begin(), m_match.end(), 0) != m_match.end();
+    typed_ = typed;
+    search_.find(typed, match_);
+    narrowed_ = std::find(match_.begin(), match_.end(), 0) != match_.end();
     updateShown();
 }
 
 void ListeTable::updateShown()
 {
-    m_shown.clear();
-    if (!m_narrowed)
+    shown_.clear();
+    if (!narrowed_)
         return;
-    for (const int row : m_order) {
-        if (m_match[std::size_t(row)])
-            m_shown.push_back(row);
+    for (const int row : order_) {
+        if (match_[std::size_t(row)])
+            shown_.push_back(row);
     }
 }
 
@@ -119,8 +117,8 @@ void ListeTable::sort(int column, Qt::SortOrder order)
 {
     const bool ascending = order == Qt::AscendingOrder;
     if (column == ListeColumnNo) {
-        const auto& rows = m_rows;
-        std::stable_sort(m_order.begin(), m_order.end(), [&rows, ascending](int a, int b) {
+        const auto& rows = rows_;
+        std::stable_sort(order_.begin(), order_.end(), [&rows, ascending](int a, int b) {
             const qint32 na = rows[std::size_t(a)].No;
             const qint32 nb = rows[std::size_t(b)].No;
             return ascending ? na < nb : nb < na;
@@ -139,24 +137,24 @@ void ListeTable::sort(int column, Qt::SortOrder order)
         const int r = rank[std::size_t(row)];
         return std::size_t(ascending ? r : rankCount - 1 - r);
     };
-    for (const int row : m_order)
+    for (const int row : order_)
         ++slot[bucket(row) + 1];
     std::partial_sum(slot.begin(), slot.end(), slot.begin());
-    std::vector<int> sorted(m_order.size());
-    for (const int row : m_order)
+    std::vector<int> sorted(order_.size());
+    for (const int row : order_)
         sorted[std::size_t(slot[bucket(row)]++)] = row;
-    m_order = std::move(sorted);
+    order_ = std::move(sorted);
     updateShown();
 }
 
 const std::vector<int>& ListeTable::ranks(int column)
 {
-    std::vector<int>& cached = m_ranks[std::size_t(column - ListeColumnAd)];
-    if (cached.size() != m_rows.size())
+    std::vector<int>& cached = ranks_[std::size_t(column - ListeColumnAd)];
+    if (cached.size() != rows_.size())
         cached = CollationRanks(
-            m_rows.size(),
-            [this, column](std::size_t i) -> const QString& { return NameOf(m_rows[i], column); },
-            ListeCollator(m_locale));
+            rows_.size(),
+            [this, column](std::size_t i) -> const QString& { return NameOf(rows_[i], column); },
+            ListeCollator(locale_));
     return cached;
 }
 

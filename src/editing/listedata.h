@@ -62,14 +62,14 @@ public:
     // The row shown at a position of the display order.
     const TListeData& at(int position) const
     {
-        return m_rows[std::size_t(shown()[std::size_t(position)])];
+        return rows_[std::size_t(shown()[std::size_t(position)])];
     }
     // The display position of the row with record number no, -1 when absent or hidden.
     int positionOfNo(qint32 no) const;
     // Index into the given rows of every row in display order, hidden ones included.
-    const std::vector<int>& order() const { return m_order; }
+    const std::vector<int>& order() const { return order_; }
     // Index into the given rows of the row shown at each position.
-    const std::vector<int>& shown() const { return m_narrowed ? m_shown : m_order; }
+    const std::vector<int>& shown() const { return narrowed_ ? shown_ : order_; }
 
     // Reorders the display stably: rows that compare equal keep their current order.
     void sort(int column, Qt::SortOrder order);
@@ -77,22 +77,22 @@ public:
     // Shows only the rows whose given name, surname or birth year contain typed, compared in
     // their search form; an empty text shows every row.
     void setFilter(const QString& typed);
-    const QString& filter() const { return m_typed; }
+    const QString& filter() const { return typed_; }
 
 private:
     const std::vector<int>& ranks(int column);
     void updateShown();
 
-    std::vector<TListeData> m_rows;
-    std::vector<int> m_order;
-    ListeSearchIndex m_search;
-    QString m_typed;
-    std::vector<std::uint8_t> m_match; // per row, 1 when it contains the typed text
-    std::vector<int> m_shown;
-    bool m_narrowed = false; // some row is hidden, so m_shown holds the display
+    std::vector<TListeData> rows_;
+    std::vector<int> order_;
+    ListeSearchIndex search_;
+    QString typed_;
+    std::vector<std::uint8_t> match_; // per row, 1 when it contains the typed text
+    std::vector<int> shown_;
+    bool narrowed_ = false; // some row is hidden, so shown_ holds the display
     // Per name column, the collation rank of every row; empty until first needed.
-    std::array<std::vector<int>, 2> m_ranks;
-    QLocale m_locale;
+    std::array<std::vector<int>, 2> ranks_;
+    QLocale locale_;
 };
 
 } // namespace kinrow

@@ -1,7 +1,7 @@
 #include "editing/listesearch.h"
 
-#include "editing/bothcores.h"
 #include "editing/listedata.h"
+#include "editing/listparts.h"
 #include "model/searchfold.h"
 #include "model/textrules.h"
 
@@ -46,13 +46,14 @@ QString BirthYearText(double birthDate)
 void ListeSearchIndex::build(const PersonList& persons, const std::vector<TListeData>& rows)
 {
     clear();
-    m_rowCount = rows.size();
-    m_parts = PartsFor(rows.size());
-    for (std::size_t p = 0; p < m_parts; ++p)
-        m_segments[p].firstRow = PartStart(rows.size(), m_parts, p);
-    OnBothCores(m_parts, [&](std::size_t p) {
-        buildSegment(m_segments[p], persons, rows,
-                     p + 1 < m_parts ? m_segments[p + 1].firstRow : rows.size());
+    rowCount_ = rows.size();
+    static_assert(ListParts.most <= std::tuple_size_v<decltype(segments_)>);
+    parts_ = PartCount(rows.size(), ListParts);
+    for (std::size_t p = 0; p < parts_; ++p)
+        segments_[p].firstRow = PartStart(rows.size(), parts_, p);
+    RunParts(parts_, [&](std::size_t p) {
+        buildSegment(segments_[p], persons, rows,
+                     p + 1 < parts_ ? segments_[p + 1].firstRow : rows.size());
     });
 }
 
@@ -94,9 +95,9 @@ void ListeSearchIndex::buildSegment(Segment& segment, const PersonList& persons,
 
 void ListeSearchIndex::clear()
 {
-    m_segments = {};
-    m_parts = 0;
-    m_rowCount = 0;
+    segments_ = {};
+    parts_ = 0;
+    rowCount_ = 0;
 }
 
 void ListeSearchIndex::find(QStringView typed, std::vector<std::uint8_t>& match) const
@@ -110,15 +111,15 @@ void ListeSearchIndex::find(QStringView typed, std::vector<std::uint8_t>& match)
         if (!folded.isEmpty())
             words.append(std::move(folded));
     }
-    match.assign(m_rowCount, words.isEmpty() ? 1 : 0);
+    match.assign(rowCount_, words.isEmpty() ? 1 : 0);
     if (words.isEmpty())
         return;
-    OnBothCores(m_parts, [&](std::size_t p) { findIn(m_segments[p], words.front(), match); });
+    RunParts(parts_, [&](std::size_t p) { findIn(segments_[p], words.front(), match); });
     std::vector<std::uint8_t> also;
     for (qsizetype w = 1; w < words.size(); ++w) {
-        also.assign(m_rowCount, 0);
-        OnBothCores(m_parts, [&](std::size_t p) { findIn(m_segments[p], words[w], also); });
-        for (std::size_t r = 0; r < m_rowCount; ++r)
+        also.assign(rowCount_, 0);
+        RunParts(parts_, [&](std::size_t p) { findIn(segments_[p], words[w], also); });
+        for (std::size_t r = 0; r < rowCount_; ++r)
             match[r] &= also[r];
     }
 }

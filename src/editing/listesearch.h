@@ -23,7 +23,7 @@ public:
     // One key per row: the person's given name, surname and birth year, folded.
     void build(const PersonList& persons, const std::vector<TListeData>& rows);
     void clear();
-    std::size_t rowCount() const { return m_rowCount; }
+    std::size_t rowCount() const { return rowCount_; }
 
     // Sets match[i] to 1 when every blank-separated word of typed (folded here) is contained in
     // a field of row i, else to 0; every row matches an empty or blank text.
@@ -45,9 +45,9 @@ private:
     static void findIn(const Segment& segment, QStringView folded,
                        std::vector<std::uint8_t>& match);
 
-    std::array<Segment, 2> m_segments;
-    std::size_t m_parts = 0;
-    std::size_t m_rowCount = 0;
+    std::array<Segment, 2> segments_;
+    std::size_t parts_ = 0;
+    std::size_t rowCount_ = 0;
 };
 
 // The year of a date value as FormatDateValue writes it, empty when there is none.

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "model/parallel.h"
+
 #include <QtGlobal>
 
-#include <algorithm>
 #include <cstring>
 #include <string_view>
-#include <thread>
 #include <vector>
 
 namespace kinrow {
@@ -14,9 +14,9 @@ namespace kinrow {
 // smallestPart, so that a small file is read as one part without a thread.
 inline size_t FilePartCount(qsizetype bytes, int threads, qsizetype smallestPart)
 {
-    const size_t most =
-        threads > 0 ? size_t(threads) : qBound(1u, std::thread::hardware_concurrency(), 8u);
-    return std::clamp<size_t>(size_t(bytes / qMax<qsizetype>(1, smallestPart)), 1, most);
+    return PartCount(size_t(qMax<qsizetype>(0, bytes)),
+                     {.smallestPart = size_t(qMax<qsizetype>(1, smallestPart)),
+                      .threads = size_t(qMax(0, threads))});
 }
 
 // Offsets that cut bytes into count parts of about equal size, each cut at the start of a line
@@ -36,19 +36,6 @@ inline std::vector<qsizetype> LineCuts(std::string_view bytes, size_t count)
     }
     cuts.push_back(size);
     return cuts;
-}
-
-// Runs job(0) .. job(count - 1), the first on the calling thread (which may show progress),
-// the others on threads of their own, and returns when all have ended.
-template <typename Job> void RunParts(size_t count, const Job& job)
-{
-    std::vector<std::thread> threads;
-    threads.reserve(count);
-    for (size_t k = 1; k < count; ++k)
-        threads.emplace_back(job, k);
-    job(size_t(0));
-    for (std::thread& thread : threads)
-        thread.join();
 }
 
 } // namespace kinrow

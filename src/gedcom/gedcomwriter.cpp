@@ -1,8 +1,8 @@
 #include "gedcom/gedcomwriter.h"
 
 #include "gedcom/familylinks.h"
-#include "gedcom/fileparts.h"
 #include "model/codepage1254.h"
+#include "model/parallel.h"
 #include "model/textrules.h"
 
 #include <QFileInfo>
@@ -248,7 +248,7 @@ class Writer
 public:
     // utf8: write texts in UTF-8 rather than code page 1254. wide (when given) is set as soon
     // as a text needs UTF-8, and stops every writer that shares it.
-    Writer(const PersonList& persons, FamilyNumbers& families, qsizetype reserve, bool utf8,
+    Writer(const PersonList& persons, const FamilyNumbers& families, qsizetype reserve, bool utf8,
            std::atomic<bool>* wide = nullptr)
         : persons_(persons), out_(reserve, utf8), families_(families),
           links_(persons, families, CoupleSides::ByOwnSex), wide_(wide)
@@ -282,33 +282,6 @@ public:
         return out_.take();
     }
 
-    // Numbers the families in the order the persons' lines name them and keeps the numbers
-    // in that order in links, a child's family negative when it is the person's family alone.
-    // linkStarts gets where in links each person of starts begins.
-    void numberFamilies(const std::vector<size_t>& starts, std::vector<int>& links,
-                        std::vector<size_t>& linkStarts)
-    {
-        size_t next = 0;
-        for (size_t i = 0; i <= persons_.size(); ++i) {
-            for (; next < starts.size() && starts[next] == i; ++next)
-                linkStarts.push_back(links.size());
-            if (i == persons_.size())
-                break;
-            const TTreeData& p = persons_[i];
-            const auto id = qint32(i + 1);
-            for (qint32 s : p.Spouses)
-                links.push_back(familyNumber(links_.couple(p, id, s)));
-            const FamilyPair alone = FamilyLinks::single(p, id);
-            for (qint32 c : p.Children) {
-                const FamilyPair pair = links_.childFamily(p, id, c);
-                const int number = familyNumber(pair);
-                links.push_back(pair == alone ? -number : number);
-            }
-            if (p.MotherId > 0 || p.FatherId > 0)
-                links.push_back(familyNumber({p.FatherId, p.MotherId}));
-        }
-    }
-
 private:
     bool noteLost()
     {
@@ -316,8 +289,6 @@ private:
             wide_->store(true, std::memory_order_relaxed);
         return out_.lost();
     }
-
-    int familyNumber(FamilyPair pair) { return families_.numberOf(pair); }
 
     const TTreeData* at(qint32 id) const { return links_.at(id); }
 
@@ -561,7 +532,7 @@ private:
 
     const PersonList& persons_;
     ByteSink out_;
-    FamilyNumbers& families_;
+    const FamilyNumbers& families_;
     FamilyLinks links_;
     std::atomic<bool>* wide_;
     const int* numbers_ = nullptr;
@@ -571,6 +542,35 @@ private:
     std::vector<int> joined_;
     int noteCounter_ = 0;
 };
+
+// Numbers the families in the order the persons' lines name them and keeps the numbers in that
+// order in links, a child's family negative when it is the person's family alone. linkStarts
+// gets where in links each person of starts begins.
+void NumberFamilies(const PersonList& persons, FamilyNumbers& families,
+                    const std::vector<size_t>& starts, std::vector<int>& links,
+                    std::vector<size_t>& linkStarts)
+{
+    const FamilyLinks familyLinks(persons, families, CoupleSides::ByOwnSex);
+    size_t next = 0;
+    for (size_t i = 0; i <= persons.size(); ++i) {
+        for (; next < starts.size() && starts[next] == i; ++next)
+            linkStarts.push_back(links.size());
+        if (i == persons.size())
+            break;
+        const TTreeData& p = persons[i];
+        const auto id = qint32(i + 1);
+        for (qint32 s : p.Spouses)
+            links.push_back(families.numberOf(familyLinks.couple(p, id, s)));
+        const FamilyPair alone = FamilyLinks::single(p, id);
+        for (qint32 c : p.Children) {
+            const FamilyPair pair = familyLinks.childFamily(p, id, c);
+            const int number = families.numberOf(pair);
+            links.push_back(pair == alone ? -number : number);
+        }
+        if (p.MotherId > 0 || p.FatherId > 0)
+            links.push_back(families.numberOf({p.FatherId, p.MotherId}));
+    }
+}
 
 // Close to the size of the records of persons [from, to), so the buffer is rarely copied and
 // never far too large.
@@ -599,11 +599,8 @@ std::vector<QByteArray> WriteGedcomParts(const PersonList& persons, const QStrin
                                          const WriteOptions& options)
 {
     // The persons' records are written in parts on all cores, the family records beside them.
-    const size_t threads = options.threads > 0
-                               ? size_t(options.threads)
-                               : qBound(1u, std::thread::hardware_concurrency(), 8u);
-    const size_t count =
-        std::clamp<size_t>(persons.size() / qMax<size_t>(1, options.minPartPersons), 1, threads);
+    const size_t count = PartCount(persons.size(), {.smallestPart = options.minPartPersons,
+                                                    .threads = size_t(qMax(0, options.threads))});
     std::vector<size_t> starts;
     std::vector<int> notesBefore;
     int notes = 0;
@@ -617,10 +614,12 @@ std::vector<QByteArray> WriteGedcomParts(const PersonList& persons, const QStrin
     starts.resize(count, persons.size());
     notesBefore.resize(count, notes);
     starts.push_back(persons.size());
-    FamilyNumbers families(persons.size());
+    FamilyNumbers numbering(persons.size());
     std::vector<int> links;
     std::vector<size_t> linkStarts;
-    Writer(persons, families, 0, false).numberFamilies(starts, links, linkStarts);
+    NumberFamilies(persons, numbering, starts, links, linkStarts);
+    // The writers share the numbers and only read them.
+    const FamilyNumbers& families = numbering;
     // A family whose every text fits code page 1254 is written in it, as files have always
     // been; the first text that does not fit stops the writers, and all is written in UTF-8.
     std::atomic<bool> wide{false};

@@ -1,7 +1,7 @@
 #include "gedcom/parallelpersons.h"
 
-#include "gedcom/fileparts.h"
 #include "gedcom/personpass.h"
+#include "model/parallel.h"
 
 #include <memory>
 #include <optional>

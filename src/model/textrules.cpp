@@ -155,39 +155,38 @@ class DateBuffer
 public:
     explicit DateBuffer(const QString& text)
     {
-        m_size = std::min<qsizetype>(text.size(), kCapacity - 2);
-        std::copy_n(reinterpret_cast<const char16_t*>(text.constData()), m_size, m_chars.data());
+        size_ = std::min<qsizetype>(text.size(), kCapacity - 2);
+        std::copy_n(reinterpret_cast<const char16_t*>(text.constData()), size_, chars_.data());
     }
 
-    qsizetype size() const { return m_size; }
-    char16_t at(qsizetype i) const { return i < m_size ? m_chars[i] : u'\0'; }
+    qsizetype size() const { return size_; }
+    char16_t at(qsizetype i) const { return i < size_ ? chars_[i] : u'\0'; }
 
     void insertZero(qsizetype pos)
     {
-        std::copy_backward(m_chars.begin() + pos, m_chars.begin() + m_size,
-                           m_chars.begin() + m_size + 1);
-        m_chars[pos] = u'0';
-        ++m_size;
+        std::copy_backward(chars_.begin() + pos, chars_.begin() + size_,
+                           chars_.begin() + size_ + 1);
+        chars_[pos] = u'0';
+        ++size_;
     }
 
     void upperAscii()
     {
-        for (qsizetype i = 0; i < m_size; ++i)
-            if (m_chars[i] >= u'a' && m_chars[i] <= u'z')
-                m_chars[i] -= u'a' - u'A';
+        for (qsizetype i = 0; i < size_; ++i)
+            if (chars_[i] >= u'a' && chars_[i] <= u'z')
+                chars_[i] -= u'a' - u'A';
     }
 
     // Replaces the first occurrence of a three-letter word by a two-digit number.
     void replaceFirst(const char* word, const char* digits)
     {
-        for (qsizetype i = 0; i + 3 <= m_size; ++i) {
-            if (m_chars[i] == char16_t(word[0]) && m_chars[i + 1] == char16_t(word[1]) &&
-                m_chars[i + 2] == char16_t(word[2])) {
-                m_chars[i] = char16_t(digits[0]);
-                m_chars[i + 1] = char16_t(digits[1]);
-                std::copy(m_chars.begin() + i + 3, m_chars.begin() + m_size,
-                          m_chars.begin() + i + 2);
-                --m_size;
+        for (qsizetype i = 0; i + 3 <= size_; ++i) {
+            if (chars_[i] == char16_t(word[0]) && chars_[i + 1] == char16_t(word[1]) &&
+                chars_[i + 2] == char16_t(word[2])) {
+                chars_[i] = char16_t(digits[0]);
+                chars_[i + 1] = char16_t(digits[1]);
+                std::copy(chars_.begin() + i + 3, chars_.begin() + size_, chars_.begin() + i + 2);
+                --size_;
                 return;
             }
         }
@@ -197,15 +196,15 @@ public:
     int field(qsizetype first, qsizetype count) const
     {
         const qsizetype start = first - 1;
-        if (start >= m_size)
+        if (start >= size_)
             return 0;
-        return wholeNumber(m_chars.data() + start, std::min(count, m_size - start));
+        return wholeNumber(chars_.data() + start, std::min(count, size_ - start));
     }
 
 private:
     static constexpr qsizetype kCapacity = 64;
-    std::array<char16_t, kCapacity> m_chars{};
-    qsizetype m_size = 0;
+    std::array<char16_t, kCapacity> chars_{};
+    qsizetype size_ = 0;
 };
 
 constexpr std::array<std::pair<const char*, const char*>, 12> kMonths = {{{"JAN", "01"},

@@ -9,24 +9,24 @@ PictureImage::PictureImage(QWidget* parent) : QWidget(parent) {}
 
 void PictureImage::setPicture(const QImage& picture)
 {
-    m_picture = picture;
-    m_scaled = QPixmap();
+    picture_ = picture;
+    scaled_ = QPixmap();
     update();
 }
 
 void PictureImage::paintEvent(QPaintEvent*)
 {
-    if (m_picture.isNull() || width() <= 0 || height() <= 0)
+    if (picture_.isNull() || width() <= 0 || height() <= 0)
         return;
-    if (m_scaled.size() != size())
-        m_scaled = QPixmap::fromImage(
-            m_picture.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-    QPainter(this).drawPixmap(0, 0, m_scaled);
+    if (scaled_.size() != size())
+        scaled_ = QPixmap::fromImage(
+            picture_.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    QPainter(this).drawPixmap(0, 0, scaled_);
 }
 
 void PictureImage::resizeEvent(QResizeEvent* event)
 {
-    m_scaled = QPixmap();
+    scaled_ = QPixmap();
     QWidget::resizeEvent(event);
 }
 

@@ -15,7 +15,7 @@ public:
     explicit PictureImage(QWidget* parent = nullptr);
 
     void setPicture(const QImage& picture);
-    const QImage& picture() const { return m_picture; }
+    const QImage& picture() const { return picture_; }
 
 Q_SIGNALS:
     void clicked();
@@ -26,8 +26,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    QImage m_picture;
-    QPixmap m_scaled; // the picture at the widget's size, so painting never rescales a big one
+    QImage picture_;
+    QPixmap scaled_; // the picture at the widget's size, so painting never rescales a big one
 };
 
 } // namespace kinrow

@@ -9,17 +9,17 @@
 
 namespace kinrow {
 
-PicturePanel::PicturePanel(QWidget* parent) : QFrame(parent), m_image(new PictureImage(this))
+PicturePanel::PicturePanel(QWidget* parent) : QFrame(parent), image_(new PictureImage(this))
 {
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     resize(kDefaultWidth, kDefaultHeight);
-    m_image->hide();
-    connect(m_image, &PictureImage::clicked, this, &PicturePanel::clicked);
+    image_->hide();
+    connect(image_, &PictureImage::clicked, this, &PicturePanel::clicked);
 }
 
 void PicturePanel::setCaption(const QString& caption)
 {
-    m_caption = caption;
+    caption_ = caption;
     update();
 }
 
@@ -40,31 +40,31 @@ bool PicturePanel::showFile(const QString& path)
     }
     setPicture(loaded.image, PictureHint(path, loaded.naturalSize, FileSize(path)),
                loaded.naturalSize);
-    m_file = path;
+    file_ = path;
     return true;
 }
 
 void PicturePanel::setPicture(const QImage& picture, const QString& hint, QSize naturalSize)
 {
-    m_hint = picture.isNull() ? QString() : hint;
-    m_file.clear();
-    m_naturalSize = picture.isNull()        ? QSize()
-                    : naturalSize.isEmpty() ? picture.size()
-                                            : naturalSize;
+    hint_ = picture.isNull() ? QString() : hint;
+    file_.clear();
+    naturalSize_ = picture.isNull()        ? QSize()
+                   : naturalSize.isEmpty() ? picture.size()
+                                           : naturalSize;
     // Tool tips break lines at line feeds, the hint at carriage returns.
-    m_image->setToolTip(QString(m_hint).replace(QLatin1Char('\r'), QLatin1Char('\n')));
-    m_image->setPicture(picture);
+    image_->setToolTip(QString(hint_).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+    image_->setPicture(picture);
     fitImage();
 }
 
 const QImage& PicturePanel::picture() const
 {
-    return m_image->picture();
+    return image_->picture();
 }
 
 QWidget* PicturePanel::imageWidget() const
 {
-    return m_image;
+    return image_;
 }
 
 QSize PicturePanel::sizeHint() const
@@ -75,10 +75,10 @@ QSize PicturePanel::sizeHint() const
 void PicturePanel::paintEvent(QPaintEvent* event)
 {
     QFrame::paintEvent(event);
-    if (m_caption.isEmpty())
+    if (caption_.isEmpty())
         return;
     QPainter painter(this);
-    painter.drawText(contentsRect(), Qt::AlignCenter | Qt::TextWordWrap, m_caption);
+    painter.drawText(contentsRect(), Qt::AlignCenter | Qt::TextWordWrap, caption_);
 }
 
 void PicturePanel::resizeEvent(QResizeEvent* event)
@@ -96,9 +96,9 @@ void PicturePanel::mouseReleaseEvent(QMouseEvent* event)
 
 void PicturePanel::fitImage()
 {
-    const QRect area = FitPicture(size(), m_naturalSize);
-    m_image->setGeometry(area);
-    m_image->setVisible(!area.isEmpty());
+    const QRect area = FitPicture(size(), naturalSize_);
+    image_->setGeometry(area);
+    image_->setVisible(!area.isEmpty());
 }
 
 } // namespace kinrow

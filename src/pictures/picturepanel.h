@@ -20,7 +20,7 @@ public:
     explicit PicturePanel(QWidget* parent = nullptr);
 
     void setCaption(const QString& caption);
-    QString caption() const { return m_caption; }
+    QString caption() const { return caption_; }
 
     // Removes the picture and its hint; the caption shows again.
     void clear();
@@ -35,10 +35,10 @@ public:
     bool hasPicture() const { return !picture().isNull(); }
     // The size of the picture on show as its file holds it, and the file it came from (empty
     // for a picture given directly).
-    QSize naturalSize() const { return m_naturalSize; }
-    QString file() const { return m_file; }
+    QSize naturalSize() const { return naturalSize_; }
+    QString file() const { return file_; }
     // The hint of the picture on show, lines separated by a carriage return; empty for none.
-    QString hint() const { return m_hint; }
+    QString hint() const { return hint_; }
     QWidget* imageWidget() const;
 
     QSize sizeHint() const override;
@@ -55,11 +55,11 @@ protected:
 private:
     void fitImage();
 
-    PictureImage* m_image;
-    QString m_caption;
-    QString m_hint;
-    QString m_file;
-    QSize m_naturalSize;
+    PictureImage* image_;
+    QString caption_;
+    QString hint_;
+    QString file_;
+    QSize naturalSize_;
 };
 
 } // namespace kinrow

@@ -1,6 +1,6 @@
 #include "print/printdata.h"
 
-#include "editing/bothcores.h"
+#include "editing/listparts.h"
 #include "model/textrules.h"
 
 #include <QHash>
@@ -41,7 +41,7 @@ public:
     {
         const std::size_t n = persons.size();
         givenNames_.resize(n);
-        OnBothCoresByRange(n, [&](std::size_t begin, std::size_t end) {
+        RunRanges(n, ListParts, [&](std::size_t begin, std::size_t end) {
             Caser cased(lang);
             for (std::size_t i = begin; i < end; ++i)
                 givenNames_[i] = cased(persons[i].GivenName);
@@ -60,7 +60,7 @@ public:
                 name(recNo);
         }
         labels_.resize(n);
-        OnBothCoresByRange(n, [&](std::size_t begin, std::size_t end) {
+        RunRanges(n, ListParts, [&](std::size_t begin, std::size_t end) {
             for (std::size_t i = begin; i < end; ++i) {
                 if (named[i])
                     labels_[i] = makeLabel(qint32(i + 1));
@@ -156,7 +156,7 @@ std::vector<TPrintData> PrintRows(const PersonList& persons, Lang lang)
 {
     const RowTexts texts(persons, lang);
     std::vector<TPrintData> rows(persons.size());
-    OnBothCoresByRange(persons.size(), [&](std::size_t begin, std::size_t end) {
+    RunRanges(persons.size(), ListParts, [&](std::size_t begin, std::size_t end) {
         Caser cased(lang);
         for (std::size_t i = begin; i < end; ++i) {
             const TTreeData& person = persons[i];

@@ -1,5 +1,6 @@
 #include "editing/listedata.h"
 #include "editing/listesearch.h"
+#include "model/parallel.h"
 #include "model/textrules.h"
 
 #include <QCollator>
@@ -130,7 +131,8 @@ TEST(ListeNarrow, RankSortKeepsTheCollatorsStableOrder)
     static const QString letters = QStringLiteral("aAbcCçÇgğĞıIiİoöÖsşŞuüÜz ");
     QRandomGenerator random(7);
     std::vector<TListeData> rows;
-    // Enough rows that the two halves are ranked on two threads and merged.
+    // Enough rows that the two halves are ranked on two threads and merged, on any machine.
+    const CoreCountOverride cores(2);
     for (int i = 0; i < 25000; ++i) {
         QString surname;
         const int length = 1 + random.bounded(4);
@@ -156,6 +158,7 @@ TEST(ListeNarrow, RankSortKeepsTheCollatorsStableOrder)
 // Long lists are built and searched in two halves: matches at both ends of each half count.
 TEST(ListeNarrow, LongListsFindMatchesInBothHalvesAndAtTheirJoin)
 {
+    const CoreCountOverride cores(2);
     PersonList persons(30000);
     for (std::size_t i = 0; i < persons.size(); ++i) {
         persons[i].GivenName = QStringLiteral("AD");
@@ -176,4 +179,37 @@ TEST(ListeNarrow, LongListsFindMatchesInBothHalvesAndAtTheirJoin)
     EXPECT_EQ(Shown(table), marked);
     table.setFilter("777");
     EXPECT_EQ(Shown(table), std::vector<qint32>{20001});
+}
+
+// The rows and the search index built in two parts are those built in one.
+TEST(ListeNarrow, TwoPartsBuildWhatOnePartBuilds)
+{
+    PersonList persons(25001);
+    for (std::size_t i = 0; i < persons.size(); ++i) {
+        persons[i].GivenName = QStringLiteral("AD%1").arg(i % 97);
+        persons[i].Surname = QStringLiteral("SOY%1").arg(i % 89);
+        persons[i].BirthDate = double(2400000 + i);
+    }
+    const auto build = [&persons](std::size_t cores) {
+        const CoreCountOverride machine(cores);
+        std::vector<std::vector<qint32>> shown;
+        ListeTable table;
+        const std::vector<TListeData> rows = ListeRowsAll(persons, Lang::Turkish);
+        table.setRows(rows, persons);
+        for (const char* typed : {"ad5", "soy88 ad1", "ad96 soy7", "xyz"}) {
+            table.setFilter(QString::fromLatin1(typed));
+            shown.push_back(Shown(table));
+        }
+        return std::pair{rows, shown};
+    };
+    const auto [oneRows, oneShown] = build(1);
+    const auto [twoRows, twoShown] = build(2);
+    ASSERT_EQ(twoRows.size(), oneRows.size());
+    for (std::size_t i = 0; i < oneRows.size(); ++i) {
+        ASSERT_EQ(twoRows[i].No, oneRows[i].No) << i;
+        ASSERT_EQ(twoRows[i].Ad, oneRows[i].Ad) << i;
+        ASSERT_EQ(twoRows[i].Soyad, oneRows[i].Soyad) << i;
+    }
+    EXPECT_EQ(twoShown, oneShown);
+    EXPECT_FALSE(oneShown[1].empty());
 }

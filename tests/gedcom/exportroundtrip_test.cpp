@@ -1,4 +1,4 @@
-#include "editinghistory.h"
+#include "editing/editinghistory.h"
 #include "gedcom/familygenerator.h"
 #include "gedcom/gedcomexport.h"
 #include "gedcom/gedcomreader.h"

@@ -3,6 +3,7 @@
 #include "gedcom/familygenerator.h"
 #include "gedcom/gedcomwriter.h"
 #include "model/codepage1254.h"
+#include "model/golden.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -15,19 +16,13 @@ using namespace kinrow;
 using namespace kinrow::testing;
 
 // Compares everything a read gives (persons field by field, error list, message boxes) and the
-// bytes a write of the result gives with results kept in tests/gedcom/golden. Setting
-// KINROW_WRITE_GOLDEN=1 rewrites them; they must only ever be rewritten when the reader or the
-// writer is meant to change its behaviour.
+// bytes a write of the result gives with results kept in tests/gedcom/golden (KINROW_WRITE_GOLDEN=1
+// rewrites them, see model/golden.h).
 
 namespace {
 
 const QString kGolden = QStringLiteral(KINROW_SOURCE_DIR "/tests/gedcom/golden");
 const QString kFileName = QStringLiteral("/tmp/kinrow-test/aile.ged");
-
-bool writingGolden()
-{
-    return qEnvironmentVariableIntValue("KINROW_WRITE_GOLDEN") == 1;
-}
 
 QString escaped(const QString& text)
 {
@@ -117,16 +112,7 @@ void compareFolder(const QString& folder, const QString& prefix, const QStringLi
     ASSERT_FALSE(names.isEmpty()) << folder.toStdString();
     for (const QString& name : names) {
         const QByteArray got = outcome(fileBytes(QDir(folder).filePath(name)), Lang::English);
-        const QString golden = kGolden + u'/' + prefix + name + QStringLiteral(".txt");
-        if (writingGolden()) {
-            QFile out(golden);
-            ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-            out.write(got);
-            continue;
-        }
-        const QByteArray want = fileBytes(golden);
-        ASSERT_FALSE(want.isEmpty()) << golden.toStdString();
-        EXPECT_TRUE(got == want) << name.toStdString() << ": differs from " << golden.toStdString();
+        EXPECT_TRUE(MatchesGolden(kGolden + u'/' + prefix + name + QStringLiteral(".txt"), got));
     }
 }
 
@@ -215,14 +201,7 @@ TEST(ReaderGolden, FuzzCorpus)
 TEST(ReaderGolden, SmallGeneratedFamily)
 {
     const QByteArray got = outcome(written(GenerateFamily(60, 11)), Lang::English);
-    const QString golden = kGolden + QStringLiteral("/generated-60-11.txt");
-    if (writingGolden()) {
-        QFile out(golden);
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(got);
-        return;
-    }
-    EXPECT_TRUE(got == fileBytes(golden));
+    EXPECT_TRUE(MatchesGolden(kGolden + QStringLiteral("/generated-60-11.txt"), got));
 }
 
 // Large families are kept as digests of their outcome: the input's, the read's and the write's.
@@ -235,18 +214,7 @@ TEST(ReaderGolden, GeneratedFamiliesByDigest)
         table +=
             QByteArray(g.name) + ' ' + digest(input) + ' ' + digest(outcome(input, g.lang)) + '\n';
     }
-    const QString golden = kGolden + QStringLiteral("/generated-digests.txt");
-    if (writingGolden()) {
-        QFile out(golden);
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(table);
-        return;
-    }
-    const QList<QByteArray> want = fileBytes(golden).split('\n');
-    const QList<QByteArray> got = table.split('\n');
-    ASSERT_EQ(got.size(), want.size());
-    for (qsizetype i = 0; i < got.size(); ++i)
-        EXPECT_EQ(got[i].toStdString(), want[i].toStdString());
+    EXPECT_TRUE(MatchesGolden(kGolden + QStringLiteral("/generated-digests.txt"), table));
 }
 
 // Files that run into the reader's limits: parts read on their own must leave out exactly the

@@ -1,5 +1,6 @@
 #include "editing/family.h"
 #include "gedcom/familygenerator.h"
+#include "model/parallel.h"
 #include "model/textrules.h"
 #include "print/printexport.h"
 #include "print/printtable.h"
@@ -71,7 +72,8 @@ TEST(PrintRows, RelativesByGivenNameAndNumber)
 
 TEST(PrintRows, LargeFamiliesBuiltOnTwoThreadsAgreeWithTheirRelatives)
 {
-    // Large enough for both halves of the list to be built at once.
+    // Large enough for both halves of the list to be built at once, on any machine.
+    const CoreCountOverride cores(2);
     const PersonList persons = GenerateFamily(60'000, 7);
     const std::vector<TPrintData> rows = PrintRows(persons, Lang::Turkish);
     ASSERT_EQ(rows.size(), persons.size());

@@ -88,7 +88,6 @@ TEST(PersonLabel, ColourIsThePalettesForeground)
     PersonLabel label;
     label.setTextColor(QColor(128, 0, 0));
     EXPECT_EQ(label.palette().color(label.foregroundRole()), QColor(128, 0, 0));
-    EXPECT_EQ(label.textColor(), QColor(128, 0, 0));
 }
 
 TEST(PersonLabel, ADoubleClickIsOneClick)

@@ -1,4 +1,4 @@
-#include "gedcom/editinghistory.h"
+#include "editing/editinghistory.h"
 
 #include "editing/addforms.h"
 #include "editing/deletion.h"

@@ -1,4 +1,4 @@
-#include "gedcom/editinghistory.h"
+#include "editing/editinghistory.h"
 #include "gedcom/readertesting.h"
 
 #include "gedcom/familygenerator.h"
