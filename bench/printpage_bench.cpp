@@ -16,7 +16,7 @@ namespace {
 void BM_OpenPrintPage(benchmark::State& state)
 {
     Session session;
-    session.persons = GenerateFamily(int(state.range(0)), 1);
+    session.replaceFamily(GenerateFamily(int(state.range(0)), 1));
     session.setRecNoMain(qint32(state.range(0) / 2));
     PrintPage page(session);
     page.resize(616, 480);
@@ -31,7 +31,7 @@ void BM_OpenPrintPage(benchmark::State& state)
 void BM_TickOneRowInTheView(benchmark::State& state)
 {
     Session session;
-    session.persons = GenerateFamily(int(state.range(0)), 1);
+    session.replaceFamily(GenerateFamily(int(state.range(0)), 1));
     PrintPage page(session);
     page.show();
     page.table().setScope(PrintScope::All);

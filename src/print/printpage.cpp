@@ -225,7 +225,7 @@ void PrintPage::SB_YazClick()
     const qint32 recNo = session_.recNoMain();
     {
         const OverrideCursorGuard hourglass;
-        table_.setRows(PrintRows(session_.persons, session_.lang()));
+        table_.setRows(PrintRows(session_.persons(), session_.lang()));
         model_->setCurrentRecNo(recNo);
         model_->refresh();
     }
@@ -246,7 +246,7 @@ void PrintPage::ComboBox_P_ListeChange()
     const qint32 focused = focusedRecNo();
     ScopeContext context;
     if (session_.hasCurrent()) {
-        context.family = FamilyOf(session_.persons, session_.recNoMain());
+        context.family = FamilyOf(session_.persons(), session_.recNoMain());
         context.surname = session_.current().Surname;
     }
     table_.applyScope(context);

@@ -3,11 +3,8 @@
 #include "chart/chartlistbox.h"
 #include "chart/chartpage.h"
 #include "editing/listedlg.h"
-#include "editing/personeditor.h"
 #include "editing/personlistbox.h"
 #include "editing/personpage.h"
-#include "editing/pictureeditor.h"
-#include "editing/relativeeditor.h"
 #include "gedcom/errorsink.h"
 #include "gedcom/familyopen.h"
 #include "gedcom/recoverywriter.h"
@@ -88,7 +85,7 @@ void TForm_Main::createPages()
     // The chart and table pages are filled by their own pages once those exist.
     TabSheet_Print = new PrintPage(session_, PageControl_Main);
     PageControl_Main->addWidget(TabSheet_Print);
-    TabSheet_Main = new PersonPage(session_, PageControl_Main);
+    TabSheet_Main = new PersonPage(session_, *prompts_, PageControl_Main);
     PageControl_Main->addWidget(TabSheet_Main);
     TabSheet_About = new AboutPage(PageControl_Main);
     PageControl_Main->addWidget(TabSheet_About);
@@ -107,19 +104,12 @@ void TForm_Main::connectControls()
             [this, about] { Button_DevamClick(about->BitBtn_Dosya); });
     connect(about->SB_ErrorClose, &QToolButton::clicked, this, &TForm_Main::SB_ErrorCloseClick);
     PersonPage* page = TabSheet_Main;
-    connect(page->SB_About, &QToolButton::clicked, this, &TForm_Main::SB_AboutClick);
-    connect(page->SB_Exit, &QToolButton::clicked, this, &TForm_Main::SB_ExitClick);
-    connect(page->SB_Save, &QToolButton::clicked, this, &TForm_Main::SB_SaveClick);
-    connect(page->SB_Tree, &QToolButton::clicked, this, &TForm_Main::SB_TreeClick);
+    connect(page, &PersonPage::aboutRequested, this, &TForm_Main::SB_AboutClick);
+    connect(page, &PersonPage::exitRequested, this, &TForm_Main::SB_ExitClick);
+    connect(page, &PersonPage::saveRequested, this, &TForm_Main::SB_SaveClick);
+    connect(page, &PersonPage::chartRequested, this, &TForm_Main::SB_TreeClick);
     connect(TabSheet_Tree, &ChartPage::backRequested, this, &TForm_Main::SB_T_BackClick);
     connect(TabSheet_Tree, &ChartPage::mainPersonRequested, this, &TForm_Main::Lb_T_MainClick);
-    personEditor_ = new PersonEditor(session_, *page, *prompts_, this);
-    relativeEditor_ = new RelativeEditor(session_, *page, *prompts_, this);
-    pictureEditor_ = new PictureEditor(session_, *page, *prompts_, this);
-    connect(personEditor_, &PersonEditor::aboutPageRequested, this, &TForm_Main::SB_AboutClick);
-    page->showMessage = [this](const QString& text) {
-        prompts_->message(MessageKind::Warning, text);
-    };
     connectTablePage();
     connectPrintPage();
     connect(about->ComboBox_Lang, &QComboBox::currentIndexChanged, this, [this](int index) {
@@ -131,7 +121,7 @@ void TForm_Main::connectControls()
 void TForm_Main::connectPrintPage()
 {
     PrintPage* print = TabSheet_Print;
-    connect(TabSheet_Main->SB_Yaz, &QToolButton::clicked, this, &TForm_Main::SB_YazClick);
+    connect(TabSheet_Main, &PersonPage::printRequested, this, &TForm_Main::SB_YazClick);
     connect(print, &PrintPage::backRequested, this, &TForm_Main::SB_T_BackClick);
     connect(print, &PrintPage::personRequested, this, &TForm_Main::openPerson);
     connect(print->BitBtn_Yaz, &QPushButton::clicked, this, &TForm_Main::printTicked);
@@ -150,7 +140,8 @@ void TForm_Main::BitBtn_CheckClick()
     QStringList lines{LangText(Msg::FileNameLabel, session_.lang()) + session_.familyFileName};
     {
         const OverrideCursorGuard hourglass;
-        lines += FindingLines(CheckFamily(session_.persons), session_.lang(), ErrorSink::MaxLines);
+        lines +=
+            FindingLines(CheckFamily(session_.persons()), session_.lang(), ErrorSink::MaxLines);
     }
     showingFindings_ = true;
     TabSheet_About->showErrors(lines, true);
@@ -176,7 +167,7 @@ void TForm_Main::connectTablePage()
 {
     TablePage* table = TabSheet_TView;
     PersonPage* page = TabSheet_Main;
-    connect(page->SB_TView, &QToolButton::clicked, table, &TablePage::SB_TViewClick);
+    connect(page, &PersonPage::tableRequested, table, &TablePage::SB_TViewClick);
     connect(table, &TablePage::activated, this, [this] { showPage(TabSheet_TView); });
     connect(table, &TablePage::backRequested, this, [this] { showPage(TabSheet_Main); });
     connect(table, &TablePage::personRequested, this, &TForm_Main::openPerson);
@@ -228,7 +219,7 @@ void TForm_Main::SB_ExitClick()
 
 void TForm_Main::FormCreate(const QStringList& arguments)
 {
-    session_.persons.clear();
+    session_.replaceFamily({});
     showPage(TabSheet_About);
     resize(DesignWidth, DesignHeight);
     settingsPath_ = SettingsFilePath();
@@ -265,7 +256,6 @@ void TForm_Main::ComboBox_LangChange()
     openPictureDialogTitle_ = LangText(Msg::OpenPictureTitle, lang);
     openDialogTitle_ = LangText(Msg::OpenOrCreateFile, lang);
     TabSheet_About->retranslate(lang);
-    TabSheet_Main->retranslate();
     TabSheet_Tree->retranslate();
     TabSheet_TView->retranslate();
     TabSheet_Print->retranslate(lang);
@@ -386,7 +376,7 @@ void TForm_Main::showCurrentDir()
 void TForm_Main::setListeDialog(TForm_ListeDlg* dialog)
 {
     listeDialog_ = dialog;
-    relativeEditor_->setListeDialog(dialog);
+    TabSheet_Main->setListeDialog(dialog);
     if (listeDialog_)
         listeDialog_->setMainFontName(font().family());
 }
@@ -414,7 +404,7 @@ void TForm_Main::FormResize()
     TabSheet_Main->setListItemHeight(width * PersonListBox::ItemHeight / DesignWidth);
     TabSheet_Tree->setListItemHeight(width * ChartListBox::ItemHeight / DesignWidth);
     // The chart and table pages bring their own pictures; the others show the current person's.
-    if (activePageTag() == 0 && !session_.persons.empty())
+    if (activePageTag() == 0 && !session_.persons().empty())
         TabSheet_Main->ShowPicture(session_.recNoMain());
     else if (activePageTag() == 2)
         TabSheet_TView->ShowPicture(TabSheet_TView->Lb_T1_Main->tag());

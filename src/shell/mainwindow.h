@@ -18,12 +18,9 @@ struct RecoveryInfo;
 class RecoveryWriter;
 class AboutPage;
 class ChartPage;
-class PersonEditor;
 class PersonPage;
 class PrintPage;
 class ProportionalScaler;
-class PictureEditor;
-class RelativeEditor;
 class TablePage;
 class TForm_ListeDlg;
 
@@ -47,10 +44,6 @@ public:
     // The person selection list, created beside the window at program start.
     void setListeDialog(TForm_ListeDlg* dialog);
     TForm_ListeDlg* listeDialog() const { return listeDialog_; }
-    // The person page's editing handlers.
-    PersonEditor* personEditor() const { return personEditor_; }
-    RelativeEditor* relativeEditor() const { return relativeEditor_; }
-    PictureEditor* pictureEditor() const { return pictureEditor_; }
 
     // The unsaved-changes flag.
     bool unsavedChanges() const;
@@ -168,9 +161,6 @@ private:
     std::unique_ptr<RecoveryWriter> recovery_;
     FileStamp familyStamp_; // the family file as opened or last saved here
     TForm_ListeDlg* listeDialog_ = nullptr;
-    PersonEditor* personEditor_ = nullptr;
-    RelativeEditor* relativeEditor_ = nullptr;
-    PictureEditor* pictureEditor_ = nullptr;
     QString settingsPath_;
     QString openDialogTitle_;
     QString openPictureDialogTitle_;

@@ -2,7 +2,6 @@
 // cancel.
 #include "shell/mainwindow.h"
 
-#include "editing/personeditor.h"
 #include "editing/personpage.h"
 #include "model/messages.h"
 #include "ui/shortcuts.h"
@@ -70,7 +69,7 @@ void TForm_Main::createActions()
         if (session_.maySave())
             SB_SaveClick();
     });
-    connect(Act_Cancel, &QAction::triggered, personEditor_, &PersonEditor::SB_IptalClick);
+    connect(Act_Cancel, &QAction::triggered, TabSheet_Main, &PersonPage::SB_IptalClick);
     auto* keys = new HistoryKeyFilter(session_, this);
     for (QWidget* field : TabSheet_Main->findChildren<QLineEdit*>())
         field->installEventFilter(keys);
@@ -114,9 +113,8 @@ void TForm_Main::showChangedPerson()
 {
     showPage(TabSheet_Main);
     // Undoing the first person leaves the family as an empty file opens: entering that person.
-    if (session_.persons.empty()) {
-        if (TabSheet_Main->BeginAdding(EditMode::First))
-            TabSheet_Main->Lb_Info->setText(LangText(Msg::FirstRecordTitle, session_.lang()));
+    if (session_.persons().empty()) {
+        TabSheet_Main->BeginAdding(EditMode::First);
         return;
     }
     TabSheet_Main->ShowRecord();

@@ -82,7 +82,7 @@ void TForm_Main::Button_DevamClick(QObject* sender)
     const QString previousName = session_.familyFileName;
     std::optional<QString> chosen;
     if (sender == TabSheet_About->Button_Devam) {
-        if (!session_.persons.empty()) {
+        if (!session_.persons().empty()) {
             showPage(TabSheet_Main);
             return;
         }
@@ -117,7 +117,10 @@ void TForm_Main::openChosenFile(const QString& fileName, const QString& previous
     OpenOutcome outcome;
     {
         const OverrideCursorGuard hourglass;
-        outcome = OpenFamilyFile(fileName, readOnlyTicked_, session_.persons, errors_, options);
+        session_.replaceFamily({});
+        PersonList opened;
+        outcome = OpenFamilyFile(fileName, readOnlyTicked_, opened, errors_, options);
+        session_.replaceFamily(std::move(opened));
     }
     richerFile_ = outcome.opened && errors_.linesLeftOut;
     showingFindings_ = false;
@@ -133,7 +136,7 @@ void TForm_Main::openChosenFile(const QString& fileName, const QString& previous
         // A legacy import takes a new name: never that of another family without asking.
         const std::optional<QString> name = importedFamilyName(outcome.fileName);
         if (!name) {
-            session_.persons.clear();
+            session_.replaceFamily({});
             errors_.visible = false;
             TabSheet_About->hideErrors();
             session_.familyFileName = previousName;
@@ -185,14 +188,13 @@ void TForm_Main::showOpenedFile(bool readOnly)
     session_.setReadOnlyMode(readOnly);
     showCaption();
     showCurrentDir();
-    const qint32 count = qint32(session_.persons.size());
+    const qint32 count = qint32(session_.persons().size());
     if (session_.recNoMain() < 1 || session_.recNoMain() > count)
         session_.setRecNoMain(1);
     if (!errors_.visible)
         showPage(TabSheet_Main);
     if (count == 0) {
-        if (TabSheet_Main->BeginAdding(EditMode::First))
-            TabSheet_Main->Lb_Info->setText(LangText(Msg::FirstRecordTitle, session_.lang()));
+        TabSheet_Main->BeginAdding(EditMode::First);
     } else {
         TabSheet_Main->ShowRecord();
     }
@@ -233,7 +235,7 @@ bool TForm_Main::SB_SaveClick()
         SaveResult result;
         {
             const OverrideCursorGuard hourglass;
-            result = SaveFamilyFileIfUnchanged(session_.familyFileName, session_.persons, options,
+            result = SaveFamilyFileIfUnchanged(session_.familyFileName, session_.persons(), options,
                                                expected);
         }
         // Changed again while the family was written: ask once more.
@@ -314,7 +316,7 @@ SaveResult TForm_Main::saveUnder(const QString& other)
     const QString from = family.isSymLink() ? QFileInfo(family.canonicalFilePath()).absolutePath()
                                             : family.absolutePath();
     const QString to = QFileInfo(other).absolutePath();
-    PersonList moved = session_.persons;
+    PersonList moved = session_.persons();
     bool rebased = false;
     for (TTreeData& person : moved) {
         for (QString& picture : person.Pictures) {
@@ -331,7 +333,7 @@ SaveResult TForm_Main::saveUnder(const QString& other)
         result = SaveFamilyFile(other, moved, options);
     }
     if (result.saved) {
-        session_.persons = std::move(moved);
+        session_.replaceFamily(std::move(moved));
         // The steps name pictures relative to the old folder: undoing one would break them.
         if (rebased)
             session_.clearHistory();

@@ -77,7 +77,7 @@ void TForm_Main::startRecovery(const QString& folder)
 
 bool TForm_Main::restoreRecovery(RecoveryInfo left, const QString& restoredName)
 {
-    session_.persons.clear();
+    session_.replaceFamily({});
     ReadOptions options;
     options.lang = session_.lang();
     options.programVersion = ProgramVersion();
@@ -89,10 +89,12 @@ bool TForm_Main::restoreRecovery(RecoveryInfo left, const QString& restoredName)
     bool read = false;
     {
         const OverrideCursorGuard hourglass;
-        read = ReadRecovery(left, session_.persons, errors_, options);
+        PersonList restored;
+        read = ReadRecovery(left, restored, errors_, options);
+        session_.replaceFamily(std::move(restored));
     }
     if (!read) {
-        session_.persons.clear();
+        session_.replaceFamily({});
         prompts_->message(MessageKind::Warning, LangText(Msg::RecoveryUnreadable, session_.lang()) +
                                                     QDir::toNativeSeparators(left.dataPath));
         return false;

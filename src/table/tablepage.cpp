@@ -72,7 +72,7 @@ void TablePage::SB_TViewClick()
     const qint32 recNo = session_.recNoMain();
     SetBackButton(*SB_T1_Back, PersonTitle(session_.current(), session_.lang()), recNo);
     model_->clear();
-    SetPersonLabel(session_.persons, recNo, *Lb_T1_Main, session_.lang());
+    SetPersonLabel(session_.persons(), recNo, *Lb_T1_Main, session_.lang());
     ShowPicture(recNo);
     // The page is painted before the long build starts.
     QCoreApplication::processEvents();
@@ -81,7 +81,7 @@ void TablePage::SB_TViewClick()
     options.generations = generationLimit_;
     options.lang = session_.lang();
     model_->setBaseFont(VST->font());
-    model_->setTable(BuildGenerationTable(session_.persons, recNo, options), recNo);
+    model_->setTable(BuildGenerationTable(session_.persons(), recNo, options), recNo);
     VST->expand(model_->indexOfRow(model_->table().currentRow()));
     Lb_VST_Count->setText(GenerationCountText(model_->table(), session_.lang()));
 }
@@ -135,7 +135,7 @@ void TablePage::VSTChange(const QModelIndex& current)
     const qint32 recNo = model_->table().row(row).RecNo;
     if (!session_.isRecord(recNo))
         return;
-    SetPersonLabel(session_.persons, recNo, *Lb_T1_Main, session_.lang());
+    SetPersonLabel(session_.persons(), recNo, *Lb_T1_Main, session_.lang());
     ShowPicture(recNo);
 }
 

@@ -1,6 +1,7 @@
 #include "ui/prompts.h"
 
 #include <QCheckBox>
+#include <QDialog>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QGridLayout>
@@ -65,6 +66,11 @@ QString PromptText(const QString& text)
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return shown;
+}
+
+int Prompts::exec(QDialog& dialog)
+{
+    return dialog.exec();
 }
 
 PromptAnswer DialogPrompts::message(MessageKind kind, const QString& text, MessageButtons buttons)

@@ -1,4 +1,5 @@
 #include "editing/family.h"
+#include "editing/personcontrols.h"
 #include "editing/personpage.h"
 #include "model/messages.h"
 #include "print/printmodel.h"
@@ -70,7 +71,7 @@ protected:
         auto scripted = std::make_unique<ScriptedPrompts>();
         prompts = scripted.get();
         window = std::make_unique<TForm_Main>(QStringList{}, std::move(scripted));
-        window->session().persons = Family();
+        window->session().replaceFamily(Family());
         window->session().setRecNoMain(3);
         page = window->TabSheet_Print;
     }
@@ -115,7 +116,7 @@ TEST_F(PrintPageTest, ModelPassesTheTester)
 TEST_F(PrintPageTest, OpensChangesScopeAndTicksARow)
 {
     window->show();
-    QTest::mouseClick(window->TabSheet_Main->SB_Yaz, Qt::LeftButton);
+    QTest::mouseClick(test::PersonControls(window->TabSheet_Main).SB_Yaz, Qt::LeftButton);
     EXPECT_EQ(window->PageControl_Main->currentWidget(), page);
     // The first opening takes the family of person 3: parents and the person, not the sister.
     EXPECT_EQ(page->ComboBox_P_Liste->currentIndex(), 0);
@@ -160,7 +161,7 @@ TEST_F(PrintPageTest, OpensChangesScopeAndTicksARow)
     // The next opening applies the family scope afresh.
     QTest::mouseClick(page->SB_P_Back, Qt::LeftButton);
     EXPECT_EQ(window->PageControl_Main->currentWidget(), window->TabSheet_Main);
-    QTest::mouseClick(window->TabSheet_Main->SB_Yaz, Qt::LeftButton);
+    QTest::mouseClick(test::PersonControls(window->TabSheet_Main).SB_Yaz, Qt::LeftButton);
     EXPECT_EQ(page->checkedRecNos(), (QList<qint32>{1, 2, 3}));
 }
 
@@ -297,7 +298,7 @@ TEST_F(PrintPageTest, AssociationThatCannotBeWrittenIsNotReportedAsDone)
 
 TEST_F(PrintPageTest, CurrentDirShownAfterOpening)
 {
-    window->session().persons.clear();
+    window->session().replaceFamily({});
     const QString path = home.filePath("fam.ged");
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));

@@ -41,8 +41,8 @@ TEST(FamilyCheckWindow, FindingsGoToTheErrorListAndChangeNothing)
     ScriptedPrompts* prompts = scripted.get();
     TForm_Main window({path}, std::move(scripted));
     QTest::mouseClick(window.TabSheet_About->Button_Devam, Qt::LeftButton);
-    ASSERT_EQ(window.session().persons.size(), 2u);
-    const PersonList before = window.session().persons;
+    ASSERT_EQ(window.session().persons().size(), 2u);
+    const PersonList before = window.session().persons();
 
     window.SB_YazClick();
     PrintPage* print = window.TabSheet_Print;
@@ -61,7 +61,7 @@ TEST(FamilyCheckWindow, FindingsGoToTheErrorListAndChangeNothing)
     EXPECT_EQ(window.PageControl_Main->currentWidget(),
               static_cast<QWidget*>(window.TabSheet_Main));
     EXPECT_FALSE(window.session().unsavedChanges());
-    EXPECT_EQ(window.session().persons, before);
+    EXPECT_EQ(window.session().persons(), before);
     EXPECT_TRUE(prompts->script.empty());
     QFile::remove(SettingsFilePath());
 }

@@ -1,3 +1,4 @@
+#include "editing/personcontrols.h"
 #include "editing/personpage.h"
 #include "editing/persontexts.h"
 #include "model/familychange.h"
@@ -57,8 +58,8 @@ QStringList Captions(TForm_Main& window)
             about->ComboBox_Lang->itemText(0),
             about->ComboBox_Lang->itemText(1),
             QString::number(about->ComboBox_Lang->currentIndex()),
-            window.TabSheet_Main->SB_Duzelt->text(),
-            window.TabSheet_Main->SB_Save->toolTip()};
+            test::PersonControls(window.TabSheet_Main).SB_Duzelt->text(),
+            test::PersonControls(window.TabSheet_Main).SB_Save->toolTip()};
 }
 
 class MainWindowTest : public ::testing::Test
@@ -194,10 +195,10 @@ TEST_F(MainWindowTest, ProblemFileStaysOnTheErrorListUntilContinue)
     EXPECT_FALSE(window->unsavedChanges());
     EXPECT_EQ(about->Memo_Errors->geometry(), QRect(51, 60, 500, 341));
 
-    EXPECT_FALSE(window->TabSheet_Main->SB_Save->isEnabled());
+    EXPECT_FALSE(test::PersonControls(window->TabSheet_Main).SB_Save->isEnabled());
     QTest::mouseClick(about->SB_ErrorClose, Qt::LeftButton);
     EXPECT_TRUE(window->session().unsavedChanges());
-    EXPECT_TRUE(window->TabSheet_Main->SB_Save->isEnabled());
+    EXPECT_TRUE(test::PersonControls(window->TabSheet_Main).SB_Save->isEnabled());
     EXPECT_EQ(window->PageControl_Main->currentWidget(),
               static_cast<QWidget*>(window->TabSheet_Main));
     EXPECT_FALSE(about->Memo_Errors->isVisibleTo(window.get()));
@@ -254,7 +255,7 @@ TEST_F(MainWindowTest, ContinueOpensTheRememberedFileThenOnlySwitchesPage)
     const QString path = write("aile.ged", KinrowFile);
     auto window = start({path});
     QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
-    EXPECT_EQ(window->session().persons.size(), 2u);
+    EXPECT_EQ(window->session().persons().size(), 2u);
     EXPECT_EQ(window->windowTitle(), "KINROW - Family Tree - " + path);
     EXPECT_EQ(window->PageControl_Main->currentWidget(),
               static_cast<QWidget*>(window->TabSheet_Main));
@@ -262,7 +263,7 @@ TEST_F(MainWindowTest, ContinueOpensTheRememberedFileThenOnlySwitchesPage)
     QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
     EXPECT_EQ(window->PageControl_Main->currentWidget(),
               static_cast<QWidget*>(window->TabSheet_Main));
-    EXPECT_EQ(window->session().persons.size(), 2u);
+    EXPECT_EQ(window->session().persons().size(), 2u);
 }
 
 TEST_F(MainWindowTest, ContinueWithoutTheRememberedFileAsksForOne)
@@ -279,9 +280,9 @@ TEST_F(MainWindowTest, ContinueWithoutTheRememberedFileAsksForOne)
     QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
     EXPECT_TRUE(QFile::exists(home.filePath("yeni.ged")));
     EXPECT_EQ(window->session().editMode(), EditMode::First);
-    EXPECT_EQ(window->TabSheet_Main->Lb_Info->text(),
+    EXPECT_EQ(test::PersonControls(window->TabSheet_Main).Lb_Info->text(),
               LangText(Msg::FirstRecordTitle, Lang::English));
-    EXPECT_TRUE(window->TabSheet_Main->SB_Tamam->isEnabled());
+    EXPECT_TRUE(test::PersonControls(window->TabSheet_Main).SB_Tamam->isEnabled());
 
     // A record being entered keeps the window open.
     window->show();
@@ -298,11 +299,11 @@ TEST_F(MainWindowTest, ToolbarLeadsToAboutAndExit)
     auto window = start({path});
     window->show();
     QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
-    EXPECT_EQ(window->TabSheet_Main->Edit_Ad->text(), "AHMET");
-    QTest::mouseClick(window->TabSheet_Main->SB_About, Qt::LeftButton);
+    EXPECT_EQ(test::PersonControls(window->TabSheet_Main).Edit_Ad->text(), "AHMET");
+    QTest::mouseClick(test::PersonControls(window->TabSheet_Main).SB_About, Qt::LeftButton);
     EXPECT_EQ(window->PageControl_Main->currentWidget(), window->TabSheet_About);
     QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
-    QTest::mouseClick(window->TabSheet_Main->SB_Exit, Qt::LeftButton);
+    QTest::mouseClick(test::PersonControls(window->TabSheet_Main).SB_Exit, Qt::LeftButton);
     EXPECT_FALSE(window->isVisible());
 }
 
@@ -313,9 +314,9 @@ TEST_F(MainWindowTest, ReadOnlyChoiceMarksTheCaption)
     openThroughDialog(*window, path, true);
     EXPECT_TRUE(window->session().readOnlyMode());
     EXPECT_TRUE(window->windowTitle().endsWith(" - Read Only !!!!!"));
-    EXPECT_FALSE(window->TabSheet_Main->SB_Duzelt->isEnabled());
-    EXPECT_FALSE(window->TabSheet_Main->SB_AnneEkle->isEnabled());
-    EXPECT_TRUE(window->TabSheet_Main->Edit_Ad->isReadOnly());
+    EXPECT_FALSE(test::PersonControls(window->TabSheet_Main).SB_Duzelt->isEnabled());
+    EXPECT_FALSE(test::PersonControls(window->TabSheet_Main).SB_AnneEkle->isEnabled());
+    EXPECT_TRUE(test::PersonControls(window->TabSheet_Main).Edit_Ad->isReadOnly());
     // Nothing may replace a file opened only for reading.
     window->setUnsavedChanges(true);
     prompts->answerMessage(PromptAnswer::Ok);
@@ -358,7 +359,7 @@ TEST_F(MainWindowTest, LegacyImportEndsWithGedName)
     openThroughDialog(*window, path);
     EXPECT_EQ(window->session().familyFileName, home.filePath("eski.ged"));
     EXPECT_TRUE(window->windowTitle().endsWith(home.filePath("eski.ged")));
-    EXPECT_EQ(window->session().persons.size(), 2u);
+    EXPECT_EQ(window->session().persons().size(), 2u);
     QTest::mouseClick(window->TabSheet_About->SB_ErrorClose, Qt::LeftButton);
     EXPECT_TRUE(window->unsavedChanges());
     EXPECT_TRUE(window->SB_SaveClick());
@@ -380,7 +381,7 @@ TEST_F(MainWindowTest, AnImportAsksBeforeTakingTheNameOfAnotherFamily)
     EXPECT_EQ(prompts->messages.last(),
               other + "\r\r" + LangText(Msg::ImportNameTaken, Lang::English));
     EXPECT_EQ(window->session().familyFileName, before);
-    EXPECT_TRUE(window->session().persons.empty());
+    EXPECT_TRUE(window->session().persons().empty());
 
     // No, then another name: the import takes it, and saving leaves the other family alone.
     prompts->chooseFile(dat);
@@ -388,7 +389,7 @@ TEST_F(MainWindowTest, AnImportAsksBeforeTakingTheNameOfAnotherFamily)
     prompts->chooseSaveFile(home.filePath("aktarilan"));
     QTest::mouseClick(window->TabSheet_About->BitBtn_Dosya, Qt::LeftButton);
     EXPECT_EQ(window->session().familyFileName, home.filePath("aktarilan.ged"));
-    ASSERT_EQ(window->session().persons.size(), 2u);
+    ASSERT_EQ(window->session().persons().size(), 2u);
     QTest::mouseClick(window->TabSheet_About->SB_ErrorClose, Qt::LeftButton);
     ASSERT_TRUE(window->SB_SaveClick());
     ASSERT_TRUE(window->SB_SaveClick());
@@ -415,7 +416,7 @@ TEST_F(MainWindowTest, AFailedSaveOffersAnotherNameAndTheWindowCloses)
                                                            "../resim/a.jpg\r\n"));
     auto window = start({path});
     QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
-    ASSERT_EQ(window->session().persons.at(0).Pictures, QStringList{"../resim/a.jpg"});
+    ASSERT_EQ(window->session().persons().at(0).Pictures, QStringList{"../resim/a.jpg"});
     window->show();
     window->setUnsavedChanges(true);
     ASSERT_TRUE(QDir(home.filePath("gone")).removeRecursively());
@@ -451,17 +452,17 @@ TEST_F(MainWindowTest, SavingIntoAFolderThatRewritesPictureNamesForgetsTheSteps)
     QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
     Session& session = window->session();
     FamilyChange change(session, StepKind::Correct, {2});
-    session.persons[1].GivenName = "FATMA";
+    change.persons()[1].GivenName = "FATMA";
     change.commit();
     ASSERT_TRUE(QDir(home.filePath("gone")).removeRecursively());
 
     prompts->answerMessage(PromptAnswer::Yes); // under another name
     prompts->chooseSaveFile(home.filePath("kurtarma.ged"));
     ASSERT_TRUE(window->SB_SaveClick());
-    EXPECT_EQ(session.persons[0].Pictures, QStringList{"resim/a.jpg"});
+    EXPECT_EQ(session.persons()[0].Pictures, QStringList{"resim/a.jpg"});
     // An undone step would bring back a name of the old folder.
     EXPECT_FALSE(session.undo());
-    EXPECT_EQ(session.persons[1].GivenName, "FATMA");
+    EXPECT_EQ(session.persons()[1].GivenName, "FATMA");
 }
 
 TEST_F(MainWindowTest, SavingTwiceKeepsOneBackup)
@@ -518,7 +519,7 @@ TEST_F(MainWindowTest, ClosingAfterAFailedSaveKeepsTheWindowAndTheChange)
     window->show();
     Session& session = window->session();
     FamilyChange change(session, StepKind::Correct, {2});
-    session.persons[1].GivenName = "FATMA";
+    change.persons()[1].GivenName = "FATMA";
     change.commit();
     ASSERT_TRUE(QDir(home.filePath("gone")).removeRecursively());
 
@@ -527,7 +528,7 @@ TEST_F(MainWindowTest, ClosingAfterAFailedSaveKeepsTheWindowAndTheChange)
     EXPECT_FALSE(window->close());
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(window->unsavedChanges());
-    EXPECT_EQ(session.persons.at(1).GivenName, "FATMA");
+    EXPECT_EQ(session.persons().at(1).GivenName, "FATMA");
     EXPECT_TRUE(session.history().canUndo());
     window->setUnsavedChanges(false);
 }
@@ -722,7 +723,7 @@ TEST_F(MainWindowTest, LargeFileMovesAndRepaintsTheProgressBar)
     PaintCounter painter;
     bar->installEventFilter(&painter);
     openThroughDialog(*window, path);
-    EXPECT_EQ(window->session().persons.size(), 60000u);
+    EXPECT_EQ(window->session().persons().size(), 60000u);
     EXPECT_GT(values.size(), 10);
     EXPECT_GE(painter.paints, 1);
     EXPECT_FALSE(bar->isVisible());
@@ -776,14 +777,14 @@ TEST_F(MainWindowTest, SampleFamilyOpensAndEveryRelativeIsOneClickAway)
     auto window = start({path});
     QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
     Session& state = window->session();
-    ASSERT_EQ(state.persons.size(), 41u);
+    ASSERT_EQ(state.persons().size(), 41u);
     PersonPage* page = window->TabSheet_Main;
 
     // A person of the third generation with both parents, two wives, children and a half-sister.
-    const auto found = std::find_if(state.persons.begin(), state.persons.end(), [](auto& p) {
+    const auto found = std::find_if(state.persons().begin(), state.persons().end(), [](auto& p) {
         return p.MotherId > 0 && p.FatherId > 0 && p.Spouses.size() > 1 && !p.Children.isEmpty();
     });
-    ASSERT_NE(found, state.persons.end());
+    ASSERT_NE(found, state.persons().end());
     const TTreeData person = *found;
     const auto visit = [&](auto* control, int clicks) {
         state.setRecNoMain(person.Id);
@@ -798,7 +799,7 @@ TEST_F(MainWindowTest, SampleFamilyOpensAndEveryRelativeIsOneClickAway)
     EXPECT_EQ(visit(page->SB_Esi, 1), person.Id);
     EXPECT_EQ(visit(page->SB_Esi, 2), person.Spouses.first());
     EXPECT_EQ(visit(page->SB_Cocuklari, 2), person.Children.first());
-    const QList<qint32> siblings = SiblingsOf(state.persons, person.Id);
+    const QList<qint32> siblings = SiblingsOf(state.persons(), person.Id);
     ASSERT_FALSE(siblings.isEmpty());
     EXPECT_EQ(visit(page->SB_Kardesleri, 2), siblings.first());
     EXPECT_EQ(page->Lb_RecAdet->text(), QStringLiteral("Total Records : 41"));
@@ -823,7 +824,7 @@ TEST_F(MainWindowTest, TheFirstSaveOfARicherFileOffersAnotherName)
     const QString path = write("diger.ged", richer);
     auto window = start({path});
     QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
-    ASSERT_EQ(window->session().persons.size(), 2u);
+    ASSERT_EQ(window->session().persons().size(), 2u);
     prompts->answerMessage(PromptAnswer::Yes);
     prompts->chooseSaveFile(home.filePath("kopya.ged"));
     ASSERT_TRUE(window->SB_SaveClick());

@@ -93,7 +93,7 @@ int restore()
     const Session& session = window->session();
     out() << "file: " << session.familyFileName << '\n'
           << "unsaved: " << session.unsavedChanges() << '\n'
-          << "name: " << (session.persons.empty() ? QString() : session.persons[0].GivenName)
+          << "name: " << (session.persons().empty() ? QString() : session.persons()[0].GivenName)
           << '\n'
           << "page: " << window->PageControl_Main->currentWidget()->objectName() << Qt::endl;
     window->close();

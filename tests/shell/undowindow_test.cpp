@@ -98,7 +98,7 @@ protected:
         return state;
     }
     PersonPage* page() const { return window->TabSheet_Main; }
-    PersonList& persons() { return window->session().persons; }
+    const PersonList& persons() const { return window->session().persons(); }
 
     QTemporaryDir home;
     QString path;

@@ -1,4 +1,5 @@
 // Saves pictures of the generation table for the documentation: table_screenshot OUTDIR.
+#include "editing/personcontrols.h"
 #include "editing/personpage.h"
 #include "gedcom/gedcomreader.h"
 #include "shell/aboutpage.h"
@@ -70,17 +71,19 @@ int main(int argc, char* argv[])
     ErrorList errors;
     const QString sample = QStringLiteral(KINROW_SOURCE_DIR "/data/sample/aile.ged");
     QDir::setCurrent(QFileInfo(sample).absolutePath());
-    if (!ReadGedcom(sample, session.persons, errors, ReadOptions())) {
+    PersonList persons;
+    if (!ReadGedcom(sample, persons, errors, ReadOptions())) {
         qWarning("cannot read %s", qPrintable(sample));
         return 1;
     }
-    session.setRecNoMain(Showcase(session.persons));
+    session.replaceFamily(std::move(persons));
+    session.setRecNoMain(Showcase(session.persons()));
     window.show();
     bool saved = true;
     for (const char* lang : {"tr", "en"}) {
         window.TabSheet_About->ComboBox_Lang->setCurrentIndex(qstrcmp(lang, "tr") == 0 ? 0 : 1);
         window.TabSheet_Main->ShowRecord();
-        window.TabSheet_Main->SB_TView->click();
+        test::PersonControls(window.TabSheet_Main).SB_TView->click();
         TablePage* table = window.TabSheet_TView;
         const QModelIndex me = table->model()->indexOfRow(table->model()->table().currentRow());
         table->VST->expand(table->model()->indexOfRow(0));
