@@ -1,7 +1,6 @@
 // Saves a picture of the ancestor chart page: chart_screenshot tr|en FAMILY.ged RECNO OUT.png.
 #include "chart/chartlistbox.h"
 #include "chart/chartpage.h"
-#include "editing/personcontrols.h"
 #include "editing/personpage.h"
 #include "shell/aboutpage.h"
 #include "shell/mainwindow.h"
@@ -31,7 +30,7 @@ int main(int argc, char* argv[])
         return 1;
     window.session().setRecNoMain(recNo);
     window.TabSheet_Main->ShowRecord();
-    test::PersonControls(window.TabSheet_Main).SB_Tree->click();
+    window.TabSheet_Main->findChild<SpeedButton*>(QStringLiteral("SB_Tree"))->click();
     // With two spouses or more, the first is chosen to show the children's markers.
     if (window.TabSheet_Tree->ListBox_T_Esi->count() >= 2)
         window.TabSheet_Tree->ListBox_T_Esi->setCurrentRow(0);

@@ -1,6 +1,5 @@
 // Saves a picture of the print page on the sample family for the documentation:
 // print_screenshot tr|en OUT.png (run under Xvfb).
-#include "editing/personcontrols.h"
 #include "editing/personpage.h"
 #include "print/printpage.h"
 #include "shell/aboutpage.h"
@@ -32,7 +31,7 @@ int main(int argc, char* argv[])
     window.TabSheet_About->Button_Devam->click();
     window.session().setRecNoMain(5);
     window.TabSheet_Main->ShowRecord();
-    test::PersonControls(window.TabSheet_Main).SB_Yaz->click();
+    window.TabSheet_Main->findChild<SpeedButton*>(QStringLiteral("SB_Yaz"))->click();
     app.processEvents();
     return window.grab().save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
 }

@@ -235,19 +235,19 @@ TEST_F(MainWindowTest, NothingOfThePreviousFamilyStaysOnScreen)
                                "1 OBJE\r\n2 FILE c.jpg\r\n" + "0 TRLR\r\n");
     auto window = start();
     openThroughDialog(*window, first);
-    PersonPage* page = window->TabSheet_Main;
-    QTest::mouseClick(page->SB_ResimPrior, Qt::LeftButton);
-    ASSERT_EQ(page->Lb_ResimNo->text(), "1/2");
+    test::PersonControls page(window->TabSheet_Main);
+    QTest::mouseClick(page.SB_ResimPrior, Qt::LeftButton);
+    ASSERT_EQ(page.Lb_ResimNo->text(), "1/2");
 
     openThroughDialog(*window, home.filePath("yeni.ged"));
     ASSERT_TRUE(window->session().isAdding());
-    EXPECT_EQ(page->Lb_RecAdet->text(), "Total Records : 0");
-    EXPECT_EQ(page->Lb_ResimNo->text(), " 0/0");
-    QTest::mouseClick(page->SB_Iptal, Qt::LeftButton);
+    EXPECT_EQ(page.Lb_RecAdet->text(), "Total Records : 0");
+    EXPECT_EQ(page.Lb_ResimNo->text(), " 0/0");
+    QTest::mouseClick(page.SB_Iptal, Qt::LeftButton);
 
     openThroughDialog(*window, second);
-    EXPECT_EQ(page->Lb_RecAdet->text(), "Total Records : 1");
-    EXPECT_EQ(page->Lb_ResimNo->text(), "3/3"); // as at start-up, not the first family's 1
+    EXPECT_EQ(page.Lb_RecAdet->text(), "Total Records : 1");
+    EXPECT_EQ(page.Lb_ResimNo->text(), "3/3"); // as at start-up, not the first family's 1
 }
 
 TEST_F(MainWindowTest, ContinueOpensTheRememberedFileThenOnlySwitchesPage)
@@ -778,7 +778,7 @@ TEST_F(MainWindowTest, SampleFamilyOpensAndEveryRelativeIsOneClickAway)
     QTest::mouseClick(window->TabSheet_About->Button_Devam, Qt::LeftButton);
     Session& state = window->session();
     ASSERT_EQ(state.persons().size(), 41u);
-    PersonPage* page = window->TabSheet_Main;
+    test::PersonControls page(window->TabSheet_Main);
 
     // A person of the third generation with both parents, two wives, children and a half-sister.
     const auto found = std::find_if(state.persons().begin(), state.persons().end(), [](auto& p) {
@@ -788,21 +788,21 @@ TEST_F(MainWindowTest, SampleFamilyOpensAndEveryRelativeIsOneClickAway)
     const TTreeData person = *found;
     const auto visit = [&](auto* control, int clicks) {
         state.setRecNoMain(person.Id);
-        page->ShowRecord();
+        window->TabSheet_Main->ShowRecord();
         for (int i = 0; i < clicks; ++i)
             QTest::mouseClick(control, Qt::LeftButton);
         return state.recNoMain();
     };
-    EXPECT_EQ(visit(page->Lb_Anne, 1), person.MotherId);
-    EXPECT_EQ(visit(page->Lb_Baba, 1), person.FatherId);
+    EXPECT_EQ(visit(page.Lb_Anne, 1), person.MotherId);
+    EXPECT_EQ(visit(page.Lb_Baba, 1), person.FatherId);
     // The first click on a heading only selects the list's first entry.
-    EXPECT_EQ(visit(page->SB_Esi, 1), person.Id);
-    EXPECT_EQ(visit(page->SB_Esi, 2), person.Spouses.first());
-    EXPECT_EQ(visit(page->SB_Cocuklari, 2), person.Children.first());
+    EXPECT_EQ(visit(page.SB_Esi, 1), person.Id);
+    EXPECT_EQ(visit(page.SB_Esi, 2), person.Spouses.first());
+    EXPECT_EQ(visit(page.SB_Cocuklari, 2), person.Children.first());
     const QList<qint32> siblings = SiblingsOf(state.persons(), person.Id);
     ASSERT_FALSE(siblings.isEmpty());
-    EXPECT_EQ(visit(page->SB_Kardesleri, 2), siblings.first());
-    EXPECT_EQ(page->Lb_RecAdet->text(), QStringLiteral("Total Records : 41"));
+    EXPECT_EQ(visit(page.SB_Kardesleri, 2), siblings.first());
+    EXPECT_EQ(page.Lb_RecAdet->text(), QStringLiteral("Total Records : 41"));
 }
 
 // A file holding lines the family cannot keep is not replaced by the first save unless the

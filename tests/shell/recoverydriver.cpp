@@ -78,9 +78,9 @@ int change(const QString& family)
     });
     window.TabSheet_About->Button_Devam->click();
     PersonPage* page = window.TabSheet_Main;
-    page->SB_Duzelt->click();
-    page->Edit_Ad->setText(QStringLiteral("DEGISTI"));
-    page->SB_Tamam->click();
+    page->findChild<SpeedButton*>(QStringLiteral("SB_Duzelt"))->click();
+    page->findChild<QLineEdit*>(QStringLiteral("Edit_Ad"))->setText(QStringLiteral("DEGISTI"));
+    page->findChild<SpeedButton*>(QStringLiteral("SB_Tamam"))->click();
     out() << "changed " << window.session().unsavedChanges() << Qt::endl;
     return QCoreApplication::exec();
 }

@@ -1,5 +1,6 @@
 // Undo, redo and the window's keys on the real window, with scripted answers for every box.
 #include "editing/family.h"
+#include "editing/personcontrols.h"
 #include "editing/personlistbox.h"
 #include "editing/personpage.h"
 #include "gedcom/familyopen.h"
@@ -84,10 +85,10 @@ protected:
     }
     void addMother(const QString& name)
     {
-        QTest::mouseClick(page()->SB_AnneEkle, Qt::LeftButton);
+        QTest::mouseClick(test::PersonControls(page()).SB_AnneEkle, Qt::LeftButton);
         ASSERT_TRUE(page()->isEditing());
-        page()->Edit_Ad->setText(name);
-        QTest::mouseClick(page()->SB_Tamam, Qt::LeftButton);
+        test::PersonControls(page()).Edit_Ad->setText(name);
+        QTest::mouseClick(test::PersonControls(page()).SB_Tamam, Qt::LeftButton);
         ASSERT_FALSE(page()->isEditing());
     }
     QStringList actionState() const
@@ -114,20 +115,20 @@ TEST_F(UndoWindowTest, CtrlZTakesBackAnAddedMotherAndCtrlYMakesItAgain)
     ASSERT_EQ(added.size(), 5u);
     EXPECT_EQ(actionState(), QStringList({"+Undo: add mother", "-Redo"}));
 
-    page()->Edit_Ad->setFocus(); // a field's own undo must not swallow the key
+    test::PersonControls(page()).Edit_Ad->setFocus(); // a field's own undo must not swallow the key
     show(1);
     press(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(persons(), Family());
     EXPECT_EQ(window->session().recNoMain(), 4); // the person the step changed is shown
-    EXPECT_EQ(page()->Lb_Info->text(), "P4 S4");
-    EXPECT_EQ(page()->Lb_Anne->tag(), 0);
+    EXPECT_EQ(test::PersonControls(page()).Lb_Info->text(), "P4 S4");
+    EXPECT_EQ(test::PersonControls(page()).Lb_Anne->tag(), 0);
     EXPECT_FALSE(window->unsavedChanges());
-    EXPECT_FALSE(page()->SB_Save->isEnabled());
+    EXPECT_FALSE(test::PersonControls(page()).SB_Save->isEnabled());
     EXPECT_EQ(actionState(), QStringList({"-Undo", "+Redo: add mother"}));
 
     press(Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(persons(), added);
-    EXPECT_EQ(page()->Lb_Anne->tag(), 5);
+    EXPECT_EQ(test::PersonControls(page()).Lb_Anne->tag(), 5);
     EXPECT_TRUE(window->unsavedChanges());
     press(Qt::Key_Z, Qt::ControlModifier);
     press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
@@ -141,26 +142,26 @@ TEST_F(UndoWindowTest, UndoingADeletionBringsThePersonBackAndShowsIt)
 {
     show(1);
     prompts->answerMessage(PromptAnswer::Yes);
-    QTest::mouseClick(page()->SB_Sil, Qt::LeftButton);
+    QTest::mouseClick(test::PersonControls(page()).SB_Sil, Qt::LeftButton);
     ASSERT_EQ(persons().size(), 3u);
     window->SB_TreeClick(); // undo works from any page and comes back to the person
     window->Act_Undo->trigger();
     EXPECT_EQ(persons(), Family());
     EXPECT_EQ(window->PageControl_Main->currentWidget(), page());
-    EXPECT_EQ(page()->Lb_Info->text(), "P1 S1");
-    EXPECT_EQ(page()->ListBox_Esi->count(), 1);
+    EXPECT_EQ(test::PersonControls(page()).Lb_Info->text(), "P1 S1");
+    EXPECT_EQ(test::PersonControls(page()).ListBox_Esi->count(), 1);
 }
 
 TEST_F(UndoWindowTest, NoUndoWhileEditingOrReadOnlyAndEscapeCancels)
 {
     addMother("FATMA");
-    page()->Edit_Soyad->setFocus();
+    test::PersonControls(page()).Edit_Soyad->setFocus();
     press(Qt::Key_K);
     ASSERT_TRUE(page()->isEditing());
     EXPECT_FALSE(window->Act_Undo->isEnabled());
     press(Qt::Key_Z, Qt::ControlModifier); // the field's own undo
     EXPECT_EQ(persons().size(), 4u + 1u);
-    EXPECT_EQ(page()->Edit_Soyad->text(), "S4");
+    EXPECT_EQ(test::PersonControls(page()).Edit_Soyad->text(), "S4");
     press(Qt::Key_Escape);
     EXPECT_FALSE(page()->isEditing());
     EXPECT_TRUE(window->Act_Undo->isEnabled());
@@ -193,11 +194,13 @@ TEST_F(UndoWindowTest, CtrlSSavesAndOpeningAnotherFileForgetsTheSteps)
 
 TEST_F(UndoWindowTest, SaveAndCancelHintsNameTheirKeysInBothLanguages)
 {
-    EXPECT_EQ(page()->SB_Save->toolTip(), "File Save (Ctrl+S)");
-    EXPECT_EQ(page()->SB_Iptal->toolTip(), "Edit Cancel (Esc)");
+    EXPECT_EQ(test::PersonControls(page()).SB_Save->toolTip(), "File Save (Ctrl+S)");
+    EXPECT_EQ(test::PersonControls(page()).SB_Iptal->toolTip(), "Edit Cancel (Esc)");
     window->TabSheet_About->ComboBox_Lang->setCurrentIndex(0);
-    EXPECT_EQ(page()->SB_Save->toolTip(), QStringLiteral("Dosyaya Kaydet (Ctrl+S)"));
-    EXPECT_EQ(page()->SB_Iptal->toolTip(), QStringLiteral("İşlem İptal (Esc)"));
+    EXPECT_EQ(test::PersonControls(page()).SB_Save->toolTip(),
+              QStringLiteral("Dosyaya Kaydet (Ctrl+S)"));
+    EXPECT_EQ(test::PersonControls(page()).SB_Iptal->toolTip(),
+              QStringLiteral("İşlem İptal (Esc)"));
 }
 
 } // namespace

@@ -1,5 +1,4 @@
 // Saves pictures of the generation table for the documentation: table_screenshot OUTDIR.
-#include "editing/personcontrols.h"
 #include "editing/personpage.h"
 #include "gedcom/gedcomreader.h"
 #include "shell/aboutpage.h"
@@ -83,7 +82,7 @@ int main(int argc, char* argv[])
     for (const char* lang : {"tr", "en"}) {
         window.TabSheet_About->ComboBox_Lang->setCurrentIndex(qstrcmp(lang, "tr") == 0 ? 0 : 1);
         window.TabSheet_Main->ShowRecord();
-        test::PersonControls(window.TabSheet_Main).SB_TView->click();
+        window.TabSheet_Main->findChild<SpeedButton*>(QStringLiteral("SB_TView"))->click();
         TablePage* table = window.TabSheet_TView;
         const QModelIndex me = table->model()->indexOfRow(table->model()->table().currentRow());
         table->VST->expand(table->model()->indexOfRow(0));

@@ -317,9 +317,10 @@ private:
 TEST_F(TablePageTest, AWriteThatFailsHalfWayKeepsTheOldFileAndTheTable)
 {
     // 2,000 children give an export well past the limit.
-    session.replaceFamily(Persons(2001));
+    PersonList persons = Persons(2001);
     for (qint32 n = 2; n <= 2001; ++n)
-        Child(session.persons(), 0, 1, n);
+        Child(persons, 0, 1, n);
+    session.replaceFamily(std::move(persons));
     page.SB_TViewClick();
     const qsizetype rows = page.model()->table().size();
     QTemporaryDir dir;
