@@ -1,5 +1,6 @@
 // Time of showing one person on the person page, for families of growing size.
 #include "editing/personpage.h"
+#include "ui/prompts.h"
 
 #include <QApplication>
 
@@ -13,21 +14,21 @@ namespace {
 // unrelated, so only the size of the family changes between runs.
 void Family(Session& state, int size)
 {
-    state.persons.resize(std::size_t(size));
+    PersonList p(std::size_t(size), TTreeData{});
     for (int i = 0; i < size; ++i) {
-        TTreeData& p = state.persons[std::size_t(i)];
-        p.Id = i + 1;
-        p.GivenName = QStringLiteral("AHMET");
-        p.Surname = QStringLiteral("YILMAZ");
-        p.Sex = i % 2 == 0 ? SexMale : SexFemale;
+        TTreeData& person = p[std::size_t(i)];
+        person.Id = i + 1;
+        person.GivenName = QStringLiteral("AHMET");
+        person.Surname = QStringLiteral("YILMAZ");
+        person.Sex = i % 2 == 0 ? SexMale : SexFemale;
     }
-    PersonList& p = state.persons;
     p[4].MotherId = 2;
     p[4].FatherId = 1;
     p[4].Spouses = {6, 8};
     p[4].Children = {10, 11, 12};
     p[0].Children = {3, 4, 5, 7};
     p[1].Children = {3, 4, 5, 9};
+    state.replaceFamily(std::move(p));
     state.setRecNoMain(5);
 }
 
@@ -35,8 +36,8 @@ void BM_ShowRecord(benchmark::State& run)
 {
     Session state;
     Family(state, int(run.range(0)));
-    PersonPage page(state);
-    page.currentYear = [] { return 2004; };
+    DialogPrompts prompts(nullptr); // shows nothing: ShowRecord asks nothing
+    PersonPage page(state, prompts);
     for (auto _ : run)
         page.ShowRecord();
 }

@@ -17,7 +17,7 @@ namespace {
 void BM_OpenPrintPage(benchmark::State& state)
 {
     Session session;
-    session.persons = GenerateFamily(int(state.range(0)), 1);
+    session.replaceFamily(GenerateFamily(int(state.range(0)), 1));
     session.setRecNoMain(qint32(state.range(0) / 2));
     DialogPrompts prompts(nullptr); // the benchmark asks nothing
     PrintPage page(session, prompts);
@@ -33,7 +33,7 @@ void BM_OpenPrintPage(benchmark::State& state)
 void BM_TickOneRowInTheView(benchmark::State& state)
 {
     Session session;
-    session.persons = GenerateFamily(int(state.range(0)), 1);
+    session.replaceFamily(GenerateFamily(int(state.range(0)), 1));
     DialogPrompts prompts(nullptr); // the benchmark asks nothing
     PrintPage page(session, prompts);
     page.show();

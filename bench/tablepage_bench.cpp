@@ -51,7 +51,7 @@ struct Page
 
     Page()
     {
-        session.persons = bench::DescendantFamily();
+        session.replaceFamily(bench::DescendantFamily());
         session.setRecNoMain(1);
         page.resize(616, 480);
         page.show();

@@ -34,7 +34,7 @@ const BigFamily& Family()
 // A session holding the family with the deletion made once.
 void DeleteOnce(Session& session)
 {
-    session.persons = Family().persons;
+    session.replaceFamily(Family().persons);
     session.setRecNoMain(Family().d);
     DeleteCurrent(session);
 }

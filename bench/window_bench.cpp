@@ -72,9 +72,9 @@ void BM_OpenFamilyFile(benchmark::State& state)
     window.show();
     for (auto _ : state) {
         window.findChild<QPushButton*>("BitBtn_Dosya")->click();
-        benchmark::DoNotOptimize(window.session().persons.size());
+        benchmark::DoNotOptimize(window.session().persons().size());
     }
-    state.counters["persons"] = double(window.session().persons.size());
+    state.counters["persons"] = double(window.session().persons().size());
 }
 BENCHMARK(BM_OpenFamilyFile)
     ->Arg(10000)
@@ -107,7 +107,7 @@ void BM_FillTreeChart(benchmark::State& state)
     TForm_Main window({}, std::move(prompts));
     window.show();
     window.findChild<QPushButton*>("BitBtn_Dosya")->click();
-    const qint32 recNo = bench::DeepestRecent(window.session().persons);
+    const qint32 recNo = bench::DeepestRecent(window.session().persons());
     window.session().setRecNoMain(recNo);
     window.SB_TreeClick();
     for (auto _ : state)

@@ -2,6 +2,7 @@
 
 #include "editing/persontexts.h"
 #include "editing/recordaccess.h"
+#include "editing/sharedchildren.h"
 #include "model/textrules.h"
 
 #include <bit>
@@ -111,13 +112,10 @@ std::optional<QList<bool>> SharedChildMarks(const PersonList& persons, const Anc
 {
     if (chart.spouses.size() < 2 || spouseIndex < 0 || spouseIndex >= chart.spouses.size())
         return std::nullopt;
-    QList<bool> marks(chart.children.size(), false);
-    const TTreeData* spouse = RecordAt(persons, chart.spouses.at(spouseIndex).recNo);
-    if (!spouse)
-        return marks;
-    for (qsizetype i = 0; i < chart.children.size(); ++i)
-        marks[i] = spouse->Children.contains(chart.children.at(i).recNo);
-    return marks;
+    QList<qint32> children;
+    for (const auto& child : chart.children)
+        children.append(child.recNo);
+    return SharedChildMarks(persons, children, chart.spouses.at(spouseIndex).recNo);
 }
 
 } // namespace kinrow

@@ -100,7 +100,7 @@ void ChartPage::FillTreeChart(qint32 recNo)
 {
     const OverrideCursorGuard hourglass;
     const Lang lang = session_.lang();
-    chart_ = BuildAncestorChart(session_.persons, recNo, lang);
+    chart_ = BuildAncestorChart(session_.persons(), recNo, lang);
     resetLabels();
     if (session_.hasCurrent())
         SetBackButton(*SB_T_Back, personPageTitle(), session_.recNoMain());
@@ -181,14 +181,13 @@ void ChartPage::ListBox_T_EsiClick()
     if (spouse < 0)
         return;
     ClearSelection(ListBox_T_Cocuklari);
-    const std::optional<QList<bool>> marks = SharedChildMarks(session_.persons, chart_, spouse);
+    const std::optional<QList<bool>> marks = SharedChildMarks(session_.persons(), chart_, spouse);
     if (!marks)
         return;
     for (int row = 0; row < ListBox_T_Cocuklari->count() && row < chart_.children.size(); ++row) {
-        QString text = chart_.children.at(row).text;
-        if (row < marks->size() && marks->at(row))
-            text.prepend(Marker);
-        ListBox_T_Cocuklari->item(row)->setText(text);
+        const QString& entry = chart_.children.at(row).text;
+        const bool shared = row < marks->size() && marks->at(row);
+        ListBox_T_Cocuklari->item(row)->setText(shared ? Marker + entry : entry);
     }
 }
 
@@ -251,7 +250,7 @@ void ChartPage::SB_T_YazdirClick()
     options.fontFamily = session_.printFontName();
     options.pictureFolder = QDir::currentPath();
     options.pictureSize = [&pictures](const QString& path) { return pictures.size(path); };
-    const Drawing page = ChartPrintout(session_.persons, chart_, options);
+    const Drawing page = ChartPrintout(session_.persons(), chart_, options);
 
     QPainter painter;
     if (!painter.begin(&target)) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editing/personform.h"
 #include "model/editmode.h"
 #include "model/messages.h"
 #include "model/person.h"
@@ -9,25 +10,6 @@
 #include <optional>
 
 namespace kinrow {
-
-// The person form of the page in plain values: what the fields, labels and lists hold
-// while a person is being corrected or entered.
-struct PersonForm
-{
-    QString GivenName;
-    QString Surname;
-    QString BirthPlace;
-    QString BirthDateText;
-    QString DeathDateText;
-    QString Notes;
-    int SexTag = 1; // 1 man, 2 woman, as on the sex button
-    qint32 MotherId = 0;
-    qint32 FatherId = 0;
-    QList<qint32> Spouses;  // list order of the spouse list
-    QList<qint32> Children; // list order of the child list
-
-    bool operator==(const PersonForm&) const = default;
-};
 
 // The stored sex letter for a sex-button tag.
 char SexFromTag(int sexTag);

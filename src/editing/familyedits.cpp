@@ -111,9 +111,9 @@ qint32 AcceptForm(Session& session, const PersonForm& form)
     const qint32 anchor = session.recNoMain();
     const EditMode mode = session.editMode();
     FamilyChange change(session, AcceptanceStep(mode),
-                        AcceptanceTouches(session.persons, anchor, mode, form));
-    const bool wasEmpty = session.persons.empty();
-    const qint32 written = ApplyAcceptedForm(session.persons, anchor, mode, form);
+                        AcceptanceTouches(session.persons(), anchor, mode, form));
+    const bool wasEmpty = session.persons().empty();
+    const qint32 written = ApplyAcceptedForm(change.persons(), anchor, mode, form);
     if (written == 0)
         return 0;
     if (wasEmpty)
@@ -126,8 +126,8 @@ bool LinkRelative(Session& session, RelativeRole role, qint32 picked, qint32 sel
 {
     const qint32 anchor = session.recNoMain();
     FamilyChange change(session, LinkStep(role),
-                        LinkTouches(session.persons, anchor, picked, selectedSpouse));
-    if (!LinkExisting(session.persons, anchor, role, picked, selectedSpouse))
+                        LinkTouches(session.persons(), anchor, picked, selectedSpouse));
+    if (!LinkExisting(change.persons(), anchor, role, picked, selectedSpouse))
         return false;
     change.commit();
     return true;
@@ -136,13 +136,13 @@ bool LinkRelative(Session& session, RelativeRole role, qint32 picked, qint32 sel
 bool RemoveParentLink(Session& session, RelativeRole role)
 {
     const qint32 anchor = session.recNoMain();
-    const TTreeData* a = RecordAt(session.persons, anchor);
+    const TTreeData* a = RecordAt(session.persons(), anchor);
     if (!a)
         return false;
     const bool mother = role == RelativeRole::Mother;
     FamilyChange change(session, mother ? StepKind::UnlinkMother : StepKind::UnlinkFather,
                         {anchor, mother ? a->MotherId : a->FatherId});
-    if (!UnlinkParent(session.persons, anchor, role))
+    if (!UnlinkParent(change.persons(), anchor, role))
         return false;
     change.commit();
     return true;
@@ -151,11 +151,11 @@ bool RemoveParentLink(Session& session, RelativeRole role)
 bool RemoveSpouseLink(Session& session, int spouseIndex)
 {
     const qint32 anchor = session.recNoMain();
-    const TTreeData* a = RecordAt(session.persons, anchor);
+    const TTreeData* a = RecordAt(session.persons(), anchor);
     if (!a || spouseIndex < 0 || spouseIndex >= a->Spouses.size())
         return false;
     FamilyChange change(session, StepKind::UnlinkSpouse, {anchor, a->Spouses.at(spouseIndex)});
-    if (!UnlinkSpouse(session.persons, anchor, spouseIndex))
+    if (!UnlinkSpouse(change.persons(), anchor, spouseIndex))
         return false;
     change.commit();
     return true;
@@ -165,7 +165,7 @@ bool SwapSpouses(Session& session, int i, int j)
 {
     const qint32 anchor = session.recNoMain();
     FamilyChange change(session, StepKind::MoveSpouse, {anchor});
-    if (!MoveSpouse(session.persons, anchor, i, j))
+    if (!MoveSpouse(change.persons(), anchor, i, j))
         return false;
     change.commit();
     return true;
@@ -174,8 +174,9 @@ bool SwapSpouses(Session& session, int i, int j)
 bool SwapChildren(Session& session, int i, int j)
 {
     const qint32 anchor = session.recNoMain();
-    FamilyChange change(session, StepKind::MoveChild, MoveChildTouches(session.persons, anchor, i));
-    if (!MoveChild(session.persons, anchor, i, j))
+    FamilyChange change(session, StepKind::MoveChild,
+                        MoveChildTouches(session.persons(), anchor, i));
+    if (!MoveChild(change.persons(), anchor, i, j))
         return false;
     change.commit();
     return true;
@@ -186,9 +187,9 @@ void DeleteCurrent(Session& session)
     const qint32 d = session.recNoMain();
     if (!session.isRecord(d))
         return;
-    FamilyChange change(session, StepKind::Delete, DeletionTouches(session.persons, d));
-    const qint32 next = NextAfterDeletion(session.persons, d);
-    DeletePerson(session.persons, d);
+    FamilyChange change(session, StepKind::Delete, DeletionTouches(session.persons(), d));
+    const qint32 next = NextAfterDeletion(session.persons(), d);
+    DeletePerson(change.persons(), d);
     session.setRecNoMain(next);
     change.commit();
 }
@@ -198,14 +199,14 @@ void ChangeGroupSex(Session& session, const QList<qint32>& group, const QList<qi
     std::vector<qint32> touched(group.cbegin(), group.cend());
     touched.insert(touched.end(), children.cbegin(), children.cend());
     FamilyChange change(session, StepKind::SexChange, std::move(touched));
-    ApplySexChange(session.persons, group, children);
+    ApplySexChange(change.persons(), group, children);
     change.commit();
 }
 
 int AddCurrentPicture(Session& session, const QString& name, bool& added)
 {
     FamilyChange change(session, StepKind::AddPicture, {session.recNoMain()});
-    const int number = AddPictureEntry(session.current(), name, added);
+    const int number = AddPictureEntry(change.record(session.recNoMain()), name, added);
     if (added)
         change.commit();
     return number;
@@ -216,11 +217,11 @@ bool RemoveCurrentPicture(Session& session, int number, bool deleteFile)
     // A file another entry still names stays on disk, whatever was asked: deleting it would
     // take that person's picture away. Entries resolve against the working folder.
     if (deleteFile &&
-        PictureFileUsers(session.persons, session.recNoMain(), number, QDir::currentPath())
+        PictureFileUsers(session.persons(), session.recNoMain(), number, QDir::currentPath())
             .shared())
         deleteFile = false;
     FamilyChange change(session, StepKind::RemovePicture, {session.recNoMain()});
-    if (!RemovePictureEntry(session.current(), number, deleteFile))
+    if (!RemovePictureEntry(change.record(session.recNoMain()), number, deleteFile))
         return false;
     change.commit();
     return true;

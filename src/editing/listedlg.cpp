@@ -5,6 +5,7 @@
 #include "editing/listemodel.h"
 #include "model/messages.h"
 #include "ui/dialogplacement.h"
+#include "ui/prompts.h"
 #include "ui/shortcuts.h"
 
 #include <QGuiApplication>
@@ -101,8 +102,8 @@ void TForm_ListeDlg::buildControls()
 
 void TForm_ListeDlg::configureGrid()
 {
-    m_model = new ListeModel(this);
-    VST_Liste->setModel(m_model);
+    model_ = new ListeModel(this);
+    VST_Liste->setModel(model_);
     VST_Liste->setItemDelegate(new ListeDelegate(VST_Liste));
     VST_Liste->setSelectionBehavior(QAbstractItemView::SelectRows);
     VST_Liste->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -142,25 +143,25 @@ void TForm_ListeDlg::configureGrid()
 
 void TForm_ListeDlg::setMainFontName(const QString& name)
 {
-    m_mainFontName = name;
+    mainFontName_ = name;
 }
 
 void TForm_ListeDlg::setCollationLocale(const QLocale& locale)
 {
-    m_model->setCollationLocale(locale);
+    model_->setCollationLocale(locale);
 }
 
 void TForm_ListeDlg::resetRows(const PersonList& persons, const QList<qint32>* recNos,
                                qint32 recNoMain, Lang lang)
 {
-    m_lang = lang;
+    lang_ = lang;
     {
         // New rows are shown whole; the model forgets the old text with them.
         const QSignalBlocker quiet(Edit_Find);
         Edit_Find->clear();
     }
-    m_model->setRows(recNos ? ListeRowsOf(persons, *recNos, lang) : ListeRowsAll(persons, lang),
-                     &persons, recNoMain, lang);
+    model_->setRows(recNos ? ListeRowsOf(persons, *recNos, lang) : ListeRowsAll(persons, lang),
+                    &persons, recNoMain, lang);
     VST_Liste->selectionModel()->clear();
 }
 
@@ -168,7 +169,7 @@ void TForm_ListeDlg::FillJumpList(const PersonList& persons, qint32 recNoMain, L
 {
     const WaitCursor wait;
     setWindowTitle(LangText(Msg::ListTitle, lang));
-    m_callerText.clear();
+    callerText_.clear();
     resetRows(persons, nullptr, recNoMain, lang);
     selectRecord(recNoMain);
 }
@@ -179,38 +180,34 @@ void TForm_ListeDlg::FillCandidateList(const PersonList& persons, qint32 recNoMa
 {
     const WaitCursor wait;
     setWindowTitle(caption);
-    m_callerText = warning;
+    callerText_ = warning;
     resetRows(persons, &candidates, recNoMain, lang);
 }
 
-std::optional<qint32> TForm_ListeDlg::SB_ListeClick(const PersonList& persons, qint32 recNoMain,
-                                                    Lang lang)
+std::optional<qint32> TForm_ListeDlg::SB_ListeClick(Prompts& prompts, const PersonList& persons,
+                                                    qint32 recNoMain, Lang lang)
 {
     FillJumpList(persons, recNoMain, lang);
-    if (showModal() != QDialog::Accepted)
+    if (prompts.exec(*this) != QDialog::Accepted)
         return std::nullopt;
     return focusedRecord();
 }
 
-std::optional<qint32> TForm_ListeDlg::ChooseCandidate(const PersonList& persons, qint32 recNoMain,
-                                                      Lang lang, const QString& caption,
+std::optional<qint32> TForm_ListeDlg::ChooseCandidate(Prompts& prompts, const PersonList& persons,
+                                                      qint32 recNoMain, Lang lang,
+                                                      const QString& caption,
                                                       const QString& warning,
                                                       const QList<qint32>& candidates)
 {
     FillCandidateList(persons, recNoMain, lang, caption, warning, candidates);
-    if (showModal() != QDialog::Accepted)
+    if (prompts.exec(*this) != QDialog::Accepted)
         return std::nullopt;
     return selectedRecord();
 }
 
-int TForm_ListeDlg::showModal()
-{
-    return runModal ? runModal(*this) : exec();
-}
-
 bool TForm_ListeDlg::selectRecord(qint32 recNo)
 {
-    const int row = m_model->rowOfNo(recNo);
+    const int row = model_->rowOfNo(recNo);
     if (row < 0)
         return false;
     selectRow(row);
@@ -219,7 +216,7 @@ bool TForm_ListeDlg::selectRecord(qint32 recNo)
 
 void TForm_ListeDlg::selectRow(int row)
 {
-    VST_Liste->selectionModel()->setCurrentIndex(m_model->index(row, ListeColumnNo),
+    VST_Liste->selectionModel()->setCurrentIndex(model_->index(row, ListeColumnNo),
                                                  QItemSelectionModel::ClearAndSelect |
                                                      QItemSelectionModel::Rows);
 }
@@ -251,23 +248,23 @@ void TForm_ListeDlg::showEvent(QShowEvent* event)
 
 void TForm_ListeDlg::FormActivate()
 {
-    if (!m_mainFontName.isEmpty()) {
+    if (!mainFontName_.isEmpty()) {
         QFont dialogFont = font();
-        dialogFont.setFamily(m_mainFontName);
+        dialogFont.setFamily(mainFontName_);
         setFont(dialogFont);
     }
-    m_model->setBaseFont(VST_Liste->font());
+    model_->setBaseFont(VST_Liste->font());
     Edit_Find->setFocus(Qt::OtherFocusReason);
     // Built from the caller's text every time, so showing the list again never repeats the count.
-    Lb_Dikkat->setText(LabelText(LangText(Msg::SelectableCountLabel, m_lang) +
-                                 QString::number(m_model->rowCount()) + QStringLiteral("\r\r") +
-                                 m_callerText));
-    BitBtn_Tamam->setText(LangText(Msg::OkCaption, m_lang));
-    BitBtn_Iptal->setText(LangText(Msg::CancelCaption, m_lang));
-    m_model->setHeaderTexts(
-        {QStringLiteral("No"), LangText(Msg::GivenName, m_lang), LangText(Msg::Surname, m_lang)});
-    if (m_sortColumn >= 0)
-        VST_ListeHeaderClick(m_sortColumn, Qt::LeftButton, 0);
+    Lb_Dikkat->setText(LabelText(LangText(Msg::SelectableCountLabel, lang_) +
+                                 QString::number(model_->rowCount()) + QStringLiteral("\r\r") +
+                                 callerText_));
+    BitBtn_Tamam->setText(LangText(Msg::OkCaption, lang_));
+    BitBtn_Iptal->setText(LangText(Msg::CancelCaption, lang_));
+    model_->setHeaderTexts(
+        {QStringLiteral("No"), LangText(Msg::GivenName, lang_), LangText(Msg::Surname, lang_)});
+    if (sortColumn_ >= 0)
+        VST_ListeHeaderClick(sortColumn_, Qt::LeftButton, 0);
     else
         scrollFocusedToTenthRow();
 }
@@ -277,18 +274,18 @@ void TForm_ListeDlg::VST_ListeHeaderClick(int column, Qt::MouseButton button, in
     if (column < 0 || column >= ListeColumnCount)
         return;
     if (button == Qt::LeftButton) {
-        if (m_sortColumn >= 0)
-            m_model->setColumnShaded(m_sortColumn, false);
-        if (m_sortColumn < 0 || column != m_sortColumn) {
-            m_sortColumn = column;
-            m_sortOrder = Qt::AscendingOrder;
+        if (sortColumn_ >= 0)
+            model_->setColumnShaded(sortColumn_, false);
+        if (sortColumn_ < 0 || column != sortColumn_) {
+            sortColumn_ = column;
+            sortOrder_ = Qt::AscendingOrder;
         } else if (x != 0) {
-            m_sortOrder =
-                m_sortOrder == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
+            sortOrder_ =
+                sortOrder_ == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
         }
-        m_model->setColumnShaded(m_sortColumn, true);
-        VST_Liste->horizontalHeader()->setSortIndicator(m_sortColumn, m_sortOrder);
-        m_model->sortRows(m_sortColumn, m_sortOrder);
+        model_->setColumnShaded(sortColumn_, true);
+        VST_Liste->horizontalHeader()->setSortIndicator(sortColumn_, sortOrder_);
+        model_->sortRows(sortColumn_, sortOrder_);
     }
     scrollFocusedToTenthRow();
 }
@@ -301,7 +298,7 @@ void TForm_ListeDlg::VST_ListeDblClick(const QModelIndex& index)
 
 void TForm_ListeDlg::Edit_FindChange(const QString& typed)
 {
-    m_model->setFilter(typed);
+    model_->setFilter(typed);
     if (VST_Liste->selectionModel()->hasSelection())
         scrollFocusedToTenthRow();
     else
@@ -315,14 +312,14 @@ bool TForm_ListeDlg::Edit_FindKeyPress(int key)
     case Qt::Key_Return:
     case Qt::Key_Enter:
         // Enter takes the first match when nothing is picked; with no match it does nothing.
-        if (noneSelected && m_model->rowCount() == 0)
+        if (noneSelected && model_->rowCount() == 0)
             return true;
         if (noneSelected)
             selectRow(0);
         accept();
         return true;
     case Qt::Key_Down:
-        if (noneSelected && m_model->rowCount() > 0)
+        if (noneSelected && model_->rowCount() > 0)
             selectRow(0);
         VST_Liste->setFocus(Qt::TabFocusReason);
         return true;

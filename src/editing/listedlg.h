@@ -6,7 +6,6 @@
 #include <QDialog>
 #include <QLocale>
 
-#include <functional>
 #include <optional>
 
 class QLabel;
@@ -17,6 +16,7 @@ class QTableView;
 namespace kinrow {
 
 class ListeModel;
+class Prompts;
 
 // The modal person selection list: a sortable grid of persons from which the user picks one.
 // Created once and reused; the sort column and direction survive from one use to the next.
@@ -38,24 +38,23 @@ public:
                            const QString& caption, const QString& warning,
                            const QList<qint32>& candidates);
 
-    // Fills the jump list, shows it modally and returns the focused record on OK.
-    std::optional<qint32> SB_ListeClick(const PersonList& persons, qint32 recNoMain, Lang lang);
-    // Fills the candidate list, shows it modally and returns the selected record on OK.
-    std::optional<qint32> ChooseCandidate(const PersonList& persons, qint32 recNoMain, Lang lang,
-                                          const QString& caption, const QString& warning,
-                                          const QList<qint32>& candidates);
+    // Fills the jump list, shows it modally through prompts and returns the focused record on
+    // OK.
+    std::optional<qint32> SB_ListeClick(Prompts& prompts, const PersonList& persons,
+                                        qint32 recNoMain, Lang lang);
+    // Fills the candidate list, shows it modally through prompts and returns the selected
+    // record on OK.
+    std::optional<qint32> ChooseCandidate(Prompts& prompts, const PersonList& persons,
+                                          qint32 recNoMain, Lang lang, const QString& caption,
+                                          const QString& warning, const QList<qint32>& candidates);
 
     // Makes the row of record recNo the focused and selected row; false when it is not listed.
     bool selectRecord(qint32 recNo);
-    // Shows the filled list and returns its result (QDialog::Accepted or Rejected); the modal
-    // exec() unless set, so that tests can answer in place of the user.
-    std::function<int(TForm_ListeDlg&)> runModal;
-
     std::optional<qint32> focusedRecord() const;
     std::optional<qint32> selectedRecord() const;
     // -1 until a header has been clicked.
-    int sortColumn() const { return m_sortColumn; }
-    Qt::SortOrder sortOrder() const { return m_sortOrder; }
+    int sortColumn() const { return sortColumn_; }
+    Qt::SortOrder sortOrder() const { return sortOrder_; }
 
     void FormActivate();
     // x is 0 only for the re-sort on showing, which keeps the direction.
@@ -69,7 +68,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    int showModal();
     void buildControls();
     void configureGrid();
     void resetRows(const PersonList& persons, const QList<qint32>* recNos, qint32 recNoMain,
@@ -84,13 +82,13 @@ private:
     QLabel* Lb_Dikkat = nullptr;
     QPushButton* BitBtn_Tamam = nullptr;
     QPushButton* BitBtn_Iptal = nullptr;
-    ListeModel* m_model = nullptr;
+    ListeModel* model_ = nullptr;
 
-    QString m_callerText; // what the caller put under the count
-    QString m_mainFontName;
-    Lang m_lang = Lang::English;
-    int m_sortColumn = -1;
-    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
+    QString callerText_; // what the caller put under the count
+    QString mainFontName_;
+    Lang lang_ = Lang::English;
+    int sortColumn_ = -1;
+    Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
 };
 
 } // namespace kinrow

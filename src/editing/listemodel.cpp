@@ -19,29 +19,29 @@ void ListeModel::setRows(std::vector<TListeData> rows, const PersonList* persons
 {
     beginResetModel();
     if (persons)
-        m_table.setRows(std::move(rows), *persons);
+        table_.setRows(std::move(rows), *persons);
     else
-        m_table.setRows(std::move(rows));
-    m_persons = persons;
-    m_recNoMain = recNoMain;
-    m_lang = lang;
+        table_.setRows(std::move(rows));
+    persons_ = persons;
+    recNoMain_ = recNoMain;
+    lang_ = lang;
     endResetModel();
 }
 
 void ListeModel::setCollationLocale(const QLocale& locale)
 {
-    m_table.setCollationLocale(locale);
+    table_.setCollationLocale(locale);
 }
 
 void ListeModel::setHeaderTexts(const QStringList& texts)
 {
-    m_headerTexts = texts;
+    headerTexts_ = texts;
     Q_EMIT headerDataChanged(Qt::Horizontal, 0, ListeColumnCount - 1);
 }
 
 void ListeModel::setBaseFont(const QFont& font)
 {
-    m_baseFont = font;
+    baseFont_ = font;
     if (rowCount() > 0)
         Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, ListeColumnCount - 1),
                            {Qt::FontRole});
@@ -49,27 +49,27 @@ void ListeModel::setBaseFont(const QFont& font)
 
 void ListeModel::setColumnShaded(int column, bool shaded)
 {
-    if (column < 0 || column >= ListeColumnCount || m_shaded[std::size_t(column)] == shaded)
+    if (column < 0 || column >= ListeColumnCount || shaded_[std::size_t(column)] == shaded)
         return;
-    m_shaded[std::size_t(column)] = shaded;
+    shaded_[std::size_t(column)] = shaded;
     if (rowCount() > 0)
         Q_EMIT dataChanged(index(0, column), index(rowCount() - 1, column), {Qt::BackgroundRole});
 }
 
 bool ListeModel::isColumnShaded(int column) const
 {
-    return column >= 0 && column < ListeColumnCount && m_shaded[std::size_t(column)];
+    return column >= 0 && column < ListeColumnCount && shaded_[std::size_t(column)];
 }
 
 void ListeModel::sortRows(int column, Qt::SortOrder order)
 {
-    relayout([this, column, order] { m_table.sort(column, order); },
+    relayout([this, column, order] { table_.sort(column, order); },
              QAbstractItemModel::VerticalSortHint);
 }
 
 void ListeModel::setFilter(const QString& typed)
 {
-    relayout([this, &typed] { m_table.setFilter(typed); }, QAbstractItemModel::NoLayoutChangeHint);
+    relayout([this, &typed] { table_.setFilter(typed); }, QAbstractItemModel::NoLayoutChangeHint);
 }
 
 template <typename Change>
@@ -80,14 +80,14 @@ void ListeModel::relayout(Change change, QAbstractItemModel::LayoutChangeHint hi
     std::vector<int> rowsBefore;
     rowsBefore.reserve(std::size_t(before.size()));
     for (const QModelIndex& idx : before)
-        rowsBefore.push_back(m_table.shown()[std::size_t(idx.row())]);
+        rowsBefore.push_back(table_.shown()[std::size_t(idx.row())]);
 
     change();
 
     if (!before.isEmpty()) {
-        const std::vector<int>& shown = m_table.shown();
+        const std::vector<int>& shown = table_.shown();
         // Rows the change hid keep -1 and lose their indexes.
-        std::vector<int> positionOfRow(m_table.order().size(), -1);
+        std::vector<int> positionOfRow(table_.order().size(), -1);
         for (std::size_t pos = 0; pos < shown.size(); ++pos)
             positionOfRow[std::size_t(shown[pos])] = int(pos);
         QModelIndexList after;
@@ -103,7 +103,7 @@ void ListeModel::relayout(Change change, QAbstractItemModel::LayoutChangeHint hi
 
 int ListeModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : m_table.size();
+    return parent.isValid() ? 0 : table_.size();
 }
 
 int ListeModel::columnCount(const QModelIndex& parent) const
@@ -115,7 +115,7 @@ QVariant ListeModel::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
-    const TListeData& row = m_table.at(index.row());
+    const TListeData& row = table_.at(index.row());
     switch (role) {
     case Qt::DisplayRole:
         return VST_ListeGetText(row, index.column());
@@ -141,17 +141,17 @@ QVariant ListeModel::data(const QModelIndex& index, int role) const
 QVariant ListeModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
-        section >= m_headerTexts.size())
+        section >= headerTexts_.size())
         return QAbstractTableModel::headerData(section, orientation, role);
-    return m_headerTexts[section];
+    return headerTexts_[section];
 }
 
 const TTreeData* ListeModel::personOf(const TListeData& row) const
 {
     // The rows are rebuilt before each use, but a stale number must never read past the list.
-    if (!m_persons || row.No < 1 || std::size_t(row.No) > m_persons->size())
+    if (!persons_ || row.No < 1 || std::size_t(row.No) > persons_->size())
         return nullptr;
-    return &(*m_persons)[std::size_t(row.No - 1)];
+    return &(*persons_)[std::size_t(row.No - 1)];
 }
 
 QVariant ListeModel::VST_ListeGetText(const TListeData& row, int column) const
@@ -172,7 +172,7 @@ QVariant ListeModel::VST_ListeGetHint(const TListeData& row) const
     if (!person)
         return {};
     // Tooltips break lines at LF only.
-    return PersonSummary(*m_persons, *person, m_lang).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return PersonSummary(*persons_, *person, lang_).replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
 
 QVariant ListeModel::paintColour(const TListeData& row, int column) const
@@ -189,9 +189,9 @@ QVariant ListeModel::paintColour(const TListeData& row, int column) const
 
 QVariant ListeModel::paintFont(const TListeData& row) const
 {
-    if (row.No != m_recNoMain)
+    if (row.No != recNoMain_)
         return {};
-    QFont font = m_baseFont;
+    QFont font = baseFont_;
     font.setBold(true);
     if (font.pointSizeF() > 0)
         font.setPointSizeF(font.pointSizeF() + 2);

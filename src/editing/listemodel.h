@@ -37,9 +37,9 @@ public:
     // focused row stay on their persons while these are shown.
     void setFilter(const QString& typed);
 
-    const ListeTable& table() const { return m_table; }
+    const ListeTable& table() const { return table_; }
     // Row of record number no in the current order, -1 when absent.
-    int rowOfNo(qint32 no) const { return m_table.positionOfNo(no); }
+    int rowOfNo(qint32 no) const { return table_.positionOfNo(no); }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -57,13 +57,13 @@ private:
     QVariant paintColour(const TListeData& row, int column) const;
     QVariant paintFont(const TListeData& row) const;
 
-    ListeTable m_table;
-    const PersonList* m_persons = nullptr;
-    qint32 m_recNoMain = 0;
-    Lang m_lang = Lang::English;
-    QStringList m_headerTexts{QStringLiteral("No"), QStringLiteral("Ad"), QStringLiteral("Soyad")};
-    QFont m_baseFont;
-    std::array<bool, ListeColumnCount> m_shaded{true, false, false};
+    ListeTable table_;
+    const PersonList* persons_ = nullptr;
+    qint32 recNoMain_ = 0;
+    Lang lang_ = Lang::English;
+    QStringList headerTexts_{QStringLiteral("No"), QStringLiteral("Ad"), QStringLiteral("Soyad")};
+    QFont baseFont_;
+    std::array<bool, ListeColumnCount> shaded_{true, false, false};
 };
 
 } // namespace kinrow

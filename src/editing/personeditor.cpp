@@ -3,6 +3,7 @@
 #include "editing/familyedits.h"
 #include "editing/personlistbox.h"
 #include "editing/personpage.h"
+#include "editing/personpageui.h"
 #include "editing/sexchange.h"
 #include "model/messages.h"
 #include "ui/overridecursor.h"
@@ -13,29 +14,58 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 
 namespace kinrow {
 
-PersonEditor::PersonEditor(Session& state, PersonPage& page, Prompts& prompts, QObject* parent)
-    : QObject(parent), session_(state), page_(page), prompts_(prompts),
-      titleShake_(new TitleShake(page.Lb_Info, this))
+PersonEditor::PersonEditor(Session& session, Prompts& prompts, PersonPage& page,
+                           const PersonPageUi& ui, QObject* parent)
+    : QObject(parent), session_(session), prompts_(prompts), page_(page), ui_(ui),
+      titleShake_(new TitleShake(ui.Lb_Info, this))
 {
     connectControls();
 }
 
 void PersonEditor::connectControls()
 {
-    PersonPage* page = &page_;
-    connect(page->SB_Duzelt, &QToolButton::clicked, this, &PersonEditor::SB_DuzeltClick);
-    connect(page, &PersonPage::fieldChanged, this, &PersonEditor::SB_DuzeltClick);
-    connect(page->SB_Tamam, &QToolButton::clicked, this, &PersonEditor::SB_TamamClick);
-    connect(page->SB_Iptal, &QToolButton::clicked, this, &PersonEditor::SB_IptalClick);
-    connect(page->SB_AnneEkle, &QToolButton::clicked, this, &PersonEditor::SB_AnneEkleClick);
-    connect(page->SB_BabaEkle, &QToolButton::clicked, this, &PersonEditor::SB_BabaEkleClick);
-    connect(page->SB_EsiEkle, &QToolButton::clicked, this, &PersonEditor::SB_EsiEkleClick);
-    connect(page->SB_CocuklariEkle, &QToolButton::clicked, this,
+    connect(ui_.SB_Duzelt, &QToolButton::clicked, this, &PersonEditor::SB_DuzeltClick);
+    connect(&page_, &PersonPage::fieldChanged, this, &PersonEditor::SB_DuzeltClick);
+    connect(ui_.SB_Tamam, &QToolButton::clicked, this, &PersonEditor::SB_TamamClick);
+    connect(ui_.SB_Iptal, &QToolButton::clicked, this, &PersonEditor::SB_IptalClick);
+    connect(ui_.SB_AnneEkle, &QToolButton::clicked, this, &PersonEditor::SB_AnneEkleClick);
+    connect(ui_.SB_BabaEkle, &QToolButton::clicked, this, &PersonEditor::SB_BabaEkleClick);
+    connect(ui_.SB_EsiEkle, &QToolButton::clicked, this, &PersonEditor::SB_EsiEkleClick);
+    connect(ui_.SB_CocuklariEkle, &QToolButton::clicked, this,
             &PersonEditor::SB_CocuklariEkleClick);
-    connect(page->SB_Sex, &QToolButton::clicked, this, &PersonEditor::SB_SexClick);
+    connect(ui_.SB_Sex, &QToolButton::clicked, this, &PersonEditor::SB_SexClick);
+    // The typed fields of the form are what the user typed, as they change.
+    const std::pair<QLineEdit*, QString PersonForm::*> typed[] = {
+        {ui_.Edit_Ad, &PersonForm::GivenName},
+        {ui_.Edit_Soyad, &PersonForm::Surname},
+        {ui_.Edit_DogYer, &PersonForm::BirthPlace},
+        {ui_.Edit_DogTarih, &PersonForm::BirthDateText},
+        {ui_.Edit_OlTarih, &PersonForm::DeathDateText}};
+    for (const auto& [field, member] : typed) {
+        QString PersonForm::*value = member;
+        connect(field, &QLineEdit::textChanged, this,
+                [this, value](const QString& text) { form_.*value = text; });
+    }
+    connect(ui_.Memo_Notlar, &QPlainTextEdit::textChanged, this,
+            [this] { form_.Notes = page_.notesText(); });
+}
+
+void PersonEditor::showRecord(const PersonForm& shown)
+{
+    form_.SexTag = shown.SexTag;
+    form_.MotherId = shown.MotherId;
+    form_.FatherId = shown.FatherId;
+    form_.Spouses = shown.Spouses;
+    form_.Children = shown.Children;
+}
+
+void PersonEditor::clearForm()
+{
+    showRecord(PersonForm());
 }
 
 void PersonEditor::SB_DuzeltClick()
@@ -43,26 +73,9 @@ void PersonEditor::SB_DuzeltClick()
     if (!session_.mayChange() || !session_.hasCurrent())
         return;
     const TTreeData& p = session_.current();
-    page_.Lb_Info->setText(p.GivenName + QLatin1Char(' ') + p.Surname +
-                           LangText(Msg::EditingTitle, session_.lang()));
+    page_.setTitle(p.GivenName + QLatin1Char(' ') + p.Surname +
+                   LangText(Msg::EditingTitle, session_.lang()));
     page_.EnterEditState(EditMode::Correct);
-}
-
-PersonForm PersonEditor::formFromPage() const
-{
-    PersonForm form;
-    form.GivenName = page_.Edit_Ad->text();
-    form.Surname = page_.Edit_Soyad->text();
-    form.BirthPlace = page_.Edit_DogYer->text();
-    form.BirthDateText = page_.Edit_DogTarih->text();
-    form.DeathDateText = page_.Edit_OlTarih->text();
-    form.Notes = page_.notesText();
-    form.SexTag = page_.SB_Sex->tag();
-    form.MotherId = page_.Lb_Anne->tag();
-    form.FatherId = page_.Lb_Baba->tag();
-    form.Spouses = page_.ListBox_Esi->recNos();
-    form.Children = page_.ListBox_Cocuklari->recNos();
-    return form;
 }
 
 void PersonEditor::SB_TamamClick()
@@ -70,28 +83,29 @@ void PersonEditor::SB_TamamClick()
     if (!page_.isEditing())
         return;
     const Lang lang = session_.lang();
-    PersonForm form = formFromPage();
+    PersonForm form = form_;
     TrimNameFields(form);
-    page_.Edit_Ad->setText(form.GivenName);
-    page_.Edit_Soyad->setText(form.Surname);
-    page_.Edit_DogYer->setText(form.BirthPlace);
+    ui_.Edit_Ad->setText(form.GivenName);
+    ui_.Edit_Soyad->setText(form.Surname);
+    ui_.Edit_DogYer->setText(form.BirthPlace);
     const QString advice = SurnameAdviceText(form.Surname, lang);
     if (!advice.isEmpty())
         prompts_.message(MessageKind::Plain, advice);
     if (form.GivenName.isEmpty()) {
         prompts_.message(MessageKind::Plain, LangText(Msg::EmptyName, lang));
-        page_.Edit_Ad->setFocus();
+        ui_.Edit_Ad->setFocus();
         return;
     }
     if (const std::optional<Msg> field = UnreadableDateField(form)) {
-        QLineEdit* edit = *field == Msg::BirthDate ? page_.Edit_DogTarih : page_.Edit_OlTarih;
-        prompts_.message(MessageKind::Plain, UnreadableDateText(*field, edit->text(), lang));
-        edit->setFocus();
+        const bool birth = *field == Msg::BirthDate;
+        const QString& text = birth ? form.BirthDateText : form.DeathDateText;
+        prompts_.message(MessageKind::Plain, UnreadableDateText(*field, text, lang));
+        (birth ? ui_.Edit_DogTarih : ui_.Edit_OlTarih)->setFocus();
         return;
     }
     const OverrideCursorGuard hourglass;
     const bool adding = session_.isAdding();
-    if (adding && FindSameName(session_.persons, form.GivenName, form.Surname) > 0 &&
+    if (adding && FindSameName(session_.persons(), form.GivenName, form.Surname) > 0 &&
         prompts_.message(MessageKind::Information, LangText(Msg::SameName, lang),
                          MessageButtons::YesNo) != PromptAnswer::Yes)
         return;
@@ -105,7 +119,7 @@ void PersonEditor::SB_IptalClick()
 {
     if (!page_.isEditing())
         return;
-    if (session_.persons.empty()) {
+    if (session_.persons().empty()) {
         Q_EMIT aboutPageRequested();
         page_.LeaveEditState();
         return;
@@ -120,12 +134,12 @@ void PersonEditor::addRelative(RelativeRole role)
         return;
     int selectedSpouse = -1;
     if (role == RelativeRole::Child) {
-        PersonListBox* spouses = page_.ListBox_Esi;
-        if (spouses->count() > 0 && spouses->selectedRow() < 0)
+        PersonListBox* spouses = ui_.ListBox_Esi;
+        if (!form_.Spouses.isEmpty() && spouses->selectedRow() < 0)
             spouses->setCurrentRow(0);
         selectedSpouse = spouses->selectedRow();
     }
-    const AddFormPrefill prefill = PrepareAddForm(session_.persons, session_.recNoMain(), role,
+    const AddFormPrefill prefill = PrepareAddForm(session_.persons(), session_.recNoMain(), role,
                                                   selectedSpouse, session_.lang());
     if (!page_.BeginAdding(prefill.Mode))
         return;
@@ -135,20 +149,21 @@ void PersonEditor::addRelative(RelativeRole role)
 void PersonEditor::showAddForm(RelativeRole role, const AddFormPrefill& prefill)
 {
     const PersonForm& form = prefill.Form;
-    page_.Lb_Info->setText(page_.Lb_Info->text() + prefill.TitleSuffix);
-    page_.Edit_Soyad->setText(form.Surname);
+    showRecord(form);
+    page_.setTitle(page_.title() + prefill.TitleSuffix);
+    ui_.Edit_Soyad->setText(form.Surname);
     if (form.MotherId > 0) {
-        page_.Lb_Anne->setTag(form.MotherId);
-        page_.Lb_Anne->setText(prefill.MotherCaption);
+        ui_.Lb_Anne->setTag(form.MotherId);
+        ui_.Lb_Anne->setText(prefill.MotherCaption);
     }
     if (form.FatherId > 0) {
-        page_.Lb_Baba->setTag(form.FatherId);
-        page_.Lb_Baba->setText(prefill.FatherCaption);
+        ui_.Lb_Baba->setTag(form.FatherId);
+        ui_.Lb_Baba->setText(prefill.FatherCaption);
     }
     for (qsizetype i = 0; i < form.Spouses.size(); ++i)
-        page_.ListBox_Esi->addPerson(prefill.SpouseEntries.value(i), form.Spouses.at(i));
+        ui_.ListBox_Esi->addPerson(prefill.SpouseEntries.value(i), form.Spouses.at(i));
     for (qsizetype i = 0; i < form.Children.size(); ++i)
-        page_.ListBox_Cocuklari->addPerson(prefill.ChildEntries.value(i), form.Children.at(i));
+        ui_.ListBox_Cocuklari->addPerson(prefill.ChildEntries.value(i), form.Children.at(i));
     page_.showSex(form.SexTag);
     // A spouse of a person of unknown sex starts as a man without a coloured title.
     const char anchorSex = session_.current().Sex;
@@ -161,15 +176,16 @@ void PersonEditor::SB_SexClick()
 {
     if (session_.readOnlyMode())
         return;
-    const bool relatives = page_.ListBox_Esi->count() > 0 || page_.ListBox_Cocuklari->count() > 0;
+    const bool relatives = !form_.Spouses.isEmpty() || !form_.Children.isEmpty();
     // The lists of an add name the new person's relatives-to-be, not a group whose sex could
     // change: the click sets the sex of the person being entered.
     const bool adding = session_.isAdding();
     if (relatives && !adding && !changeSpouseGroup())
         return;
-    page_.showSex(page_.SB_Sex->tag() == 1 ? 2 : 1);
+    form_.SexTag = form_.SexTag == 1 ? 2 : 1;
+    page_.showSex(form_.SexTag);
     titleShake_->start();
-    page_.setTitleColor(page_.SB_Sex->tag());
+    page_.setTitleColor(form_.SexTag);
     if (!relatives)
         SB_DuzeltClick();
 }
@@ -178,15 +194,16 @@ bool PersonEditor::changeSpouseGroup()
 {
     if (!session_.hasCurrent())
         return false;
-    const QList<qint32> group = SpouseGroup(session_.persons, session_.recNoMain());
-    const QList<qint32> children = AffectedChildren(session_.persons, group);
-    const QString question = SexChangeQuestion(session_.persons, group, children, session_.lang());
+    const QList<qint32> group = SpouseGroup(session_.persons(), session_.recNoMain());
+    const QList<qint32> children = AffectedChildren(session_.persons(), group);
+    const QString question =
+        SexChangeQuestion(session_.persons(), group, children, session_.lang());
     if (prompts_.message(MessageKind::Warning, question, MessageButtons::OkCancel) !=
         PromptAnswer::Ok)
         return false;
     ChangeGroupSex(session_, group, children);
-    page_.ListBox_Esi->refreshColours();
-    page_.ListBox_Cocuklari->refreshColours();
+    ui_.ListBox_Esi->refreshColours();
+    ui_.ListBox_Cocuklari->refreshColours();
     return true;
 }
 

@@ -2,9 +2,13 @@
 
 #include "editing/fieldkeyfilter.h"
 #include "editing/notewindow.h"
+#include "editing/personeditor.h"
 #include "editing/personlabels.h"
 #include "editing/personlistbox.h"
 #include "editing/persontexts.h"
+#include "editing/pictureeditor.h"
+#include "editing/relativeeditor.h"
+#include "editing/sharedchildren.h"
 #include "model/messages.h"
 #include "model/picturepaths.h"
 #include "model/textrules.h"
@@ -12,15 +16,14 @@
 #include "pictures/picturebox.h"
 #include "pictures/picturepanel.h"
 #include "ui/personlabel.h"
+#include "ui/prompts.h"
 #include "ui/sessionbuttons.h"
 #include "ui/speedbutton.h"
 
 #include <QApplication>
-#include <QDate>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 
 namespace kinrow {
@@ -44,30 +47,35 @@ void setTextColor(QWidget* widget, const QColor& color)
 
 } // namespace
 
-PersonPage::PersonPage(Session& session, QWidget* parent) : QWidget(parent), session_(session)
+PersonPage::PersonPage(Session& session, Prompts& prompts, QWidget* parent)
+    : QWidget(parent), session_(session), prompts_(prompts)
 {
-    setupUi(this, session_.persons);
+    ui_.setupUi(this, session_.persons());
     buttons_ = new SessionButtons(session_, this);
-    buttons_->add({SB_Liste, SB_Yaz, SB_TView, SB_Tree, SB_About, SB_Exit, SB_Anne, SB_Baba, SB_Esi,
-                   SB_Cocuklari, SB_Kardesleri, SB_BigNote},
+    buttons_->add({ui_.SB_Liste, ui_.SB_Yaz, ui_.SB_TView, ui_.SB_Tree, ui_.SB_About, ui_.SB_Exit,
+                   ui_.SB_Anne, ui_.SB_Baba, ui_.SB_Esi, ui_.SB_Cocuklari, ui_.SB_Kardesleri,
+                   ui_.SB_BigNote},
                   ButtonRule::Browse);
-    buttons_->add({SB_Duzelt, SB_Sil, SB_AnneSil, SB_AnneEkle, SB_AnneListe, SB_BabaSil,
-                   SB_BabaEkle, SB_BabaListe, SB_EsiSil, SB_EsiEkle, SB_EsiListe, SB_CocuklariEkle,
-                   SB_CocuklariListe},
+    buttons_->add({ui_.SB_Duzelt, ui_.SB_Sil, ui_.SB_AnneSil, ui_.SB_AnneEkle, ui_.SB_AnneListe,
+                   ui_.SB_BabaSil, ui_.SB_BabaEkle, ui_.SB_BabaListe, ui_.SB_EsiSil, ui_.SB_EsiEkle,
+                   ui_.SB_EsiListe, ui_.SB_CocuklariEkle, ui_.SB_CocuklariListe},
                   ButtonRule::Change);
-    buttons_->add({SB_Tamam, SB_Iptal}, ButtonRule::Editing);
-    buttons_->add(SB_Save, ButtonRule::Save);
-    buttons_->add(SB_Sex, ButtonRule::Always);
+    buttons_->add({ui_.SB_Tamam, ui_.SB_Iptal}, ButtonRule::Editing);
+    buttons_->add(ui_.SB_Save, ButtonRule::Save);
+    buttons_->add(ui_.SB_Sex, ButtonRule::Always);
     connect(&session_, &Session::enablingChanged, this, &PersonPage::applyEnabling);
-    showMessage = [this](const QString& text) {
-        QMessageBox::warning(window(), window()->windowTitle(), displayLines(text));
-    };
-    currentYear = [] { return QDate::currentDate().year(); };
+    connect(&session_, &Session::langChanged, this, &PersonPage::retranslate);
     attachKeyFilters();
     connectControls();
+    personEditor_ = new PersonEditor(session_, prompts_, *this, ui_, this);
+    relativeEditor_ = new RelativeEditor(session_, prompts_, *this, ui_, *personEditor_, this);
+    pictureEditor_ = new PictureEditor(session_, prompts_, *this, ui_, this);
+    connect(personEditor_, &PersonEditor::aboutPageRequested, this, &PersonPage::aboutRequested);
     retranslate();
     applyEnabling();
 }
+
+PersonPage::~PersonPage() = default;
 
 void PersonPage::attachKeyFilters()
 {
@@ -80,35 +88,45 @@ void PersonPage::attachKeyFilters()
     notesFilter_ = new FieldKeyFilter(
         [this](QChar typed) { return Memo_NotlarKeyPress(typed, session_.readOnlyMode()); }, false,
         this);
-    for (QLineEdit* field : {Edit_Ad, Edit_Soyad, Edit_DogYer})
+    for (QLineEdit* field : {ui_.Edit_Ad, ui_.Edit_Soyad, ui_.Edit_DogYer})
         names->attach(field);
-    for (QLineEdit* field : {Edit_DogTarih, Edit_OlTarih})
+    for (QLineEdit* field : {ui_.Edit_DogTarih, ui_.Edit_OlTarih})
         dates->attach(field);
-    notesFilter_->attach(Memo_Notlar);
+    notesFilter_->attach(ui_.Memo_Notlar);
     // Installed last, so Enter is seen before the key rules discard it.
-    for (QLineEdit* field : {Edit_Ad, Edit_Soyad, Edit_DogYer, Edit_DogTarih, Edit_OlTarih})
+    for (QLineEdit* field :
+         {ui_.Edit_Ad, ui_.Edit_Soyad, ui_.Edit_DogYer, ui_.Edit_DogTarih, ui_.Edit_OlTarih})
         field->installEventFilter(this);
 }
 
 void PersonPage::connectControls()
 {
-    for (SpeedButton* heading : {SB_Anne, SB_Baba, SB_Esi, SB_Cocuklari, SB_Kardesleri})
+    for (SpeedButton* heading :
+         {ui_.SB_Anne, ui_.SB_Baba, ui_.SB_Esi, ui_.SB_Cocuklari, ui_.SB_Kardesleri})
         connect(heading, &QToolButton::clicked, this, [this, heading] { SB_GosterClick(heading); });
-    for (PersonLabel* parent : {Lb_Anne, Lb_Baba})
+    for (PersonLabel* parent : {ui_.Lb_Anne, ui_.Lb_Baba})
         connect(parent, &PersonLabel::clicked, this, [this, parent] { SB_GosterClick(parent); });
-    for (PersonListBox* list : {ListBox_Esi, ListBox_Cocuklari, ListBox_Kardesleri}) {
+    for (PersonListBox* list : {ui_.ListBox_Esi, ui_.ListBox_Cocuklari, ui_.ListBox_Kardesleri}) {
         connect(list, &QListWidget::itemDoubleClicked, this,
                 [this, list] { listDoubleClicked(list); });
     }
-    connect(ListBox_Esi, &QListWidget::itemSelectionChanged, this, &PersonPage::ListBox_EsiClick);
-    connect(ListBox_Cocuklari, &QListWidget::itemSelectionChanged, this,
+    connect(ui_.ListBox_Esi, &QListWidget::itemSelectionChanged, this,
+            &PersonPage::ListBox_EsiClick);
+    connect(ui_.ListBox_Cocuklari, &QListWidget::itemSelectionChanged, this,
             &PersonPage::ListBox_CocuklariClick);
-    for (QLineEdit* field : {Edit_Ad, Edit_Soyad, Edit_DogYer, Edit_DogTarih, Edit_OlTarih})
+    for (QLineEdit* field :
+         {ui_.Edit_Ad, ui_.Edit_Soyad, ui_.Edit_DogYer, ui_.Edit_DogTarih, ui_.Edit_OlTarih})
         connect(field, &QLineEdit::textChanged, this, &PersonPage::onFieldChanged);
-    connect(Memo_Notlar, &QPlainTextEdit::textChanged, this, &PersonPage::onFieldChanged);
-    connect(SB_BigNote, &QToolButton::clicked, this, &PersonPage::SB_BigNoteClick);
-    connect(SB_ResimPrior, &QToolButton::clicked, this, &PersonPage::SB_ResimPriorClick);
-    connect(SB_ResimNext, &QToolButton::clicked, this, &PersonPage::SB_ResimNextClick);
+    connect(ui_.Memo_Notlar, &QPlainTextEdit::textChanged, this, &PersonPage::onFieldChanged);
+    connect(ui_.SB_BigNote, &QToolButton::clicked, this, &PersonPage::SB_BigNoteClick);
+    connect(ui_.SB_ResimPrior, &QToolButton::clicked, this, &PersonPage::SB_ResimPriorClick);
+    connect(ui_.SB_ResimNext, &QToolButton::clicked, this, &PersonPage::SB_ResimNextClick);
+    const std::pair<SpeedButton*, void (PersonPage::*)()> leaving[] = {
+        {ui_.SB_About, &PersonPage::aboutRequested}, {ui_.SB_Exit, &PersonPage::exitRequested},
+        {ui_.SB_Save, &PersonPage::saveRequested},   {ui_.SB_Tree, &PersonPage::chartRequested},
+        {ui_.SB_TView, &PersonPage::tableRequested}, {ui_.SB_Yaz, &PersonPage::printRequested}};
+    for (const auto& [button, request] : leaving)
+        connect(button, &QToolButton::clicked, this, request);
 }
 
 void PersonPage::onFieldChanged()
@@ -125,7 +143,7 @@ void PersonPage::listDoubleClicked(QObject* list)
 
 bool PersonPage::isRecord(qint32 recNo) const
 {
-    return recNo >= 1 && std::size_t(recNo) <= session_.persons.size();
+    return recNo >= 1 && std::size_t(recNo) <= session_.persons().size();
 }
 
 void PersonPage::ShowRecord()
@@ -134,91 +152,101 @@ void PersonPage::ShowRecord()
         return;
     changeHandlerAttached_ = false;
     const TTreeData& person = session_.current();
-    Edit_Ad->setText(person.GivenName);
-    Edit_Soyad->setText(person.Surname);
-    Edit_DogYer->setText(person.BirthPlace);
-    Edit_DogTarih->setText(FormatDateValue(person.BirthDate));
-    Edit_OlTarih->setText(FormatDateValue(person.DeathDate));
+    const PersonForm shown = FormOfRecord(session_.persons(), session_.recNoMain());
+    personEditor_->showRecord(shown);
+    ui_.Edit_Ad->setText(shown.GivenName);
+    ui_.Edit_Soyad->setText(shown.Surname);
+    ui_.Edit_DogYer->setText(shown.BirthPlace);
+    ui_.Edit_DogTarih->setText(shown.BirthDateText);
+    ui_.Edit_OlTarih->setText(shown.DeathDateText);
     showAge();
-    showSex(person.Sex == SexMale ? 1 : 2);
+    showSex(shown.SexTag);
     showParentButtons(person);
     clearRelatives();
-    fillRelatives(person);
+    siblings_.clear();
+    for (const qint32 sibling : SiblingsOf(session_.persons(), session_.recNoMain())) {
+        if (isRecord(sibling))
+            siblings_.append(sibling);
+    }
+    fillRelatives();
     setNotes(person.Notes);
     showHeadings(person);
     changeHandlerAttached_ = true;
     ShowPicture(session_.recNoMain());
     showTitle(person);
-    Lb_RecAdet->setText(LangText(Msg::TotalRecordsLabel, session_.lang()) +
-                        QString::number(session_.persons.size()));
-    Lb_RecNoMain->setText(LangText(Msg::RecordNumberLabel, session_.lang()) +
-                          QString::number(session_.recNoMain()));
+    ui_.Lb_RecAdet->setText(LangText(Msg::TotalRecordsLabel, session_.lang()) +
+                            QString::number(session_.persons().size()));
+    ui_.Lb_RecNoMain->setText(LangText(Msg::RecordNumberLabel, session_.lang()) +
+                              QString::number(session_.recNoMain()));
     disableMoveButtons();
 }
 
 void PersonPage::showAge()
 {
-    Lb_Age->setText(
-        AgeText(Edit_DogTarih->text(), Edit_OlTarih->text(), currentYear(), session_.lang()));
+    const PersonForm& form = personEditor_->form();
+    const QString age =
+        AgeText(form.BirthDateText, form.DeathDateText, prompts_.today().year(), session_.lang());
+    const qsizetype colon = age.indexOf(QStringLiteral(" : "));
+    ageValue_ = colon >= 0 ? age.mid(colon) : QString();
+    ui_.Lb_Age->setText(age);
 }
 
 void PersonPage::showSex(int tag)
 {
-    SB_Sex->setTag(tag);
-    SB_Sex->setIcon(ImageList_Sex[tag == 1 ? 0 : 1]);
+    ui_.SB_Sex->setTag(tag);
+    ui_.SB_Sex->setIcon(ui_.ImageList_Sex[tag == 1 ? 0 : 1]);
 }
 
 void PersonPage::setTitleColor(int sexTag)
 {
-    setTextColor(Lb_Info, sexTag == 1 ? QColor(0, 0, 255) : QColor(255, 0, 0));
+    setTextColor(ui_.Lb_Info, sexTag == 1 ? QColor(0, 0, 255) : QColor(255, 0, 0));
 }
 
 void PersonPage::setListItemHeight(int height)
 {
-    for (PersonListBox* list : {ListBox_Esi, ListBox_Cocuklari, ListBox_Kardesleri})
+    for (PersonListBox* list : {ui_.ListBox_Esi, ui_.ListBox_Cocuklari, ui_.ListBox_Kardesleri})
         list->setItemHeight(height);
 }
 
 void PersonPage::showParentButtons(const TTreeData& person)
 {
-    SB_AnneEkle->setVisible(person.MotherId == 0);
-    SB_AnneListe->setVisible(person.MotherId == 0);
-    SB_AnneSil->setVisible(person.MotherId > 0);
-    SB_BabaEkle->setVisible(person.FatherId == 0);
-    SB_BabaListe->setVisible(person.FatherId == 0);
-    SB_BabaSil->setVisible(person.FatherId > 0);
-    SB_EsiSil->setVisible(!person.Spouses.isEmpty());
+    ui_.SB_AnneEkle->setVisible(person.MotherId == 0);
+    ui_.SB_AnneListe->setVisible(person.MotherId == 0);
+    ui_.SB_AnneSil->setVisible(person.MotherId > 0);
+    ui_.SB_BabaEkle->setVisible(person.FatherId == 0);
+    ui_.SB_BabaListe->setVisible(person.FatherId == 0);
+    ui_.SB_BabaSil->setVisible(person.FatherId > 0);
+    ui_.SB_EsiSil->setVisible(!person.Spouses.isEmpty());
 }
 
 void PersonPage::clearRelatives()
 {
-    ListBox_Esi->clear();
-    ListBox_Cocuklari->clear();
-    ListBox_Kardesleri->clear();
-    for (PersonLabel* parent : {Lb_Anne, Lb_Baba}) {
+    ui_.ListBox_Esi->clear();
+    ui_.ListBox_Cocuklari->clear();
+    ui_.ListBox_Kardesleri->clear();
+    for (PersonLabel* parent : {ui_.Lb_Anne, ui_.Lb_Baba}) {
         parent->setToolTip(QString());
         parent->setText(QString());
         parent->setTag(0);
     }
 }
 
-void PersonPage::fillRelatives(const TTreeData& person)
+void PersonPage::fillRelatives()
 {
-    if (isRecord(person.MotherId))
-        SetPersonLabel(session_.persons, person.MotherId, *Lb_Anne, session_.lang());
-    if (isRecord(person.FatherId))
-        SetPersonLabel(session_.persons, person.FatherId, *Lb_Baba, session_.lang());
-    fillList(ListBox_Kardesleri, SiblingsOf(session_.persons, session_.recNoMain()));
-    fillList(ListBox_Esi, person.Spouses);
-    fillList(ListBox_Cocuklari, person.Children);
+    const PersonForm& form = personEditor_->form();
+    if (form.MotherId > 0)
+        SetPersonLabel(session_.persons(), form.MotherId, *ui_.Lb_Anne, session_.lang());
+    if (form.FatherId > 0)
+        SetPersonLabel(session_.persons(), form.FatherId, *ui_.Lb_Baba, session_.lang());
+    fillList(ui_.ListBox_Kardesleri, siblings_);
+    fillList(ui_.ListBox_Esi, form.Spouses);
+    fillList(ui_.ListBox_Cocuklari, form.Children);
 }
 
 void PersonPage::fillList(PersonListBox* list, const QList<qint32>& recNos)
 {
-    for (const qint32 recNo : recNos) {
-        if (isRecord(recNo))
-            list->addPerson(PersonEntryText(record(recNo), session_.lang()), recNo);
-    }
+    for (const qint32 recNo : recNos)
+        list->addPerson(PersonEntryText(record(recNo), session_.lang()), recNo);
 }
 
 void PersonPage::showHeadings(const TTreeData& person)
@@ -230,105 +258,102 @@ void PersonPage::showHeadings(const TTreeData& person)
             heading += QStringLiteral(" - ") + QString::number(count);
         return heading;
     };
-    SB_Esi->setText(counted(Msg::SpouseHeading, person.Spouses.size(), 2));
-    SB_Cocuklari->setText(counted(Msg::ChildrenHeading, person.Children.size(), 1));
-    SB_Kardesleri->setText(counted(Msg::SiblingsHeading, ListBox_Kardesleri->count(), 1));
+    ui_.SB_Esi->setText(counted(Msg::SpouseHeading, person.Spouses.size(), 2));
+    ui_.SB_Cocuklari->setText(counted(Msg::ChildrenHeading, person.Children.size(), 1));
+    ui_.SB_Kardesleri->setText(counted(Msg::SiblingsHeading, siblings_.size(), 1));
 }
 
 void PersonPage::showTitle(const TTreeData& person)
 {
-    Lb_Info->setText(PersonTitle(person, session_.lang()));
+    setTitle(PersonTitle(person, session_.lang()));
     if (person.Sex == SexMale)
-        setTextColor(Lb_Info, QColor(0, 0, 255));
+        setTextColor(ui_.Lb_Info, QColor(0, 0, 255));
     else if (person.Sex == SexFemale)
-        setTextColor(Lb_Info, QColor(255, 0, 0));
+        setTextColor(ui_.Lb_Info, QColor(255, 0, 0));
 }
 
 void PersonPage::setNotes(const QString& notes)
 {
-    Memo_Notlar->setPlainText(displayLines(notes));
+    ui_.Memo_Notlar->setPlainText(displayLines(notes));
 }
 
 QString PersonPage::notesText() const
 {
-    return Memo_Notlar->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return ui_.Memo_Notlar->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
 }
 
 void PersonPage::disableMoveButtons()
 {
-    for (SpeedButton* move : {SB_Esi_Up, SB_Esi_Down, SB_Cocuklari_Up, SB_Cocuklari_Down})
+    for (SpeedButton* move :
+         {ui_.SB_Esi_Up, ui_.SB_Esi_Down, ui_.SB_Cocuklari_Up, ui_.SB_Cocuklari_Down})
         move->setEnabled(false);
 }
 
 void PersonPage::SB_GosterClick(QObject* sender)
 {
+    const PersonForm& form = personEditor_->form();
     QObject* target = sender;
-    if (sender == SB_Anne)
-        target = Lb_Anne;
-    else if (sender == SB_Baba)
-        target = Lb_Baba;
-    else if (sender == SB_Esi)
-        target = ListBox_Esi;
-    else if (sender == SB_Cocuklari)
-        target = ListBox_Cocuklari;
-    else if (sender == SB_Kardesleri)
-        target = ListBox_Kardesleri;
+    if (sender == ui_.SB_Anne)
+        target = ui_.Lb_Anne;
+    else if (sender == ui_.SB_Baba)
+        target = ui_.Lb_Baba;
+    else if (sender == ui_.SB_Esi)
+        target = ui_.ListBox_Esi;
+    else if (sender == ui_.SB_Cocuklari)
+        target = ui_.ListBox_Cocuklari;
+    else if (sender == ui_.SB_Kardesleri)
+        target = ui_.ListBox_Kardesleri;
 
-    if (auto* parent = qobject_cast<PersonLabel*>(target)) {
-        if (!isRecord(parent->tag()))
-            return;
-        session_.setRecNoMain(parent->tag());
+    qint32 recNo = 0;
+    if (target == ui_.Lb_Anne || target == ui_.Lb_Baba) {
+        recNo = target == ui_.Lb_Anne ? form.MotherId : form.FatherId;
     } else if (auto* list = qobject_cast<PersonListBox*>(target)) {
-        if (list->count() == 0)
+        const QList<qint32>& shown = list == ui_.ListBox_Esi         ? form.Spouses
+                                     : list == ui_.ListBox_Cocuklari ? form.Children
+                                                                     : siblings_;
+        if (shown.isEmpty())
             return;
         const int row = list->selectedRow();
         if (row < 0) {
             list->setCurrentRow(0); // the first click only chooses; the next one moves
             return;
         }
-        if (!isRecord(list->recNoAt(row)))
-            return;
-        session_.setRecNoMain(list->recNoAt(row));
+        recNo = shown.value(row);
     } else {
         return;
     }
+    if (!isRecord(recNo))
+        return;
+    session_.setRecNoMain(recNo);
     ShowRecord();
 }
 
 void PersonPage::ListBox_EsiClick()
 {
-    const int row = ListBox_Esi->selectedRow();
-    if (ListBox_Esi->count() < 2 || row < 0)
+    const PersonForm& form = personEditor_->form();
+    const int row = ui_.ListBox_Esi->selectedRow();
+    if (form.Spouses.size() < 2 || row < 0)
         return;
-    for (int i = 0; i < ListBox_Cocuklari->count(); ++i) {
-        QListWidgetItem* child = ListBox_Cocuklari->item(i);
-        if (child->text().startsWith(Bullet))
-            child->setText(child->text().mid(1));
-    }
-    const qint32 spouse = ListBox_Esi->recNoAt(row);
-    if (isRecord(spouse)) {
-        for (const qint32 shared : record(spouse).Children) {
-            for (int i = 0; i < ListBox_Cocuklari->count(); ++i) {
-                QListWidgetItem* child = ListBox_Cocuklari->item(i);
-                if (ListBox_Cocuklari->recNoAt(i) == shared)
-                    child->setText(Bullet + child->text());
-            }
-        }
+    const QList<bool> shared =
+        SharedChildMarks(session_.persons(), form.Children, form.Spouses.value(row));
+    for (int i = 0; i < ui_.ListBox_Cocuklari->count() && i < form.Children.size(); ++i) {
+        const QString entry = PersonEntryText(record(form.Children.at(i)), session_.lang());
+        ui_.ListBox_Cocuklari->item(i)->setText(shared.at(i) ? Bullet + entry : entry);
     }
     if (session_.mayChange()) {
-        SB_Esi_Up->setEnabled(row > 0);
-        SB_Esi_Down->setEnabled(row < ListBox_Esi->count() - 1);
+        ui_.SB_Esi_Up->setEnabled(row > 0);
+        ui_.SB_Esi_Down->setEnabled(row < form.Spouses.size() - 1);
     }
 }
 
 void PersonPage::ListBox_CocuklariClick()
 {
-    const int row = ListBox_Cocuklari->selectedRow();
+    const int row = ui_.ListBox_Cocuklari->selectedRow();
     if (row < 0)
         return;
     if (session_.mayChange()) {
-        SB_Cocuklari_Up->setEnabled(row > 0);
-        SB_Cocuklari_Down->setEnabled(row < ListBox_Cocuklari->count() - 1);
+        ui_.SB_Cocuklari_Up->setEnabled(row > 0);
+        ui_.SB_Cocuklari_Down->setEnabled(row < personEditor_->form().Children.size() - 1);
     }
 }
 
@@ -351,33 +376,29 @@ bool PersonPage::eventFilter(QObject* watched, QEvent* event)
 
 void PersonPage::SB_BigNoteClick()
 {
-    const QString caption =
-        Lb_Info->text() + QStringLiteral(" - ") + LangText(Msg::Notes, session_.lang());
-    NoteWindow window(caption, Memo_Notlar->toPlainText(), session_.readOnlyMode(), this);
+    const QString caption = title_ + QStringLiteral(" - ") + LangText(Msg::Notes, session_.lang());
+    const QString notes = displayLines(personEditor_->form().Notes);
+    NoteWindow window(caption, notes, session_.readOnlyMode(), this);
     notesFilter_->attach(window.memo());
-    window.exec();
+    prompts_.exec(window);
     // Copied back only when changed, so merely looking at the notes starts no correction.
-    if (window.notes() != Memo_Notlar->toPlainText())
-        Memo_Notlar->setPlainText(window.notes());
+    if (window.notes() != notes)
+        ui_.Memo_Notlar->setPlainText(window.notes());
 }
 
 void PersonPage::ShowPicture(qint32 recNo)
 {
-    if (session_.persons.empty())
+    if (session_.persons().empty())
         return;
-    const PictureCounterState counter = ShowCurrentPicture(session_, *Panel_Resim, recNo);
-    Lb_ResimNo->setText(counter.caption);
+    const PictureCounterState counter =
+        ShowCurrentPicture(session_, *ui_.Panel_Resim, recNo, &pictureShown_);
+    ui_.Lb_ResimNo->setText(counter.caption);
     if (counter.addEnabled)
         pictureButtons_.add = *counter.addEnabled;
     pictureButtons_.remove = counter.deleteEnabled;
     pictureButtons_.next = counter.nextEnabled;
     pictureButtons_.prior = counter.priorEnabled;
     applyEnabling();
-}
-
-bool PersonPage::pictureShown() const
-{
-    return !Panel_Resim->picture().isNull();
 }
 
 void PersonPage::SB_ResimPriorClick()
@@ -392,30 +413,27 @@ void PersonPage::SB_ResimNextClick()
     ShowPicture(session_.recNoMain());
 }
 
-QList<SpeedButton*> PersonPage::pictureButtons() const
-{
-    return {SB_ResimEkle, SB_ResimSil, SB_ResimNext, SB_ResimPrior};
-}
-
 QList<QWidget*> PersonPage::fields() const
 {
-    return {Edit_Ad, Edit_Soyad, Edit_DogYer, Edit_DogTarih, Edit_OlTarih, Memo_Notlar};
+    return {ui_.Edit_Ad,       ui_.Edit_Soyad,   ui_.Edit_DogYer,
+            ui_.Edit_DogTarih, ui_.Edit_OlTarih, ui_.Memo_Notlar};
 }
 
 void PersonPage::applyEnabling()
 {
     const bool browse = session_.mayBrowse();
     // The picture buttons keep what the counter last gave them, except while a form is open.
-    SB_ResimEkle->setEnabled(browse && pictureButtons_.add);
-    SB_ResimSil->setEnabled(browse && pictureButtons_.remove);
-    SB_ResimNext->setEnabled(browse && pictureButtons_.next);
-    SB_ResimPrior->setEnabled(browse && pictureButtons_.prior);
+    ui_.SB_ResimEkle->setEnabled(browse && pictureButtons_.add);
+    ui_.SB_ResimSil->setEnabled(browse && pictureButtons_.remove);
+    ui_.SB_ResimNext->setEnabled(browse && pictureButtons_.next);
+    ui_.SB_ResimPrior->setEnabled(browse && pictureButtons_.prior);
     const bool writable = !session_.readOnlyMode();
-    SB_ResimEkle->setVisible(writable);
-    SB_ResimSil->setVisible(writable);
-    for (QLineEdit* field : {Edit_Ad, Edit_Soyad, Edit_DogYer, Edit_DogTarih, Edit_OlTarih})
+    ui_.SB_ResimEkle->setVisible(writable);
+    ui_.SB_ResimSil->setVisible(writable);
+    for (QLineEdit* field :
+         {ui_.Edit_Ad, ui_.Edit_Soyad, ui_.Edit_DogYer, ui_.Edit_DogTarih, ui_.Edit_OlTarih})
         field->setReadOnly(!writable);
-    Memo_Notlar->setReadOnly(!writable);
+    ui_.Memo_Notlar->setReadOnly(!writable);
 }
 
 bool PersonPage::isEditing() const
@@ -431,7 +449,7 @@ void PersonPage::setEditColours(bool editing)
                                                  : QApplication::palette().color(QPalette::Base));
         field->setPalette(palette);
     }
-    for (PersonListBox* list : {ListBox_Esi, ListBox_Cocuklari, ListBox_Kardesleri}) {
+    for (PersonListBox* list : {ui_.ListBox_Esi, ui_.ListBox_Cocuklari, ui_.ListBox_Kardesleri}) {
         QPalette palette = list->palette();
         palette.setColor(QPalette::Base, QApplication::palette().color(editing ? QPalette::Button
                                                                                : QPalette::Base));
@@ -442,16 +460,17 @@ void PersonPage::setEditColours(bool editing)
 void PersonPage::EnterEditState(EditMode mode)
 {
     changeHandlerAttached_ = false;
-    Lb_Anne->setEnabled(false);
-    Lb_Baba->setEnabled(false);
+    ui_.Lb_Anne->setEnabled(false);
+    ui_.Lb_Baba->setEnabled(false);
     listNavigation_ = false;
     session_.beginEditing(mode);
     setEditColours(true);
     if (session_.isAdding()) {
         const Lang lang = session_.lang();
-        Lb_RecNoMain->setText(LangText(Msg::RecordNumberLabel, lang) +
-                              QString::number(session_.persons.size() + 1) + QStringLiteral(" (") +
-                              LangText(Msg::NewRecordMark, lang) + QLatin1Char(')'));
+        ui_.Lb_RecNoMain->setText(LangText(Msg::RecordNumberLabel, lang) +
+                                  QString::number(session_.persons().size() + 1) +
+                                  QStringLiteral(" (") + LangText(Msg::NewRecordMark, lang) +
+                                  QLatin1Char(')'));
     }
     disableMoveButtons();
     Q_EMIT editStateChanged(true);
@@ -460,8 +479,8 @@ void PersonPage::EnterEditState(EditMode mode)
 void PersonPage::LeaveEditState()
 {
     changeHandlerAttached_ = true;
-    Lb_Anne->setEnabled(true);
-    Lb_Baba->setEnabled(true);
+    ui_.Lb_Anne->setEnabled(true);
+    ui_.Lb_Baba->setEnabled(true);
     listNavigation_ = true;
     session_.endEditing();
     setEditColours(false);
@@ -476,32 +495,56 @@ bool PersonPage::BeginAdding(EditMode mode)
 {
     const Lang lang = session_.lang();
     if (session_.readOnlyMode()) {
-        showMessage(LangText(Msg::ReadOnlyRefusal, lang));
+        prompts_.message(MessageKind::Warning, LangText(Msg::ReadOnlyRefusal, lang));
         return false;
     }
     EnterEditState(mode);
-    for (QLineEdit* field : {Edit_Ad, Edit_Soyad, Edit_DogYer, Edit_DogTarih, Edit_OlTarih})
+    personEditor_->clearForm();
+    for (QLineEdit* field :
+         {ui_.Edit_Ad, ui_.Edit_Soyad, ui_.Edit_DogYer, ui_.Edit_DogTarih, ui_.Edit_OlTarih})
         field->clear();
-    Lb_Age->clear();
+    ui_.Lb_Age->clear();
+    ageValue_.clear();
     clearRelatives();
-    Memo_Notlar->setPlainText(LangText(Msg::NotesPlaceholder, lang));
-    Panel_Resim->clear();
+    ui_.Memo_Notlar->setPlainText(LangText(Msg::NotesPlaceholder, lang));
+    ui_.Panel_Resim->clear();
+    pictureShown_ = false;
     // The form has no pictures yet; and the first person of a new file must not be shown
     // with the previous family's total and picture counter.
-    Lb_ResimNo->setText(PictureCounter(0, 0).caption);
-    Lb_RecAdet->setText(LangText(Msg::TotalRecordsLabel, lang) +
-                        QString::number(session_.persons.size()));
-    SB_Esi->setText(LangText(Msg::SpouseHeading, lang));
-    SB_Cocuklari->setText(LangText(Msg::ChildrenHeading, lang));
-    SB_Kardesleri->setText(LangText(Msg::SiblingsHeading, lang));
+    ui_.Lb_ResimNo->setText(PictureCounter(0, 0).caption);
+    ui_.Lb_RecAdet->setText(LangText(Msg::TotalRecordsLabel, lang) +
+                            QString::number(session_.persons().size()));
+    ui_.SB_Esi->setText(LangText(Msg::SpouseHeading, lang));
+    ui_.SB_Cocuklari->setText(LangText(Msg::ChildrenHeading, lang));
+    ui_.SB_Kardesleri->setText(LangText(Msg::SiblingsHeading, lang));
     showSex(1);
-    Edit_Ad->setFocus();
+    if (mode == EditMode::First)
+        setTitle(LangText(Msg::FirstRecordTitle, lang));
+    ui_.Edit_Ad->setFocus();
     return true;
+}
+
+void PersonPage::SB_IptalClick()
+{
+    personEditor_->SB_IptalClick();
+}
+
+void PersonPage::setListeDialog(TForm_ListeDlg* dialog)
+{
+    relativeEditor_->setListeDialog(dialog);
+}
+
+void PersonPage::setTitle(const QString& title)
+{
+    title_ = title;
+    ui_.Lb_Info->setText(title);
 }
 
 void PersonPage::retranslate()
 {
-    retranslateUi(session_.lang());
+    ui_.retranslateUi(session_.lang());
+    // The age keeps its number: only the word before " : " changes.
+    ui_.Lb_Age->setText(LangText(Msg::Age, session_.lang()) + ageValue_);
 }
 
 } // namespace kinrow

@@ -266,11 +266,6 @@ void PersonPageUi::retranslateUi(Lang lang)
     Lb_OlTarih->setText(LangText(Msg::DeathDate, lang));
     Panel_Resim->setCaption(LangText(Msg::ImagePanelCaption, lang));
 
-    // The age keeps its number: only the word before " : " changes.
-    const QString age = Lb_Age->text();
-    const qsizetype colon = age.indexOf(QStringLiteral(" : "));
-    Lb_Age->setText(LangText(Msg::Age, lang) + (colon >= 0 ? age.mid(colon, 100) : age));
-
     setCaption(SB_Anne, Msg::MotherHeading, lang);
     setCaption(SB_Baba, Msg::FatherHeading, lang);
     setCaption(SB_Esi, Msg::SpouseHeading, lang);

@@ -2,6 +2,7 @@
 
 #include "editing/familyedits.h"
 #include "editing/personpage.h"
+#include "editing/personpageui.h"
 #include "model/messages.h"
 #include "pictures/pictureadding.h"
 #include "pictures/pictureloader.h"
@@ -15,12 +16,13 @@
 
 namespace kinrow {
 
-PictureEditor::PictureEditor(Session& state, PersonPage& page, Prompts& prompts, QObject* parent)
-    : QObject(parent), session_(state), page_(page), prompts_(prompts)
+PictureEditor::PictureEditor(Session& session, Prompts& prompts, PersonPage& page,
+                             const PersonPageUi& ui, QObject* parent)
+    : QObject(parent), session_(session), prompts_(prompts), page_(page), ui_(ui)
 {
-    connect(page.SB_ResimEkle, &QToolButton::clicked, this, &PictureEditor::SB_ResimEkleClick);
-    connect(page.SB_ResimSil, &QToolButton::clicked, this, &PictureEditor::SB_ResimSilClick);
-    connect(page.Panel_Resim, &PicturePanel::clicked, this, &PictureEditor::Image_ResimClick);
+    connect(ui.SB_ResimEkle, &QToolButton::clicked, this, &PictureEditor::SB_ResimEkleClick);
+    connect(ui.SB_ResimSil, &QToolButton::clicked, this, &PictureEditor::SB_ResimSilClick);
+    connect(ui.Panel_Resim, &PicturePanel::clicked, this, &PictureEditor::Image_ResimClick);
 }
 
 bool PictureEditor::mayChangePictures() const
@@ -60,11 +62,11 @@ void PictureEditor::SB_ResimSilClick()
     if (number < 1 || number > pictures.size())
         return;
     const Lang lang = session_.lang();
-    const QString head = page_.Lb_Info->text() + LangText(Msg::RemoveImageLead, lang) +
+    const QString head = page_.title() + LangText(Msg::RemoveImageLead, lang) +
                          QStringLiteral("\r\r  ") + pictures[number - 1] + QStringLiteral("\r\r");
     // A file that another entry still names stays on disk: only the entry can go.
     const PictureFileUse use =
-        PictureFileUsers(session_.persons, session_.recNoMain(), number, QDir::currentPath());
+        PictureFileUsers(session_.persons(), session_.recNoMain(), number, QDir::currentPath());
     if (use.shared()) {
         const QString kept =
             use.otherPersons > 0
@@ -88,8 +90,8 @@ void PictureEditor::SB_ResimSilClick()
 
 void PictureEditor::Image_ResimClick()
 {
-    const PicturePanel& panel = *page_.Panel_Resim;
-    if (!panel.hasPicture()) {
+    const PicturePanel& panel = *ui_.Panel_Resim;
+    if (!page_.pictureShown()) {
         SB_ResimEkleClick();
         return;
     }
@@ -101,7 +103,7 @@ void PictureEditor::Image_ResimClick()
     if (corner.image.isNull())
         corner = {panel.picture(), panel.naturalSize()};
     auto* viewer = new PictureViewer(corner.image, &page_, panel.naturalSize());
-    viewer->exec();
+    prompts_.exec(*viewer);
 }
 
 } // namespace kinrow

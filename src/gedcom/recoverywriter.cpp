@@ -81,13 +81,13 @@ void RecoveryWriter::writeNow()
     if (!session_.unsavedChanges())
         return;
     snapshot_ = std::make_shared<PersonList>();
-    snapshot_->reserve(session_.persons.size());
+    snapshot_->reserve(session_.persons().size());
     copyStep_.start();
 }
 
 void RecoveryWriter::copySome()
 {
-    const PersonList& persons = session_.persons;
+    const PersonList& persons = session_.persons();
     if (snapshot_->size() > persons.size())
         snapshot_->clear();
     const std::size_t end = std::min(persons.size(), snapshot_->size() + CopyStep);

@@ -49,13 +49,18 @@ FamilyChange::FamilyChange(Session& session, StepKind kind, std::vector<qint32> 
     touched_.erase(std::unique(touched_.begin(), touched_.end()), touched_.end());
     step_.kind = kind;
     step_.shownBefore = session.recNoMain();
-    step_.sizeBefore = session.persons.size();
-    step_.before = Snapshot(session.persons, touched_);
+    step_.sizeBefore = session.persons_.size();
+    step_.before = Snapshot(session.persons_, touched_);
+}
+
+PersonList& FamilyChange::persons()
+{
+    return session_.persons_;
 }
 
 void FamilyChange::commit()
 {
-    const PersonList& persons = session_.persons;
+    const PersonList& persons = session_.persons_;
     step_.sizeAfter = persons.size();
     // Records appended by the change are touched by it, whether named or not.
     for (std::size_t n = step_.sizeBefore + 1; n <= step_.sizeAfter; ++n)

@@ -17,6 +17,10 @@ class FamilyChange
 public:
     FamilyChange(Session& session, StepKind kind, std::vector<qint32> touched);
 
+    // The family to change, for the code that makes the change between making and committing.
+    PersonList& persons();
+    TTreeData& record(qint32 recNo) { return persons()[std::size_t(recNo - 1)]; }
+
     // Records the step: the touched records as they are now, those that did not change left
     // out, and the current record as the person a redo shows. A change that changed nothing
     // records nothing and leaves the unsaved-changes flag as it was.

@@ -50,7 +50,7 @@ bool Session::undo()
 {
     if (!mayUndo())
         return false;
-    followHistory(history_.undo(persons)->shownBefore);
+    followHistory(history_.undo(persons_)->shownBefore);
     return true;
 }
 
@@ -58,7 +58,7 @@ bool Session::redo()
 {
     if (!mayRedo())
         return false;
-    followHistory(history_.redo(persons)->shownAfter);
+    followHistory(history_.redo(persons_)->shownAfter);
     return true;
 }
 

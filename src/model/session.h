@@ -8,6 +8,8 @@
 #include <QObject>
 #include <QString>
 
+#include <utility>
+
 namespace kinrow {
 
 // The state the main window and its pages share: the open family, where the user is and what
@@ -19,7 +21,11 @@ class Session : public QObject
 public:
     explicit Session(QObject* parent = nullptr) : QObject(parent) {}
 
-    PersonList persons;
+    // The open family. Changed only by a recorded change (FamilyChange) or replaced as a whole.
+    const PersonList& persons() const { return persons_; }
+    // Another family takes the place of this one: opened, begun anew or recovered.
+    void replaceFamily(PersonList persons) { persons_ = std::move(persons); }
+
     QString familyFileName = QStringLiteral("Kinrow.ged"); // the open dialog's file name
 
     qint32 recNoMain() const { return recNoMain_; }
@@ -27,11 +33,12 @@ public:
     void setRecNoMain(qint32 recNo);
     // Whether recNoMain names a record of the list.
     bool hasCurrent() const { return isRecord(recNoMain_); }
-    bool isRecord(qint32 recNo) const { return recNo >= 1 && std::size_t(recNo) <= persons.size(); }
+    bool isRecord(qint32 recNo) const
+    {
+        return recNo >= 1 && std::size_t(recNo) <= persons_.size();
+    }
     const TTreeData& current() const { return record(recNoMain_); }
-    TTreeData& current() { return record(recNoMain_); }
-    const TTreeData& record(qint32 n) const { return persons[std::size_t(n - 1)]; }
-    TTreeData& record(qint32 n) { return persons[std::size_t(n - 1)]; }
+    const TTreeData& record(qint32 n) const { return persons_[std::size_t(n - 1)]; }
 
     Lang lang() const { return lang_; }
     void setLang(Lang lang);
@@ -97,8 +104,11 @@ Q_SIGNALS:
     void historyChanged();
 
 private:
+    friend class FamilyChange;
+
     void followHistory(qint32 shown);
 
+    PersonList persons_;
     qint32 recNoMain_ = 1;
     Lang lang_ = Lang::English;
     bool readOnlyMode_ = false;

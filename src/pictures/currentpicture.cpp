@@ -6,9 +6,11 @@
 
 namespace kinrow {
 
-PictureCounterState ShowCurrentPicture(Session& session, PicturePanel& panel, qint32 recNo)
+PictureCounterState ShowCurrentPicture(Session& session, PicturePanel& panel, qint32 recNo,
+                                       bool* drawn)
 {
     panel.clear();
+    bool shown = false;
     const QStringList pictures =
         session.isRecord(recNo) ? session.record(recNo).Pictures : QStringList();
     const PictureCounterState counter = PictureCounter(session.pictureNo(), int(pictures.size()));
@@ -16,8 +18,10 @@ PictureCounterState ShowCurrentPicture(Session& session, PicturePanel& panel, qi
     if (counter.tag > 0) {
         const QString& entry = pictures[counter.tag - 1];
         if (PictureFileExists(entry))
-            panel.showFile(PictureSeparators(entry));
+            shown = panel.showFile(PictureSeparators(entry));
     }
+    if (drawn)
+        *drawn = shown;
     return counter;
 }
 

@@ -188,7 +188,7 @@ PictureCollectionResult CollectFamilyPictures(Session& session, const QList<qint
             touched.push_back(recNo);
     }
     FamilyChange change(session, StepKind::CollectPictures, std::move(touched));
-    PictureCollectionResult result = CollectPictures(session.persons, recNos, folder, move);
+    PictureCollectionResult result = CollectPictures(change.persons(), recNos, folder, move);
     if (result.changed)
         change.commit();
     return result;

@@ -31,7 +31,7 @@ void CollectPictures(Session& session, Prompts& prompts, const QList<qint32>& re
             const QString saved = QFileInfo(session.familyFileName).absolutePath();
             if (!session.familyFileName.isEmpty() && !folders.contains(saved))
                 folders.append(saved);
-            result.deleted = DeleteMovedSources(session.persons, folders, result.movable);
+            result.deleted = DeleteMovedSources(session.persons(), folders, result.movable);
             // Undoing the collection would bring back entries whose files are gone.
             if (!result.deleted.isEmpty())
                 session.clearHistory();

@@ -35,7 +35,7 @@ bool SaveGedcomExport(Prompts& prompts, const Session& session, const QString& p
     SaveResult saved;
     {
         const OverrideCursorGuard hourglass;
-        saved = ExportGedcomFile(path, session.familyFileName, session.persons, options);
+        saved = ExportGedcomFile(path, session.familyFileName, session.persons(), options);
     }
     if (!saved.saved)
         prompts.message(MessageKind::Error, saved.error);

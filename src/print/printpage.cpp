@@ -249,7 +249,7 @@ void PrintPage::SB_YazClick()
     const qint32 recNo = session_.recNoMain();
     {
         const OverrideCursorGuard hourglass;
-        table_.setRows(PrintRows(session_.persons, session_.lang()));
+        table_.setRows(PrintRows(session_.persons(), session_.lang()));
         model_->setCurrentRecNo(recNo);
         model_->refresh();
     }
@@ -270,7 +270,7 @@ void PrintPage::ComboBox_P_ListeChange()
     const qint32 focused = focusedRecNo();
     ScopeContext context;
     if (session_.hasCurrent()) {
-        context.family = FamilyOf(session_.persons, session_.recNoMain());
+        context.family = FamilyOf(session_.persons(), session_.recNoMain());
         context.surname = session_.current().Surname;
     }
     table_.applyScope(context);
@@ -525,7 +525,8 @@ void PrintPage::BitBtn_CheckClick()
     QStringList lines{LangText(Msg::FileNameLabel, session_.lang()) + session_.familyFileName};
     {
         const OverrideCursorGuard hourglass;
-        lines += FindingLines(CheckFamily(session_.persons), session_.lang(), ErrorSink::MaxLines);
+        lines +=
+            FindingLines(CheckFamily(session_.persons()), session_.lang(), ErrorSink::MaxLines);
     }
     Q_EMIT findingsReady(lines);
 }

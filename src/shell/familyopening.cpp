@@ -70,8 +70,10 @@ void FamilyOpening::open(const QString& fileName, const QString& previousName)
     OpenOutcome outcome;
     {
         const OverrideCursorGuard hourglass;
-        outcome =
-            OpenFamilyFile(fileName, readOnlyTicked_, session_.persons, file_.errors, options);
+        session_.replaceFamily({});
+        PersonList opened;
+        outcome = OpenFamilyFile(fileName, readOnlyTicked_, opened, file_.errors, options);
+        session_.replaceFamily(std::move(opened));
     }
     file_.richerFile = outcome.opened && file_.errors.linesLeftOut;
     about_.showErrors(file_.errors.lines, file_.errors.visible);
@@ -85,7 +87,7 @@ void FamilyOpening::open(const QString& fileName, const QString& previousName)
         // A legacy import takes a new name: never that of another family without asking.
         const std::optional<QString> name = importedFamilyName(outcome.fileName);
         if (!name) {
-            session_.persons.clear();
+            session_.replaceFamily({});
             file_.errors.visible = false;
             about_.hideErrors();
             keepPrevious(previousName);

@@ -83,7 +83,7 @@ bool FamilySaving::saveIntoFamilyFile()
         SaveResult result;
         {
             const OverrideCursorGuard hourglass;
-            result = SaveFamilyFileIfUnchanged(session_.familyFileName, session_.persons, options,
+            result = SaveFamilyFileIfUnchanged(session_.familyFileName, session_.persons(), options,
                                                expected, session_.lang());
         }
         // Changed again while the family was written: ask once more.
@@ -186,7 +186,7 @@ SaveResult FamilySaving::saveUnder(const QString& other)
     const QString from = family.isSymLink() ? QFileInfo(family.canonicalFilePath()).absolutePath()
                                             : family.absolutePath();
     const QString to = QFileInfo(other).absolutePath();
-    PersonList moved = session_.persons;
+    PersonList moved = session_.persons();
     bool rebased = false;
     for (TTreeData& person : moved) {
         for (QString& picture : person.Pictures) {
@@ -203,7 +203,7 @@ SaveResult FamilySaving::saveUnder(const QString& other)
         result = SaveFamilyFile(other, moved, options, session_.lang());
     }
     if (result.saved) {
-        session_.persons = std::move(moved);
+        session_.replaceFamily(std::move(moved));
         // The steps name pictures relative to the old folder: undoing one would break them.
         if (rebased)
             session_.clearHistory();

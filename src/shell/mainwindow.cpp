@@ -2,12 +2,8 @@
 
 #include "chart/chartlistbox.h"
 #include "chart/chartpage.h"
-#include "editing/personeditor.h"
 #include "editing/personlistbox.h"
 #include "editing/personpage.h"
-#include "editing/personpageui.h"
-#include "editing/pictureeditor.h"
-#include "editing/relativeeditor.h"
 #include "model/messages.h"
 #include "print/printpage.h"
 #include "shell/aboutpage.h"
@@ -64,7 +60,7 @@ void TForm_Main::createPages()
     PageControl_Main->setObjectName(QStringLiteral("PageControl_Main"));
     setCentralWidget(PageControl_Main);
     TabSheet_Print = new PrintPage(session_, *prompts_, PageControl_Main);
-    TabSheet_Main = new PersonPage(session_, PageControl_Main);
+    TabSheet_Main = new PersonPage(session_, *prompts_, PageControl_Main);
     TabSheet_About = new AboutPage(session_, *prompts_, PageControl_Main);
     TabSheet_Tree = new ChartPage(session_, *prompts_, PageControl_Main);
     TabSheet_TView = new TablePage(session_, *prompts_, PageControl_Main);
@@ -96,32 +92,25 @@ void TForm_Main::createActions()
     connect(actions_, &WindowActions::redoTriggered, this,
             [this] { showChangedPerson(session_.redo()); });
     connect(actions_, &WindowActions::saveTriggered, this, &TForm_Main::SB_SaveClick);
-    connect(actions_, &WindowActions::cancelTriggered, personEditor_, &PersonEditor::SB_IptalClick);
+    connect(actions_, &WindowActions::cancelTriggered, TabSheet_Main, &PersonPage::SB_IptalClick);
 }
 
 void TForm_Main::connectPersonPage()
 {
     PersonPage* page = TabSheet_Main;
-    connect(page->SB_About, &QToolButton::clicked, this, &TForm_Main::SB_AboutClick);
-    connect(page->SB_Exit, &QToolButton::clicked, this, &QWidget::close);
-    connect(page->SB_Save, &QToolButton::clicked, this, &TForm_Main::SB_SaveClick);
-    connect(page->SB_Tree, &QToolButton::clicked, this, &TForm_Main::SB_TreeClick);
-    connect(page->SB_Yaz, &QToolButton::clicked, this, &TForm_Main::SB_YazClick);
-    connect(page->SB_TView, &QToolButton::clicked, TabSheet_TView, &TablePage::SB_TViewClick);
-    personEditor_ = new PersonEditor(session_, *page, *prompts_, this);
-    relativeEditor_ = new RelativeEditor(session_, *page, *prompts_, this);
-    new PictureEditor(session_, *page, *prompts_, this);
-    connect(personEditor_, &PersonEditor::aboutPageRequested, this, &TForm_Main::SB_AboutClick);
-    page->showMessage = [this](const QString& text) {
-        prompts_->message(MessageKind::Warning, text);
-    };
+    connect(page, &PersonPage::aboutRequested, this, &TForm_Main::SB_AboutClick);
+    connect(page, &PersonPage::exitRequested, this, &QWidget::close);
+    connect(page, &PersonPage::saveRequested, this, &TForm_Main::SB_SaveClick);
+    connect(page, &PersonPage::chartRequested, this, &TForm_Main::SB_TreeClick);
+    connect(page, &PersonPage::printRequested, this, &TForm_Main::SB_YazClick);
+    connect(page, &PersonPage::tableRequested, TabSheet_TView, &TablePage::SB_TViewClick);
 }
 
 void TForm_Main::connectPages()
 {
     AboutPage* about = TabSheet_About;
     connect(about, &AboutPage::continueRequested, this, [this] {
-        if (session_.persons.empty())
+        if (session_.persons().empty())
             opening_->openRemembered();
         else
             showPage(TabSheet_Main);
@@ -160,7 +149,7 @@ void TForm_Main::connectPrintPage()
 
 void TForm_Main::setListeDialog(TForm_ListeDlg* dialog)
 {
-    relativeEditor_->setListeDialog(dialog);
+    TabSheet_Main->setListeDialog(dialog);
     font_.setListeDialog(dialog);
 }
 
@@ -229,7 +218,6 @@ void TForm_Main::showChangedPerson(bool changed)
 void TForm_Main::retranslate()
 {
     showCaption();
-    TabSheet_Main->retranslate();
 }
 
 void TForm_Main::showCaption()
@@ -259,7 +247,7 @@ void TForm_Main::resizeEvent(QResizeEvent* event)
     TabSheet_Main->setListItemHeight(width * PersonListBox::ItemHeight / DesignWidth);
     TabSheet_Tree->setListItemHeight(width * ChartListBox::ItemHeight / DesignWidth);
     // The chart and table pages bring their own pictures; the others show the current person's.
-    if (activePageTag() == 0 && !session_.persons.empty())
+    if (activePageTag() == 0 && !session_.persons().empty())
         TabSheet_Main->ShowPicture(session_.recNoMain());
     else if (activePageTag() == 2)
         TabSheet_TView->showShownPicture();
@@ -267,7 +255,7 @@ void TForm_Main::resizeEvent(QResizeEvent* event)
 
 void TForm_Main::FormCreate(const QStringList& arguments)
 {
-    session_.persons.clear();
+    session_.replaceFamily({});
     showPage(TabSheet_About);
     resize(DesignWidth, DesignHeight);
     settings_.read(arguments, font().family());
@@ -310,7 +298,7 @@ void TForm_Main::showOpenedFile(bool readOnly)
     session_.setReadOnlyMode(readOnly);
     showCaption();
     TabSheet_Print->showCurrentDir(QDir::currentPath());
-    const qint32 count = qint32(session_.persons.size());
+    const qint32 count = qint32(session_.persons().size());
     if (session_.recNoMain() < 1 || session_.recNoMain() > count)
         session_.setRecNoMain(1);
     if (!file_.errors.visible)
@@ -320,13 +308,12 @@ void TForm_Main::showOpenedFile(bool readOnly)
 
 void TForm_Main::showCurrentPerson()
 {
-    if (!session_.persons.empty()) {
+    if (!session_.persons().empty()) {
         TabSheet_Main->ShowRecord();
         return;
     }
     // An empty family, as an empty file or an undone first person leaves it: entering one.
-    if (TabSheet_Main->BeginAdding(EditMode::First))
-        TabSheet_Main->Lb_Info->setText(LangText(Msg::FirstRecordTitle, session_.lang()));
+    TabSheet_Main->BeginAdding(EditMode::First);
 }
 
 } // namespace kinrow

@@ -18,12 +18,10 @@ class AboutPage;
 class ChartPage;
 class FamilyOpening;
 class FamilySaving;
-class PersonEditor;
 class PersonPage;
 class PrintPage;
 class ProportionalScaler;
 class RecoveryOffer;
-class RelativeEditor;
 class TablePage;
 class WindowActions;
 
@@ -45,8 +43,6 @@ public:
     Prompts& prompts() { return *prompts_; }
     // The person selection list, created beside the window at program start.
     void setListeDialog(TForm_ListeDlg* dialog);
-    // The person page's editing handlers.
-    PersonEditor* personEditor() const { return personEditor_; }
 
     // The Tag of the active page: 0 person, print and About pages, 1 chart, 2 generation table.
     int activePageTag() const;
@@ -107,8 +103,6 @@ private:
     FamilyOpening* opening_ = nullptr;
     RecoveryOffer* recovery_ = nullptr;
     WindowActions* actions_ = nullptr;
-    PersonEditor* personEditor_ = nullptr;
-    RelativeEditor* relativeEditor_ = nullptr;
     bool resizing_ = false;
 };
 

@@ -90,7 +90,7 @@ QString RecoveryOffer::question(const RecoveryInfo& left, const QString& restore
 
 bool RecoveryOffer::restore(RecoveryInfo left, const QString& restoredName)
 {
-    session_.persons.clear();
+    session_.replaceFamily({});
     ReadOptions options;
     options.lang = session_.lang();
     options.programVersion = ProgramVersion();
@@ -102,10 +102,12 @@ bool RecoveryOffer::restore(RecoveryInfo left, const QString& restoredName)
     bool read = false;
     {
         const OverrideCursorGuard hourglass;
-        read = ReadRecovery(left, session_.persons, file_.errors, options);
+        PersonList restored;
+        read = ReadRecovery(left, restored, file_.errors, options);
+        session_.replaceFamily(std::move(restored));
     }
     if (!read) {
-        session_.persons.clear();
+        session_.replaceFamily({});
         prompts_.message(MessageKind::Warning, LangText(Msg::RecoveryUnreadable, session_.lang()) +
                                                    QDir::toNativeSeparators(left.dataPath));
         return false;

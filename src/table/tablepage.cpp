@@ -82,7 +82,7 @@ void TablePage::SB_TViewClick()
     options.generations = generationLimit_;
     options.lang = session_.lang();
     model_->setBaseFont(VST->font());
-    model_->setTable(BuildGenerationTable(session_.persons, recNo, options), recNo);
+    model_->setTable(BuildGenerationTable(session_.persons(), recNo, options), recNo);
     VST->expand(model_->indexOfRow(model_->table().currentRow()));
     Lb_VST_Count->setText(GenerationCountText(model_->table(), session_.lang()));
 }
@@ -141,7 +141,7 @@ void TablePage::VSTChange(const QModelIndex& current)
 void TablePage::showPerson(qint32 recNo)
 {
     shownRecNo_ = recNo;
-    SetPersonLabel(session_.persons, recNo, *Lb_T1_Main, session_.lang());
+    SetPersonLabel(session_.persons(), recNo, *Lb_T1_Main, session_.lang());
     ShowPicture(recNo);
 }
 

@@ -3,6 +3,7 @@
 #include "model/session.h"
 
 #include <QCheckBox>
+#include <QDialog>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QGridLayout>
@@ -73,6 +74,11 @@ QString PromptText(const QString& text)
 Lang DialogPrompts::lang() const
 {
     return session_ ? session_->lang() : Lang::English;
+}
+
+int Prompts::exec(QDialog& dialog)
+{
+    return dialog.exec();
 }
 
 PromptAnswer DialogPrompts::message(MessageKind kind, const QString& text, MessageButtons buttons)

@@ -8,6 +8,7 @@
 
 #include <optional>
 
+class QDialog;
 class QPrinter;
 class QWidget;
 
@@ -52,9 +53,9 @@ struct SaveFileChoice
     int filterIndex = 0;
 };
 
-// Every message box, question, input box and file dialog the window shows goes through
-// here, so that tests can answer them from a script, and so does today's date, so that tests
-// can fix it. "\r" in texts breaks the line.
+// Every message box, question, input box, file dialog and page dialog the window shows goes
+// through here, so that tests can answer them from a script, and so does today's date, so that
+// tests can fix it. "\r" in texts breaks the line.
 class Prompts
 {
 public:
@@ -75,6 +76,8 @@ public:
     // The print dialog: a printer or a PDF file chosen into printer; false when cancelled.
     // A pageCount above 0 also offers the page range 1..pageCount.
     virtual bool choosePrinter(QPrinter& printer, int pageCount) = 0;
+    // Shows a page's own dialog modally and returns its result (QDialog::Accepted or Rejected).
+    virtual int exec(QDialog& dialog);
     // Today, as the clock of the machine tells it.
     virtual QDate today() const { return QDate::currentDate(); }
 };

@@ -31,7 +31,7 @@ int main(int argc, char* argv[])
         return 1;
     window.session().setRecNoMain(recNo);
     window.TabSheet_Main->ShowRecord();
-    window.TabSheet_Main->SB_Tree->click();
+    window.TabSheet_Main->findChild<SpeedButton*>(QStringLiteral("SB_Tree"))->click();
     // With two spouses or more, the first is chosen to show the children's markers.
     if (window.findChild<ChartListBox*>("ListBox_T_Esi")->count() >= 2)
         window.findChild<ChartListBox*>("ListBox_T_Esi")->setCurrentRow(0);

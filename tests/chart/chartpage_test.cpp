@@ -2,6 +2,7 @@
 #include "chart/chartlistbox.h"
 #include "chart/chartpage.h"
 #include "editing/family.h"
+#include "editing/personcontrols.h"
 #include "editing/personpage.h"
 #include "gedcom/familysave.h"
 #include "model/messages.h"
@@ -119,7 +120,7 @@ protected:
 TEST_F(ChartPageTest, WalksTheFamilyByClicks)
 {
     openFamily(1);
-    click(window->TabSheet_Main->SB_Tree);
+    click(test::PersonControls(window->TabSheet_Main).SB_Tree);
     ASSERT_EQ(activePage(), chart());
     EXPECT_EQ(window->activePageTag(), 1);
     EXPECT_EQ(test::Control<SlotLabel>(*chart(), "Lb_T_Main")->tag(), 1);
@@ -187,13 +188,13 @@ TEST_F(ChartPageTest, WalksTheFamilyByClicks)
     EXPECT_EQ(window->session().recNoMain(), 1);
 
     // The centre slot, and the button beside it, make the chart person current.
-    click(window->TabSheet_Main->SB_Tree);
+    click(test::PersonControls(window->TabSheet_Main).SB_Tree);
     clickSlot("Lb_T_B11");
     click(test::Control<SlotLabel>(*chart(), "Lb_T_Main"));
     EXPECT_EQ(activePage(), window->TabSheet_Main);
     EXPECT_EQ(window->session().recNoMain(), 6);
-    EXPECT_EQ(window->TabSheet_Main->Edit_Ad->text(), QStringLiteral("OSMAN"));
-    click(window->TabSheet_Main->SB_Tree);
+    EXPECT_EQ(test::PersonControls(window->TabSheet_Main).Edit_Ad->text(), QStringLiteral("OSMAN"));
+    click(test::PersonControls(window->TabSheet_Main).SB_Tree);
     clickSlot("Lb_T_B11");
     click(test::Control<SpeedButton>(*chart(), "SB_T_Main"));
     EXPECT_EQ(window->session().recNoMain(), 8);
@@ -203,7 +204,7 @@ TEST_F(ChartPageTest, WalksTheFamilyByClicks)
 TEST_F(ChartPageTest, SlotsHaveTheirSidesColoursAndPlaces)
 {
     openFamily(1);
-    click(window->TabSheet_Main->SB_Tree);
+    click(test::PersonControls(window->TabSheet_Main).SB_Tree);
     struct Case
     {
         int slot;
@@ -253,7 +254,7 @@ TEST_F(ChartPageTest, PrintsTheChartIntoAPdfFile)
     }
     QFile::copy(sample + "/aile.ged", home.filePath("aile.ged"));
     open(home.filePath("aile.ged"), 19);
-    click(window->TabSheet_Main->SB_Tree);
+    click(test::PersonControls(window->TabSheet_Main).SB_Tree);
 
     // Cancelling the dialog prints nothing.
     const QString pdf = home.filePath("chart.pdf");
@@ -299,7 +300,7 @@ TEST_F(ChartPageTest, PrintsInTheFontChosenInTheFontDialog)
     prompts->answerFont(QFont(QStringLiteral("DejaVu Serif")));
     QTest::mouseClick(test::Control<QPushButton>(*window->TabSheet_Print, "BitBtn_Font"),
                       Qt::LeftButton);
-    click(window->TabSheet_Main->SB_Tree);
+    click(test::PersonControls(window->TabSheet_Main).SB_Tree);
     const QString pdf = home.filePath("serif.pdf");
     prompts->printToPdf(pdf);
     click(test::Control<SpeedButton>(*chart(), "SB_T_Yazdir"));

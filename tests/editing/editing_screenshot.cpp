@@ -4,6 +4,7 @@
 #include "gedcom/familysave.h"
 #include "shell/aboutpage.h"
 #include "shell/mainwindow.h"
+#include "ui/prompts.h"
 #include "ui/speedbutton.h"
 
 #include <QApplication>
@@ -61,6 +62,55 @@ void Settle()
         QApplication::processEvents();
 }
 
+// The real dialogs over the window once it exists, with the selection list answered by the
+// screenshot.
+class ScreenshotPrompts : public Prompts
+{
+public:
+    PromptAnswer message(MessageKind kind, const QString& text, MessageButtons buttons) override
+    {
+        return dialogs().message(kind, text, buttons);
+    }
+    std::optional<FamilyFileChoice> openFamilyFile(const QString& title,
+                                                   const QString& currentName) override
+    {
+        return dialogs().openFamilyFile(title, currentName);
+    }
+    std::optional<QString> openPicture(const QString& title, const QString& folder) override
+    {
+        return dialogs().openPicture(title, folder);
+    }
+    std::optional<SaveFileChoice> saveFile(const QString& title, const QString& currentName,
+                                           const QString& filter) override
+    {
+        return dialogs().saveFile(title, currentName, filter);
+    }
+    std::optional<QFont> chooseFont(const QFont& initial) override
+    {
+        return dialogs().chooseFont(initial);
+    }
+    std::optional<QString> inputBox(const QString& title, const QString& label,
+                                    const QString& value) override
+    {
+        return dialogs().inputBox(title, label, value);
+    }
+    bool choosePrinter(QPrinter& printer, int pageCount) override
+    {
+        return dialogs().choosePrinter(printer, pageCount);
+    }
+    int exec(QDialog& dialog) override { return onDialog ? onDialog(dialog) : dialog.exec(); }
+
+    DialogPrompts& dialogs()
+    {
+        if (!real)
+            real = std::make_unique<DialogPrompts>(nullptr);
+        return *real;
+    }
+
+    std::unique_ptr<DialogPrompts> real;
+    std::function<int(QDialog&)> onDialog;
+};
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -77,7 +127,10 @@ int main(int argc, char* argv[])
     if (!SaveFamilyFile(path, Family(), {}).saved)
         return 1;
 
-    TForm_Main window({path});
+    auto owned = std::make_unique<ScreenshotPrompts>();
+    ScreenshotPrompts& prompts = *owned;
+    TForm_Main window({path}, std::move(owned));
+    prompts.real = std::make_unique<DialogPrompts>(&window);
     TForm_ListeDlg liste(&window);
     window.setListeDialog(&liste);
     window.findChild<QComboBox*>("ComboBox_Lang")->setCurrentIndex(1);
@@ -90,7 +143,7 @@ int main(int argc, char* argv[])
 
     bool ok = true;
     // The jump list, as the user sees it over the window, narrowed to those born in the 1950s.
-    liste.runModal = [&](TForm_ListeDlg& dialog) {
+    prompts.onDialog = [&](QDialog& dialog) {
         dialog.show();
         dialog.findChild<QLineEdit*>(QStringLiteral("Edit_Find"))->setText(QStringLiteral("195"));
         Settle();
@@ -98,15 +151,21 @@ int main(int argc, char* argv[])
         dialog.hide();
         return int(QDialog::Rejected);
     };
-    page->SB_Liste->click();
+    const auto button = [page](const char* name) {
+        return page->findChild<SpeedButton*>(QLatin1String(name));
+    };
+    const auto field = [page](const char* name) {
+        return page->findChild<QLineEdit*>(QLatin1String(name));
+    };
+    button("SB_Liste")->click();
 
     // A mother being added, half typed.
-    page->SB_AnneEkle->click();
-    page->Edit_Ad->setText(QStringLiteral("HATİCE"));
-    page->Edit_DogTarih->setText(QStringLiteral("1927"));
+    button("SB_AnneEkle")->click();
+    field("Edit_Ad")->setText(QStringLiteral("HATİCE"));
+    field("Edit_DogTarih")->setText(QStringLiteral("1927"));
     Settle();
     ok = window.grab().save(out.filePath(QStringLiteral("editing.png"))) && ok;
-    page->SB_Iptal->click();
+    button("SB_Iptal")->click();
 
     // The sex change of a married man asks about his whole group.
     window.session().setRecNoMain(1);
@@ -122,6 +181,6 @@ int main(int argc, char* argv[])
         box->reject();
     });
     poll.start(50);
-    page->SB_Sex->click();
+    button("SB_Sex")->click();
     return ok ? 0 : 1;
 }

@@ -35,7 +35,7 @@ const TTreeData& at(const PersonList& persons, qint32 n)
 
 EditingHistory::EditingHistory(PersonList persons, quint64 seed) : random_(seed * 2 + 1)
 {
-    session_.persons = std::move(persons);
+    session_.replaceFamily(std::move(persons));
 }
 
 int EditingHistory::below(int n)
@@ -46,12 +46,12 @@ int EditingHistory::below(int n)
 
 qint32 EditingHistory::anyone()
 {
-    return qint32(1 + below(int(session_.persons.size())));
+    return qint32(1 + below(int(session_.persons().size())));
 }
 
 void EditingHistory::forgetSomeSexes()
 {
-    PersonList& persons = session_.persons;
+    PersonList persons = session_.persons();
     for (int k = below(4); k > 0 && !persons.empty(); --k) {
         TTreeData& p = persons[size_t(anyone() - 1)];
         if (p.Spouses.isEmpty()) {
@@ -62,11 +62,12 @@ void EditingHistory::forgetSomeSexes()
                 p.Sex = s.Sex = '\0';
         }
     }
+    session_.replaceFamily(std::move(persons));
 }
 
 bool EditingHistory::step()
 {
-    if (session_.persons.empty())
+    if (session_.persons().empty())
         return false;
     const qint32 anchor = anyone();
     session_.setRecNoMain(anchor);
@@ -94,14 +95,14 @@ bool EditingHistory::step()
 
 bool EditingHistory::addRelative(qint32 anchor)
 {
-    const TTreeData& a = at(session_.persons, anchor);
+    const TTreeData& a = at(session_.persons(), anchor);
     const auto role = RelativeRole(below(4));
     if ((role == RelativeRole::Mother && a.MotherId != 0) ||
         (role == RelativeRole::Father && a.FatherId != 0))
         return false;
     const int spouses = int(a.Spouses.size());
     const int selected = spouses == 0 ? -1 : below(spouses + 1) - 1;
-    AddFormPrefill prefill = PrepareAddForm(session_.persons, anchor, role, selected,
+    AddFormPrefill prefill = PrepareAddForm(session_.persons(), anchor, role, selected,
                                             below(2) ? Lang::English : Lang::Turkish);
     PersonForm& form = prefill.Form;
     form.GivenName = kNames[below(5)];
@@ -144,7 +145,7 @@ QString EditingHistory::blankNote()
 
 bool EditingHistory::linkExisting(qint32 anchor)
 {
-    const PersonList& persons = session_.persons;
+    const PersonList& persons = session_.persons();
     const TTreeData& a = at(persons, anchor);
     const auto role = RelativeRole(below(4));
     if ((role == RelativeRole::Mother && a.MotherId != 0) ||
@@ -162,7 +163,7 @@ bool EditingHistory::linkExisting(qint32 anchor)
 
 bool EditingHistory::unlink(qint32 anchor)
 {
-    const TTreeData& a = at(session_.persons, anchor);
+    const TTreeData& a = at(session_.persons(), anchor);
     switch (below(3)) {
     case 0:
         return RemoveParentLink(session_, RelativeRole::Mother);
@@ -175,7 +176,7 @@ bool EditingHistory::unlink(qint32 anchor)
 
 bool EditingHistory::move(qint32 anchor)
 {
-    const TTreeData& a = at(session_.persons, anchor);
+    const TTreeData& a = at(session_.persons(), anchor);
     const bool spouses = below(3) == 0;
     const int count = int(spouses ? a.Spouses.size() : a.Children.size());
     if (count < 2)
@@ -187,7 +188,7 @@ bool EditingHistory::move(qint32 anchor)
 
 bool EditingHistory::remove(qint32 anchor)
 {
-    if (CheckDeletion(session_.persons, anchor, false) != DeleteRefusal::None)
+    if (CheckDeletion(session_.persons(), anchor, false) != DeleteRefusal::None)
         return false;
     DeleteCurrent(session_);
     return true;
@@ -195,15 +196,16 @@ bool EditingHistory::remove(qint32 anchor)
 
 bool EditingHistory::changeSex(qint32 anchor)
 {
-    TTreeData& a = session_.persons[size_t(anchor - 1)];
+    const TTreeData& a = session_.persons()[size_t(anchor - 1)];
     if (a.Spouses.isEmpty() && a.Children.isEmpty()) {
         FamilyChange correction(session_, StepKind::Correct, {anchor});
-        a.Sex = a.Sex == SexMale ? SexFemale : SexMale; // stored by the correction's OK
+        TTreeData& corrected = correction.record(anchor);
+        corrected.Sex = corrected.Sex == SexMale ? SexFemale : SexMale; // stored by the OK
         correction.commit();
         return true;
     }
-    const QList<qint32> group = SpouseGroup(session_.persons, anchor);
-    ChangeGroupSex(session_, group, AffectedChildren(session_.persons, group));
+    const QList<qint32> group = SpouseGroup(session_.persons(), anchor);
+    ChangeGroupSex(session_, group, AffectedChildren(session_.persons(), group));
     return true;
 }
 

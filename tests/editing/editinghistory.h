@@ -27,7 +27,7 @@ public:
     // One operation on a random anchor; false when the drawn operation did not apply.
     bool step();
 
-    const PersonList& persons() const { return session_.persons; }
+    const PersonList& persons() const { return session_.persons(); }
     Session& session() { return session_; }
 
 private:

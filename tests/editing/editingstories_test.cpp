@@ -2,6 +2,7 @@
 #include "chart/chartpage.h"
 #include "editing/family.h"
 #include "editing/listedlg.h"
+#include "editing/personcontrols.h"
 #include "editing/personeditor.h"
 #include "editing/personlistbox.h"
 #include "editing/personpage.h"
@@ -91,11 +92,11 @@ protected:
         window = std::make_unique<TForm_Main>(arguments, std::move(scripted));
         liste = new TForm_ListeDlg(window.get());
         window->setListeDialog(liste);
-        liste->runModal = [](TForm_ListeDlg&) {
+        onListe([](TForm_ListeDlg&) {
             ADD_FAILURE() << "unexpected selection list";
             return int(QDialog::Rejected);
-        };
-        QObject::connect(window->personEditor()->titleShake(), &TitleShake::stepped, [this](int x) {
+        });
+        QObject::connect(page()->personEditor().titleShake(), &TitleShake::stepped, [this](int x) {
             pauses += TitleShake::Interval;
             titleSteps.append(x);
         });
@@ -109,7 +110,7 @@ protected:
         ASSERT_TRUE(SaveFamilyFile(path, persons, {}).saved);
         start({path});
         QTest::mouseClick(test::Control<QPushButton>(*window, "Button_Devam"), Qt::LeftButton);
-        ASSERT_EQ(window->session().persons.size(), persons.size());
+        ASSERT_EQ(window->session().persons().size(), persons.size());
         show(recNo);
     }
 
@@ -122,7 +123,7 @@ protected:
     // The next use of the selection list picks record recNo (0: closes it with Cancel).
     void pickFromList(qint32 recNo)
     {
-        liste->runModal = [this, recNo](TForm_ListeDlg& dialog) {
+        onListe([this, recNo](TForm_ListeDlg& dialog) {
             listCaption = dialog.windowTitle();
             auto* grid = dialog.findChild<QTableView*>(QStringLiteral("VST_Liste"));
             listRows = grid->model()->rowCount();
@@ -131,13 +132,24 @@ protected:
                 return int(QDialog::Rejected);
             EXPECT_TRUE(dialog.selectRecord(recNo));
             return int(QDialog::Accepted);
-        };
+        });
     }
 
     void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
     PersonPage* page() const { return window->TabSheet_Main; }
-    PersonList& persons() { return window->session().persons; }
-    TTreeData& at(qint32 n) { return At(persons(), n); }
+    test::PersonControls ui() const { return test::PersonControls(page()); }
+
+    // Answers the selection list with answer; other dialogs are shown as they are.
+    void onListe(std::function<int(TForm_ListeDlg&)> answer)
+    {
+        prompts->onDialog = [answer](QDialog& dialog) {
+            if (auto* shown = qobject_cast<TForm_ListeDlg*>(&dialog))
+                return answer(*shown);
+            return dialog.exec();
+        };
+    }
+    const PersonList& persons() const { return window->session().persons(); }
+    const TTreeData& at(qint32 n) const { return At(persons(), n); }
 
     QTemporaryDir home;
     QString path;
@@ -158,25 +170,25 @@ TEST_F(EditingStoriesTest, NewFileTakesItsFirstPersonAfterTheChecks)
     click(test::Control<QPushButton>(*window, "BitBtn_Dosya"));
     ASSERT_TRUE(page()->isEditing());
     EXPECT_EQ(window->PageControl_Main->currentWidget(), page());
-    EXPECT_EQ(page()->Lb_Info->text(), LangText(Msg::FirstRecordTitle, English));
-    EXPECT_EQ(page()->Lb_RecNoMain->text(), QStringLiteral("Rec No : 1 (New)"));
+    EXPECT_EQ(ui().Lb_Info->text(), LangText(Msg::FirstRecordTitle, English));
+    EXPECT_EQ(ui().Lb_RecNoMain->text(), QStringLiteral("Rec No : 1 (New)"));
 
     // Blanks alone are no name: refused, still editing.
-    page()->Edit_Ad->setText(QStringLiteral("   "));
-    page()->Edit_Soyad->setText(QStringLiteral(" AL-KAN "));
+    ui().Edit_Ad->setText(QStringLiteral("   "));
+    ui().Edit_Soyad->setText(QStringLiteral(" AL-KAN "));
     prompts->answerMessage(PromptAnswer::Ok);
     prompts->answerMessage(PromptAnswer::Ok);
-    click(page()->SB_Tamam);
+    click(ui().SB_Tamam);
     EXPECT_EQ(prompts->messages,
               QStringList({QStringLiteral("<- >\r\r") + LangText(Msg::SurnameAdvice, English),
                            LangText(Msg::EmptyName, English)}));
     EXPECT_TRUE(page()->isEditing());
     EXPECT_TRUE(persons().empty());
 
-    QTest::keyClicks(page()->Edit_Ad, QStringLiteral("ali"));
-    page()->Edit_DogTarih->setText(QStringLiteral("1921"));
+    QTest::keyClicks(ui().Edit_Ad, QStringLiteral("ali"));
+    ui().Edit_DogTarih->setText(QStringLiteral("1921"));
     prompts->answerMessage(PromptAnswer::Ok); // the surname advice again, then acceptance
-    click(page()->SB_Tamam);
+    click(ui().SB_Tamam);
     ASSERT_EQ(persons().size(), 1u);
     EXPECT_EQ(at(1).GivenName, QStringLiteral("ALI")); // typed in upper case
     EXPECT_EQ(at(1).Surname, QStringLiteral("AL-KAN"));
@@ -195,7 +207,7 @@ TEST_F(EditingStoriesTest, CancellingTheFirstPersonReturnsToTheAboutPage)
     prompts->chooseFile(home.filePath("yeni.ged"));
     click(test::Control<QPushButton>(*window, "BitBtn_Dosya"));
     ASSERT_TRUE(page()->isEditing());
-    click(page()->SB_Iptal);
+    click(ui().SB_Iptal);
     EXPECT_EQ(window->PageControl_Main->currentWidget(), window->TabSheet_About);
     EXPECT_FALSE(page()->isEditing());
     EXPECT_TRUE(persons().empty());
@@ -220,9 +232,9 @@ TEST_F(EditingStoriesTest, AnotherFileOpenedFromTheErrorListEndsTheFirstEntry)
     click(test::Control<QPushButton>(*window, "BitBtn_Dosya"));
     ASSERT_EQ(persons().size(), 8u);
     EXPECT_FALSE(page()->isEditing());
-    EXPECT_TRUE(page()->SB_Duzelt->isEnabled());
-    EXPECT_TRUE(page()->SB_Liste->isEnabled());
-    EXPECT_FALSE(page()->SB_Tamam->isEnabled());
+    EXPECT_TRUE(ui().SB_Duzelt->isEnabled());
+    EXPECT_TRUE(ui().SB_Liste->isEnabled());
+    EXPECT_FALSE(ui().SB_Tamam->isEnabled());
 }
 
 TEST_F(EditingStoriesTest, EditingLeavesOnlyOkAndCancelOnEveryPage)
@@ -234,12 +246,12 @@ TEST_F(EditingStoriesTest, EditingLeavesOnlyOkAndCancelOnEveryPage)
     QTest::keyClicks(page()->Edit_DogYer, QStringLiteral("a"));
     ASSERT_TRUE(page()->isEditing());
     EXPECT_EQ(window->session().editMode(), EditMode::Correct);
-    EXPECT_EQ(page()->Lb_Info->text(), QStringLiteral("CAN KAYA Record is Editing."));
-    EXPECT_EQ(page()->Edit_DogYer->text(), QStringLiteral("A")); // the first key stays
-    const QList<QToolButton*> toolbar = page()->Panel_Ust->findChildren<QToolButton*>();
+    EXPECT_EQ(ui().Lb_Info->text(), QStringLiteral("CAN KAYA Record is Editing."));
+    EXPECT_EQ(ui().Edit_DogYer->text(), QStringLiteral("A")); // the first key stays
+    const QList<QToolButton*> toolbar = ui().Panel_Ust->findChildren<QToolButton*>();
     ASSERT_EQ(toolbar.size(), 11);
     for (QToolButton* button : toolbar) {
-        const bool offered = button == page()->SB_Tamam || button == page()->SB_Iptal;
+        const bool offered = button == ui().SB_Tamam || button == ui().SB_Iptal;
         EXPECT_EQ(button->isEnabled(), offered) << button->objectName().toStdString();
     }
     EXPECT_FALSE(back->isEnabled());
@@ -247,39 +259,39 @@ TEST_F(EditingStoriesTest, EditingLeavesOnlyOkAndCancelOnEveryPage)
     EXPECT_TRUE(page()->SB_Sex->isEnabled());
 
     // Cancel shows the stored values again and gives every button back.
-    click(page()->SB_Iptal);
+    click(ui().SB_Iptal);
     EXPECT_FALSE(page()->isEditing());
-    EXPECT_TRUE(page()->Edit_DogYer->text().isEmpty());
-    EXPECT_EQ(page()->Lb_Info->text(), QStringLiteral("Can KAYA"));
+    EXPECT_TRUE(ui().Edit_DogYer->text().isEmpty());
+    EXPECT_EQ(ui().Lb_Info->text(), QStringLiteral("Can KAYA"));
     EXPECT_EQ(persons(), Family());
     EXPECT_TRUE(back->isEnabled());
-    EXPECT_TRUE(page()->SB_Save->isEnabled()); // the flag set before editing began
-    EXPECT_FALSE(page()->SB_Tamam->isEnabled());
+    EXPECT_TRUE(ui().SB_Save->isEnabled()); // the flag set before editing began
+    EXPECT_FALSE(ui().SB_Tamam->isEnabled());
 }
 
 TEST_F(EditingStoriesTest, ANewMotherStandsBesideTheFather)
 {
     open(Family(), 8);
-    click(page()->SB_AnneEkle);
+    click(ui().SB_AnneEkle);
     ASSERT_TRUE(page()->isEditing());
-    EXPECT_EQ(page()->Lb_Info->text(), QStringLiteral("Ali KOC >> ") +
-                                           LangText(Msg::MotherRole, English) +
-                                           LangText(Msg::IsAdding, English));
-    EXPECT_EQ(RecNos(page()->ListBox_Cocuklari), QList<qint32>{8});
-    EXPECT_EQ(RecNos(page()->ListBox_Esi), QList<qint32>{6});
-    EXPECT_EQ(page()->SB_Sex->tag(), 2);
-    EXPECT_EQ(page()->Lb_RecNoMain->text(), QStringLiteral("Rec No : 9 (New)"));
+    EXPECT_EQ(ui().Lb_Info->text(), QStringLiteral("Ali KOC >> ") +
+                                        LangText(Msg::MotherRole, English) +
+                                        LangText(Msg::IsAdding, English));
+    EXPECT_EQ(RecNos(ui().ListBox_Cocuklari), QList<qint32>{8});
+    EXPECT_EQ(RecNos(ui().ListBox_Esi), QList<qint32>{6});
+    EXPECT_EQ(ui().SB_Sex->tag(), 2);
+    EXPECT_EQ(ui().Lb_RecNoMain->text(), QStringLiteral("Rec No : 9 (New)"));
 
     // During an add the sex button sets the new person's sex only; no group is asked about.
-    click(page()->SB_Sex);
-    EXPECT_EQ(page()->SB_Sex->tag(), 1);
-    click(page()->SB_Sex);
-    EXPECT_EQ(page()->SB_Sex->tag(), 2);
+    click(ui().SB_Sex);
+    EXPECT_EQ(ui().SB_Sex->tag(), 1);
+    click(ui().SB_Sex);
+    EXPECT_EQ(ui().SB_Sex->tag(), 2);
     EXPECT_EQ(persons(), Family());
 
-    page()->Edit_Ad->setText(QStringLiteral("HATİCE"));
-    page()->Edit_Soyad->setText(QStringLiteral("KOC"));
-    click(page()->SB_Tamam);
+    ui().Edit_Ad->setText(QStringLiteral("HATİCE"));
+    ui().Edit_Soyad->setText(QStringLiteral("KOC"));
+    click(ui().SB_Tamam);
     ASSERT_EQ(persons().size(), 9u);
     EXPECT_EQ(at(9).Sex, SexFemale);
     EXPECT_EQ(at(9).Children, QList<qint32>{8});
@@ -287,10 +299,10 @@ TEST_F(EditingStoriesTest, ANewMotherStandsBesideTheFather)
     EXPECT_EQ(at(8).MotherId, 9);
     EXPECT_EQ(at(6).Spouses, QList<qint32>{9});
     EXPECT_EQ(window->session().recNoMain(), 8);
-    EXPECT_EQ(page()->Lb_Anne->tag(), 9);
-    EXPECT_EQ(page()->Lb_Anne->text(), QStringLiteral("  Hatice KOC"));
-    EXPECT_FALSE(page()->SB_AnneEkle->isVisibleTo(page()));
-    EXPECT_TRUE(page()->SB_AnneSil->isVisibleTo(page()));
+    EXPECT_EQ(ui().Lb_Anne->tag(), 9);
+    EXPECT_EQ(ui().Lb_Anne->text(), QStringLiteral("  Hatice KOC"));
+    EXPECT_FALSE(ui().SB_AnneEkle->isVisibleTo(page()));
+    EXPECT_TRUE(ui().SB_AnneSil->isVisibleTo(page()));
     EXPECT_TRUE(prompts->messages.isEmpty());
 
     // Saved and opened again, the file holds the same family.
@@ -299,28 +311,28 @@ TEST_F(EditingStoriesTest, ANewMotherStandsBesideTheFather)
     auto scripted = std::make_unique<ScriptedPrompts>();
     TForm_Main reopened({path}, std::move(scripted));
     click(test::Control<QPushButton>(reopened, "Button_Devam"));
-    EXPECT_EQ(reopened.session().persons, saved);
+    EXPECT_EQ(reopened.session().persons(), saved);
 }
 
 TEST_F(EditingStoriesTest, AChildOfTheSelectedWifeAndADuplicateNameQuestion)
 {
     open(Family(), 1);
-    page()->ListBox_Esi->setCurrentRow(1); // Zeynep
-    click(page()->SB_CocuklariEkle);
-    EXPECT_EQ(page()->Lb_Baba->tag(), 1);
-    EXPECT_EQ(page()->Lb_Anne->tag(), 3);
-    EXPECT_EQ(page()->Lb_Anne->text(), QStringLiteral("ZEYNEP DEMIR"));
-    EXPECT_EQ(page()->Edit_Soyad->text(), QStringLiteral("KAYA"));
-    page()->Edit_Ad->setText(QStringLiteral("CAN"));
+    ui().ListBox_Esi->setCurrentRow(1); // Zeynep
+    click(ui().SB_CocuklariEkle);
+    EXPECT_EQ(ui().Lb_Baba->tag(), 1);
+    EXPECT_EQ(ui().Lb_Anne->tag(), 3);
+    EXPECT_EQ(ui().Lb_Anne->text(), QStringLiteral("ZEYNEP DEMIR"));
+    EXPECT_EQ(ui().Edit_Soyad->text(), QStringLiteral("KAYA"));
+    ui().Edit_Ad->setText(QStringLiteral("CAN"));
     prompts->answerMessage(PromptAnswer::No); // another Can Kaya exists: not added
-    click(page()->SB_Tamam);
+    click(ui().SB_Tamam);
     EXPECT_EQ(prompts->messages.value(0), LangText(Msg::SameName, English));
     EXPECT_EQ(prompts->kinds.value(0), MessageKind::Information);
     EXPECT_TRUE(page()->isEditing());
     EXPECT_EQ(persons().size(), 8u);
 
     prompts->answerMessage(PromptAnswer::Yes);
-    click(page()->SB_Tamam);
+    click(ui().SB_Tamam);
     ASSERT_EQ(persons().size(), 9u);
     EXPECT_EQ(at(1).Children, QList<qint32>({4, 5, 9}));
     EXPECT_EQ(at(3).Children, QList<qint32>({5, 9}));
@@ -334,7 +346,7 @@ TEST_F(EditingStoriesTest, AnExistingSpouseIsPickedFromTheList)
     open(Family(), 6);
     pickFromList(7);
     prompts->answerMessage(PromptAnswer::Cancel); // the pick is not confirmed
-    click(page()->SB_EsiListe);
+    click(ui().SB_EsiListe);
     EXPECT_EQ(listCaption, QStringLiteral("Osman KOC") + LangText(Msg::SpouseRole, English) +
                                LangText(Msg::IsAdding, English));
     EXPECT_EQ(listRows, 4); // the women outside the family: 2, 3, 5, 7
@@ -345,16 +357,16 @@ TEST_F(EditingStoriesTest, AnExistingSpouseIsPickedFromTheList)
 
     pickFromList(7);
     prompts->answerMessage(PromptAnswer::Yes);
-    click(page()->SB_EsiListe);
+    click(ui().SB_EsiListe);
     EXPECT_EQ(at(6).Spouses, QList<qint32>{7});
     EXPECT_EQ(at(7).Spouses, QList<qint32>{6});
-    EXPECT_EQ(RecNos(page()->ListBox_Esi), QList<qint32>{7});
-    EXPECT_TRUE(page()->SB_Save->isEnabled());
+    EXPECT_EQ(RecNos(ui().ListBox_Esi), QList<qint32>{7});
+    EXPECT_TRUE(ui().SB_Save->isEnabled());
 
     // With one spouse, a child picked from the list gets her as mother without a question.
     pickFromList(4);
     prompts->answerMessage(PromptAnswer::Yes);
-    click(page()->SB_CocuklariListe);
+    click(ui().SB_CocuklariListe);
     EXPECT_EQ(at(6).Children, QList<qint32>({8, 4}));
     EXPECT_EQ(at(7).Children, QList<qint32>{4});
     EXPECT_EQ(at(4).FatherId, 6);
@@ -366,13 +378,13 @@ TEST_F(EditingStoriesTest, AChildWithoutASelectedWifeIsAskedAboutFirst)
 {
     open(Family(), 1);
     prompts->answerMessage(PromptAnswer::Cancel);
-    click(page()->SB_CocuklariListe); // no selection list follows Cancel
+    click(ui().SB_CocuklariListe); // no selection list follows Cancel
     EXPECT_EQ(prompts->messages, QStringList{LangText(Msg::ChildWithoutSpouse, English)});
     EXPECT_EQ(prompts->buttonSets.value(0), MessageButtons::YesCancel);
 
     pickFromList(0); // the list is closed with Cancel
     prompts->answerMessage(PromptAnswer::Yes);
-    click(page()->SB_CocuklariListe);
+    click(ui().SB_CocuklariListe);
     EXPECT_EQ(persons(), Family());
 }
 
@@ -380,12 +392,12 @@ TEST_F(EditingStoriesTest, DeletingAFounderLandsOnHisFirstWife)
 {
     open(Family(), 1);
     prompts->answerMessage(PromptAnswer::Yes);
-    click(page()->SB_Sil);
+    click(ui().SB_Sil);
     EXPECT_EQ(prompts->messages.value(0),
               QStringLiteral("Mehmet KAYA") + LangText(Msg::DeletePersonQuestion, English));
     ASSERT_EQ(persons().size(), 7u);
     EXPECT_EQ(window->session().recNoMain(), 2);
-    EXPECT_EQ(page()->Lb_Info->text(), QStringLiteral("Ayse KAYA"));
+    EXPECT_EQ(ui().Lb_Info->text(), QStringLiteral("Ayse KAYA"));
     EXPECT_EQ(at(4).FatherId, 0);
     EXPECT_EQ(at(5).FatherId, 0);
     EXPECT_TRUE(at(2).Spouses.isEmpty());
@@ -399,18 +411,18 @@ TEST_F(EditingStoriesTest, DeletionRefusalsAndANo)
     PersonList single{Person(1, "TEK", "KISI", 'E')};
     open(single, 1);
     prompts->answerMessage(PromptAnswer::Ok);
-    click(page()->SB_Sil);
+    click(ui().SB_Sil);
     EXPECT_EQ(prompts->messages, QStringList{LangText(Msg::LastRecordRefusal, English)});
 
     PersonList chain = Family();
     test::Child(chain, 0, 4, 7); // Can has parents and a child of his own
     open(chain, 4);
     prompts->answerMessage(PromptAnswer::Ok);
-    click(page()->SB_Sil);
+    click(ui().SB_Sil);
     EXPECT_EQ(prompts->messages, QStringList{LangText(Msg::ChainRuleRefusal, English)});
     prompts->answerMessage(PromptAnswer::No);
     show(7);
-    click(page()->SB_Sil);
+    click(ui().SB_Sil);
     EXPECT_EQ(persons(), chain);
     EXPECT_FALSE(window->session().unsavedChanges());
 }
@@ -418,19 +430,19 @@ TEST_F(EditingStoriesTest, DeletionRefusalsAndANo)
 TEST_F(EditingStoriesTest, ChangingAMarriedMansSexExchangesTheChildrensParents)
 {
     open(Family(), 1);
-    const QPoint titleAt = page()->Lb_Info->pos();
+    const QPoint titleAt = ui().Lb_Info->pos();
     prompts->answerMessage(PromptAnswer::Cancel);
-    click(page()->SB_Sex);
+    click(ui().SB_Sex);
     EXPECT_EQ(prompts->buttonSets.value(0), MessageButtons::OkCancel);
     EXPECT_TRUE(prompts->messages.value(0).startsWith(
         QStringLiteral("Cinsiyeti Etkilenen Diğer Kişiler\r - Mehmet KAYA\r - Ayse KAYA")));
-    EXPECT_EQ(page()->SB_Sex->tag(), 1); // Cancel changes nothing, not even the button
+    EXPECT_EQ(ui().SB_Sex->tag(), 1); // Cancel changes nothing, not even the button
     EXPECT_EQ(persons(), Family());
     EXPECT_EQ(pauses, 0);
 
     prompts->answerMessage(PromptAnswer::Ok);
-    click(page()->SB_Sex);
-    EXPECT_TRUE(window->personEditor()->titleShake()->isRunning()); // the click returned at once
+    click(ui().SB_Sex);
+    EXPECT_TRUE(page()->personEditor().titleShake()->isRunning()); // the click returned at once
     EXPECT_EQ(at(1).Sex, SexFemale);
     EXPECT_EQ(at(2).Sex, SexMale);
     EXPECT_EQ(at(3).Sex, SexMale);
@@ -438,56 +450,55 @@ TEST_F(EditingStoriesTest, ChangingAMarriedMansSexExchangesTheChildrensParents)
     EXPECT_EQ(at(4).FatherId, 2);
     EXPECT_EQ(at(5).MotherId, 1);
     EXPECT_EQ(at(5).FatherId, 3);
-    EXPECT_EQ(page()->SB_Sex->tag(), 2);
-    EXPECT_EQ(page()->Lb_Info->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_EQ(ui().SB_Sex->tag(), 2);
+    EXPECT_EQ(ui().Lb_Info->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     EXPECT_FALSE(page()->isEditing()); // the records are already written
-    EXPECT_TRUE(page()->SB_Save->isEnabled());
+    EXPECT_TRUE(ui().SB_Save->isEnabled());
 
     // 11 steps left, 21 right, back to the start, 15 ms apart.
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return !window->personEditor()->titleShake()->isRunning(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !page()->personEditor().titleShake()->isRunning(); }));
     ASSERT_EQ(titleSteps.size(), 42);
     EXPECT_EQ(pauses, 42 * 15);
     EXPECT_EQ(titleSteps.first(), titleAt.x() - 1);
     EXPECT_EQ(titleSteps.at(10), titleAt.x() - 11);
     EXPECT_EQ(titleSteps.at(31), titleAt.x() + 10);
     EXPECT_EQ(titleSteps.last(), titleAt.x());
-    EXPECT_EQ(page()->Lb_Info->pos(), titleAt);
+    EXPECT_EQ(ui().Lb_Info->pos(), titleAt);
 }
 
 TEST_F(EditingStoriesTest, ALonePersonsSexIsStoredOnlyByOk)
 {
     open(Family(), 7);
-    click(page()->SB_Sex);
+    click(ui().SB_Sex);
     EXPECT_TRUE(prompts->messages.isEmpty());
     ASSERT_TRUE(page()->isEditing());
-    EXPECT_EQ(page()->SB_Sex->tag(), 1);
+    EXPECT_EQ(ui().SB_Sex->tag(), 1);
     EXPECT_EQ(at(7).Sex, SexFemale);
-    click(page()->SB_Iptal);
-    EXPECT_EQ(page()->SB_Sex->tag(), 2);
+    click(ui().SB_Iptal);
+    EXPECT_EQ(ui().SB_Sex->tag(), 2);
 
-    click(page()->SB_Sex);
-    click(page()->SB_Tamam);
+    click(ui().SB_Sex);
+    click(ui().SB_Tamam);
     EXPECT_EQ(at(7).Sex, SexMale);
-    EXPECT_EQ(page()->Lb_Info->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_EQ(ui().Lb_Info->palette().color(QPalette::WindowText), QColor(0, 0, 255));
 }
 
 TEST_F(EditingStoriesTest, LinksAreRemovedAfterTheQuestion)
 {
     open(Family(), 8);
     prompts->answerMessage(PromptAnswer::No);
-    click(page()->SB_BabaSil);
+    click(ui().SB_BabaSil);
     EXPECT_EQ(at(8).FatherId, 6);
     prompts->answerMessage(PromptAnswer::Yes);
-    click(page()->SB_BabaSil);
+    click(ui().SB_BabaSil);
     EXPECT_EQ(at(8).FatherId, 0);
     EXPECT_TRUE(at(6).Children.isEmpty());
-    EXPECT_EQ(page()->Lb_Baba->tag(), 0);
+    EXPECT_EQ(ui().Lb_Baba->tag(), 0);
 
     // Nothing selected: the last spouse goes.
     show(1);
     prompts->answerMessage(PromptAnswer::Yes);
-    click(page()->SB_EsiSil);
+    click(ui().SB_EsiSil);
     EXPECT_TRUE(prompts->messages.last().contains(QStringLiteral("Zeynep DEMIR")));
     EXPECT_EQ(at(1).Spouses, QList<qint32>{2});
     EXPECT_TRUE(at(3).Spouses.isEmpty());
@@ -503,27 +514,27 @@ TEST_F(EditingStoriesTest, MovedEntriesStaySelected)
     open(persons, 1);
     // The file keeps Mehmet's own order of children.
     ASSERT_EQ(at(1).Children, QList<qint32>({4, 8, 5}));
-    page()->ListBox_Cocuklari->setCurrentRow(1);
-    ASSERT_TRUE(page()->SB_Cocuklari_Up->isEnabled());
-    click(page()->SB_Cocuklari_Up);
+    ui().ListBox_Cocuklari->setCurrentRow(1);
+    ASSERT_TRUE(ui().SB_Cocuklari_Up->isEnabled());
+    click(ui().SB_Cocuklari_Up);
     EXPECT_EQ(at(1).Children, QList<qint32>({8, 4, 5}));
     EXPECT_EQ(at(2).Children, QList<qint32>({8, 4})); // the mother's list follows
-    EXPECT_EQ(RecNos(page()->ListBox_Cocuklari), QList<qint32>({8, 4, 5}));
-    EXPECT_EQ(page()->ListBox_Cocuklari->selectedRow(), 0);
-    EXPECT_FALSE(page()->SB_Cocuklari_Up->isEnabled());
-    click(page()->SB_Cocuklari_Down);
-    click(page()->SB_Cocuklari_Down);
+    EXPECT_EQ(RecNos(ui().ListBox_Cocuklari), QList<qint32>({8, 4, 5}));
+    EXPECT_EQ(ui().ListBox_Cocuklari->selectedRow(), 0);
+    EXPECT_FALSE(ui().SB_Cocuklari_Up->isEnabled());
+    click(ui().SB_Cocuklari_Down);
+    click(ui().SB_Cocuklari_Down);
     EXPECT_EQ(at(1).Children, QList<qint32>({4, 5, 8}));
     EXPECT_EQ(at(3).Children, QList<qint32>{5});
-    EXPECT_EQ(page()->ListBox_Cocuklari->selectedRow(), 2);
+    EXPECT_EQ(ui().ListBox_Cocuklari->selectedRow(), 2);
 
-    page()->ListBox_Esi->setCurrentRow(0);
-    click(page()->SB_Esi_Down);
+    ui().ListBox_Esi->setCurrentRow(0);
+    click(ui().SB_Esi_Down);
     EXPECT_EQ(at(1).Spouses, QList<qint32>({3, 2, 7}));
-    EXPECT_EQ(page()->ListBox_Esi->selectedRow(), 1);
+    EXPECT_EQ(ui().ListBox_Esi->selectedRow(), 1);
     // The bullets mark Ayse's children after the move too.
     const auto marked = [this](int row) {
-        return page()->ListBox_Cocuklari->item(row)->text().startsWith(QChar(0x2022));
+        return ui().ListBox_Cocuklari->item(row)->text().startsWith(QChar(0x2022));
     };
     EXPECT_TRUE(marked(0));
     EXPECT_FALSE(marked(1));
@@ -535,15 +546,15 @@ TEST_F(EditingStoriesTest, TheJumpListShowsThePickedPerson)
 {
     open(Family(), 3);
     pickFromList(5);
-    click(page()->SB_Liste);
+    click(ui().SB_Liste);
     EXPECT_EQ(focusedOnShow, 3);
     EXPECT_EQ(listRows, 8);
     EXPECT_EQ(listCaption, LangText(Msg::ListTitle, English));
     EXPECT_EQ(window->session().recNoMain(), 5);
-    EXPECT_EQ(page()->Lb_Info->text(), QStringLiteral("Elif KAYA"));
+    EXPECT_EQ(ui().Lb_Info->text(), QStringLiteral("Elif KAYA"));
 
     pickFromList(0);
-    click(page()->SB_Liste);
+    click(ui().SB_Liste);
     EXPECT_EQ(window->session().recNoMain(), 5);
 }
 
@@ -556,14 +567,14 @@ TEST_F(EditingStoriesTest, CtrlFOpensTheJumpListAtItsSearchFieldInBothLanguages)
         window->session().setLang(lang);
         EXPECT_EQ(page()->SB_Liste->toolTip(), LangText(Msg::ListHint, lang) + " (Ctrl+F)");
         QString focused;
-        liste->runModal = [&focused](TForm_ListeDlg& dialog) {
+        onListe([&focused](TForm_ListeDlg& dialog) {
             dialog.show();
             QWidget* field = dialog.focusWidget();
             focused = field ? field->objectName() : QString();
             QTest::keyClicks(field, QStringLiteral("elif"));
             QTest::keyClick(field, Qt::Key_Return);
             return dialog.result();
-        };
+        });
         QTest::keyClick(window.get(), Qt::Key_F, Qt::ControlModifier);
         EXPECT_EQ(focused, QStringLiteral("Edit_Find"));
         EXPECT_EQ(window->session().recNoMain(), 5);
@@ -574,19 +585,19 @@ TEST_F(EditingStoriesTest, CtrlFOpensTheJumpListAtItsSearchFieldInBothLanguages)
 TEST_F(EditingStoriesTest, RelativesListsGrowWithTheWindow)
 {
     open(Family(), 1);
-    EXPECT_EQ(page()->ListBox_Esi->visualItemRect(page()->ListBox_Esi->item(0)).height(), 14);
-    EXPECT_EQ(page()->ListBox_Esi->entryFontPixelSize(), 12);
+    EXPECT_EQ(ui().ListBox_Esi->visualItemRect(ui().ListBox_Esi->item(0)).height(), 14);
+    EXPECT_EQ(ui().ListBox_Esi->entryFontPixelSize(), 12);
     window->resize(1000, 779);
     for (PersonListBox* list :
-         {page()->ListBox_Esi, page()->ListBox_Cocuklari, page()->ListBox_Kardesleri}) {
+         {ui().ListBox_Esi, ui().ListBox_Cocuklari, ui().ListBox_Kardesleri}) {
         EXPECT_EQ(list->itemHeight(), 22); // 1000 x 14 / 616, rounded down
         EXPECT_EQ(list->entryFontPixelSize(), 18);
     }
-    EXPECT_EQ(page()->ListBox_Esi->visualItemRect(page()->ListBox_Esi->item(1)).height(), 22);
-    EXPECT_EQ(page()->ListBox_Esi->visualItemRect(page()->ListBox_Esi->item(1)).top(), 22);
+    EXPECT_EQ(ui().ListBox_Esi->visualItemRect(ui().ListBox_Esi->item(1)).height(), 22);
+    EXPECT_EQ(ui().ListBox_Esi->visualItemRect(ui().ListBox_Esi->item(1)).top(), 22);
     window->resize(616, 480);
-    EXPECT_EQ(page()->ListBox_Esi->itemHeight(), 14);
-    EXPECT_EQ(page()->ListBox_Esi->entryFontPixelSize(), 12);
+    EXPECT_EQ(ui().ListBox_Esi->itemHeight(), 14);
+    EXPECT_EQ(ui().ListBox_Esi->entryFontPixelSize(), 12);
 }
 
 TEST_F(EditingStoriesTest, ADateThatMeansNothingIsRefusedByName)
@@ -602,19 +613,19 @@ TEST_F(EditingStoriesTest, ADateThatMeansNothingIsRefusedByName)
                  {false, "1950", "1950"}};
     for (const auto& c : cases) {
         open(Family(), 4);
-        click(page()->SB_Duzelt);
-        QLineEdit* field = c.birth ? page()->Edit_DogTarih : page()->Edit_OlTarih;
+        click(ui().SB_Duzelt);
+        QLineEdit* field = c.birth ? ui().Edit_DogTarih : ui().Edit_OlTarih;
         field->setText(QString::fromLatin1(c.typed));
         if (!c.shown)
             prompts->answerMessage(PromptAnswer::Ok);
-        click(page()->SB_Tamam);
+        click(ui().SB_Tamam);
         if (!c.shown) {
             EXPECT_EQ(prompts->messages.last(),
                       LangText(c.birth ? Msg::BirthDate : Msg::DeathDate, English) + " : " +
                           c.typed + "\r\r" + LangText(Msg::DateNotUnderstood, English));
             EXPECT_TRUE(page()->isEditing()) << c.typed;
             EXPECT_EQ(persons(), Family()) << c.typed;
-            click(page()->SB_Iptal);
+            click(ui().SB_Iptal);
         } else {
             EXPECT_FALSE(page()->isEditing()) << c.typed;
             EXPECT_EQ(field->text(), QString::fromLatin1(c.shown));
@@ -627,9 +638,9 @@ TEST_F(EditingStoriesTest, AfterOkOrCancelTheNextKeyStartsNoCorrection)
     open(Family(), 4);
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    for (SpeedButton* close : {page()->SB_Tamam, page()->SB_Iptal}) {
-        page()->Edit_OlTarih->setFocus();
-        QTest::keyClicks(page()->Edit_OlTarih, QStringLiteral("1990"));
+    for (SpeedButton* close : {ui().SB_Tamam, ui().SB_Iptal}) {
+        ui().Edit_OlTarih->setFocus();
+        QTest::keyClicks(ui().Edit_OlTarih, QStringLiteral("1990"));
         ASSERT_TRUE(page()->isEditing());
         click(close);
         ASSERT_FALSE(page()->isEditing());
@@ -637,7 +648,7 @@ TEST_F(EditingStoriesTest, AfterOkOrCancelTheNextKeyStartsNoCorrection)
         ASSERT_NE(focused, nullptr);
         QTest::keyClick(focused, Qt::Key_7);
         EXPECT_FALSE(page()->isEditing()) << focused->objectName().toStdString();
-        EXPECT_EQ(page()->Edit_OlTarih->text(), QStringLiteral("1990"));
+        EXPECT_EQ(ui().Edit_OlTarih->text(), QStringLiteral("1990"));
     }
 }
 
@@ -652,13 +663,13 @@ TEST_F(EditingStoriesTest, DialogsOpenOverTheMainWindow)
         owners.append(dialog->parentWidget() ? dialog->parentWidget()->window() : nullptr);
         centres.append(dialog->frameGeometry().center());
     };
-    liste->runModal = [&](TForm_ListeDlg& dialog) {
+    onListe([&](TForm_ListeDlg& dialog) {
         dialog.show();
         seen(&dialog);
         dialog.hide();
         return int(QDialog::Rejected);
-    };
-    click(page()->SB_Liste);
+    });
+    click(ui().SB_Liste);
     const auto closeModal = [&] {
         QTimer::singleShot(0, [&] {
             QWidget* dialog = QApplication::activeModalWidget();

@@ -26,6 +26,11 @@ inline TTreeData& At(PersonList& persons, qint32 n)
     return persons[static_cast<size_t>(n) - 1];
 }
 
+inline const TTreeData& At(const PersonList& persons, qint32 n)
+{
+    return persons[static_cast<size_t>(n) - 1];
+}
+
 inline void Marry(PersonList& persons, qint32 a, qint32 b)
 {
     AddIdOnce(b, At(persons, a).Spouses);

@@ -37,12 +37,12 @@ FamilyStep Rename(const QString& from, const QString& to, int noteLength = 0)
 TEST(FamilyChange, KeepsOnlyTheRecordsThatChangedAndGrowsAndCutsTheList)
 {
     Session session;
-    session.persons = Family(5);
+    session.replaceFamily(Family(5));
     session.setRecNoMain(2);
     FamilyChange change(session, StepKind::Delete, {5, 2, 3, 2});
-    session.persons[1] = session.persons[4]; // record 5 moves into 2
-    session.persons[1].Id = 2;
-    session.persons.pop_back();
+    change.persons()[1] = change.persons()[4]; // record 5 moves into 2
+    change.persons()[1].Id = 2;
+    change.persons().pop_back();
     session.setRecNoMain(3);
     change.commit();
     const FamilyStep& step = *session.history().nextUndo();
@@ -55,20 +55,20 @@ TEST(FamilyChange, KeepsOnlyTheRecordsThatChangedAndGrowsAndCutsTheList)
     EXPECT_EQ(step.shownAfter, 3);
 
     ASSERT_TRUE(session.undo());
-    EXPECT_EQ(session.persons, Family(5));
+    EXPECT_EQ(session.persons(), Family(5));
     EXPECT_EQ(session.recNoMain(), 2);
     ASSERT_TRUE(session.redo());
-    EXPECT_EQ(session.persons.size(), 4u);
-    EXPECT_EQ(session.persons[1].GivenName, "5");
+    EXPECT_EQ(session.persons().size(), 4u);
+    EXPECT_EQ(session.persons()[1].GivenName, "5");
     EXPECT_EQ(session.recNoMain(), 3);
 }
 
 TEST(FamilyChange, AnOkThatChangedNothingRecordsNoStep)
 {
     Session session;
-    session.persons = Family(2);
+    session.replaceFamily(Family(2));
     FamilyChange rename(session, StepKind::Correct, {1});
-    session.persons[0].GivenName = "A";
+    rename.persons()[0].GivenName = "A";
     rename.commit();
     session.setUnsavedChanges(false); // saved
     FamilyChange nothing(session, StepKind::Correct, {1, 2});
@@ -78,17 +78,17 @@ TEST(FamilyChange, AnOkThatChangedNothingRecordsNoStep)
     EXPECT_EQ(session.history().stepCount(), 1u) << "a step was recorded for no change";
     // Undo takes back the rename, not an empty step.
     ASSERT_TRUE(session.undo());
-    EXPECT_EQ(session.persons[0].GivenName, "1");
+    EXPECT_EQ(session.persons()[0].GivenName, "1");
 }
 
 TEST(FamilyHistory, UnsavedFlagFollowsTheLastSave)
 {
     Session session;
-    session.persons = Family(1);
+    session.replaceFamily(Family(1));
     QList<bool> flags;
     const auto step = [&](const QString& name) {
         FamilyChange change(session, StepKind::Correct, {1});
-        session.persons[0].GivenName = name;
+        change.persons()[0].GivenName = name;
         change.commit();
         flags << session.unsavedChanges();
     };
@@ -106,7 +106,7 @@ TEST(FamilyHistory, UnsavedFlagFollowsTheLastSave)
     session.undo();
     flags << session.unsavedChanges();
     EXPECT_EQ(flags, QList<bool>({true, true, true, false, true, true, true}));
-    EXPECT_EQ(session.persons[0].GivenName, "1");
+    EXPECT_EQ(session.persons()[0].GivenName, "1");
     EXPECT_FALSE(session.history().canUndo());
     EXPECT_TRUE(session.history().canRedo());
 }
@@ -114,9 +114,9 @@ TEST(FamilyHistory, UnsavedFlagFollowsTheLastSave)
 TEST(FamilyHistory, AChangeNoStepRecordsMakesTheSaveUnreachable)
 {
     Session session;
-    session.persons = Family(1);
+    session.replaceFamily(Family(1));
     FamilyChange change(session, StepKind::Correct, {1});
-    session.persons[0].GivenName = "A";
+    change.persons()[0].GivenName = "A";
     change.commit();
     session.setUnsavedChanges(true); // e.g. a repaired file
     session.undo();

@@ -2,6 +2,7 @@
 #include "editing/listemodel.h"
 #include "editing/persontexts.h"
 #include "model/messages.h"
+#include "ui/scriptedprompts.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
@@ -84,6 +85,7 @@ protected:
 
     PersonList persons = Family();
     TForm_ListeDlg dlg;
+    test::ScriptedPrompts prompts; // page dialogs shown as they are unless answered
     QTableView* grid = nullptr;
 };
 
@@ -201,10 +203,10 @@ TEST_F(ListeDlgTest, DoubleClickReturnsTheRowAndEscapeCancels)
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
         QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
     });
-    EXPECT_EQ(dlg.SB_ListeClick(persons, 37, English), 42);
+    EXPECT_EQ(dlg.SB_ListeClick(prompts, persons, 37, English), 42);
 
     QTimer::singleShot(0, &dlg, [this] { QTest::keyClick(grid, Qt::Key_Escape); });
-    EXPECT_EQ(dlg.SB_ListeClick(persons, 37, English), std::nullopt);
+    EXPECT_EQ(dlg.SB_ListeClick(prompts, persons, 37, English), std::nullopt);
     EXPECT_FALSE(dlg.isVisible());
 }
 
@@ -238,7 +240,8 @@ TEST_F(ListeDlgTest, TypingNarrowsTheSortedListAndKeepsTheCurrentRowWhileShown)
 TEST_F(ListeDlgTest, EnterTakesTheFirstMatchOnlyWhenNothingIsSelected)
 {
     const auto typeThenEnter = [this](const QString& typed) {
-        dlg.runModal = [typed](TForm_ListeDlg& shown) {
+        prompts.onDialog = [typed](QDialog& dialog) {
+            auto& shown = static_cast<TForm_ListeDlg&>(dialog);
             shown.show();
             QTest::keyClicks(FindField(shown), typed);
             QTest::keyClick(FindField(shown), Qt::Key_Return);
@@ -246,18 +249,19 @@ TEST_F(ListeDlgTest, EnterTakesTheFirstMatchOnlyWhenNothingIsSelected)
         };
     };
     typeThenEnter("s3"); // hides record 37, so the first S3 row is taken
-    EXPECT_EQ(dlg.SB_ListeClick(persons, 37, English), 4);
+    EXPECT_EQ(dlg.SB_ListeClick(prompts, persons, 37, English), 4);
     typeThenEnter("s1"); // record 37 stays selected
-    EXPECT_EQ(dlg.SB_ListeClick(persons, 37, English), 37);
+    EXPECT_EQ(dlg.SB_ListeClick(prompts, persons, 37, English), 37);
     typeThenEnter("x"); // no match: Enter leaves the list open
-    EXPECT_EQ(dlg.SB_ListeClick(persons, 37, English), std::nullopt);
+    EXPECT_EQ(dlg.SB_ListeClick(prompts, persons, 37, English), std::nullopt);
     typeThenEnter("1950"); // nothing is selected in the candidate list
-    EXPECT_EQ(dlg.ChooseCandidate(persons, 1, English, "c", "w", {50, 51, 52}), 51);
+    EXPECT_EQ(dlg.ChooseCandidate(prompts, persons, 1, English, "c", "w", {50, 51, 52}), 51);
 }
 
 TEST_F(ListeDlgTest, DownMovesIntoTheListAtItsFirstRow)
 {
-    dlg.runModal = [this](TForm_ListeDlg& shown) {
+    prompts.onDialog = [this](QDialog& dialog) {
+        auto& shown = static_cast<TForm_ListeDlg&>(dialog);
         shown.show();
         QTest::keyClicks(FindField(shown), "g15"); // G159 (record 42) to G150 (record 51)
         QTest::keyClick(FindField(shown), Qt::Key_Down);
@@ -267,7 +271,7 @@ TEST_F(ListeDlgTest, DownMovesIntoTheListAtItsFirstRow)
         QTest::keyClick(grid, Qt::Key_Return);
         return shown.result();
     };
-    EXPECT_EQ(dlg.ChooseCandidate(persons, 1, English, "c", "w", {1, 42, 43, 44, 99}), 43);
+    EXPECT_EQ(dlg.ChooseCandidate(prompts, persons, 1, English, "c", "w", {1, 42, 43, 44, 99}), 43);
 }
 
 TEST_F(ListeDlgTest, HintIsThePersonSummaryWithLineBreaks)
@@ -285,7 +289,7 @@ TEST_F(ListeDlgTest, CandidateListSelectsNothingAndNeedsASelectedRowForOk)
 {
     auto* ok = dlg.findChild<QPushButton*>(QStringLiteral("BitBtn_Tamam"));
     QTimer::singleShot(0, &dlg, [ok] { ok->click(); });
-    EXPECT_EQ(dlg.ChooseCandidate(persons, 10, English, "Caption", "Careful", {3, 5, 7}),
+    EXPECT_EQ(dlg.ChooseCandidate(prompts, persons, 10, English, "Caption", "Careful", {3, 5, 7}),
               std::nullopt);
     EXPECT_EQ(dlg.windowTitle(), "Caption");
     for (int row = 0; row < 3; ++row)
@@ -300,7 +304,8 @@ TEST_F(ListeDlgTest, CandidateListSelectsNothingAndNeedsASelectedRowForOk)
                           grid->visualRect(grid->model()->index(1, 0)).center());
         ok->click();
     });
-    EXPECT_EQ(dlg.ChooseCandidate(persons, 10, English, "Caption", "Careful", {3, 5, 7}), 5);
+    EXPECT_EQ(dlg.ChooseCandidate(prompts, persons, 10, English, "Caption", "Careful", {3, 5, 7}),
+              5);
     EXPECT_EQ(label->text(), expected);
     // Shown again without refilling, the count is not repeated.
     dlg.show();

@@ -1,10 +1,15 @@
 #include "editing/notewindow.h"
+#include "editing/personcontrols.h"
+#include "editing/personeditor.h"
+#include "editing/personform.h"
 #include "editing/personlistbox.h"
 #include "editing/personlistdelegate.h"
 #include "editing/personpage.h"
+#include "model/sessionfamily.h"
 #include "model/textrules.h"
 #include "pictures/picturepanel.h"
 #include "ui/personlabel.h"
+#include "ui/scriptedprompts.h"
 #include "ui/speedbutton.h"
 
 #include <QApplication>
@@ -91,11 +96,11 @@ protected:
 
     void SetUp() override
     {
-        state.persons = family();
+        state.replaceFamily(family());
         state.setLang(Lang::English);
-        page = std::make_unique<PersonPage>(state);
-        page->currentYear = [] { return 2004; };
-        page->showMessage = [this](const QString& text) { messages << text; };
+        prompts.fixedToday = QDate(2004, 6, 1);
+        page = std::make_unique<PersonPage>(state, prompts);
+        ui = std::make_unique<test::PersonControls>(*page);
         page->show();
     }
 
@@ -127,83 +132,111 @@ protected:
     }
 
     Session state;
+    test::ScriptedPrompts prompts;
     std::unique_ptr<PersonPage> page;
-    QStringList messages;
+    std::unique_ptr<test::PersonControls> ui;
 };
+
+TEST_F(PersonPageTest, TheFormUnderEditIsWhatThePageShows)
+{
+    show(7);
+    const PersonForm& form = page->personEditor().form();
+    EXPECT_EQ(form, FormOfRecord(state.persons(), 7));
+    EXPECT_EQ(form.Spouses, (QList<qint32>{5, 6, 8}));
+    type(ui->Edit_DogYer, QStringLiteral("X"));
+    EXPECT_EQ(form.BirthPlace, QStringLiteral("X"));
+    EXPECT_EQ(form.Notes, page->notesText());
+    ui->SB_Iptal->click();
+    EXPECT_EQ(form, FormOfRecord(state.persons(), 7));
+
+    // A new child of 7 and his selected second wife: the form names both parents.
+    ui->ListBox_Esi->setCurrentRow(1);
+    ui->SB_CocuklariEkle->click();
+    EXPECT_EQ(form.FatherId, 7);
+    EXPECT_EQ(form.MotherId, 6);
+    EXPECT_TRUE(form.Spouses.isEmpty());
+    EXPECT_EQ(form.GivenName, QString());
+    EXPECT_EQ(form.Surname, QStringLiteral("YILMAZ"));
+    ui->SB_Sex->click();
+    EXPECT_EQ(form.SexTag, 2);
+    EXPECT_EQ(ui->SB_Sex->tag(), 2);
+    ui->SB_Iptal->click();
+    EXPECT_FALSE(page->isEditing());
+}
 
 TEST_F(PersonPageTest, ShowsThePersonWithParentsAndRelativesInOrder)
 {
     show(7);
-    EXPECT_EQ(page->Edit_Ad->text(), QStringLiteral("MEHMET"));
-    EXPECT_EQ(page->Edit_DogTarih->text(), QStringLiteral("12 05 1950"));
-    EXPECT_EQ(page->Lb_Info->text(), QStringLiteral("Mehmet YILMAZ"));
-    EXPECT_EQ(page->Lb_Anne->tag(), 1);
-    EXPECT_EQ(page->Lb_Anne->text(), QStringLiteral("  Fatma YILMAZ"));
-    EXPECT_EQ(page->Lb_Baba->tag(), 2);
-    EXPECT_EQ(recNos(page->ListBox_Kardesleri), (QList<qint32>{4, 9, 12}));
-    EXPECT_EQ(recNos(page->ListBox_Esi), (QList<qint32>{5, 6, 8}));
-    EXPECT_EQ(recNos(page->ListBox_Cocuklari), (QList<qint32>{10, 11, 13}));
-    EXPECT_EQ(page->SB_Esi->text(), QStringLiteral("SPOUSE - 3"));
-    EXPECT_EQ(page->SB_Cocuklari->text(), QStringLiteral("CHILDREN - 3"));
-    EXPECT_EQ(page->SB_Kardesleri->text(), QStringLiteral("SIBLINGS - 3"));
-    EXPECT_EQ(page->Lb_RecNoMain->text(), QStringLiteral("Rec No : 7"));
-    EXPECT_EQ(page->Lb_RecAdet->text(), QStringLiteral("Total Records : 13"));
+    EXPECT_EQ(ui->Edit_Ad->text(), QStringLiteral("MEHMET"));
+    EXPECT_EQ(ui->Edit_DogTarih->text(), QStringLiteral("12 05 1950"));
+    EXPECT_EQ(ui->Lb_Info->text(), QStringLiteral("Mehmet YILMAZ"));
+    EXPECT_EQ(ui->Lb_Anne->tag(), 1);
+    EXPECT_EQ(ui->Lb_Anne->text(), QStringLiteral("  Fatma YILMAZ"));
+    EXPECT_EQ(ui->Lb_Baba->tag(), 2);
+    EXPECT_EQ(recNos(ui->ListBox_Kardesleri), (QList<qint32>{4, 9, 12}));
+    EXPECT_EQ(recNos(ui->ListBox_Esi), (QList<qint32>{5, 6, 8}));
+    EXPECT_EQ(recNos(ui->ListBox_Cocuklari), (QList<qint32>{10, 11, 13}));
+    EXPECT_EQ(ui->SB_Esi->text(), QStringLiteral("SPOUSE - 3"));
+    EXPECT_EQ(ui->SB_Cocuklari->text(), QStringLiteral("CHILDREN - 3"));
+    EXPECT_EQ(ui->SB_Kardesleri->text(), QStringLiteral("SIBLINGS - 3"));
+    EXPECT_EQ(ui->Lb_RecNoMain->text(), QStringLiteral("Rec No : 7"));
+    EXPECT_EQ(ui->Lb_RecAdet->text(), QStringLiteral("Total Records : 13"));
     EXPECT_EQ(page->notesText(), QStringLiteral("first line\r\nsecond line"));
-    EXPECT_TRUE(page->SB_AnneSil->isVisibleTo(page.get()));
-    EXPECT_FALSE(page->SB_AnneEkle->isVisibleTo(page.get()));
+    EXPECT_TRUE(ui->SB_AnneSil->isVisibleTo(page.get()));
+    EXPECT_FALSE(ui->SB_AnneEkle->isVisibleTo(page.get()));
 
     show(3); // one spouse, one child, no parents
-    EXPECT_EQ(page->SB_Esi->text(), QStringLiteral("SPOUSE"));
-    EXPECT_EQ(page->SB_Cocuklari->text(), QStringLiteral("CHILDREN - 1"));
-    EXPECT_EQ(page->SB_Kardesleri->text(), QStringLiteral("SIBLINGS"));
-    EXPECT_EQ(page->Lb_Anne->tag(), 0);
-    EXPECT_TRUE(page->Lb_Anne->text().isEmpty());
-    EXPECT_TRUE(page->SB_AnneEkle->isVisibleTo(page.get()));
-    EXPECT_FALSE(page->SB_AnneSil->isVisibleTo(page.get()));
+    EXPECT_EQ(ui->SB_Esi->text(), QStringLiteral("SPOUSE"));
+    EXPECT_EQ(ui->SB_Cocuklari->text(), QStringLiteral("CHILDREN - 1"));
+    EXPECT_EQ(ui->SB_Kardesleri->text(), QStringLiteral("SIBLINGS"));
+    EXPECT_EQ(ui->Lb_Anne->tag(), 0);
+    EXPECT_TRUE(ui->Lb_Anne->text().isEmpty());
+    EXPECT_TRUE(ui->SB_AnneEkle->isVisibleTo(page.get()));
+    EXPECT_FALSE(ui->SB_AnneSil->isVisibleTo(page.get()));
 }
 
 TEST_F(PersonPageTest, MovesToParentsSpousesChildrenAndSiblings)
 {
     show(7);
-    click(page->Lb_Anne);
+    click(ui->Lb_Anne);
     EXPECT_EQ(state.recNoMain(), 1);
     show(7);
-    click(page->SB_Baba);
+    click(ui->SB_Baba);
     EXPECT_EQ(state.recNoMain(), 2);
 
     show(7);
-    click(page->SB_Esi); // the first click only selects the first spouse
+    click(ui->SB_Esi); // the first click only selects the first spouse
     EXPECT_EQ(state.recNoMain(), 7);
-    EXPECT_EQ(page->ListBox_Esi->selectedRow(), 0);
-    click(page->SB_Esi);
+    EXPECT_EQ(ui->ListBox_Esi->selectedRow(), 0);
+    click(ui->SB_Esi);
     EXPECT_EQ(state.recNoMain(), 5);
 
     show(7);
-    QListWidget* children = page->ListBox_Cocuklari;
+    QListWidget* children = ui->ListBox_Cocuklari;
     const QRect second = children->visualItemRect(children->item(1));
     QTest::mouseClick(children->viewport(), Qt::LeftButton, {}, second.center());
     QTest::mouseDClick(children->viewport(), Qt::LeftButton, {}, second.center());
     EXPECT_EQ(state.recNoMain(), 11);
 
     show(7);
-    page->ListBox_Kardesleri->setCurrentRow(2);
-    click(page->SB_Kardesleri);
+    ui->ListBox_Kardesleri->setCurrentRow(2);
+    click(ui->SB_Kardesleri);
     EXPECT_EQ(state.recNoMain(), 12);
 
     show(3); // no mother: the label leads nowhere and nothing is redrawn
-    click(page->SB_Anne);
+    click(ui->SB_Anne);
     EXPECT_EQ(state.recNoMain(), 3);
 }
 
 TEST_F(PersonPageTest, ChildrenButtonFirstSelectsThenMoves)
 {
     show(7);
-    click(page->SB_Cocuklari);
+    click(ui->SB_Cocuklari);
     EXPECT_EQ(state.recNoMain(), 7);
-    EXPECT_EQ(page->ListBox_Cocuklari->selectedRow(), 0);
-    click(page->SB_Cocuklari);
+    EXPECT_EQ(ui->ListBox_Cocuklari->selectedRow(), 0);
+    click(ui->SB_Cocuklari);
     EXPECT_EQ(state.recNoMain(), 10);
-    click(page->SB_Cocuklari); // record 10 has no children
+    click(ui->SB_Cocuklari); // record 10 has no children
     EXPECT_EQ(state.recNoMain(), 10);
 }
 
@@ -212,78 +245,76 @@ TEST_F(PersonPageTest, SpouseSelectionMarksTheirChildrenAndEnablesMoves)
     show(7);
     const auto bulleted = [this] {
         QList<qint32> marked;
-        for (int row = 0; row < page->ListBox_Cocuklari->count(); ++row) {
-            if (page->ListBox_Cocuklari->item(row)->text().startsWith(QChar(0x2022)))
-                marked << page->ListBox_Cocuklari->recNoAt(row);
+        for (int row = 0; row < ui->ListBox_Cocuklari->count(); ++row) {
+            if (ui->ListBox_Cocuklari->item(row)->text().startsWith(QChar(0x2022)))
+                marked << ui->ListBox_Cocuklari->recNoAt(row);
         }
         return marked;
     };
-    page->ListBox_Esi->setCurrentRow(1);
+    ui->ListBox_Esi->setCurrentRow(1);
     EXPECT_EQ(bulleted(), (QList<qint32>{11, 13}));
-    EXPECT_TRUE(page->SB_Esi_Up->isEnabled());
-    EXPECT_TRUE(page->SB_Esi_Down->isEnabled());
-    page->ListBox_Esi->setCurrentRow(0);
+    EXPECT_TRUE(ui->SB_Esi_Up->isEnabled());
+    EXPECT_TRUE(ui->SB_Esi_Down->isEnabled());
+    ui->ListBox_Esi->setCurrentRow(0);
     EXPECT_EQ(bulleted(), (QList<qint32>{10}));
-    EXPECT_EQ(page->ListBox_Cocuklari->item(0)->text(),
+    EXPECT_EQ(ui->ListBox_Cocuklari->item(0)->text(),
               QChar(0x2022) + QStringLiteral("Arda YILMAZ"));
-    EXPECT_FALSE(page->SB_Esi_Up->isEnabled());
-    page->ListBox_Cocuklari->setCurrentRow(2);
-    EXPECT_TRUE(page->SB_Cocuklari_Up->isEnabled());
-    EXPECT_FALSE(page->SB_Cocuklari_Down->isEnabled());
+    EXPECT_FALSE(ui->SB_Esi_Up->isEnabled());
+    ui->ListBox_Cocuklari->setCurrentRow(2);
+    EXPECT_TRUE(ui->SB_Cocuklari_Up->isEnabled());
+    EXPECT_FALSE(ui->SB_Cocuklari_Down->isEnabled());
 
     show(7); // a new record disables the moves again
-    EXPECT_FALSE(page->SB_Esi_Up->isEnabled());
-    EXPECT_FALSE(page->SB_Cocuklari_Up->isEnabled());
+    EXPECT_FALSE(ui->SB_Esi_Up->isEnabled());
+    EXPECT_FALSE(ui->SB_Cocuklari_Up->isEnabled());
 
     state.setReadOnlyMode(true);
-    page->ListBox_Esi->setCurrentRow(1);
-    EXPECT_FALSE(page->SB_Esi_Up->isEnabled());
+    ui->ListBox_Esi->setCurrentRow(1);
+    EXPECT_FALSE(ui->SB_Esi_Up->isEnabled());
 }
 
 TEST_F(PersonPageTest, AgeTextsAndTheirLanguageSwitch)
 {
     show(7);
-    EXPECT_EQ(page->Lb_Age->text(), QStringLiteral("Age : 54"));
+    EXPECT_EQ(ui->Lb_Age->text(), QStringLiteral("Age : 54"));
     state.setLang(Lang::Turkish);
-    page->retranslate();
-    EXPECT_EQ(page->Lb_Age->text(), QStringLiteral("Yaş : 54"));
-    EXPECT_EQ(page->SB_Duzelt->text(), QStringLiteral("&Düzelt"));
-    EXPECT_EQ(page->Panel_Resim->caption(), QStringLiteral("R E S İ M"));
+    EXPECT_EQ(ui->Lb_Age->text(), QStringLiteral("Yaş : 54"));
+    EXPECT_EQ(ui->SB_Duzelt->text(), QStringLiteral("&Düzelt"));
+    EXPECT_EQ(ui->Panel_Resim->caption(), QStringLiteral("R E S İ M"));
     state.setLang(Lang::English);
-    page->retranslate();
-    EXPECT_EQ(page->SB_Duzelt->text(), QStringLiteral("&Edit"));
-    EXPECT_EQ(page->Lb_Ad->text(), QStringLiteral("Name"));
+    EXPECT_EQ(ui->SB_Duzelt->text(), QStringLiteral("&Edit"));
+    EXPECT_EQ(ui->Lb_Ad->text(), QStringLiteral("Name"));
     show(9); // born 1950, died 1949
-    EXPECT_EQ(page->Lb_Age->text(), QStringLiteral("Age : ???"));
+    EXPECT_EQ(ui->Lb_Age->text(), QStringLiteral("Age : ???"));
 }
 
 TEST_F(PersonPageTest, SexDecidesPictureAndColours)
 {
     show(7);
-    EXPECT_EQ(page->SB_Sex->tag(), 1);
-    EXPECT_EQ(page->Lb_Info->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_EQ(ui->SB_Sex->tag(), 1);
+    EXPECT_EQ(ui->Lb_Info->palette().color(QPalette::WindowText), QColor(0, 0, 255));
     show(8); // sex unknown: woman picture, title keeps its colour
-    EXPECT_EQ(page->SB_Sex->tag(), 2);
-    EXPECT_EQ(page->SB_Sex->icon().pixmap(32).toImage(),
-              page->ImageList_Sex[1].pixmap(32).toImage());
-    EXPECT_NE(page->SB_Sex->icon().pixmap(32).toImage(),
-              page->ImageList_Sex[0].pixmap(32).toImage());
-    EXPECT_EQ(page->Lb_Info->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_EQ(ui->SB_Sex->tag(), 2);
+    EXPECT_EQ(ui->SB_Sex->icon().pixmap(32).toImage(),
+              QIcon(QStringLiteral(":/kinrow/images/sex_woman.png")).pixmap(32).toImage());
+    EXPECT_NE(ui->SB_Sex->icon().pixmap(32).toImage(),
+              QIcon(QStringLiteral(":/kinrow/images/sex_man.png")).pixmap(32).toImage());
+    EXPECT_EQ(ui->Lb_Info->palette().color(QPalette::WindowText), QColor(0, 0, 255));
 
     show(7);
-    auto* delegate = dynamic_cast<PersonListDelegate*>(page->ListBox_Esi->itemDelegate());
+    auto* delegate = dynamic_cast<PersonListDelegate*>(ui->ListBox_Esi->itemDelegate());
     ASSERT_NE(delegate, nullptr);
     EXPECT_EQ(delegate->colorFor(8), QColor(255, 0, 0));
     EXPECT_EQ(delegate->colorFor(10), QColor(0, 0, 255));
-    for (int row = 0; row < page->ListBox_Esi->count(); ++row) // what the user and tools see
-        EXPECT_EQ(page->ListBox_Esi->item(row)->foreground().color(),
-                  delegate->colorFor(page->ListBox_Esi->recNoAt(row)));
-    EXPECT_EQ(page->ListBox_Esi->visualItemRect(page->ListBox_Esi->item(0)).height(), 14);
+    for (int row = 0; row < ui->ListBox_Esi->count(); ++row) // what the user and tools see
+        EXPECT_EQ(ui->ListBox_Esi->item(row)->foreground().color(),
+                  delegate->colorFor(ui->ListBox_Esi->recNoAt(row)));
+    EXPECT_EQ(ui->ListBox_Esi->visualItemRect(ui->ListBox_Esi->item(0)).height(), 14);
 
     // The drawn list: the man's entry in blue, the unknown spouse in red.
     show(1);
     QApplication::processEvents(); // the list lays out its entries later
-    const QImage drawn = page->ListBox_Cocuklari->viewport()->grab().toImage();
+    const QImage drawn = ui->ListBox_Cocuklari->viewport()->grab().toImage();
     const auto rowHas = [&](int row, QColor colour) {
         for (int y = row * 14; y < row * 14 + 14; ++y)
             for (int x = 0; x < drawn.width(); ++x)
@@ -299,52 +330,52 @@ TEST_F(PersonPageTest, SexDecidesPictureAndColours)
 TEST_F(PersonPageTest, KeyFiltersShapeTypingAndPasting)
 {
     show(7);
-    page->Edit_Ad->clear();
+    ui->Edit_Ad->clear();
     state.setLang(Lang::Turkish);
-    type(page->Edit_Ad, QStringLiteral("ali ı"));
-    EXPECT_EQ(page->Edit_Ad->text(), QStringLiteral("ALİ I"));
+    type(ui->Edit_Ad, QStringLiteral("ali ı"));
+    EXPECT_EQ(ui->Edit_Ad->text(), QStringLiteral("ALİ I"));
     state.setLang(Lang::English);
-    page->Edit_Ad->clear();
-    type(page->Edit_Ad, QStringLiteral("ali"));
-    EXPECT_EQ(page->Edit_Ad->text(), QStringLiteral("ALI"));
+    ui->Edit_Ad->clear();
+    type(ui->Edit_Ad, QStringLiteral("ali"));
+    EXPECT_EQ(ui->Edit_Ad->text(), QStringLiteral("ALI"));
 
-    page->Edit_DogTarih->clear();
-    type(page->Edit_DogTarih, QStringLiteral("5/11 x1950"));
-    EXPECT_EQ(page->Edit_DogTarih->text(), QStringLiteral("5.11.1950"));
+    ui->Edit_DogTarih->clear();
+    type(ui->Edit_DogTarih, QStringLiteral("5/11 x1950"));
+    EXPECT_EQ(ui->Edit_DogTarih->text(), QStringLiteral("5.11.1950"));
 
     state.setLang(Lang::Turkish);
-    page->Edit_Soyad->clear();
+    ui->Edit_Soyad->clear();
     QApplication::clipboard()->setText(QStringLiteral("şimşek\n€"));
-    QTest::keyClick(page->Edit_Soyad, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(page->Edit_Soyad->text(), QStringLiteral("ŞİMŞEK€"));
+    QTest::keyClick(ui->Edit_Soyad, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(ui->Edit_Soyad->text(), QStringLiteral("ŞİMŞEK€"));
     // Letters of every script pass, upper-cased, one outside the basic plane as one letter.
     QApplication::clipboard()->setText(u"ab\u4e2d łódź σοφία \U00010428"_qs);
-    page->Edit_DogYer->clear();
-    QTest::keyClick(page->Edit_DogYer, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(page->Edit_DogYer->text(), u"AB\u4e2d ŁÓDŹ ΣΟΦΊΑ \U00010400"_qs);
+    ui->Edit_DogYer->clear();
+    QTest::keyClick(ui->Edit_DogYer, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(ui->Edit_DogYer->text(), u"AB\u4e2d ŁÓDŹ ΣΟΦΊΑ \U00010400"_qs);
 
-    page->Edit_Ad->setText(QStringLiteral("AHMET"));
-    page->Edit_Ad->selectAll();
-    type(page->Edit_Ad, QStringLiteral("b"));
-    EXPECT_EQ(page->Edit_Ad->text(), QStringLiteral("B"));
-    page->Edit_DogTarih->setText(QStringLiteral("1950"));
-    page->Edit_DogTarih->selectAll();
-    type(page->Edit_DogTarih, QStringLiteral("x")); // a discarded key keeps the text
-    EXPECT_EQ(page->Edit_DogTarih->text(), QStringLiteral("1950"));
+    ui->Edit_Ad->setText(QStringLiteral("AHMET"));
+    ui->Edit_Ad->selectAll();
+    type(ui->Edit_Ad, QStringLiteral("b"));
+    EXPECT_EQ(ui->Edit_Ad->text(), QStringLiteral("B"));
+    ui->Edit_DogTarih->setText(QStringLiteral("1950"));
+    ui->Edit_DogTarih->selectAll();
+    type(ui->Edit_DogTarih, QStringLiteral("x")); // a discarded key keeps the text
+    EXPECT_EQ(ui->Edit_DogTarih->text(), QStringLiteral("1950"));
 
     state.setReadOnlyMode(true);
-    type(page->Memo_Notlar, QStringLiteral("abc"));
+    type(ui->Memo_Notlar, QStringLiteral("abc"));
     EXPECT_EQ(page->notesText(), QStringLiteral("first line\r\nsecond line"));
-    EXPECT_TRUE(page->Edit_Ad->isReadOnly());
-    EXPECT_FALSE(page->SB_AnneSil->isEnabled());
-    EXPECT_FALSE(page->SB_ResimEkle->isVisibleTo(page.get()));
+    EXPECT_TRUE(ui->Edit_Ad->isReadOnly());
+    EXPECT_FALSE(ui->SB_AnneSil->isEnabled());
+    EXPECT_FALSE(ui->SB_ResimEkle->isVisibleTo(page.get()));
 }
 
 TEST_F(PersonPageTest, ContextMenuPasteIsFilteredToo)
 {
     show(7);
     state.setLang(Lang::Turkish);
-    page->Edit_Soyad->clear();
+    ui->Edit_Soyad->clear();
     QApplication::clipboard()->setText(QStringLiteral("kılıç"));
     bool pasted = false;
     QTimer::singleShot(0, [&] {
@@ -364,21 +395,21 @@ TEST_F(PersonPageTest, ContextMenuPasteIsFilteredToo)
         menu->close();
     });
     QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(5, 5),
-                              page->Edit_Soyad->mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(page->Edit_Soyad, &request);
+                              ui->Edit_Soyad->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(ui->Edit_Soyad, &request);
     EXPECT_TRUE(pasted);
-    EXPECT_EQ(page->Edit_Soyad->text(), QStringLiteral("KILIÇ"));
+    EXPECT_EQ(ui->Edit_Soyad->text(), QStringLiteral("KILIÇ"));
 }
 
 TEST_F(PersonPageTest, EnterMovesToTheNextField)
 {
     show(7);
     page->activateWindow();
-    page->Edit_Ad->setFocus();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return page->Edit_Ad->hasFocus(); }));
-    QTest::keyClick(page->Edit_Ad, Qt::Key_Return);
-    EXPECT_TRUE(page->Edit_Soyad->hasFocus());
-    EXPECT_EQ(page->Edit_Ad->text(), QStringLiteral("MEHMET"));
+    ui->Edit_Ad->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ui->Edit_Ad->hasFocus(); }));
+    QTest::keyClick(ui->Edit_Ad, Qt::Key_Return);
+    EXPECT_TRUE(ui->Edit_Soyad->hasFocus());
+    EXPECT_EQ(ui->Edit_Ad->text(), QStringLiteral("MEHMET"));
 }
 
 TEST_F(PersonPageTest, FieldChangesAreReportedOnlyWhileBrowsing)
@@ -388,11 +419,11 @@ TEST_F(PersonPageTest, FieldChangesAreReportedOnlyWhileBrowsing)
     show(7);
     show(1);
     EXPECT_EQ(changes, 0);
-    type(page->Edit_DogYer, QStringLiteral("x"));
+    type(ui->Edit_DogYer, QStringLiteral("x"));
     EXPECT_GE(changes, 1);
     const int before = changes;
     page->EnterEditState(EditMode::Correct);
-    type(page->Edit_DogYer, QStringLiteral("y"));
+    type(ui->Edit_DogYer, QStringLiteral("y"));
     EXPECT_EQ(changes, before);
 }
 
@@ -400,49 +431,50 @@ TEST_F(PersonPageTest, EditStateFlipsButtonsAndIsUndoneOnLeaving)
 {
     show(7);
     state.setUnsavedChanges(true);
-    const bool priorBefore = page->SB_ResimPrior->isEnabled();
+    const bool priorBefore = ui->SB_ResimPrior->isEnabled();
     page->EnterEditState(EditMode::Correct);
     EXPECT_TRUE(page->isEditing());
-    EXPECT_TRUE(page->SB_Tamam->isEnabled());
-    EXPECT_TRUE(page->SB_Iptal->isEnabled());
-    for (SpeedButton* other : {page->SB_Duzelt, page->SB_Sil, page->SB_Save, page->SB_Exit,
-                               page->SB_Esi, page->SB_ResimPrior, page->SB_ResimEkle})
+    EXPECT_TRUE(ui->SB_Tamam->isEnabled());
+    EXPECT_TRUE(ui->SB_Iptal->isEnabled());
+    for (SpeedButton* other : {ui->SB_Duzelt, ui->SB_Sil, ui->SB_Save, ui->SB_Exit, ui->SB_Esi,
+                               ui->SB_ResimPrior, ui->SB_ResimEkle})
         EXPECT_FALSE(other->isEnabled()) << other->objectName().toStdString();
-    EXPECT_TRUE(page->SB_Sex->isEnabled());
-    EXPECT_FALSE(page->Lb_Anne->isEnabled());
-    EXPECT_EQ(page->Edit_Ad->palette().color(QPalette::Base), QColor(255, 255, 0));
-    EXPECT_EQ(page->Lb_RecNoMain->text(), QStringLiteral("Rec No : 7"));
+    EXPECT_TRUE(ui->SB_Sex->isEnabled());
+    EXPECT_FALSE(ui->Lb_Anne->isEnabled());
+    EXPECT_EQ(ui->Edit_Ad->palette().color(QPalette::Base), QColor(255, 255, 0));
+    EXPECT_EQ(ui->Lb_RecNoMain->text(), QStringLiteral("Rec No : 7"));
 
-    page->ListBox_Esi->setCurrentRow(1);
-    page->ListBox_Esi->itemDoubleClicked(page->ListBox_Esi->item(1));
+    ui->ListBox_Esi->setCurrentRow(1);
+    ui->ListBox_Esi->itemDoubleClicked(ui->ListBox_Esi->item(1));
     EXPECT_EQ(state.recNoMain(), 7); // no navigation while editing
 
     page->LeaveEditState();
     EXPECT_FALSE(page->isEditing());
-    EXPECT_TRUE(page->SB_Duzelt->isEnabled());
-    EXPECT_FALSE(page->SB_Tamam->isEnabled());
-    EXPECT_TRUE(page->SB_Save->isEnabled());
-    EXPECT_EQ(page->SB_ResimPrior->isEnabled(), priorBefore);
-    EXPECT_TRUE(page->Lb_Anne->isEnabled());
-    EXPECT_NE(page->Edit_Ad->palette().color(QPalette::Base), QColor(255, 255, 0));
+    EXPECT_TRUE(ui->SB_Duzelt->isEnabled());
+    EXPECT_FALSE(ui->SB_Tamam->isEnabled());
+    EXPECT_TRUE(ui->SB_Save->isEnabled());
+    EXPECT_EQ(ui->SB_ResimPrior->isEnabled(), priorBefore);
+    EXPECT_TRUE(ui->Lb_Anne->isEnabled());
+    EXPECT_NE(ui->Edit_Ad->palette().color(QPalette::Base), QColor(255, 255, 0));
 }
 
 TEST_F(PersonPageTest, AddingStartsFromAnEmptyFormAndIsRefusedReadOnly)
 {
-    state.persons.clear();
+    state.replaceFamily({});
     ASSERT_TRUE(page->BeginAdding(EditMode::First));
-    EXPECT_EQ(page->Lb_RecNoMain->text(), QStringLiteral("Rec No : 1 (New)"));
-    EXPECT_EQ(page->Memo_Notlar->toPlainText(), QStringLiteral("Short Notes : "));
-    EXPECT_TRUE(page->Edit_Ad->text().isEmpty());
-    EXPECT_EQ(page->SB_Sex->tag(), 1);
-    EXPECT_EQ(page->SB_Esi->text(), QStringLiteral("SPOUSE"));
+    EXPECT_EQ(ui->Lb_RecNoMain->text(), QStringLiteral("Rec No : 1 (New)"));
+    EXPECT_EQ(ui->Memo_Notlar->toPlainText(), QStringLiteral("Short Notes : "));
+    EXPECT_TRUE(ui->Edit_Ad->text().isEmpty());
+    EXPECT_EQ(ui->SB_Sex->tag(), 1);
+    EXPECT_EQ(ui->SB_Esi->text(), QStringLiteral("SPOUSE"));
     EXPECT_TRUE(page->isEditing());
-    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_TRUE(prompts.messages.isEmpty());
     page->LeaveEditState();
 
     state.setReadOnlyMode(true);
+    prompts.answerMessage(PromptAnswer::Ok);
     EXPECT_FALSE(page->BeginAdding(EditMode::First));
-    EXPECT_EQ(messages, QStringList{QStringLiteral("On Read Only file you can not edit.")});
+    EXPECT_EQ(prompts.messages, QStringList{QStringLiteral("On Read Only file you can not edit.")});
     EXPECT_FALSE(page->isEditing());
 }
 
@@ -514,36 +546,40 @@ TEST_F(PersonPagePictureTest, CounterStepsThroughThePictures)
 {
     const QString small = picture(QStringLiteral("small.bmp"), 50, 60);
     const QString wide = picture(QStringLiteral("wide.bmp"), 216, 100);
-    state.persons[8].Pictures = {small, small, wide};
-    state.persons[11].Pictures = {small, small, small, small, small};
-    state.persons[12].Pictures = {small};
-    state.persons[9].Pictures = {small, wide, small, small};
+    test::EditFamily(state, [&](PersonList& family) { family[8].Pictures = {small, small, wide}; });
+    test::EditFamily(state, [&](PersonList& family) {
+        family[11].Pictures = {small, small, small, small, small};
+    });
+    test::EditFamily(state, [&](PersonList& family) { family[12].Pictures = {small}; });
+    test::EditFamily(state, [&](PersonList& family) {
+        family[9].Pictures = {small, wide, small, small};
+    });
 
     show(9);
-    EXPECT_EQ(page->Lb_ResimNo->text(), QStringLiteral("3/3"));
-    EXPECT_TRUE(page->SB_ResimPrior->isEnabled());
-    EXPECT_FALSE(page->SB_ResimNext->isEnabled());
-    EXPECT_EQ(page->Image_Resim->geometry(), QRect(1, 43, 108, 50)); // fitted and centred
-    EXPECT_TRUE(page->Image_Resim->toolTip().contains(QStringLiteral("W x H : 216 x 100 Pixels")));
+    EXPECT_EQ(ui->Lb_ResimNo->text(), QStringLiteral("3/3"));
+    EXPECT_TRUE(ui->SB_ResimPrior->isEnabled());
+    EXPECT_FALSE(ui->SB_ResimNext->isEnabled());
+    EXPECT_EQ(ui->Image_Resim->geometry(), QRect(1, 43, 108, 50)); // fitted and centred
+    EXPECT_TRUE(ui->Image_Resim->toolTip().contains(QStringLiteral("W x H : 216 x 100 Pixels")));
 
-    click(page->SB_ResimPrior);
-    EXPECT_EQ(page->Lb_ResimNo->text(), QStringLiteral("2/3"));
-    EXPECT_TRUE(page->SB_ResimNext->isEnabled());
-    EXPECT_EQ(page->Image_Resim->geometry(), QRect(30, 38, 50, 60)); // not enlarged
+    click(ui->SB_ResimPrior);
+    EXPECT_EQ(ui->Lb_ResimNo->text(), QStringLiteral("2/3"));
+    EXPECT_TRUE(ui->SB_ResimNext->isEnabled());
+    EXPECT_EQ(ui->Image_Resim->geometry(), QRect(30, 38, 50, 60)); // not enlarged
 
     show(12);
-    EXPECT_EQ(page->Lb_ResimNo->text(), QStringLiteral("2/5"));
+    EXPECT_EQ(ui->Lb_ResimNo->text(), QStringLiteral("2/5"));
     show(13);
-    EXPECT_EQ(page->Lb_ResimNo->text(), QStringLiteral("1/1"));
-    EXPECT_FALSE(page->SB_ResimPrior->isEnabled());
-    EXPECT_FALSE(page->SB_ResimNext->isEnabled());
+    EXPECT_EQ(ui->Lb_ResimNo->text(), QStringLiteral("1/1"));
+    EXPECT_FALSE(ui->SB_ResimPrior->isEnabled());
+    EXPECT_FALSE(ui->SB_ResimNext->isEnabled());
     show(7);
-    EXPECT_EQ(page->Lb_ResimNo->text(), QStringLiteral(" 0/0"));
+    EXPECT_EQ(ui->Lb_ResimNo->text(), QStringLiteral(" 0/0"));
     EXPECT_FALSE(page->pictureShown());
-    EXPECT_TRUE(page->SB_ResimEkle->isEnabled());
-    EXPECT_FALSE(page->SB_ResimSil->isEnabled());
+    EXPECT_TRUE(ui->SB_ResimEkle->isEnabled());
+    EXPECT_FALSE(ui->SB_ResimSil->isEnabled());
     show(10);
-    EXPECT_EQ(page->Lb_ResimNo->text(), QStringLiteral("4/4"));
+    EXPECT_EQ(ui->Lb_ResimNo->text(), QStringLiteral("4/4"));
 }
 
 TEST_F(PersonPagePictureTest, MissingOrBrokenFilesLeaveThePanelEmpty)
@@ -552,14 +588,16 @@ TEST_F(PersonPagePictureTest, MissingOrBrokenFilesLeaveThePanelEmpty)
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
     broken.write("\xff\xd8\xff\xe0 not really a picture");
     broken.close();
-    state.persons[0].Pictures = {dir.filePath(QStringLiteral("gone.jpg")), broken.fileName()};
+    test::EditFamily(state, [&](PersonList& family) {
+        family[0].Pictures = {dir.filePath(QStringLiteral("gone.jpg")), broken.fileName()};
+    });
     show(1);
-    EXPECT_EQ(page->Lb_ResimNo->text(), QStringLiteral("2/2"));
+    EXPECT_EQ(ui->Lb_ResimNo->text(), QStringLiteral("2/2"));
     EXPECT_FALSE(page->pictureShown());
-    click(page->SB_ResimPrior);
-    EXPECT_EQ(page->Lb_ResimNo->text(), QStringLiteral("1/2"));
+    click(ui->SB_ResimPrior);
+    EXPECT_EQ(ui->Lb_ResimNo->text(), QStringLiteral("1/2"));
     EXPECT_FALSE(page->pictureShown());
-    EXPECT_TRUE(page->Image_Resim->toolTip().isEmpty());
+    EXPECT_TRUE(ui->Image_Resim->toolTip().isEmpty());
 }
 
 TEST_F(PersonPagePictureTest, WindowsSeparatorsResolveAgainstTheFamilyFolder)
@@ -568,10 +606,12 @@ TEST_F(PersonPagePictureTest, WindowsSeparatorsResolveAgainstTheFamilyFolder)
     picture(QStringLiteral("sub/small.bmp"), 50, 60);
     const QString previous = QDir::currentPath();
     QDir::setCurrent(dir.path());
-    state.persons[0].Pictures = {QStringLiteral("sub\\small.bmp")};
+    test::EditFamily(state, [&](PersonList& family) {
+        family[0].Pictures = {QStringLiteral("sub\\small.bmp")};
+    });
     show(1);
     EXPECT_TRUE(page->pictureShown());
-    EXPECT_EQ(page->Image_Resim->geometry(), QRect(30, 38, 50, 60));
+    EXPECT_EQ(ui->Image_Resim->geometry(), QRect(30, 38, 50, 60));
     QDir::setCurrent(previous);
 }
 

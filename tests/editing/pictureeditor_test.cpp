@@ -1,6 +1,8 @@
+#include "editing/personcontrols.h"
 #include "editing/personpage.h"
 #include "editing/pictureeditor.h"
 #include "model/messages.h"
+#include "model/sessionfamily.h"
 #include "pictures/picturepanel.h"
 #include "ui/scriptedprompts.h"
 
@@ -29,19 +31,25 @@ protected:
         QDir::setCurrent(home.filePath(QStringLiteral("family")));
         picture = home.filePath(QStringLiteral("pics/a.bmp"));
         ASSERT_TRUE(QImage(700, 30, QImage::Format_RGB32).save(picture));
-        session.persons.resize(2);
-        session.persons[0].GivenName = QStringLiteral("ALİ");
+        test::EditFamily(session, [](PersonList& family) {
+            family.resize(2);
+            family[0].GivenName = QStringLiteral("ALİ");
+        });
         session.setRecNoMain(1);
         page.ShowRecord();
     }
-    QStringList& pictures() { return session.current().Pictures; }
+    const QStringList& pictures() const { return session.current().Pictures; }
+    void setPictures(const QStringList& names)
+    {
+        test::EditFamily(session, [&](PersonList& family) { family[0].Pictures = names; });
+    }
 
     QTemporaryDir home;
     QString picture;
     Session session;
-    PersonPage page{session};
     ScriptedPrompts prompts;
-    PictureEditor editor{session, page, prompts};
+    PersonPage page{session, prompts};
+    PictureEditor& editor = page.pictureEditor();
 };
 
 TEST_F(PictureEditorTest, AddingStoresTheNameRelativeToTheFamilyFolder)
@@ -54,7 +62,7 @@ TEST_F(PictureEditorTest, AddingStoresTheNameRelativeToTheFamilyFolder)
     EXPECT_TRUE(page.pictureShown());
 
     session.setUnsavedChanges(false);
-    pictures().prepend(QStringLiteral("other.jpg"));
+    setPictures(QStringList{QStringLiteral("other.jpg")} + pictures());
     prompts.choosePicture(picture); // already there: selected, not added
     editor.SB_ResimEkleClick();
     EXPECT_EQ(pictures().size(), 2);
@@ -90,7 +98,7 @@ TEST_F(PictureEditorTest, NothingChangesInReadOnlyModeOrWhileEditing)
 
 TEST_F(PictureEditorTest, RemovingAsksAndDeletesOnlyOnYes)
 {
-    pictures() = {QStringLiteral("../pics/a.bmp"), QStringLiteral("b.jpg")};
+    setPictures({QStringLiteral("../pics/a.bmp"), QStringLiteral("b.jpg")});
     session.setPictureNo(1);
     page.ShowPicture(1);
     prompts.answerMessage(PromptAnswer::Cancel);
@@ -105,7 +113,7 @@ TEST_F(PictureEditorTest, RemovingAsksAndDeletesOnlyOnYes)
     EXPECT_TRUE(QFile::exists(picture));
     EXPECT_TRUE(session.unsavedChanges());
 
-    pictures().prepend(QStringLiteral("../pics/a.bmp"));
+    setPictures(QStringList{QStringLiteral("../pics/a.bmp")} + pictures());
     session.setPictureNo(1);
     prompts.answerMessage(PromptAnswer::Yes);
     editor.SB_ResimSilClick();
@@ -118,7 +126,7 @@ TEST_F(PictureEditorTest, ClickingThePictureOpensTheViewerOrAdds)
     prompts.cancelPictureDialog(); // nothing on show: the click adds
     editor.Image_ResimClick();
 
-    pictures() = {QStringLiteral("../pics/a.bmp")};
+    setPictures({QStringLiteral("../pics/a.bmp")});
     session.setPictureNo(1);
     page.ShowPicture(1);
     QSize client;
@@ -158,8 +166,9 @@ TEST_F(PictureEditorTest, UndoGivesEntriesBackButNeverADeletedFile)
 
 TEST_F(PictureEditorTest, AFileAnotherPersonUsesIsKeptAndTheQuestionSaysSo)
 {
-    pictures() = {QStringLiteral("../pics/a.bmp")};
-    session.persons[1].Pictures = {picture}; // the same file, named in full
+    setPictures({QStringLiteral("../pics/a.bmp")});
+    // the same file, named in full
+    test::EditFamily(session, [&](PersonList& family) { family[1].Pictures = {picture}; });
     session.setPictureNo(1);
     page.ShowPicture(1);
     prompts.answerMessage(PromptAnswer::Yes);
@@ -170,7 +179,7 @@ TEST_F(PictureEditorTest, AFileAnotherPersonUsesIsKeptAndTheQuestionSaysSo)
         << prompts.messages.last().toStdString();
     EXPECT_TRUE(pictures().isEmpty());
     EXPECT_TRUE(QFile::exists(picture));
-    EXPECT_EQ(session.persons[1].Pictures, QStringList{picture});
+    EXPECT_EQ(session.persons()[1].Pictures, QStringList{picture});
 }
 
 TEST_F(PictureEditorTest, APictureFromAFolderOfAnyScriptKeepsItsName)
@@ -191,11 +200,11 @@ TEST_F(PictureEditorTest, TheViewerShowsTheCornerOfAPictureThePanelShowsShrunk)
     QImage image(3000, 2000, QImage::Format_RGB32);
     image.fill(Qt::darkGreen);
     ASSERT_TRUE(image.save(large, "BMP"));
-    pictures() = {QStringLiteral("../pics/large.bmp")};
+    setPictures({QStringLiteral("../pics/large.bmp")});
     session.setPictureNo(1);
     page.ShowPicture(1);
     ASSERT_TRUE(page.pictureShown());
-    EXPECT_LT(page.Panel_Resim->picture().width(), 3000);
+    EXPECT_LT(test::PersonControls(page).Panel_Resim->picture().width(), 3000);
     QSize client, shown;
     QString title;
     QTimer::singleShot(0, [&] {

@@ -34,7 +34,7 @@ void UndoAndRedo(PersonList start, quint64 seed, int steps)
     ASSERT_EQ(session.history().stepCount(), states.size() - 1) << "seed " << seed;
     for (std::size_t k = states.size() - 1; k > 0; --k) {
         ASSERT_TRUE(session.undo()) << "seed " << seed;
-        const std::optional<QString> difference = FirstDifference(session.persons, states[k - 1]);
+        const std::optional<QString> difference = FirstDifference(session.persons(), states[k - 1]);
         ASSERT_FALSE(difference) << "seed " << seed << " undo to " << k - 1 << ": "
                                  << difference->toStdString();
         ASSERT_EQ(session.unsavedChanges(), k - 1 != saved) << "seed " << seed << " at " << k - 1;
@@ -42,7 +42,7 @@ void UndoAndRedo(PersonList start, quint64 seed, int steps)
     EXPECT_FALSE(session.undo());
     for (std::size_t k = 1; k < states.size(); ++k) {
         ASSERT_TRUE(session.redo()) << "seed " << seed;
-        const std::optional<QString> difference = FirstDifference(session.persons, states[k]);
+        const std::optional<QString> difference = FirstDifference(session.persons(), states[k]);
         ASSERT_FALSE(difference) << "seed " << seed << " redo to " << k << ": "
                                  << difference->toStdString();
     }

@@ -1,6 +1,7 @@
 #include "gedcom/familygenerator.h"
 #include "gedcom/recoveryfile.h"
 #include "gedcom/recoverywriter.h"
+#include "model/sessionfamily.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +29,7 @@ protected:
         person.GivenName = QStringLiteral("ŞÜKRÜ");
         person.Surname = QStringLiteral("IŞIK");
         person.Sex = SexMale;
-        session.persons.push_back(person);
+        session.replaceFamily({person});
         session.familyFileName = home.filePath("aile.ged");
         folder = home.filePath("data/recovery");
     }
@@ -69,11 +70,12 @@ TEST_F(RecoveryTest, AChangeIsWrittenAfterTheIntervalAndASaveRemovesIt)
     PersonList read;
     ErrorList errors;
     ASSERT_TRUE(ReadRecovery(*info, read, errors, {}));
-    EXPECT_EQ(read, session.persons);
+    EXPECT_EQ(read, session.persons());
     EXPECT_EQ(errors.lines.value(0), "File Name : " + session.familyFileName);
 
     // A second change soon after is written one interval later, not at once.
-    session.persons[0].GivenName = QStringLiteral("YENİ");
+    test::EditFamily(session,
+                     [&](PersonList& family) { family[0].GivenName = QStringLiteral("YENİ"); });
     session.setUnsavedChanges(true);
     waitFor([] { return false; }, 100);
     EXPECT_EQ(writes, 1);
@@ -103,15 +105,17 @@ TEST_F(RecoveryTest, DiscardingDropsACopyAndAWriteUnderWay)
 
 TEST_F(RecoveryTest, AFamilyChangedWhileItIsCopiedIsCopiedAgain)
 {
-    session.persons = GenerateFamily(3 * int(RecoveryWriter::CopyStep), 7);
+    session.replaceFamily(GenerateFamily(3 * int(RecoveryWriter::CopyStep), 7));
     RecoveryWriter writer(session, folder, {});
     writer.setInterval(0);
     bool written = false;
     QObject::connect(&writer, &RecoveryWriter::written, [&] { written = true; });
     session.setUnsavedChanges(true);
     QCoreApplication::processEvents(); // the copy begins
-    session.persons.resize(10);        // as a deletion would shrink it
-    session.persons[0].GivenName = QStringLiteral("SONRA");
+    test::EditFamily(session, [](PersonList& family) {
+        family.resize(10); // as a deletion would shrink it
+        family[0].GivenName = QStringLiteral("SONRA");
+    });
     session.setUnsavedChanges(true);
     ASSERT_TRUE(waitFor([&] { return written; }, 20000));
     PersonList read;
@@ -123,7 +127,7 @@ TEST_F(RecoveryTest, AFamilyChangedWhileItIsCopiedIsCopiedAgain)
 
 TEST_F(RecoveryTest, AnEditOfTheSameSizeDuringACopyIsNeverMixedIntoIt)
 {
-    session.persons = GenerateFamily(3 * int(RecoveryWriter::CopyStep), 7);
+    session.replaceFamily(GenerateFamily(3 * int(RecoveryWriter::CopyStep), 7));
     RecoveryWriter writer(session, folder, {});
     writer.setInterval(0);
     int writes = 0;
@@ -135,10 +139,12 @@ TEST_F(RecoveryTest, AnEditOfTheSameSizeDuringACopyIsNeverMixedIntoIt)
     between.setInterval(0);
     QObject::connect(&between, &QTimer::timeout, [&] {
         const std::size_t copied = writer.copiedSoFar();
-        if (edited || copied == 0 || copied >= session.persons.size())
+        if (edited || copied == 0 || copied >= session.persons().size())
             return;
-        session.persons.front().GivenName = QStringLiteral("ÖNCE");
-        session.persons.back().GivenName = QStringLiteral("SONRA");
+        test::EditFamily(session, [](PersonList& family) {
+            family.front().GivenName = QStringLiteral("ÖNCE");
+            family.back().GivenName = QStringLiteral("SONRA");
+        });
         session.setUnsavedChanges(true);
         edited = true;
     });
@@ -149,14 +155,14 @@ TEST_F(RecoveryTest, AnEditOfTheSameSizeDuringACopyIsNeverMixedIntoIt)
     PersonList read;
     ErrorList errors;
     ASSERT_TRUE(ReadRecovery(writer.info(), read, errors, {}));
-    ASSERT_EQ(read.size(), session.persons.size());
+    ASSERT_EQ(read.size(), session.persons().size());
     EXPECT_EQ(read.front().GivenName, QStringLiteral("ÖNCE")) << "old and new records mixed";
     EXPECT_EQ(read.back().GivenName, QStringLiteral("SONRA"));
 }
 
 TEST_F(RecoveryTest, ACopyKnowsWhetherItIsWholeAndItsOriginalUnchanged)
 {
-    session.persons = GenerateFamily(42, 3);
+    session.replaceFamily(GenerateFamily(42, 3));
     const QString original = session.familyFileName;
     {
         QFile file(original);
@@ -281,7 +287,8 @@ TEST_F(RecoveryTest, ACopyThatCannotBeWrittenIsSaidOnce)
     QObject::connect(&writer, &RecoveryWriter::failed, [&](const QString& why) { said << why; });
     session.setUnsavedChanges(true);
     ASSERT_TRUE(waitFor([&] { return !said.isEmpty(); }));
-    session.persons[0].GivenName = QStringLiteral("YENİ");
+    test::EditFamily(session,
+                     [&](PersonList& family) { family[0].GivenName = QStringLiteral("YENİ"); });
     session.setUnsavedChanges(true);
     waitFor([] { return false; }, 300);
     EXPECT_EQ(said.size(), 1) << said.join('|').toStdString();

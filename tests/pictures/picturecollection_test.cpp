@@ -1,3 +1,4 @@
+#include "model/sessionfamily.h"
 #include "pictures/pictureadding.h"
 #include "pictures/picturecollection.h"
 
@@ -179,18 +180,20 @@ TEST(PictureAdding, AddingTwiceSelectsTheFirst)
 TEST_F(PictureCollectionTest, UndoingACollectionGivesTheEntriesBackAndLeavesTheCopies)
 {
     Session session;
-    session.persons = persons;
-    session.persons[0].Pictures = {write("one/a.jpg", "AAAA"), QStringLiteral("b.jpg")};
-    const PersonList before = session.persons;
+    session.replaceFamily(persons);
+    test::EditFamily(session, [&](PersonList& family) {
+        family[0].Pictures = {write("one/a.jpg", "AAAA"), QStringLiteral("b.jpg")};
+    });
+    const PersonList before = session.persons();
     const PictureCollectionResult result = CollectFamilyPictures(session, {1, 2, 3}, family, false);
     EXPECT_EQ(result.copied, 1);
     EXPECT_TRUE(session.unsavedChanges());
     ASSERT_TRUE(session.undo());
-    EXPECT_EQ(session.persons, before);
+    EXPECT_EQ(session.persons(), before);
     EXPECT_FALSE(session.unsavedChanges());
     EXPECT_EQ(read("a.jpg"), "AAAA");
     ASSERT_TRUE(session.redo());
-    EXPECT_EQ(session.persons[0].Pictures, QStringList({"a.jpg", "b.jpg"}));
+    EXPECT_EQ(session.persons()[0].Pictures, QStringList({"a.jpg", "b.jpg"}));
     // A collection that changes nothing is no step.
     CollectFamilyPictures(session, {1, 2, 3}, family, false);
     EXPECT_EQ(session.history().stepCount(), 1u);

@@ -32,7 +32,7 @@ int main(int argc, char* argv[])
     window.findChild<QPushButton*>("Button_Devam")->click();
     window.session().setRecNoMain(5);
     window.TabSheet_Main->ShowRecord();
-    window.TabSheet_Main->SB_Yaz->click();
+    window.TabSheet_Main->findChild<SpeedButton*>(QStringLiteral("SB_Yaz"))->click();
     app.processEvents();
     return window.grab().save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
 }

@@ -1,4 +1,5 @@
 #include "editing/family.h"
+#include "editing/personcontrols.h"
 #include "editing/personpage.h"
 #include "model/messages.h"
 #include "print/printmodel.h"
@@ -61,7 +62,7 @@ protected:
     {
         WindowFixture::SetUp();
         window = start();
-        window->session().persons = Family();
+        window->session().persons() = Family();
         window->session().setRecNoMain(3);
         page = window->TabSheet_Print;
     }
@@ -98,7 +99,7 @@ TEST_F(PrintPageTest, ModelPassesTheTester)
 TEST_F(PrintPageTest, OpensChangesScopeAndTicksARow)
 {
     window->show();
-    QTest::mouseClick(window->TabSheet_Main->SB_Yaz, Qt::LeftButton);
+    QTest::mouseClick(test::PersonControls(window->TabSheet_Main).SB_Yaz, Qt::LeftButton);
     EXPECT_EQ(window->PageControl_Main->currentWidget(), page);
     // The first opening takes the family of person 3: parents and the person, not the sister.
     EXPECT_EQ(Control<QComboBox>(*page, "ComboBox_P_Liste")->currentIndex(), 0);
@@ -144,7 +145,7 @@ TEST_F(PrintPageTest, OpensChangesScopeAndTicksARow)
     // The next opening applies the family scope afresh.
     QTest::mouseClick(Control<SpeedButton>(*page, "SB_P_Back"), Qt::LeftButton);
     EXPECT_EQ(window->PageControl_Main->currentWidget(), window->TabSheet_Main);
-    QTest::mouseClick(window->TabSheet_Main->SB_Yaz, Qt::LeftButton);
+    QTest::mouseClick(test::PersonControls(window->TabSheet_Main).SB_Yaz, Qt::LeftButton);
     EXPECT_EQ(page->checkedRecNos(), (QList<qint32>{1, 2, 3}));
 }
 
@@ -282,7 +283,7 @@ TEST_F(PrintPageTest, AssociationThatCannotBeWrittenIsNotReportedAsDone)
 
 TEST_F(PrintPageTest, CurrentDirShownAfterOpening)
 {
-    window->session().persons.clear();
+    window->session().replaceFamily({});
     const QString path = home.filePath("fam.ged");
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));

@@ -1,3 +1,4 @@
+#include "model/sessionfamily.h"
 #include "print/printpage.h"
 #include "shell/windowfixture.h"
 
@@ -27,11 +28,13 @@ protected:
         QDir::setCurrent(family);
         window = start();
         Session& session = window->session();
-        session.persons.resize(2);
-        session.persons[0].GivenName = QStringLiteral("ALİ");
-        session.persons[1].GivenName = QStringLiteral("AYŞE");
-        session.persons[0].Pictures = {QStringLiteral("../pics/ali.jpg")};
-        session.persons[1].Pictures = {QStringLiteral("../pics/ayse.jpg")};
+        test::EditFamily(session, [](PersonList& persons) {
+            persons.resize(2);
+            persons[0].GivenName = QStringLiteral("ALİ");
+            persons[1].GivenName = QStringLiteral("AYŞE");
+            persons[0].Pictures = {QStringLiteral("../pics/ali.jpg")};
+            persons[1].Pictures = {QStringLiteral("../pics/ayse.jpg")};
+        });
         session.familyFileName = QDir(family).filePath("aile.ged");
         session.setRecNoMain(1);
         write("pics/ali.jpg", "ALI");
@@ -58,7 +61,7 @@ protected:
     QStringList pictures() const
     {
         QStringList all;
-        for (const TTreeData& person : window->session().persons)
+        for (const TTreeData& person : window->session().persons())
             all += person.Pictures;
         return all;
     }

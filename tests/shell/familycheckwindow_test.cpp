@@ -1,3 +1,4 @@
+#include "editing/personcontrols.h"
 #include "editing/personpage.h"
 #include "shell/windowfixture.h"
 
@@ -25,8 +26,8 @@ TEST_F(FamilyCheckWindow, FindingsGoToTheErrorListAndChangeNothing)
     const QString path = write("ikiz.ged", TwinFile);
     window = start({path});
     QTest::mouseClick(test::Control<QPushButton>(*window, "Button_Devam"), Qt::LeftButton);
-    ASSERT_EQ(window->session().persons.size(), 2u);
-    const PersonList before = window->session().persons;
+    ASSERT_EQ(window->session().persons().size(), 2u);
+    const PersonList before = window->session().persons();
 
     window->SB_YazClick();
     auto* check = test::Control<QPushButton>(*window, "BitBtn_Check");
@@ -45,7 +46,7 @@ TEST_F(FamilyCheckWindow, FindingsGoToTheErrorListAndChangeNothing)
     EXPECT_EQ(window->PageControl_Main->currentWidget(),
               static_cast<QWidget*>(window->TabSheet_Main));
     EXPECT_FALSE(window->session().unsavedChanges());
-    EXPECT_EQ(window->session().persons, before);
+    EXPECT_EQ(window->session().persons(), before);
     EXPECT_TRUE(prompts->script.empty());
 }
 

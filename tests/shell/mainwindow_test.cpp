@@ -1,3 +1,4 @@
+#include "editing/personcontrols.h"
 #include "editing/personpage.h"
 #include "editing/persontexts.h"
 #include "model/familychange.h"
@@ -56,8 +57,8 @@ QStringList Captions(TForm_Main& window)
             test::Control<QComboBox>(*about, "ComboBox_Lang")->itemText(0),
             test::Control<QComboBox>(*about, "ComboBox_Lang")->itemText(1),
             QString::number(test::Control<QComboBox>(*about, "ComboBox_Lang")->currentIndex()),
-            window.TabSheet_Main->SB_Duzelt->text(),
-            window.TabSheet_Main->SB_Save->toolTip()};
+            test::PersonControls(window.TabSheet_Main).SB_Duzelt->text(),
+            test::PersonControls(window.TabSheet_Main).SB_Save->toolTip()};
 }
 
 class MainWindowTest : public test::WindowFixture
@@ -168,10 +169,10 @@ TEST_F(MainWindowTest, ProblemFileStaysOnTheErrorListUntilContinue)
     EXPECT_EQ(test::Control<QPlainTextEdit>(*about, "Memo_Errors")->geometry(),
               QRect(51, 60, 500, 341));
 
-    EXPECT_FALSE(window->TabSheet_Main->SB_Save->isEnabled());
+    EXPECT_FALSE(test::PersonControls(window->TabSheet_Main).SB_Save->isEnabled());
     QTest::mouseClick(test::Control<QToolButton>(*about, "SB_ErrorClose"), Qt::LeftButton);
     EXPECT_TRUE(window->session().unsavedChanges());
-    EXPECT_TRUE(window->TabSheet_Main->SB_Save->isEnabled());
+    EXPECT_TRUE(test::PersonControls(window->TabSheet_Main).SB_Save->isEnabled());
     EXPECT_EQ(window->PageControl_Main->currentWidget(),
               static_cast<QWidget*>(window->TabSheet_Main));
     EXPECT_FALSE(test::Control<QPlainTextEdit>(*about, "Memo_Errors")->isVisibleTo(window.get()));
@@ -210,19 +211,19 @@ TEST_F(MainWindowTest, NothingOfThePreviousFamilyStaysOnScreen)
                                "1 OBJE\r\n2 FILE c.jpg\r\n" + "0 TRLR\r\n");
     auto window = start();
     openThroughDialog(*window, first);
-    PersonPage* page = window->TabSheet_Main;
-    QTest::mouseClick(page->SB_ResimPrior, Qt::LeftButton);
-    ASSERT_EQ(page->Lb_ResimNo->text(), "1/2");
+    test::PersonControls page(window->TabSheet_Main);
+    QTest::mouseClick(page.SB_ResimPrior, Qt::LeftButton);
+    ASSERT_EQ(page.Lb_ResimNo->text(), "1/2");
 
     openThroughDialog(*window, home.filePath("yeni.ged"));
     ASSERT_TRUE(window->session().isAdding());
-    EXPECT_EQ(page->Lb_RecAdet->text(), "Total Records : 0");
-    EXPECT_EQ(page->Lb_ResimNo->text(), " 0/0");
-    QTest::mouseClick(page->SB_Iptal, Qt::LeftButton);
+    EXPECT_EQ(page.Lb_RecAdet->text(), "Total Records : 0");
+    EXPECT_EQ(page.Lb_ResimNo->text(), " 0/0");
+    QTest::mouseClick(page.SB_Iptal, Qt::LeftButton);
 
     openThroughDialog(*window, second);
-    EXPECT_EQ(page->Lb_RecAdet->text(), "Total Records : 1");
-    EXPECT_EQ(page->Lb_ResimNo->text(), "3/3"); // as at start-up, not the first family's 1
+    EXPECT_EQ(page.Lb_RecAdet->text(), "Total Records : 1");
+    EXPECT_EQ(page.Lb_ResimNo->text(), "3/3"); // as at start-up, not the first family's 1
 }
 
 TEST_F(MainWindowTest, ContinueOpensTheRememberedFileThenOnlySwitchesPage)
@@ -230,7 +231,7 @@ TEST_F(MainWindowTest, ContinueOpensTheRememberedFileThenOnlySwitchesPage)
     const QString path = write("aile.ged", KinrowFile);
     auto window = start({path});
     QTest::mouseClick(test::Control<QPushButton>(*window, "Button_Devam"), Qt::LeftButton);
-    EXPECT_EQ(window->session().persons.size(), 2u);
+    EXPECT_EQ(window->session().persons().size(), 2u);
     EXPECT_EQ(window->windowTitle(), "KINROW - Family Tree - " + path);
     EXPECT_EQ(window->PageControl_Main->currentWidget(),
               static_cast<QWidget*>(window->TabSheet_Main));
@@ -238,7 +239,7 @@ TEST_F(MainWindowTest, ContinueOpensTheRememberedFileThenOnlySwitchesPage)
     QTest::mouseClick(test::Control<QPushButton>(*window, "Button_Devam"), Qt::LeftButton);
     EXPECT_EQ(window->PageControl_Main->currentWidget(),
               static_cast<QWidget*>(window->TabSheet_Main));
-    EXPECT_EQ(window->session().persons.size(), 2u);
+    EXPECT_EQ(window->session().persons().size(), 2u);
 }
 
 TEST_F(MainWindowTest, ContinueWithoutTheRememberedFileAsksForOne)
@@ -255,9 +256,9 @@ TEST_F(MainWindowTest, ContinueWithoutTheRememberedFileAsksForOne)
     QTest::mouseClick(test::Control<QPushButton>(*window, "Button_Devam"), Qt::LeftButton);
     EXPECT_TRUE(QFile::exists(home.filePath("yeni.ged")));
     EXPECT_EQ(window->session().editMode(), EditMode::First);
-    EXPECT_EQ(window->TabSheet_Main->Lb_Info->text(),
+    EXPECT_EQ(test::PersonControls(window->TabSheet_Main).Lb_Info->text(),
               LangText(Msg::FirstRecordTitle, Lang::English));
-    EXPECT_TRUE(window->TabSheet_Main->SB_Tamam->isEnabled());
+    EXPECT_TRUE(test::PersonControls(window->TabSheet_Main).SB_Tamam->isEnabled());
 
     // A record being entered keeps the window open.
     window->show();
@@ -274,11 +275,11 @@ TEST_F(MainWindowTest, ToolbarLeadsToAboutAndExit)
     auto window = start({path});
     window->show();
     QTest::mouseClick(test::Control<QPushButton>(*window, "Button_Devam"), Qt::LeftButton);
-    EXPECT_EQ(window->TabSheet_Main->Edit_Ad->text(), "AHMET");
-    QTest::mouseClick(window->TabSheet_Main->SB_About, Qt::LeftButton);
+    EXPECT_EQ(test::PersonControls(window->TabSheet_Main).Edit_Ad->text(), "AHMET");
+    QTest::mouseClick(test::PersonControls(window->TabSheet_Main).SB_About, Qt::LeftButton);
     EXPECT_EQ(window->PageControl_Main->currentWidget(), window->TabSheet_About);
     QTest::mouseClick(test::Control<QPushButton>(*window, "Button_Devam"), Qt::LeftButton);
-    QTest::mouseClick(window->TabSheet_Main->SB_Exit, Qt::LeftButton);
+    QTest::mouseClick(test::PersonControls(window->TabSheet_Main).SB_Exit, Qt::LeftButton);
     EXPECT_FALSE(window->isVisible());
 }
 
@@ -289,9 +290,9 @@ TEST_F(MainWindowTest, ReadOnlyChoiceMarksTheCaption)
     openThroughDialog(*window, path, true);
     EXPECT_TRUE(window->session().readOnlyMode());
     EXPECT_TRUE(window->windowTitle().endsWith(" - Read Only !!!!!"));
-    EXPECT_FALSE(window->TabSheet_Main->SB_Duzelt->isEnabled());
-    EXPECT_FALSE(window->TabSheet_Main->SB_AnneEkle->isEnabled());
-    EXPECT_TRUE(window->TabSheet_Main->Edit_Ad->isReadOnly());
+    EXPECT_FALSE(test::PersonControls(window->TabSheet_Main).SB_Duzelt->isEnabled());
+    EXPECT_FALSE(test::PersonControls(window->TabSheet_Main).SB_AnneEkle->isEnabled());
+    EXPECT_TRUE(test::PersonControls(window->TabSheet_Main).Edit_Ad->isReadOnly());
     // Nothing may replace a file opened only for reading.
     window->session().setUnsavedChanges(true);
     prompts->answerMessage(PromptAnswer::Ok);
@@ -334,7 +335,7 @@ TEST_F(MainWindowTest, LegacyImportEndsWithGedName)
     openThroughDialog(*window, path);
     EXPECT_EQ(window->session().familyFileName, home.filePath("eski.ged"));
     EXPECT_TRUE(window->windowTitle().endsWith(home.filePath("eski.ged")));
-    EXPECT_EQ(window->session().persons.size(), 2u);
+    EXPECT_EQ(window->session().persons().size(), 2u);
     QTest::mouseClick(test::Control<QToolButton>(*window, "SB_ErrorClose"), Qt::LeftButton);
     EXPECT_TRUE(window->session().unsavedChanges());
     EXPECT_TRUE(window->SB_SaveClick());
@@ -356,7 +357,7 @@ TEST_F(MainWindowTest, AnImportAsksBeforeTakingTheNameOfAnotherFamily)
     EXPECT_EQ(prompts->messages.last(),
               other + "\r\r" + LangText(Msg::ImportNameTaken, Lang::English));
     EXPECT_EQ(window->session().familyFileName, before);
-    EXPECT_TRUE(window->session().persons.empty());
+    EXPECT_TRUE(window->session().persons().empty());
 
     // No, then another name: the import takes it, and saving leaves the other family alone.
     prompts->chooseFile(dat);
@@ -364,7 +365,7 @@ TEST_F(MainWindowTest, AnImportAsksBeforeTakingTheNameOfAnotherFamily)
     prompts->chooseSaveFile(home.filePath("aktarilan"));
     QTest::mouseClick(test::Control<QPushButton>(*window, "BitBtn_Dosya"), Qt::LeftButton);
     EXPECT_EQ(window->session().familyFileName, home.filePath("aktarilan.ged"));
-    ASSERT_EQ(window->session().persons.size(), 2u);
+    ASSERT_EQ(window->session().persons().size(), 2u);
     QTest::mouseClick(test::Control<QToolButton>(*window, "SB_ErrorClose"), Qt::LeftButton);
     ASSERT_TRUE(window->SB_SaveClick());
     ASSERT_TRUE(window->SB_SaveClick());
@@ -391,7 +392,7 @@ TEST_F(MainWindowTest, AFailedSaveOffersAnotherNameAndTheWindowCloses)
                                                            "../resim/a.jpg\r\n"));
     auto window = start({path});
     QTest::mouseClick(test::Control<QPushButton>(*window, "Button_Devam"), Qt::LeftButton);
-    ASSERT_EQ(window->session().persons.at(0).Pictures, QStringList{"../resim/a.jpg"});
+    ASSERT_EQ(window->session().persons().at(0).Pictures, QStringList{"../resim/a.jpg"});
     window->show();
     window->session().setUnsavedChanges(true);
     ASSERT_TRUE(QDir(home.filePath("gone")).removeRecursively());
@@ -427,17 +428,17 @@ TEST_F(MainWindowTest, SavingIntoAFolderThatRewritesPictureNamesForgetsTheSteps)
     QTest::mouseClick(test::Control<QPushButton>(*window, "Button_Devam"), Qt::LeftButton);
     Session& session = window->session();
     FamilyChange change(session, StepKind::Correct, {2});
-    session.persons[1].GivenName = "FATMA";
+    change.persons()[1].GivenName = "FATMA";
     change.commit();
     ASSERT_TRUE(QDir(home.filePath("gone")).removeRecursively());
 
     prompts->answerMessage(PromptAnswer::Yes); // under another name
     prompts->chooseSaveFile(home.filePath("kurtarma.ged"));
     ASSERT_TRUE(window->SB_SaveClick());
-    EXPECT_EQ(session.persons[0].Pictures, QStringList{"resim/a.jpg"});
+    EXPECT_EQ(session.persons()[0].Pictures, QStringList{"resim/a.jpg"});
     // An undone step would bring back a name of the old folder.
     EXPECT_FALSE(session.undo());
-    EXPECT_EQ(session.persons[1].GivenName, "FATMA");
+    EXPECT_EQ(session.persons()[1].GivenName, "FATMA");
 }
 
 TEST_F(MainWindowTest, SavingTwiceKeepsOneBackup)
@@ -494,7 +495,7 @@ TEST_F(MainWindowTest, ClosingAfterAFailedSaveKeepsTheWindowAndTheChange)
     window->show();
     Session& session = window->session();
     FamilyChange change(session, StepKind::Correct, {2});
-    session.persons[1].GivenName = "FATMA";
+    change.persons()[1].GivenName = "FATMA";
     change.commit();
     ASSERT_TRUE(QDir(home.filePath("gone")).removeRecursively());
 
@@ -503,7 +504,7 @@ TEST_F(MainWindowTest, ClosingAfterAFailedSaveKeepsTheWindowAndTheChange)
     EXPECT_FALSE(window->close());
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(window->session().unsavedChanges());
-    EXPECT_EQ(session.persons.at(1).GivenName, "FATMA");
+    EXPECT_EQ(session.persons().at(1).GivenName, "FATMA");
     EXPECT_TRUE(session.history().canUndo());
     window->session().setUnsavedChanges(false);
 }
@@ -700,7 +701,7 @@ TEST_F(MainWindowTest, LargeFileMovesAndRepaintsTheProgressBar)
     PaintCounter painter;
     bar->installEventFilter(&painter);
     openThroughDialog(*window, path);
-    EXPECT_EQ(window->session().persons.size(), 60000u);
+    EXPECT_EQ(window->session().persons().size(), 60000u);
     EXPECT_GT(values.size(), 10);
     EXPECT_GE(painter.paints, 1);
     EXPECT_FALSE(bar->isVisible());
@@ -754,32 +755,32 @@ TEST_F(MainWindowTest, SampleFamilyOpensAndEveryRelativeIsOneClickAway)
     auto window = start({path});
     QTest::mouseClick(test::Control<QPushButton>(*window, "Button_Devam"), Qt::LeftButton);
     Session& state = window->session();
-    ASSERT_EQ(state.persons.size(), 41u);
-    PersonPage* page = window->TabSheet_Main;
+    ASSERT_EQ(state.persons().size(), 41u);
+    test::PersonControls page(window->TabSheet_Main);
 
     // A person of the third generation with both parents, two wives, children and a half-sister.
-    const auto found = std::find_if(state.persons.begin(), state.persons.end(), [](auto& p) {
+    const auto found = std::find_if(state.persons().begin(), state.persons().end(), [](auto& p) {
         return p.MotherId > 0 && p.FatherId > 0 && p.Spouses.size() > 1 && !p.Children.isEmpty();
     });
-    ASSERT_NE(found, state.persons.end());
+    ASSERT_NE(found, state.persons().end());
     const TTreeData person = *found;
     const auto visit = [&](auto* control, int clicks) {
         state.setRecNoMain(person.Id);
-        page->ShowRecord();
+        window->TabSheet_Main->ShowRecord();
         for (int i = 0; i < clicks; ++i)
             QTest::mouseClick(control, Qt::LeftButton);
         return state.recNoMain();
     };
-    EXPECT_EQ(visit(page->Lb_Anne, 1), person.MotherId);
-    EXPECT_EQ(visit(page->Lb_Baba, 1), person.FatherId);
+    EXPECT_EQ(visit(page.Lb_Anne, 1), person.MotherId);
+    EXPECT_EQ(visit(page.Lb_Baba, 1), person.FatherId);
     // The first click on a heading only selects the list's first entry.
-    EXPECT_EQ(visit(page->SB_Esi, 1), person.Id);
-    EXPECT_EQ(visit(page->SB_Esi, 2), person.Spouses.first());
-    EXPECT_EQ(visit(page->SB_Cocuklari, 2), person.Children.first());
-    const QList<qint32> siblings = SiblingsOf(state.persons, person.Id);
+    EXPECT_EQ(visit(page.SB_Esi, 1), person.Id);
+    EXPECT_EQ(visit(page.SB_Esi, 2), person.Spouses.first());
+    EXPECT_EQ(visit(page.SB_Cocuklari, 2), person.Children.first());
+    const QList<qint32> siblings = SiblingsOf(state.persons(), person.Id);
     ASSERT_FALSE(siblings.isEmpty());
-    EXPECT_EQ(visit(page->SB_Kardesleri, 2), siblings.first());
-    EXPECT_EQ(page->Lb_RecAdet->text(), QStringLiteral("Total Records : 41"));
+    EXPECT_EQ(visit(page.SB_Kardesleri, 2), siblings.first());
+    EXPECT_EQ(page.Lb_RecAdet->text(), QStringLiteral("Total Records : 41"));
 }
 
 // A file holding lines the family cannot keep is not replaced by the first save unless the
@@ -801,7 +802,7 @@ TEST_F(MainWindowTest, TheFirstSaveOfARicherFileOffersAnotherName)
     const QString path = write("diger.ged", richer);
     auto window = start({path});
     QTest::mouseClick(test::Control<QPushButton>(*window, "Button_Devam"), Qt::LeftButton);
-    ASSERT_EQ(window->session().persons.size(), 2u);
+    ASSERT_EQ(window->session().persons().size(), 2u);
     prompts->answerMessage(PromptAnswer::Yes);
     prompts->chooseSaveFile(home.filePath("kopya.ged"));
     ASSERT_TRUE(window->SB_SaveClick());

@@ -78,9 +78,9 @@ int change(const QString& family)
     });
     window.findChild<QPushButton*>("Button_Devam")->click();
     PersonPage* page = window.TabSheet_Main;
-    page->SB_Duzelt->click();
-    page->Edit_Ad->setText(QStringLiteral("DEGISTI"));
-    page->SB_Tamam->click();
+    page->findChild<SpeedButton*>(QStringLiteral("SB_Duzelt"))->click();
+    page->findChild<QLineEdit*>(QStringLiteral("Edit_Ad"))->setText(QStringLiteral("DEGISTI"));
+    page->findChild<SpeedButton*>(QStringLiteral("SB_Tamam"))->click();
     out() << "changed " << window.session().unsavedChanges() << Qt::endl;
     return QCoreApplication::exec();
 }
@@ -93,7 +93,7 @@ int restore()
     const Session& session = window->session();
     out() << "file: " << session.familyFileName << '\n'
           << "unsaved: " << session.unsavedChanges() << '\n'
-          << "name: " << (session.persons.empty() ? QString() : session.persons[0].GivenName)
+          << "name: " << (session.persons().empty() ? QString() : session.persons()[0].GivenName)
           << '\n'
           << "page: " << window->PageControl_Main->currentWidget()->objectName() << Qt::endl;
     window->close();

@@ -1,5 +1,6 @@
 // Undo, redo and the window's keys on the real window, with scripted answers for every box.
 #include "editing/family.h"
+#include "editing/personcontrols.h"
 #include "editing/personlistbox.h"
 #include "editing/personpage.h"
 #include "gedcom/familyopen.h"
@@ -69,10 +70,10 @@ protected:
     }
     void addMother(const QString& name)
     {
-        QTest::mouseClick(page()->SB_AnneEkle, Qt::LeftButton);
+        QTest::mouseClick(test::PersonControls(page()).SB_AnneEkle, Qt::LeftButton);
         ASSERT_TRUE(page()->isEditing());
-        page()->Edit_Ad->setText(name);
-        QTest::mouseClick(page()->SB_Tamam, Qt::LeftButton);
+        test::PersonControls(page()).Edit_Ad->setText(name);
+        QTest::mouseClick(test::PersonControls(page()).SB_Tamam, Qt::LeftButton);
         ASSERT_FALSE(page()->isEditing());
     }
     QStringList actionState() const
@@ -89,7 +90,7 @@ protected:
         test::Control<QComboBox>(*window, "ComboBox_Lang")->setCurrentIndex(index);
     }
     PersonPage* page() const { return window->TabSheet_Main; }
-    PersonList& persons() { return window->session().persons; }
+    const PersonList& persons() const { return window->session().persons(); }
 
     QString path;
 };
@@ -102,7 +103,7 @@ TEST_F(UndoWindowTest, CtrlZTakesBackAnAddedMotherAndCtrlYMakesItAgain)
     ASSERT_EQ(added.size(), 5u);
     EXPECT_EQ(actionState(), QStringList({"+Undo: add mother", "-Redo"}));
 
-    page()->Edit_Ad->setFocus(); // a field's own undo must not swallow the key
+    test::PersonControls(page()).Edit_Ad->setFocus(); // a field's own undo must not swallow the key
     show(1);
     press(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(persons(), Family());
@@ -129,26 +130,26 @@ TEST_F(UndoWindowTest, UndoingADeletionBringsThePersonBackAndShowsIt)
 {
     show(1);
     prompts->answerMessage(PromptAnswer::Yes);
-    QTest::mouseClick(page()->SB_Sil, Qt::LeftButton);
+    QTest::mouseClick(test::PersonControls(page()).SB_Sil, Qt::LeftButton);
     ASSERT_EQ(persons().size(), 3u);
     window->SB_TreeClick(); // undo works from any page and comes back to the person
     undo()->trigger();
     EXPECT_EQ(persons(), Family());
     EXPECT_EQ(window->PageControl_Main->currentWidget(), page());
-    EXPECT_EQ(page()->Lb_Info->text(), "P1 S1");
-    EXPECT_EQ(page()->ListBox_Esi->count(), 1);
+    EXPECT_EQ(test::PersonControls(page()).Lb_Info->text(), "P1 S1");
+    EXPECT_EQ(test::PersonControls(page()).ListBox_Esi->count(), 1);
 }
 
 TEST_F(UndoWindowTest, NoUndoWhileEditingOrReadOnlyAndEscapeCancels)
 {
     addMother("FATMA");
-    page()->Edit_Soyad->setFocus();
+    test::PersonControls(page()).Edit_Soyad->setFocus();
     press(Qt::Key_K);
     ASSERT_TRUE(page()->isEditing());
     EXPECT_FALSE(undo()->isEnabled());
     press(Qt::Key_Z, Qt::ControlModifier); // the field's own undo
     EXPECT_EQ(persons().size(), 4u + 1u);
-    EXPECT_EQ(page()->Edit_Soyad->text(), "S4");
+    EXPECT_EQ(test::PersonControls(page()).Edit_Soyad->text(), "S4");
     press(Qt::Key_Escape);
     EXPECT_FALSE(page()->isEditing());
     EXPECT_TRUE(undo()->isEnabled());

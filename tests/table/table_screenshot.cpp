@@ -70,18 +70,20 @@ int main(int argc, char* argv[])
     ErrorList errors;
     const QString sample = QStringLiteral(KINROW_SOURCE_DIR "/data/sample/aile.ged");
     QDir::setCurrent(QFileInfo(sample).absolutePath());
-    if (!ReadGedcom(sample, session.persons, errors, ReadOptions())) {
+    PersonList persons;
+    if (!ReadGedcom(sample, persons, errors, ReadOptions())) {
         qWarning("cannot read %s", qPrintable(sample));
         return 1;
     }
-    session.setRecNoMain(Showcase(session.persons));
+    session.replaceFamily(std::move(persons));
+    session.setRecNoMain(Showcase(session.persons()));
     window.show();
     bool saved = true;
     for (const char* lang : {"tr", "en"}) {
         window.findChild<QComboBox*>("ComboBox_Lang")
             ->setCurrentIndex(qstrcmp(lang, "tr") == 0 ? 0 : 1);
         window.TabSheet_Main->ShowRecord();
-        window.TabSheet_Main->SB_TView->click();
+        window.TabSheet_Main->findChild<SpeedButton*>(QStringLiteral("SB_TView"))->click();
         TablePage* table = window.TabSheet_TView;
         const QModelIndex me = table->model()->indexOfRow(table->model()->table().currentRow());
         table->findChild<QTreeView*>("VST")->expand(table->model()->indexOfRow(0));

@@ -1,4 +1,5 @@
 #include "editing/family.h"
+#include "editing/personcontrols.h"
 #include "editing/personpage.h"
 #include "model/session.h"
 #include "shell/mainwindow.h"
@@ -102,7 +103,7 @@ class TablePageTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        session.persons = Family();
+        session.replaceFamily(Family());
         session.setLang(Lang::English);
         session.setRecNoMain(1);
         page.resize(616, 480);
@@ -317,9 +318,10 @@ private:
 TEST_F(TablePageTest, AWriteThatFailsHalfWayKeepsTheOldFileAndTheTable)
 {
     // 2,000 children give an export well past the limit.
-    session.persons = Persons(2001);
+    PersonList persons = Persons(2001);
     for (qint32 n = 2; n <= 2001; ++n)
-        Child(session.persons, 0, 1, n);
+        Child(persons, 0, 1, n);
+    session.replaceFamily(std::move(persons));
     page.SB_TViewClick();
     const qsizetype rows = page.model()->table().size();
     QTemporaryDir dir;
@@ -369,10 +371,10 @@ TEST(TablePageInWindow, OpenedFromThePersonPageAndLeftByItsButtons)
     qputenv("XDG_CONFIG_HOME", home.filePath(u"config"_qs).toUtf8());
     qputenv("XDG_DATA_HOME", home.filePath(u"data"_qs).toUtf8());
     TForm_Main window({}, std::make_unique<TablePrompts>());
-    window.session().persons = Family();
+    window.session().replaceFamily(Family());
     window.session().setRecNoMain(2);
     window.TabSheet_Main->ShowRecord();
-    window.TabSheet_Main->SB_TView->click();
+    test::PersonControls(window.TabSheet_Main).SB_TView->click();
     ASSERT_EQ(window.activePageTag(), 2);
     TablePage* table = window.TabSheet_TView;
     EXPECT_EQ(test::Control<PersonLabel>(*table, "Lb_T1_Main")->tag(), 2);
@@ -380,7 +382,7 @@ TEST(TablePageInWindow, OpenedFromThePersonPageAndLeftByItsButtons)
     EXPECT_EQ(window.activePageTag(), 0);
     EXPECT_EQ(window.session().recNoMain(), 2);
 
-    window.TabSheet_Main->SB_TView->click();
+    test::PersonControls(window.TabSheet_Main).SB_TView->click();
     // The person (2) has child 1; "Kişi Bilgileri" on that row opens it on the person page.
     const QModelIndex me = table->model()->indexOfRow(table->model()->table().currentRow());
     test::Control<QTreeView>(*table, "VST")->setCurrentIndex(table->model()->index(0, 0, me));

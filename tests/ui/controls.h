@@ -7,14 +7,20 @@
 
 namespace kinrow::test {
 
-// The control named name under root (its objectName), found the way the user's eye finds it;
-// the test fails when there is none.
-template <typename T> T* Control(QObject& root, const char* name)
+// The control of the given type named name (its objectName) among root's descendants. Pages
+// keep their controls private; tests find them by the documented names. A missing control fails
+// the test where it is asked for.
+template <class T> T* Control(const QObject& root, const QString& name)
 {
-    T* control = root.findChild<T*>(QString::fromLatin1(name));
-    if (!control)
-        ADD_FAILURE() << "no control named " << name;
-    return control;
+    T* found = root.findChild<T*>(name);
+    if (!found)
+        ADD_FAILURE() << "no control named " << name.toStdString();
+    return found;
+}
+
+template <class T> T* Control(const QObject* root, const QString& name)
+{
+    return Control<T>(*root, name);
 }
 
 } // namespace kinrow::test

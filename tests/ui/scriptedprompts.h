@@ -2,6 +2,7 @@
 
 #include "ui/prompts.h"
 
+#include <QDialog>
 #include <QPageSize>
 #include <QPrinter>
 #include <QStringList>
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <variant>
 
 namespace kinrow::test {
@@ -145,6 +147,15 @@ public:
         fontAnswers.pop_front();
         return font;
     }
+    QDate today() const override { return fixedToday.isValid() ? fixedToday : Prompts::today(); }
+
+    // A page's own dialog: answered by onDialog when set, else shown modally as it is.
+    int exec(QDialog& dialog) override
+    {
+        dialogsShown += 1;
+        return onDialog ? onDialog(dialog) : Prompts::exec(dialog);
+    }
+
     std::optional<QString> inputBox(const QString&, const QString&, const QString&) override
     {
         ADD_FAILURE() << "unexpected input box";
@@ -181,6 +192,9 @@ public:
     QStringList dialogTitles;
     QList<QFont> fontDialogFonts; // the font each font dialog opened with
     int printDialogs = 0;
+    std::function<int(QDialog&)> onDialog; // answers page dialogs in place of the user
+    QDate fixedToday;                      // today's date for the pages, when set
+    int dialogsShown = 0;
     QList<int> offeredPageCounts; // the page count each print dialog offered, 0 for none
 };
 
