@@ -196,9 +196,9 @@ TEST_F(EditingStoriesTest, NewFileTakesItsFirstPersonAfterTheChecks)
     EXPECT_TRUE(at(1).Notes.isEmpty()); // the placeholder is not stored
     EXPECT_EQ(window->session().recNoMain(), 1);
     EXPECT_FALSE(page()->isEditing());
-    EXPECT_EQ(page()->Lb_RecNoMain->text(), QStringLiteral("Rec No : 1"));
+    EXPECT_EQ(ui().Lb_RecNoMain->text(), QStringLiteral("Rec No : 1"));
     EXPECT_TRUE(window->session().unsavedChanges());
-    EXPECT_TRUE(page()->SB_Save->isEnabled());
+    EXPECT_TRUE(ui().SB_Save->isEnabled());
 }
 
 TEST_F(EditingStoriesTest, CancellingTheFirstPersonReturnsToTheAboutPage)
@@ -243,7 +243,7 @@ TEST_F(EditingStoriesTest, EditingLeavesOnlyOkAndCancelOnEveryPage)
     // The buttons of another page follow the editing state through the same rules.
     SpeedButton* back = test::Control<SpeedButton>(*window, "SB_T_Back");
     window->session().setUnsavedChanges(true);
-    QTest::keyClicks(page()->Edit_DogYer, QStringLiteral("a"));
+    QTest::keyClicks(ui().Edit_DogYer, QStringLiteral("a"));
     ASSERT_TRUE(page()->isEditing());
     EXPECT_EQ(window->session().editMode(), EditMode::Correct);
     EXPECT_EQ(ui().Lb_Info->text(), QStringLiteral("CAN KAYA Record is Editing."));
@@ -256,7 +256,7 @@ TEST_F(EditingStoriesTest, EditingLeavesOnlyOkAndCancelOnEveryPage)
     }
     EXPECT_FALSE(back->isEnabled());
     EXPECT_FALSE(test::Control<SpeedButton>(*window, "SB_T_Yazdir")->isEnabled());
-    EXPECT_TRUE(page()->SB_Sex->isEnabled());
+    EXPECT_TRUE(ui().SB_Sex->isEnabled());
 
     // Cancel shows the stored values again and gives every button back.
     click(ui().SB_Iptal);
@@ -565,7 +565,7 @@ TEST_F(EditingStoriesTest, CtrlFOpensTheJumpListAtItsSearchFieldInBothLanguages)
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     for (const Lang lang : {Lang::Turkish, Lang::English}) {
         window->session().setLang(lang);
-        EXPECT_EQ(page()->SB_Liste->toolTip(), LangText(Msg::ListHint, lang) + " (Ctrl+F)");
+        EXPECT_EQ(ui().SB_Liste->toolTip(), LangText(Msg::ListHint, lang) + " (Ctrl+F)");
         QString focused;
         onListe([&focused](TForm_ListeDlg& dialog) {
             dialog.show();

@@ -62,7 +62,7 @@ protected:
     {
         WindowFixture::SetUp();
         window = start();
-        window->session().persons() = Family();
+        window->session().replaceFamily(Family());
         window->session().setRecNoMain(3);
         page = window->TabSheet_Print;
     }

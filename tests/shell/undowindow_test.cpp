@@ -108,15 +108,15 @@ TEST_F(UndoWindowTest, CtrlZTakesBackAnAddedMotherAndCtrlYMakesItAgain)
     press(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(persons(), Family());
     EXPECT_EQ(window->session().recNoMain(), 4); // the person the step changed is shown
-    EXPECT_EQ(page()->Lb_Info->text(), "P4 S4");
-    EXPECT_EQ(page()->Lb_Anne->tag(), 0);
+    EXPECT_EQ(test::PersonControls(page()).Lb_Info->text(), "P4 S4");
+    EXPECT_EQ(test::PersonControls(page()).Lb_Anne->tag(), 0);
     EXPECT_FALSE(window->session().unsavedChanges());
-    EXPECT_FALSE(page()->SB_Save->isEnabled());
+    EXPECT_FALSE(test::PersonControls(page()).SB_Save->isEnabled());
     EXPECT_EQ(actionState(), QStringList({"-Undo", "+Redo: add mother"}));
 
     press(Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(persons(), added);
-    EXPECT_EQ(page()->Lb_Anne->tag(), 5);
+    EXPECT_EQ(test::PersonControls(page()).Lb_Anne->tag(), 5);
     EXPECT_TRUE(window->session().unsavedChanges());
     press(Qt::Key_Z, Qt::ControlModifier);
     press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
@@ -182,11 +182,11 @@ TEST_F(UndoWindowTest, CtrlSSavesAndOpeningAnotherFileForgetsTheSteps)
 
 TEST_F(UndoWindowTest, SaveAndCancelHintsNameTheirKeysInBothLanguages)
 {
-    EXPECT_EQ(page()->SB_Save->toolTip(), "File Save (Ctrl+S)");
-    EXPECT_EQ(page()->SB_Iptal->toolTip(), "Edit Cancel (Esc)");
+    EXPECT_EQ(test::PersonControls(page()).SB_Save->toolTip(), "File Save (Ctrl+S)");
+    EXPECT_EQ(test::PersonControls(page()).SB_Iptal->toolTip(), "Edit Cancel (Esc)");
     chooseLanguage(0);
-    EXPECT_EQ(page()->SB_Save->toolTip(), QStringLiteral("Dosyaya Kaydet (Ctrl+S)"));
-    EXPECT_EQ(page()->SB_Iptal->toolTip(), QStringLiteral("İşlem İptal (Esc)"));
+    EXPECT_EQ(test::PersonControls(page()).SB_Save->toolTip(), QStringLiteral("Dosyaya Kaydet (Ctrl+S)"));
+    EXPECT_EQ(test::PersonControls(page()).SB_Iptal->toolTip(), QStringLiteral("İşlem İptal (Esc)"));
 }
 
 } // namespace
