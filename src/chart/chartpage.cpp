@@ -69,7 +69,6 @@ ChartPage::ChartPage(Session& session, Prompts& prompts, QWidget* parent)
     buttons_ = new SessionButtons(session_, this);
     buttons_->add({SB_T_Back, SB_T_Main, SB_T_Yazdir}, ButtonRule::Browse);
     connectControls();
-    retranslate();
 }
 
 ChartPage::~ChartPage() = default;
@@ -93,7 +92,6 @@ void ChartPage::connectControls()
             [this] { ListBox_T_DblClick(ListBox_T_Esi, chart_.spouses); });
     connect(ListBox_T_Cocuklari, &QListWidget::itemDoubleClicked, this,
             [this] { ListBox_T_DblClick(ListBox_T_Cocuklari, chart_.children); });
-    connect(&session_, &Session::langChanged, this, &ChartPage::retranslate);
 }
 
 void ChartPage::FillTreeChart(qint32 recNo)
@@ -205,11 +203,6 @@ void ChartPage::ListBox_T_DblClick(ChartListBox* list, const QList<ChartListItem
     const qint32 recNo = items.at(row).recNo;
     if (session_.isRecord(recNo))
         FillTreeChart(recNo);
-}
-
-void ChartPage::retranslate()
-{
-    retranslateUi(session_.lang());
 }
 
 void ChartPage::setListItemHeight(int height)

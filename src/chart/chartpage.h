@@ -52,8 +52,6 @@ Q_SIGNALS:
 
 private:
     void connectControls();
-    // The page's fixed captions in the current language.
-    void retranslate();
     void resetLabels();
     void fillList(ChartListBox* list, const QList<ChartListItem>& items);
     void showSlot(int slot);

@@ -124,6 +124,8 @@ void ChartPageUi::setupSide(QWidget* page)
     Panel_T->setObjectName(QStringLiteral("Panel_T"));
     Panel_T->setGeometry(15, 50, PicturePanel::kDefaultWidth, PicturePanel::kDefaultHeight);
     Image_T = Panel_T->imageWidget();
+    // Unlike the other picture panels, the chart's keeps its Turkish caption in either language.
+    Panel_T->setCaption(LangText(Msg::ImagePanelCaption, Lang::Turkish));
     Image_T->setObjectName(QStringLiteral("Image_T"));
 
     Lb_T_Esi = label(page, "Lb_T_Esi", {15, 249, 166, 14});
@@ -139,11 +141,6 @@ void ChartPageUi::setupSide(QWidget* page)
         bold.setBold(true);
         caption->setFont(bold);
     }
-}
-
-void ChartPageUi::retranslateUi(Lang lang)
-{
-    Panel_T->setCaption(LangText(Msg::ImagePanelCaption, lang));
 }
 
 } // namespace kinrow

@@ -53,8 +53,6 @@ public:
     SlotLabel* slotLabel(int slot) const { return slotLabels_.at(std::size_t(slot) - 1); }
 
     void setupUi(QWidget* page);
-    // Puts the page's fixed captions and hints into the controls in the given language.
-    void retranslateUi(Lang lang);
 
 private:
     SpeedButton* button(QWidget* parent, const char* name, QRect geometry);

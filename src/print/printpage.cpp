@@ -166,7 +166,8 @@ void PrintPage::createInnerPages()
     SB_DefFont->setVisible(false);
 
     TabSheet_P_Diger = InnerPage(PageControl_P, "TabSheet_P_Diger");
-    CheckBox_GED = Make<QCheckBox>(TabSheet_P_Diger, "CheckBox_GED", QRect(8, 20, 225, 34));
+    // As wide as the page's information labels, so that the English caption fits.
+    CheckBox_GED = Make<QCheckBox>(TabSheet_P_Diger, "CheckBox_GED", QRect(4, 20, 229, 34));
     BitBtn_Check = Make<QPushButton>(TabSheet_P_Diger, "BitBtn_Check", QRect(40, 80, 155, 30));
     BitBtn_GedExport =
         Make<QPushButton>(TabSheet_P_Diger, "BitBtn_GedExport", QRect(40, 120, 155, 30));
@@ -420,14 +421,14 @@ void PrintPage::retranslate()
                               LangText(Msg::ImageTab, lang));
     PageControl_P->setTabText(PageControl_P->indexOf(TabSheet_P_Diger),
                               LangText(Msg::OthersTab, lang));
-    Lb_P_Info->setText(LangText(Msg::PrintPageInfo, lang));
-    Lb_P_Save->setText(LangText(Msg::SavePageInfo, lang));
+    Lb_P_Info->setText(PromptText(LangText(Msg::PrintPageInfo, lang)));
+    Lb_P_Save->setText(PromptText(LangText(Msg::SavePageInfo, lang)));
     BitBtn_P_Kaydet->setText(LangText(Msg::Save, lang) + QStringLiteral(" ...."));
-    Lb_P_Resim->setText(LangText(Msg::CollectPageInfo, lang));
+    Lb_P_Resim->setText(PromptText(LangText(Msg::CollectPageInfo, lang)));
     BitBtn_P_Resim->setText(LangText(Msg::CollectImages, lang) + QStringLiteral(" ...."));
     CheckBox_P_RSil->setText(LangText(Msg::CollectByMoving, lang));
     CheckBox_P_RSelected->setText(LangText(Msg::CollectSelectedOnly, lang));
-    Lb_P_Font->setText(LangText(Msg::FontPageInfo, lang));
+    Lb_P_Font->setText(PromptText(LangText(Msg::FontPageInfo, lang)));
     CheckBox_GED->setText(LangText(Msg::AssociateGedCaption, lang));
     BitBtn_Check->setText(LangText(Msg::CheckCaption, lang));
     BitBtn_GedExport->setText(LangText(Msg::ExportGedcomCaption, lang) + QStringLiteral(" ...."));

@@ -72,11 +72,16 @@ void TablePageUi::setupUi(QWidget* page)
     Image_T1 = Panel_T1->imageWidget();
     BitBtn_Nesil = new QPushButton(page);
     BitBtn_Nesil->setObjectName(QStringLiteral("BitBtn_Nesil"));
-    BitBtn_Nesil->setGeometry(15, 195, 111, 25);
+    // The two buttons reach almost to the grid, and the limit's caption is a pixel smaller than
+    // the window's font, so that "Max/Min 15 Generation" fits as "Max/Min 15 Nesil" does.
+    BitBtn_Nesil->setGeometry(15, 195, 116, 25);
+    QFont limitFont; // only the size: the family follows the window's font
+    limitFont.setPixelSize(10);
+    BitBtn_Nesil->setFont(limitFont);
     BitBtn_Nesil->setText(QStringLiteral("Max/Min 15 Nesil"));
     BitBtn_Nesil_Save = new QPushButton(page);
     BitBtn_Nesil_Save->setObjectName(QStringLiteral("BitBtn_Nesil_Save"));
-    BitBtn_Nesil_Save->setGeometry(15, 230, 111, 25);
+    BitBtn_Nesil_Save->setGeometry(15, 230, 116, 25);
     BitBtn_Nesil_Save->setText(QStringLiteral("Kaydet ...."));
     Lb_VST_Count = new QLabel(page);
     Lb_VST_Count->setObjectName(QStringLiteral("Lb_VST_Count"));

@@ -133,6 +133,8 @@ TEST_F(ChartPageTest, WalksTheFamilyByClicks)
     EXPECT_EQ(test::Control<SpeedButton>(*chart(), "SB_T_Back")->toolTip(),
               QStringLiteral("1 - Mehmet KAYA"));
     EXPECT_EQ(test::Control<QLabel>(*chart(), "Lb_T_Esi")->text(), QStringLiteral("SPOUSE :"));
+    // The picture panel keeps its Turkish caption in English too.
+    EXPECT_EQ(test::Control<PicturePanel>(*chart(), "Panel_T")->caption(), u"R E S İ M"_qs);
     EXPECT_EQ(test::Control<ChartListBox>(*chart(), "ListBox_T_Cocuklari")->texts(),
               QStringList({"Can KAYA", "Elif KAYA", "Deniz KAYA"})); // the order the file keeps
 

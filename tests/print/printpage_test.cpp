@@ -208,6 +208,19 @@ TEST_F(PrintPageTest, LanguageSwitchClearsTheScopeAndKeepsTheRadio)
     EXPECT_EQ(page->table().scope(), PrintScope::None);
 }
 
+// The information labels break their lines where the texts do, in either language.
+TEST_F(PrintPageTest, InformationLabelsKeepTheirLineBreaks)
+{
+    for (const int lang : {0, 1}) {
+        Control<QComboBox>(*window, "ComboBox_Lang")->setCurrentIndex(lang);
+        for (const char* name : {"Lb_P_Info", "Lb_P_Save", "Lb_P_Resim", "Lb_P_Font"}) {
+            const QString text = Control<QLabel>(*page, name)->text();
+            EXPECT_FALSE(text.contains(QLatin1Char('\r'))) << name;
+            EXPECT_GE(text.count(QLatin1Char('\n')), 3) << name << ": " << text.toStdString();
+        }
+    }
+}
+
 TEST_F(PrintPageTest, ChangedFontIsOfferedAtCloseAndStored)
 {
     const QString startFont = window->font().family();

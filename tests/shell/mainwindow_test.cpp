@@ -14,16 +14,20 @@
 #include "ui/speedbutton.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStackedWidget>
 #include <QStandardPaths>
+#include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -94,6 +98,54 @@ TEST_F(MainWindowTest, FirstStartTakesACopyOfTheInstalledSample)
     write("Kinrow.ged", "0 HEAD\n");
     EXPECT_EQ(start()->session().familyFileName, home.filePath("Kinrow.ged"));
     QDir(copies).removeRecursively();
+}
+
+// Captions that do not fit their controls at the starting size, in the language shown: each as
+// "name: text (needs N of M pixels)".
+QStringList ClippedCaptions(const QWidget& window)
+{
+    QStringList clipped;
+    const auto check = [&clipped](const QWidget& control, QString text, int room) {
+        text.remove(QLatin1Char('&'));
+        const int needed = control.fontMetrics().horizontalAdvance(text);
+        if (!text.isEmpty() && !text.contains(QLatin1Char('\n')) && needed > room)
+            clipped << QStringLiteral("%1: %2 (needs %3 of %4 pixels)")
+                           .arg(control.objectName(), text)
+                           .arg(needed)
+                           .arg(room);
+    };
+    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+        if (button->objectName().isEmpty() || button->text().isEmpty())
+            continue;
+        QStyleOptionButton option;
+        option.initFrom(button);
+        int room = button->width() - 4;
+        if (qobject_cast<const QPushButton*>(button))
+            room = button->style()
+                       ->subElementRect(QStyle::SE_PushButtonContents, &option, button)
+                       .width() -
+                   2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin, &option, button) / 2;
+        if (qobject_cast<const QCheckBox*>(button) || qobject_cast<const QRadioButton*>(button))
+            room = button->width() -
+                   button->style()->pixelMetric(QStyle::PM_IndicatorWidth, &option, button) -
+                   button->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option, button);
+        check(*button, button->text(), room);
+    }
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        if (!label->objectName().isEmpty() && !label->wordWrap() && label->pixmap().isNull())
+            check(*label, label->text(), label->contentsRect().width());
+    }
+    return clipped;
+}
+
+TEST_F(MainWindowTest, EveryCaptionFitsItsControlInBothLanguages)
+{
+    auto window = start();
+    for (const Lang lang : {Lang::Turkish, Lang::English}) {
+        window->session().setLang(lang);
+        const QStringList clipped = ClippedCaptions(*window);
+        EXPECT_TRUE(clipped.isEmpty()) << clipped.join(QLatin1Char('\n')).toStdString();
+    }
 }
 
 TEST_F(MainWindowTest, StartsWithoutSettingsInEnglishOnTheAboutPage)
