@@ -25,7 +25,9 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -203,6 +205,7 @@ void PrintPage::createTable()
         VST_Print->setColumnHidden(column, !table_.isColumnShown(column));
     showSortColumn();
     VST_Print->installEventFilter(this);
+    VST_Print->viewport()->installEventFilter(this);
     model_->setBaseFont(VST_Print->font());
 }
 
@@ -242,6 +245,26 @@ bool PrintPage::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == VST_Print && event->type() == QEvent::FontChange)
         model_->setBaseFont(VST_Print->font());
+    // Space ticks the focused row whichever of its cells has the focus.
+    if (watched == VST_Print && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QModelIndex current = VST_Print->currentIndex();
+        if (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier &&
+            current.isValid()) {
+            const QModelIndex box = current.siblingAtColumn(PrintColumnNo);
+            const bool checked = box.data(Qt::CheckStateRole).toInt() == Qt::Checked;
+            model_->setData(box, checked ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
+            return true;
+        }
+    }
+    // A click on a row's check box makes that row current too, so that the next Space ticks
+    // the row just clicked; the view leaves the press to the box alone.
+    if (watched == VST_Print->viewport() && event->type() == QEvent::MouseButtonPress) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const QModelIndex at = VST_Print->indexAt(mouse->position().toPoint());
+        if (at.isValid() && at != VST_Print->currentIndex())
+            VST_Print->setCurrentIndex(at);
+    }
     return QWidget::eventFilter(watched, event);
 }
 

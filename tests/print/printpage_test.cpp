@@ -24,6 +24,7 @@
 #include <QRadioButton>
 #include <QSettings>
 #include <QStackedWidget>
+#include <QStyleOptionViewItem>
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
@@ -206,6 +207,31 @@ TEST_F(PrintPageTest, LanguageSwitchClearsTheScopeAndKeepsTheRadio)
     EXPECT_EQ(Control<QRadioButton>(*page, "RG_P_Hide")->text(), "Gizle");
     EXPECT_TRUE(Control<QRadioButton>(*page, "RG_P_Hide")->isChecked());
     EXPECT_EQ(page->table().scope(), PrintScope::None);
+}
+
+// Space ticks the focused row in any column; a click on a row's box makes that row current, so
+// the next Space ticks the row just clicked.
+TEST_F(PrintPageTest, SpaceAndClicksTickTheRowTheUserMeans)
+{
+    window->show();
+    QTest::mouseClick(test::PersonControls(window->TabSheet_Main).SB_Yaz, Qt::LeftButton);
+    auto* view = Control<QTableView>(*page, "VST_Print");
+    ASSERT_EQ(page->checkedRecNos(), (QList<qint32>{1, 2, 3}));
+    view->setCurrentIndex(page->model()->index(3, PrintColumnNo + 1));
+    QTest::keyClick(view, Qt::Key_Space);
+    EXPECT_EQ(page->checkedRecNos(), (QList<qint32>{1, 2, 3, 4}));
+
+    QStyleOptionViewItem option;
+    option.initFrom(view);
+    option.rect = view->visualRect(page->model()->index(4, PrintColumnNo));
+    option.features = QStyleOptionViewItem::HasCheckIndicator;
+    const QRect box =
+        view->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, view);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, box.center());
+    EXPECT_EQ(page->checkedRecNos(), (QList<qint32>{1, 2, 3, 4, 5}));
+    EXPECT_EQ(view->currentIndex().row(), 4);
+    QTest::keyClick(view, Qt::Key_Space);
+    EXPECT_EQ(page->checkedRecNos(), (QList<qint32>{1, 2, 3, 4}));
 }
 
 // The information labels break their lines where the texts do, in either language.
