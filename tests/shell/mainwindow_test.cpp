@@ -148,6 +148,31 @@ TEST_F(MainWindowTest, EveryCaptionFitsItsControlInBothLanguages)
     }
 }
 
+// The back buttons of the chart, table and print pages give the person page's title in the
+// language now shown, all three alike: "ILGIN" is "Ilgin" in English and "Ilgın" in Turkish.
+TEST_F(MainWindowTest, BackButtonsGiveOneTitleAfterALanguageSwitch)
+{
+    const QString path = write("aile.ged", QByteArray(KinrowFile).replace("AHMET", "ILGIN"));
+    auto window = start({path});
+    QTest::mouseClick(test::Control<QPushButton>(*window, "Button_Devam"), Qt::LeftButton);
+    test::Control<QComboBox>(*window, "ComboBox_Lang")->setCurrentIndex(0);
+    const test::PersonControls person(window->TabSheet_Main);
+    QStringList hints;
+    const auto backHint = [&](QAbstractButton* go, const char* back) {
+        QTest::mouseClick(go, Qt::LeftButton);
+        auto* button = test::Control<QAbstractButton>(*window, back);
+        hints << button->toolTip();
+        QTest::mouseClick(button, Qt::LeftButton);
+    };
+    backHint(person.SB_Tree, "SB_T_Back");
+    backHint(person.SB_TView, "SB_T1_Back");
+    backHint(person.SB_Yaz, "SB_P_Back");
+    ASSERT_EQ(hints.size(), 3);
+    EXPECT_TRUE(hints[0].contains(u"Ilgın YILMAZ"_qs)) << hints[0].toStdString();
+    EXPECT_EQ(hints[1], hints[0]);
+    EXPECT_EQ(hints[2], hints[0]);
+}
+
 TEST_F(MainWindowTest, StartsWithoutSettingsInEnglishOnTheAboutPage)
 {
     auto window = start();
