@@ -3,6 +3,7 @@
 #include "editing/personpage.h"
 #include "model/session.h"
 #include "shell/mainwindow.h"
+#include "shell/windowfixture.h"
 #include "table/generationcolumns.h"
 #include "table/generationmodel.h"
 #include "table/tablepage.h"
@@ -364,31 +365,29 @@ TEST_F(TablePageTest, ColumnsAndOptionsSurviveARebuild)
 
 namespace {
 
-TEST(TablePageInWindow, OpenedFromThePersonPageAndLeftByItsButtons)
+using TablePageInWindow = test::WindowFixture;
+
+TEST_F(TablePageInWindow, OpenedFromThePersonPageAndLeftByItsButtons)
 {
-    QStandardPaths::setTestModeEnabled(true);
-    QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", home.filePath(u"config"_qs).toUtf8());
-    qputenv("XDG_DATA_HOME", home.filePath(u"data"_qs).toUtf8());
-    TForm_Main window({}, std::make_unique<TablePrompts>());
-    window.session().replaceFamily(Family());
-    window.session().setRecNoMain(2);
-    window.TabSheet_Main->ShowRecord();
-    test::PersonControls(window.TabSheet_Main).SB_TView->click();
-    ASSERT_EQ(window.activePageTag(), 2);
-    TablePage* table = window.TabSheet_TView;
+    window = start();
+    window->session().replaceFamily(Family());
+    window->session().setRecNoMain(2);
+    window->TabSheet_Main->ShowRecord();
+    test::PersonControls(window->TabSheet_Main).SB_TView->click();
+    ASSERT_EQ(window->activePageTag(), 2);
+    TablePage* table = window->TabSheet_TView;
     EXPECT_EQ(test::Control<PersonLabel>(*table, "Lb_T1_Main")->tag(), 2);
     test::Control<SpeedButton>(*table, "SB_T1_Back")->click();
-    EXPECT_EQ(window.activePageTag(), 0);
-    EXPECT_EQ(window.session().recNoMain(), 2);
+    EXPECT_EQ(window->activePageTag(), 0);
+    EXPECT_EQ(window->session().recNoMain(), 2);
 
-    test::PersonControls(window.TabSheet_Main).SB_TView->click();
+    test::PersonControls(window->TabSheet_Main).SB_TView->click();
     // The person (2) has child 1; "Kişi Bilgileri" on that row opens it on the person page.
     const QModelIndex me = table->model()->indexOfRow(table->model()->table().currentRow());
     test::Control<QTreeView>(*table, "VST")->setCurrentIndex(table->model()->index(0, 0, me));
     test::Control<QAction>(*table, "KisiBilgileri")->trigger();
-    EXPECT_EQ(window.PageControl_Main->currentWidget(), window.TabSheet_Main);
-    EXPECT_EQ(window.session().recNoMain(), 1);
+    EXPECT_EQ(window->PageControl_Main->currentWidget(), window->TabSheet_Main);
+    EXPECT_EQ(window->session().recNoMain(), 1);
 }
 
 } // namespace
