@@ -2,6 +2,7 @@
 
 #include "chart/chartlistbox.h"
 #include "chart/chartpictures.h"
+#include "model/messages.h"
 #include "pictures/picturepanel.h"
 #include "ui/speedbutton.h"
 
@@ -105,7 +106,7 @@ void ChartPageUi::setupSlots(QWidget* page)
         created->setTextColor(design.initialColor);
         created->setBorder(SlotBorderColor(SlotBorderOf(slot)), design.borderWidth);
         created->setTextStyle(design.style);
-        created->setText(QStringLiteral("< ?? >"));
+        created->setText(LangText(Msg::EmptySlotCaption, Lang::English));
         slotLabels_[std::size_t(slot) - 1] = created;
     }
     Lb_T_Main = slotLabel(1);
@@ -117,8 +118,8 @@ void ChartPageUi::setupSide(QWidget* page)
     SB_T_Main = button(page, "SB_T_Main", {10, 211, 25, 25});
     SB_T_Main->setIcon(QIcon(QStringLiteral(":/kinrow/images/prior.png")));
     SB_T_Yazdir = button(page, "SB_T_Yazdir", {560, 10, 41, 25});
-    SB_T_Yazdir->setText(QStringLiteral("A4"));
-    SB_T_Yazdir->setToolTip(QStringLiteral("Print"));
+    SB_T_Yazdir->setText(LangText(Msg::ChartPrintCaption, Lang::English));
+    SB_T_Yazdir->setToolTip(LangText(Msg::ChartPrintHint, Lang::English));
 
     Panel_T = new PicturePanel(page);
     Panel_T->setObjectName(QStringLiteral("Panel_T"));

@@ -79,10 +79,10 @@ void TForm_ListeDlg::buildControls()
     Lb_Dikkat->setWordWrap(true);
     Lb_Dikkat->setAlignment(Qt::AlignCenter);
     Lb_Dikkat->setTextFormat(Qt::PlainText);
-    BitBtn_Tamam = new QPushButton(QStringLiteral("&Tamam"), this);
+    BitBtn_Tamam = new QPushButton(LangText(Msg::ListeOkCaption, Lang::Turkish), this);
     BitBtn_Tamam->setObjectName(QStringLiteral("BitBtn_Tamam"));
     BitBtn_Tamam->setDefault(true);
-    BitBtn_Iptal = new QPushButton(QStringLiteral("&İptal"), this);
+    BitBtn_Iptal = new QPushButton(LangText(Msg::ListeCancelCaption, Lang::Turkish), this);
     BitBtn_Iptal->setObjectName(QStringLiteral("BitBtn_Iptal"));
     connect(BitBtn_Tamam, &QPushButton::clicked, this, &QDialog::accept);
     connect(BitBtn_Iptal, &QPushButton::clicked, this, &QDialog::reject);

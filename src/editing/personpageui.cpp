@@ -122,15 +122,15 @@ void PersonPageUi::setupFields(QWidget* page)
     titleFont.setBold(true);
     Lb_Info->setFont(titleFont);
 
-    const QString nameHint = QStringLiteral("Max 32 Char");
-    const QString dateHint = QStringLiteral("dd mm yyyy & yyyy");
+    const QString nameHint = LangText(Msg::NameFieldHint, Lang::English);
+    const QString dateHint = LangText(Msg::DateFieldHint, Lang::English);
     Lb_Ad = label(page, "Lb_Ad", {8, 66, 78, 21});
     Edit_Ad = lineEdit(page, "Edit_Ad", {88, 66, 200, 21}, 32, nameHint);
     Lb_Soyad = label(page, "Lb_Soyad", {8, 91, 78, 21});
     Edit_Soyad = lineEdit(page, "Edit_Soyad", {88, 91, 200, 21}, 32, nameHint);
     Lb_DogYer = label(page, "Lb_DogYer", {8, 116, 78, 21});
-    Edit_DogYer =
-        lineEdit(page, "Edit_DogYer", {88, 116, 200, 21}, 220, QStringLiteral("Max 220 Char"));
+    Edit_DogYer = lineEdit(page, "Edit_DogYer", {88, 116, 200, 21}, 220,
+                           LangText(Msg::PlaceFieldHint, Lang::English));
     LB_DogTarih = label(page, "LB_DogTarih", {8, 141, 78, 21});
     Edit_DogTarih = lineEdit(page, "Edit_DogTarih", {88, 141, 84, 21}, 10, dateHint);
     Lb_OlTarih = label(page, "Lb_OlTarih", {8, 166, 78, 21});
@@ -146,9 +146,9 @@ void PersonPageUi::setupFields(QWidget* page)
     Memo_Notlar->setObjectName(QStringLiteral("Memo_Notlar"));
     Memo_Notlar->setGeometry(8, 370, 574, 102);
     Memo_Notlar->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo_Notlar->setToolTip(QStringLiteral("Note"));
+    Memo_Notlar->setToolTip(LangText(Msg::NotesFieldHint, Lang::English));
     SB_BigNote = pictureButton(page, "SB_BigNote", {586, 370, 22, 22}, QStringLiteral("bignote"));
-    SB_BigNote->setToolTip(QStringLiteral("Notes"));
+    SB_BigNote->setToolTip(LangText(Msg::BigNoteHint, Lang::English));
 }
 
 void PersonPageUi::setupParents(QWidget* page)
@@ -283,7 +283,7 @@ void PersonPageUi::retranslateUi(Lang lang)
     }
     for (SpeedButton* move : {SB_Esi_Up, SB_Esi_Down, SB_Cocuklari_Up, SB_Cocuklari_Down})
         setHint(move, Msg::ReorderHint, lang);
-    ListBox_Cocuklari->setToolTip(QStringLiteral("Ctrl + Mouse => ") +
+    ListBox_Cocuklari->setToolTip(LangText(Msg::ReorderByMouseLead, lang) +
                                   LangText(Msg::ReorderHint, lang));
 
     setHint(SB_ResimEkle, Msg::AddImageHint, lang);

@@ -2,6 +2,7 @@
 
 #include "editing/persontexts.h"
 #include "editing/recordaccess.h"
+#include "model/messages.h"
 
 #include <QSet>
 
@@ -73,13 +74,13 @@ QList<qint32> AffectedChildren(const PersonList& persons, const QList<qint32>& g
 QString SexChangeQuestion(const PersonList& persons, const QList<qint32>& group,
                           const QList<qint32>& children, Lang lang)
 {
-    QString text = QStringLiteral("Cinsiyeti Etkilenen Diğer Kişiler");
+    QString text = LangText(Msg::SexChangeGroupHeading, lang);
     AppendEntries(text, persons, group, lang);
     if (!children.isEmpty()) {
-        text += QStringLiteral("\r\rAnne ve Baba yeri Değişecek kişiler");
+        text += QStringLiteral("\r\r") + LangText(Msg::SexChangeChildrenHeading, lang);
         AppendEntries(text, persons, children, lang);
     }
-    text += QStringLiteral("\r\rBu değişikliklerin yapılmasını istiyormusunuz ?");
+    text += QStringLiteral("\r\r") + LangText(Msg::SexChangeQuestionEnd, lang);
     return text;
 }
 

@@ -495,6 +495,29 @@ constexpr const char16_t* Texts[LangTableSize][2] = {
     /* 274 */
     {u"Tabloda izlenecek Max/Min Nesil Sayısı (1 - 99)",
      u"Tabloda izlenecek Max/Min Nesil Sayısı (1 - 99)"},
+    /* 275 */ {u"Max 32 Char", u"Max 32 Char"},
+    /* 276 */ {u"Max 220 Char", u"Max 220 Char"},
+    /* 277 */ {u"dd mm yyyy & yyyy", u"dd mm yyyy & yyyy"},
+    /* 278 */ {u"Note", u"Note"},
+    /* 279 */ {u"Notes", u"Notes"},
+    /* 280 */ {u"Ctrl + Mouse => ", u"Ctrl + Mouse => "},
+    /* 281 */ {u"&Tamam", u"&Tamam"},
+    /* 282 */ {u"&İptal", u"&İptal"},
+    /* 283 */ {u"< ?? >", u"< ?? >"},
+    /* 284 */ {u"A4", u"A4"},
+    /* 285 */ {u"Print", u"Print"},
+    /* 286 */ {u">", u">"},
+    /* 287 */ {u"Max/Min 15 Nesil", u"Max/Min 15 Nesil"},
+    /* 288 */ {u"Kaydet ....", u"Kaydet ...."},
+    /* 289 */ {u"Font", u"Font"},
+    /* 290 */ {u"Cinsiyeti Etkilenen Diğer Kişiler", u"Cinsiyeti Etkilenen Diğer Kişiler"},
+    /* 291 */ {u"Anne ve Baba yeri Değişecek kişiler", u"Anne ve Baba yeri Değişecek kişiler"},
+    /* 292 */
+    {u"Bu değişikliklerin yapılmasını istiyormusunuz ?",
+     u"Bu değişikliklerin yapılmasını istiyormusunuz ?"},
+    /* 293 */
+    {u"W x H : %1 x %2 Pixels\rFile Size : %3 bytes",
+     u"W x H : %1 x %2 Pixels\rFile Size : %3 bytes"},
 };
 
 } // namespace

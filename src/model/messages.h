@@ -271,9 +271,29 @@ enum class Msg : int
     WarningTitle = 272,
     InformationTitle = 273,
     GenerationLimitQuestion = 274,
+    // Captions and hints the controls were designed with, the same in both languages.
+    NameFieldHint = 275,
+    PlaceFieldHint = 276,
+    DateFieldHint = 277,
+    NotesFieldHint = 278,
+    BigNoteHint = 279,
+    ReorderByMouseLead = 280,
+    ListeOkCaption = 281,
+    ListeCancelCaption = 282,
+    EmptySlotCaption = 283,
+    ChartPrintCaption = 284,
+    ChartPrintHint = 285,
+    TableMainCaption = 286,
+    StartLimitCaption = 287,
+    StartSaveCaption = 288,
+    FontCaption = 289,
+    SexChangeGroupHeading = 290,
+    SexChangeChildrenHeading = 291,
+    SexChangeQuestionEnd = 292,
+    PictureSizeHint = 293,
 };
 
-constexpr int LangTableSize = 275;
+constexpr int LangTableSize = 294;
 
 // The text of an entry in a language; an entry out of range gives an empty text.
 QString LangText(Msg entry, Lang lang);

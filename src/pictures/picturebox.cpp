@@ -1,5 +1,6 @@
 #include "pictures/picturebox.h"
 
+#include "model/messages.h"
 #include "model/picturepaths.h"
 
 #include <QFile>
@@ -67,10 +68,10 @@ QString FormatThousands(qint64 value)
 
 QString PictureHint(const QString& fileName, QSize pictureSize, qint64 fileSize)
 {
-    return fileName + QStringLiteral("\rW x H : ") + QString::number(pictureSize.width()) +
-           QStringLiteral(" x ") + QString::number(pictureSize.height()) +
-           QStringLiteral(" Pixels\rFile Size : ") + FormatThousands(fileSize) +
-           QStringLiteral(" bytes");
+    return fileName + QLatin1Char('\r') +
+           LangText(Msg::PictureSizeHint, Lang::English)
+               .arg(QString::number(pictureSize.width()), QString::number(pictureSize.height()),
+                    FormatThousands(fileSize));
 }
 
 } // namespace kinrow

@@ -3,6 +3,7 @@
 #include "editing/persontexts.h"
 #include "gedcom/errorsink.h"
 #include "model/familycheck.h"
+#include "model/messages.h"
 #include "model/textrules.h"
 #include "model/version.h"
 #include "pictures/picturecollector.h"
@@ -160,10 +161,11 @@ void PrintPage::createInnerPages()
         Make<QCheckBox>(TabSheet_P_Resim, "CheckBox_P_RSelected", QRect(8, 168, 225, 17));
 
     TabSheet_P_Font = InnerPage(PageControl_P, "TabSheet_P_Font");
-    PageControl_P->setTabText(PageControl_P->indexOf(TabSheet_P_Font), QStringLiteral("Font"));
+    PageControl_P->setTabText(PageControl_P->indexOf(TabSheet_P_Font),
+                              LangText(Msg::FontCaption, Lang::English));
     Lb_P_Font = InfoLabel(TabSheet_P_Font, "Lb_P_Font");
     BitBtn_Font = Make<QPushButton>(TabSheet_P_Font, "BitBtn_Font", QRect(60, 84, 115, 25));
-    BitBtn_Font->setText(QStringLiteral("Font"));
+    BitBtn_Font->setText(LangText(Msg::FontCaption, Lang::English));
     SB_DefFont = Make<QToolButton>(TabSheet_P_Font, "SB_DefFont", QRect(30, 120, 175, 40));
     SB_DefFont->setVisible(false);
 

@@ -1,5 +1,6 @@
 #include "table/tablepageui.h"
 
+#include "model/messages.h"
 #include "pictures/picturepanel.h"
 #include "table/generationcolumns.h"
 #include "table/generationview.h"
@@ -57,7 +58,7 @@ void TablePageUi::setupUi(QWidget* page)
     SB_T_Main1 = new SpeedButton(page);
     SB_T_Main1->setObjectName(QStringLiteral("SB_T_Main1"));
     SB_T_Main1->setGeometry(210, 10, 25, 25);
-    SB_T_Main1->setText(QStringLiteral(">"));
+    SB_T_Main1->setText(LangText(Msg::TableMainCaption, Lang::English));
     SB_T_Main1->setAutoRaise(false);
     Lb_T1_Main = new PersonLabel(page);
     Lb_T1_Main->setObjectName(QStringLiteral("Lb_T1_Main"));
@@ -78,11 +79,11 @@ void TablePageUi::setupUi(QWidget* page)
     QFont limitFont; // only the size: the family follows the window's font
     limitFont.setPixelSize(10);
     BitBtn_Nesil->setFont(limitFont);
-    BitBtn_Nesil->setText(QStringLiteral("Max/Min 15 Nesil"));
+    BitBtn_Nesil->setText(LangText(Msg::StartLimitCaption, Lang::Turkish));
     BitBtn_Nesil_Save = new QPushButton(page);
     BitBtn_Nesil_Save->setObjectName(QStringLiteral("BitBtn_Nesil_Save"));
     BitBtn_Nesil_Save->setGeometry(15, 230, 116, 25);
-    BitBtn_Nesil_Save->setText(QStringLiteral("Kaydet ...."));
+    BitBtn_Nesil_Save->setText(LangText(Msg::StartSaveCaption, Lang::Turkish));
     Lb_VST_Count = new QLabel(page);
     Lb_VST_Count->setObjectName(QStringLiteral("Lb_VST_Count"));
     Lb_VST_Count->setGeometry(15, 270, 111, 80);
