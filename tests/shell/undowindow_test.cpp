@@ -185,8 +185,10 @@ TEST_F(UndoWindowTest, SaveAndCancelHintsNameTheirKeysInBothLanguages)
     EXPECT_EQ(test::PersonControls(page()).SB_Save->toolTip(), "File Save (Ctrl+S)");
     EXPECT_EQ(test::PersonControls(page()).SB_Iptal->toolTip(), "Edit Cancel (Esc)");
     chooseLanguage(0);
-    EXPECT_EQ(test::PersonControls(page()).SB_Save->toolTip(), QStringLiteral("Dosyaya Kaydet (Ctrl+S)"));
-    EXPECT_EQ(test::PersonControls(page()).SB_Iptal->toolTip(), QStringLiteral("İşlem İptal (Esc)"));
+    EXPECT_EQ(test::PersonControls(page()).SB_Save->toolTip(),
+              QStringLiteral("Dosyaya Kaydet (Ctrl+S)"));
+    EXPECT_EQ(test::PersonControls(page()).SB_Iptal->toolTip(),
+              QStringLiteral("İşlem İptal (Esc)"));
 }
 
 } // namespace
