@@ -11,6 +11,7 @@
 #include "shell/aboutpage.h"
 #include "shell/mainwindow.h"
 #include "shell/settings.h"
+#include "shell/windowfixture.h"
 #include "ui/controls.h"
 #include "ui/personlabel.h"
 #include "ui/scriptedprompts.h"
@@ -71,19 +72,9 @@ QList<qint32> RecNos(const PersonListBox* list)
     return list->recNos();
 }
 
-class EditingStoriesTest : public ::testing::Test
+class EditingStoriesTest : public test::WindowFixture
 {
 protected:
-    void SetUp() override
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        QFile::remove(SettingsFilePath());
-        qputenv("XDG_DATA_HOME", home.filePath("data").toUtf8());
-        qputenv("XDG_CONFIG_HOME", home.filePath("config").toUtf8());
-        QDir::setCurrent(home.path());
-    }
-    void TearDown() override { QFile::remove(SettingsFilePath()); }
-
     // A window with the selection list beside it, the shake recorded instead of waited for.
     void start(const QStringList& arguments = {})
     {
@@ -151,10 +142,7 @@ protected:
     const PersonList& persons() const { return window->session().persons(); }
     const TTreeData& at(qint32 n) const { return At(persons(), n); }
 
-    QTemporaryDir home;
     QString path;
-    ScriptedPrompts* prompts = nullptr;
-    std::unique_ptr<TForm_Main> window;
     TForm_ListeDlg* liste = nullptr;
     int pauses = 0;
     QList<int> titleSteps;
