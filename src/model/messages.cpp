@@ -518,6 +518,38 @@ constexpr const char16_t* Texts[LangTableSize][2] = {
     /* 293 */
     {u"W x H : %1 x %2 Pixels\rFile Size : %3 bytes",
      u"W x H : %1 x %2 Pixels\rFile Size : %3 bytes"},
+    /* 294 */ {u" Kişi", u" Kişi"},
+    /* 295 */ {u" - GNU GPL v3+", u" - GNU GPL v3+"},
+    /* 296 */ {u"Gedcom Files (*.ged)", u"Gedcom Files (*.ged)"},
+    /* 297 */ {u"Kinrow 2.xx Files (*.dat)", u"Kinrow 2.xx Files (*.dat)"},
+    /* 298 */
+    {u"All (*.jpg *.jpeg *.bmp);;JPEG Image File (*.jpg);;"
+     u"JPEG Image File (*.jpeg);;Bitmaps (*.bmp)",
+     u"All (*.jpg *.jpeg *.bmp);;JPEG Image File (*.jpg);;"
+     u"JPEG Image File (*.jpeg);;Bitmaps (*.bmp)"},
+    /* 299 */
+    {u"HTML file in UTF-8 (*.htm *.html);;Unicode UTF-16 text file (*.uni);;"
+     u"Rich text UTF-16 file (*.rtf);;Comma separated values ANSI text file (*.csv);;"
+     u"Plain ANSI text file (*.txt)",
+     u"HTML file in UTF-8 (*.htm *.html);;Unicode UTF-16 text file (*.uni);;"
+     u"Rich text UTF-16 file (*.rtf);;Comma separated values ANSI text file (*.csv);;"
+     u"Plain ANSI text file (*.txt)"},
+    /* 300 */ {u"Hepsini Aç", u"Hepsini Aç"},
+    /* 301 */ {u"Hepsini Kapat", u"Hepsini Kapat"},
+    /* 302 */ {u"Kişi Bilgileri", u"Kişi Bilgileri"},
+    /* 303 */ {u"Arkada Resim", u"Arkada Resim"},
+    /* 304 */ {u"Satır Seçimi", u"Satır Seçimi"},
+    /* 305 */ {u"Nesil No", u"Nesil No"},
+    /* 306 */ {u"Doğum Yeri", u"Doğum Yeri"},
+    /* 307 */ {u"Doğum Ölüm", u"Doğum Ölüm"},
+    /* 308 */ {u"Baba", u"Baba"},
+    /* 309 */ {u"Anne", u"Anne"},
+    /* 310 */ {u"Eşleri", u"Eşleri"},
+    /* 311 */ {u"Eşi", u"Eşi"},
+    /* 312 */ {u"Çocukları", u"Çocukları"},
+    /* 313 */ {u"Doğum - Ölüm Tarihi", u"Doğum - Ölüm Tarihi"},
+    /* 314 */ {u"Turkish", u"Turkish"},
+    /* 315 */ {u"English", u"English"},
 };
 
 } // namespace

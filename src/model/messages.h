@@ -291,9 +291,31 @@ enum class Msg : int
     SexChangeChildrenHeading = 291,
     SexChangeQuestionEnd = 292,
     PictureSizeHint = 293,
+    PersonCountSuffix = 294,
+    LicenceMark = 295,
+    GedcomFilesFilter = 296,
+    OldFamilyFilesFilter = 297,
+    PictureFilesFilter = 298,
+    TableExportFilter = 299,
+    OpenAllMenu = 300,
+    CloseAllMenu = 301,
+    PersonDetailsMenu = 302,
+    BackgroundPictureMenu = 303,
+    RowSelectionMenu = 304,
+    GenerationNoMenu = 305,
+    BirthPlaceCaption = 306,
+    BirthDeathMenu = 307,
+    FatherCaption = 308,
+    MotherCaption = 309,
+    SpousesMenu = 310,
+    SpouseCaption = 311,
+    ChildrenCaption = 312,
+    BirthDeathDateCaption = 313,
+    TurkishLanguageName = 314,
+    EnglishLanguageName = 315,
 };
 
-constexpr int LangTableSize = 294;
+constexpr int LangTableSize = 316;
 
 // The text of an entry in a language; an entry out of range gives an empty text.
 QString LangText(Msg entry, Lang lang);

@@ -73,16 +73,16 @@ struct ColumnBoxDesign
 {
     const char* name;
     int column;
-    const char16_t* caption;
+    Msg caption;
     QPoint position;
 };
 const ColumnBoxDesign ColumnBoxes[6] = {
-    {"CheckBox1", PrintColumnMother, u"Anne", {24, 160}},
-    {"CheckBox2", PrintColumnSpouses, u"Eşi", {112, 160}},
-    {"CheckBox3", PrintColumnChildren, u"Çocukları", {112, 176}},
-    {"CheckBox4", PrintColumnFather, u"Baba", {24, 176}},
-    {"CheckBox5", PrintColumnBirthPlace, u"Doğum Yeri", {24, 144}},
-    {"CheckBox6", PrintColumnBirthDeath, u"Doğum - Ölüm Tarihi", {112, 144}},
+    {"CheckBox1", PrintColumnMother, Msg::MotherCaption, {24, 160}},
+    {"CheckBox2", PrintColumnSpouses, Msg::SpouseCaption, {112, 160}},
+    {"CheckBox3", PrintColumnChildren, Msg::ChildrenCaption, {112, 176}},
+    {"CheckBox4", PrintColumnFather, Msg::FatherCaption, {24, 176}},
+    {"CheckBox5", PrintColumnBirthPlace, Msg::BirthPlaceCaption, {24, 144}},
+    {"CheckBox6", PrintColumnBirthDeath, Msg::BirthDeathDateCaption, {112, 144}},
 };
 
 // Widths stored with the table; the other columns keep the toolkit's.
@@ -132,7 +132,7 @@ void PrintPage::createControls()
         auto* box = new ColumnCheckBox(design.column, this);
         box->setObjectName(QLatin1String(design.name));
         box->setGeometry(QRect(design.position, QSize(i == 5 ? 128 : 86, 17)));
-        box->setText(QString::fromUtf16(design.caption));
+        box->setText(LangText(design.caption, session_.lang()));
         box->setChecked(table_.isColumnShown(design.column));
         columnBoxes_[i] = box;
     }
@@ -400,7 +400,7 @@ void PrintPage::showUncheckedRows()
 void PrintPage::showCount(QLabel* label, Msg word, int count)
 {
     label->setText(LangText(word, session_.lang()) + QLatin1Char('\n') + QString::number(count) +
-                   QStringLiteral(" Kişi"));
+                   LangText(Msg::PersonCountSuffix, session_.lang()));
 }
 
 void PrintPage::showChecked()

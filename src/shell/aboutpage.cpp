@@ -98,7 +98,7 @@ void AboutPage::createControls()
     Version = Make<QLabel>(this, "Version", QRect(0, 24, 616, 16));
     Version->setAlignment(Qt::AlignCenter);
     // The version the reader compares files with, and the licence the program is under.
-    Version->setText(VersionLabelText() + QStringLiteral(" - GNU GPL v3+"));
+    Version->setText(VersionLabelText() + LangText(Msg::LicenceMark, session_.lang()));
 
     RichEdit_About = Make<QTextEdit>(this, "RichEdit_About", QRect(51, 60, 249, 341));
     RichEdit_About->setReadOnly(true);
@@ -128,7 +128,8 @@ void AboutPage::createControls()
     BitBtn_Dosya = Make<QPushButton>(this, "BitBtn_Dosya", QRect(335, 300, 201, 25));
     Button_Devam = Make<QPushButton>(this, "Button_Devam", QRect(335, 335, 86, 25));
     ComboBox_Lang = Make<QComboBox>(this, "ComboBox_Lang", QRect(336, 376, 193, 21));
-    ComboBox_Lang->addItems({QStringLiteral("Turkish"), QStringLiteral("English")});
+    ComboBox_Lang->addItems({LangText(Msg::TurkishLanguageName, session_.lang()),
+                             LangText(Msg::EnglishLanguageName, session_.lang())});
 
     Label3D_WebPage = new Label3D(WebPage, this);
     Label3D_WebPage->setObjectName(QStringLiteral("Label3D_WebPage"));

@@ -22,7 +22,7 @@ std::optional<QString> FamilySaving::askOtherName(bool* asChosen)
 {
     const auto choice =
         prompts_.saveFile(LangText(Msg::Save, session_.lang()), session_.familyFileName,
-                          QStringLiteral("Gedcom Files (*.ged)"));
+                          LangText(Msg::GedcomFilesFilter, session_.lang()));
     if (!choice || choice->path.isEmpty())
         return std::nullopt;
     QString path = QFileInfo(choice->path).absoluteFilePath();

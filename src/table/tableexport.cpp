@@ -1,6 +1,7 @@
 #include "table/tableexport.h"
 
 #include "model/codepage1254.h"
+#include "model/messages.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -564,11 +565,7 @@ QByteArray ExportAnsi(const ExportRows& rows, const QList<ExportColumn>& columns
 
 QString ExportFilter()
 {
-    return QStringLiteral("HTML file in UTF-8 (*.htm *.html);;"
-                          "Unicode UTF-16 text file (*.uni);;"
-                          "Rich text UTF-16 file (*.rtf);;"
-                          "Comma separated values ANSI text file (*.csv);;"
-                          "Plain ANSI text file (*.txt)");
+    return LangText(Msg::TableExportFilter, Lang::English);
 }
 
 QString ExportFileName(const QString& chosen, ExportFormat format)

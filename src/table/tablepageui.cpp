@@ -45,6 +45,12 @@ QAction* menuItem(QMenu* menu, const char* name, const QString& caption, bool ch
     return action;
 }
 
+// The menu keeps its designed captions in both languages.
+QString Caption(Msg entry)
+{
+    return LangText(entry, Lang::Turkish);
+}
+
 } // namespace
 
 void TablePageUi::setupUi(QWidget* page)
@@ -123,32 +129,31 @@ void TablePageUi::setupMenu(QWidget* page)
 {
     PopupMenu_VST = new QMenu(page);
     PopupMenu_VST->setObjectName(QStringLiteral("PopupMenu_VST"));
-    HepsiniA1 = menuItem(PopupMenu_VST, "HepsiniA1", QStringLiteral("Hepsini Aç"), false, false);
+    HepsiniA1 = menuItem(PopupMenu_VST, "HepsiniA1", Caption(Msg::OpenAllMenu), false, false);
     HepsiniKapat1 =
-        menuItem(PopupMenu_VST, "HepsiniKapat1", QStringLiteral("Hepsini Kapat"), false, false);
+        menuItem(PopupMenu_VST, "HepsiniKapat1", Caption(Msg::CloseAllMenu), false, false);
     KisiBilgileri =
-        menuItem(PopupMenu_VST, "KisiBilgileri", QStringLiteral("Kişi Bilgileri"), false, false);
+        menuItem(PopupMenu_VST, "KisiBilgileri", Caption(Msg::PersonDetailsMenu), false, false);
     PopupMenu_VST->addSeparator();
     M_ArkadaResim =
-        menuItem(PopupMenu_VST, "M_ArkadaResim", QStringLiteral("Arkada Resim"), true, false);
+        menuItem(PopupMenu_VST, "M_ArkadaResim", Caption(Msg::BackgroundPictureMenu), true, false);
     M_SatirSecimi =
-        menuItem(PopupMenu_VST, "M_SatirSecimi", QStringLiteral("Satır Seçimi"), true, true);
+        menuItem(PopupMenu_VST, "M_SatirSecimi", Caption(Msg::RowSelectionMenu), true, true);
     PopupMenu_VST->addSeparator();
     const struct
     {
         QAction** item;
         const char* name;
-        const char16_t* caption;
+        Msg caption;
         int column;
-    } columns[] = {{&M_NesilNo, "M_NesilNo", u"Nesil No", ColGeneration},
-                   {&M_DogYer, "M_DogYer", u"Doğum Yeri", ColPlace},
-                   {&M_DogOl, "M_DogOl", u"Doğum Ölüm", ColDates},
-                   {&M_Baba, "M_Baba", u"Baba", ColFather},
-                   {&M_Anne, "M_Anne", u"Anne", ColMother},
-                   {&M_Esleri, "M_Esleri", u"Eşleri", ColSpouses}};
+    } columns[] = {{&M_NesilNo, "M_NesilNo", Msg::GenerationNoMenu, ColGeneration},
+                   {&M_DogYer, "M_DogYer", Msg::BirthPlaceCaption, ColPlace},
+                   {&M_DogOl, "M_DogOl", Msg::BirthDeathMenu, ColDates},
+                   {&M_Baba, "M_Baba", Msg::FatherCaption, ColFather},
+                   {&M_Anne, "M_Anne", Msg::MotherCaption, ColMother},
+                   {&M_Esleri, "M_Esleri", Msg::SpousesMenu, ColSpouses}};
     for (const auto& column : columns) {
-        *column.item =
-            menuItem(PopupMenu_VST, column.name, QString::fromUtf16(column.caption), true, true);
+        *column.item = menuItem(PopupMenu_VST, column.name, Caption(column.caption), true, true);
         (*column.item)->setData(column.column);
     }
 }

@@ -100,7 +100,7 @@ std::optional<FamilyFileChoice> DialogPrompts::openFamilyFile(const QString& tit
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(
-        {QStringLiteral("Gedcom Files (*.ged)"), QStringLiteral("Kinrow 2.xx Files (*.dat)")});
+        {LangText(Msg::GedcomFilesFilter, lang()), LangText(Msg::OldFamilyFilesFilter, lang())});
     dialog.setDefaultSuffix(QStringLiteral("ged"));
     dialog.selectFile(currentName);
     auto* readOnly = new QCheckBox(LangText(Msg::OpenReadOnly, lang()), &dialog);
@@ -114,10 +114,8 @@ std::optional<FamilyFileChoice> DialogPrompts::openFamilyFile(const QString& tit
 
 std::optional<QString> DialogPrompts::openPicture(const QString& title, const QString& folder)
 {
-    const QString path = QFileDialog::getOpenFileName(
-        parent_, PromptText(title), folder,
-        QStringLiteral("All (*.jpg *.jpeg *.bmp);;JPEG Image File (*.jpg);;"
-                       "JPEG Image File (*.jpeg);;Bitmaps (*.bmp)"));
+    const QString path = QFileDialog::getOpenFileName(parent_, PromptText(title), folder,
+                                                      LangText(Msg::PictureFilesFilter, lang()));
     if (path.isEmpty())
         return std::nullopt;
     return path;

@@ -1,5 +1,6 @@
 // Texts shown to the user come from the message table. This reads the sources and fails, naming
-// file and line, when a message box or a line of the error list is handed a string literal.
+// file and line, when a message box, a line of the error list, a control's caption, hint or
+// title or a file dialog is handed a string literal.
 
 #include <QDirIterator>
 #include <QFile>
@@ -16,15 +17,24 @@ struct Finding
     QString literal;
 };
 
-// Literals that are no words: the separators that join table texts to names and numbers.
-const QStringList Separators = {u"\\r"_qs, u"\\r\\r"_qs, u" - "_qs, u": "_qs, u" "_qs};
+// Literals that are no words: the separators that join table texts to names and numbers, the
+// empty counter a picture panel starts with and the file pattern after a dialog's title.
+const QStringList Separators = {u"\\r"_qs,   u"\\r\\r"_qs, u" - "_qs,     u": "_qs,
+                                u" "_qs,     u"  "_qs,     u" ("_qs,      u" :"_qs,
+                                u" ...."_qs, u" 0/0"_qs,   u" (*.ged)"_qs};
 
 // The calls whose text argument reaches the user: a message box of the prompts, of the read's
-// reporter or of Qt; the error sink's line-adding functions; a line appended to an error list.
+// reporter or of Qt; the error sink's line-adding functions; a line appended to an error list;
+// a control's caption, hint or title, a menu's or list's item; a file dialog and its filters.
 const QRegularExpression& TextCalls()
 {
     static const QRegularExpression calls(
         u"(?:\\.|->)\\s*message\\s*\\("
+        u"|(?:\\.|->)\\s*(?:setText|setToolTip|setTabText|setWindowTitle|setPlaceholderText"
+        u"|setStatusTip|setTitle|setItemText|addItems?|addAction|setNameFilters?|saveFile"
+        u"|openPicture|openFamilyFile)\\s*\\("
+        u"|\\bnew\\s+(?:QPushButton|QCheckBox|QRadioButton|QLabel|QGroupBox|QAction|QMenu)\\s*\\("
+        u"|\\bQFileDialog\\s*::\\s*get\\w+\\s*\\(|\\bQFileDialog\\s+\\w+\\s*[({]"
         u"|\\b(?:lineError|dropped|droppedLine|leftOut)\\s*\\("
         u"|\\b(?:errors_?|sink)\\s*(?:\\.|->)\\s*add\\s*\\("
         u"|\\b(?:errors_?|list_)\\s*\\.\\s*lines\\s*\\.\\s*(?:append|prepend|push_back)\\s*\\("
@@ -112,7 +122,7 @@ QStringList Lines(const std::vector<Finding>& findings)
     return lines;
 }
 
-TEST(MessageLiterals, FindsLiteralsHandedToMessagesAndErrorLines)
+TEST(MessageLiterals, FindsLiteralsHandedToMessagesErrorLinesAndControls)
 {
     struct Case
     {
@@ -145,12 +155,31 @@ TEST(MessageLiterals, FindsLiteralsHandedToMessagesAndErrorLines)
         {"leftOut.add(\"NOTE\", count, line);", {}},
         {"box->setObjectName(QStringLiteral(\"CheckBox_ReadOnly\"));", {}},
         {"settings.setValue(u\"Key\"_s, message(x));", {}},
+        // Captions, hints, titles, items and file dialogs are texts for the user too.
+        {"Version->setText(VersionLabelText() + QStringLiteral(\" - GNU GPL v3+\"));",
+         {u"1: \" - GNU GPL v3+\""_qs}},
+        {"button->setToolTip(u\"Print\"_s);", {u"1: \"Print\""_qs}},
+        {"tabs.setTabText(0, QStringLiteral(\"Kişi\"));", {u"1: \"Kişi\""_qs}},
+        {"auto* box = new QCheckBox(QStringLiteral(\"Salt okunur\"), &dialog);",
+         {u"1: \"Salt okunur\""_qs}},
+        {"menu->addAction(QStringLiteral(\"Hepsini Aç\"));", {u"1: \"Hepsini Aç\""_qs}},
+        {"combo->addItems({QStringLiteral(\"Turkish\"), u\"English\"_s});",
+         {u"1: \"Turkish\""_qs, u"1: \"English\""_qs}},
+        {"dialog.setNameFilters({QStringLiteral(\"Gedcom Files (*.ged)\")});",
+         {u"1: \"Gedcom Files (*.ged)\""_qs}},
+        {"prompts_.saveFile(title, name, QStringLiteral(\"Gedcom Files (*.ged)\"));",
+         {u"1: \"Gedcom Files (*.ged)\""_qs}},
+        {"QFileDialog::getOpenFileName(this, t, d, QStringLiteral(\"All (*.jpg)\"));",
+         {u"1: \"All (*.jpg)\""_qs}},
+        {"label->setText(text + QStringLiteral(\" Kişi\"));", {u"1: \" Kişi\""_qs}},
+        {"counter->setText(QString::number(n) + QStringLiteral(\" 0/0\"));", {}},
+        {"box->setTitle(name + QStringLiteral(\" (\") + n + QLatin1Char(')'));", {}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(Lines(FindMessageLiterals(QString::fromUtf8(c.source))), c.expected) << c.source;
 }
 
-TEST(MessageLiterals, NoSourceHandsALiteralToAMessageOrAnErrorLine)
+TEST(MessageLiterals, NoSourceHandsALiteralToTheUser)
 {
     const QString src = QStringLiteral(KINROW_SOURCE_DIR "/src");
     QStringList problems;
