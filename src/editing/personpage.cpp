@@ -65,6 +65,7 @@ PersonPage::PersonPage(Session& session, Prompts& prompts, QWidget* parent)
     buttons_->add(ui_.SB_Sex, ButtonRule::Always);
     connect(&session_, &Session::enablingChanged, this, &PersonPage::applyEnabling);
     connect(&session_, &Session::langChanged, this, &PersonPage::retranslate);
+    connect(&session_, &Session::currentChanged, this, &PersonPage::followCurrent);
     attachKeyFilters();
     connectControls();
     personEditor_ = new PersonEditor(session_, prompts_, *this, ui_, this);
@@ -144,6 +145,13 @@ void PersonPage::listDoubleClicked(QObject* list)
 bool PersonPage::isRecord(qint32 recNo) const
 {
     return recNo >= 1 && std::size_t(recNo) <= session_.persons().size();
+}
+
+void PersonPage::followCurrent()
+{
+    // An open form stays as the user left it; it shows the stored person again when it closes.
+    if (!session_.isEditing())
+        ShowRecord();
 }
 
 void PersonPage::ShowRecord()
@@ -325,7 +333,6 @@ void PersonPage::SB_GosterClick(QObject* sender)
     if (!isRecord(recNo))
         return;
     session_.setRecNoMain(recNo);
-    ShowRecord();
 }
 
 void PersonPage::ListBox_EsiClick()

@@ -94,6 +94,7 @@ protected:
 
 private:
     void retranslate();
+    void followCurrent();
     void connectControls();
     void attachKeyFilters();
     void onFieldChanged();

@@ -173,7 +173,6 @@ void RelativeEditor::SB_SilClick()
         return;
     const OverrideCursorGuard hourglass;
     DeleteCurrent(session_);
-    page_.ShowRecord();
 }
 
 void RelativeEditor::SB_Esi_UpDownClick(bool up)
@@ -219,7 +218,6 @@ void RelativeEditor::SB_ListeClick()
     if (!picked || *picked < 1 || std::size_t(*picked) > session_.persons().size())
         return;
     session_.setRecNoMain(*picked);
-    page_.ShowRecord();
 }
 
 } // namespace kinrow

@@ -51,6 +51,12 @@ FamilyChange::FamilyChange(Session& session, StepKind kind, std::vector<qint32> 
     step_.shownBefore = session.recNoMain();
     step_.sizeBefore = session.persons_.size();
     step_.before = Snapshot(session.persons_, touched_);
+    session.openChange();
+}
+
+FamilyChange::~FamilyChange()
+{
+    session_.closeChange();
 }
 
 PersonList& FamilyChange::persons()

@@ -16,6 +16,10 @@ class FamilyChange
 {
 public:
     FamilyChange(Session& session, StepKind kind, std::vector<qint32> touched);
+    // A current record set while the change was made is told now (Session::currentChanged).
+    ~FamilyChange();
+    FamilyChange(const FamilyChange&) = delete;
+    FamilyChange& operator=(const FamilyChange&) = delete;
 
     // The family to change, for the code that makes the change between making and committing.
     PersonList& persons();

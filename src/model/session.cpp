@@ -4,9 +4,23 @@ namespace kinrow {
 
 void Session::setRecNoMain(qint32 recNo)
 {
+    if (openChanges_ > 0) {
+        // The pages must not draw a family that is half changed: told when the change is over.
+        recNoMain_ = recNo;
+        currentSetInChange_ = true;
+        return;
+    }
     if (recNo == recNoMain_)
         return;
     recNoMain_ = recNo;
+    Q_EMIT currentChanged();
+}
+
+void Session::closeChange()
+{
+    if (--openChanges_ > 0 || !currentSetInChange_)
+        return;
+    currentSetInChange_ = false;
     Q_EMIT currentChanged();
 }
 
@@ -51,6 +65,7 @@ bool Session::undo()
     if (!mayUndo())
         return false;
     followHistory(history_.undo(persons_)->shownBefore);
+    Q_EMIT currentChanged();
     return true;
 }
 
@@ -59,6 +74,7 @@ bool Session::redo()
     if (!mayRedo())
         return false;
     followHistory(history_.redo(persons_)->shownAfter);
+    Q_EMIT currentChanged();
     return true;
 }
 

@@ -30,6 +30,8 @@ public:
 
     qint32 recNoMain() const { return recNoMain_; }
     // Makes recNo the current record; currentChanged tells the pages when it is another one.
+    // Set by a change of the family (a deletion, the first person), the record is told once the
+    // change is recorded, also when the number stayed: another person may now stand under it.
     void setRecNoMain(qint32 recNo);
     // Whether recNoMain names a record of the list.
     bool hasCurrent() const { return isRecord(recNoMain_); }
@@ -92,7 +94,8 @@ public:
 
 Q_SIGNALS:
     void langChanged();
-    // The current record is another one: the pages that show it redraw.
+    // The current record is another one, or was set anew by a change, an undo or a redo: the
+    // pages that show it redraw.
     void currentChanged();
     // The editing state, the read-only mode or the unsaved-changes flag changed: every page
     // applies the enabling rules again.
@@ -107,6 +110,8 @@ private:
     friend class FamilyChange;
 
     void followHistory(qint32 shown);
+    void openChange() { ++openChanges_; }
+    void closeChange();
 
     PersonList persons_;
     qint32 recNoMain_ = 1;
@@ -117,6 +122,8 @@ private:
     int pictureNo_ = 0;
     QString printFontName_ = QStringLiteral("MS Sans Serif");
     FamilyHistory history_;
+    int openChanges_ = 0;             // FamilyChanges being made
+    bool currentSetInChange_ = false; // setRecNoMain called while one was
 };
 
 } // namespace kinrow

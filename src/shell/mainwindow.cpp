@@ -170,7 +170,6 @@ void TForm_Main::openPerson(qint32 recNo)
         return;
     session_.setRecNoMain(recNo);
     showPage(TabSheet_Main);
-    TabSheet_Main->ShowRecord();
 }
 
 void TForm_Main::SB_AboutClick()
@@ -204,7 +203,6 @@ void TForm_Main::Lb_T_MainClick()
     if (session_.isRecord(recNo))
         session_.setRecNoMain(recNo);
     showPage(TabSheet_Main);
-    TabSheet_Main->ShowRecord();
 }
 
 void TForm_Main::showChangedPerson(bool changed)
@@ -212,7 +210,9 @@ void TForm_Main::showChangedPerson(bool changed)
     if (!changed)
         return;
     showPage(TabSheet_Main);
-    showCurrentPerson();
+    // The page drew the person the step made current; an undone first person leaves none.
+    if (session_.persons().empty())
+        TabSheet_Main->BeginAdding(EditMode::First);
 }
 
 void TForm_Main::retranslate()
@@ -312,7 +312,7 @@ void TForm_Main::showCurrentPerson()
         TabSheet_Main->ShowRecord();
         return;
     }
-    // An empty family, as an empty file or an undone first person leaves it: entering one.
+    // An empty family, as an empty file leaves it: entering one.
     TabSheet_Main->BeginAdding(EditMode::First);
 }
 

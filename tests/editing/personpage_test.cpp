@@ -228,6 +228,19 @@ TEST_F(PersonPageTest, MovesToParentsSpousesChildrenAndSiblings)
     EXPECT_EQ(state.recNoMain(), 3);
 }
 
+TEST_F(PersonPageTest, RedrawsWhenTheSessionMovesToAnotherPerson)
+{
+    show(7);
+    state.setRecNoMain(5); // as the list, the chart or the table make a person current
+    EXPECT_EQ(ui->Edit_Ad->text(), QStringLiteral("AYŞE"));
+    EXPECT_EQ(ui->Lb_RecNoMain->text(), LangText(Msg::RecordNumberLabel, Lang::English) + u'5');
+
+    page->BeginAdding(EditMode::Child); // an open form is the user's: it is not redrawn
+    ui->Edit_Ad->setText(QStringLiteral("YENİ"));
+    state.setRecNoMain(6);
+    EXPECT_EQ(ui->Edit_Ad->text(), QStringLiteral("YENİ"));
+}
+
 TEST_F(PersonPageTest, ChildrenButtonFirstSelectsThenMoves)
 {
     show(7);

@@ -1,4 +1,6 @@
+#include "model/familychange.h"
 #include "model/session.h"
+#include "model/sessionfamily.h"
 
 #include <gtest/gtest.h>
 
@@ -69,4 +71,42 @@ TEST(Session, SignalsOnlyRealChanges)
     EXPECT_EQ(enabling, 4);
     EXPECT_EQ(lang, 1);
     EXPECT_EQ(session.editMode(), EditMode::None);
+}
+
+TEST(Session, TellsTheCurrentRecordOnlyOnceAChangeIsRecorded)
+{
+    Session session;
+    test::EditFamily(session, [](PersonList& persons) {
+        for (const char* name : {"A", "B", "C"}) {
+            persons.emplace_back();
+            persons.back().GivenName = QString::fromLatin1(name);
+        }
+    });
+    // For each signal: the person then current, and whether the change was already recorded.
+    QStringList told;
+    QObject::connect(&session, &Session::currentChanged, [&] {
+        told.append(session.current().GivenName +
+                    (session.history().canUndo() ? u" recorded"_qs : QString()));
+    });
+    session.setRecNoMain(1); // the same record: nothing to tell
+    session.setRecNoMain(2);
+    EXPECT_EQ(told, QStringList{u"B"_qs});
+    {
+        // A deletion moves the last person into the gap and keeps the number current.
+        FamilyChange change(session, StepKind::Delete, {2, 3});
+        change.persons()[1] = change.persons()[2];
+        change.persons().pop_back();
+        session.setRecNoMain(2);
+        EXPECT_EQ(told.size(), 1) << "told while the family was half changed";
+        change.commit();
+    }
+    EXPECT_EQ(told, (QStringList{u"B"_qs, u"C recorded"_qs}));
+    {
+        FamilyChange refused(session, StepKind::Delete, {1});
+        session.setRecNoMain(1); // a change that records nothing still tells where it left
+    }
+    EXPECT_EQ(told.value(2), u"A recorded"_qs);
+    ASSERT_TRUE(session.undo());
+    EXPECT_EQ(told.size(), 4);
+    EXPECT_EQ(told.value(3), u"B"_qs); // the person the deletion had left
 }
