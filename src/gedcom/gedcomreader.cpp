@@ -9,10 +9,13 @@
 #include "gedcom/parallelpersons.h"
 #include "gedcom/postpass.h"
 #include "gedcom/readcontext.h"
+#include "model/hugepages.h"
 #include "model/textrules.h"
 
 #include <QFile>
 #include <QFileInfo>
+
+#include <limits>
 
 namespace kinrow {
 
@@ -101,6 +104,28 @@ LineSurvey surveyPart(std::string_view bytes, qsizetype from, qsizetype to,
             survey.leftOut.look(line);
     }
     return survey;
+}
+
+// The file's bytes, read into a block asked for in huge pages; a file that grows or shrinks while
+// it is read gives what it held at the end.
+QByteArray ReadWholeFile(QFile& file)
+{
+    const qint64 expected = file.size();
+    if (expected <= 0 || expected > std::numeric_limits<int>::max())
+        return file.readAll();
+    QByteArray bytes(qsizetype(expected), Qt::Uninitialized);
+    AdviseHugePages(bytes.data(), size_t(expected));
+    qsizetype got = 0;
+    while (got < bytes.size()) {
+        const qint64 n = file.read(bytes.data() + got, bytes.size() - got);
+        if (n <= 0)
+            break;
+        got += qsizetype(n);
+    }
+    bytes.truncate(got);
+    if (got == expected)
+        bytes.append(file.readAll());
+    return bytes;
 }
 
 void appendStarts(std::vector<LineStart>& to, const std::vector<LineStart>& from, qint64 lines)
@@ -218,6 +243,8 @@ bool readLines(const ReadContext& context, const LineSurvey& survey, PersonList&
     ObjectTable objects;
     objects.read(context);
     const size_t first = persons.size();
+    persons.reserve(first + size_t(survey.persons));
+    AdviseHugePages(persons.data() + first, size_t(survey.persons) * sizeof(TTreeData));
     persons.resize(first + size_t(survey.persons));
     context.errors.progress(0, context.lineCount);
     const size_t read = ReadPersons(context, families, notes, objects, survey.personSplits, persons,
@@ -287,7 +314,7 @@ bool ReadGedcom(const QString& fileName, PersonList& persons, ErrorList& errors,
         sink.message(sink.text(Msg::FileNotRead) + fileName);
         return false;
     }
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = ReadWholeFile(file);
     return ReadGedcomBytes(bytes, info.absoluteFilePath(), persons, errors, options);
 }
 

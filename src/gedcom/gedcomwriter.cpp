@@ -2,6 +2,7 @@
 
 #include "gedcom/familylinks.h"
 #include "model/codepage1254.h"
+#include "model/hugepages.h"
 #include "model/parallel.h"
 #include "model/textrules.h"
 
@@ -46,6 +47,7 @@ public:
     ByteSink(qsizetype reserve, bool utf8) : utf8_(utf8)
     {
         buffer_.resize(qMax<qsizetype>(reserve, 4096));
+        AdviseHugePages(buffer_.data(), size_t(buffer_.size()));
     }
 
     bool utf8() const { return utf8_; }
@@ -654,6 +656,7 @@ QByteArray WriteGedcomBytes(const PersonList& persons, const QString& familyFile
         size += part.size();
     QByteArray bytes;
     bytes.reserve(size);
+    AdviseHugePages(bytes.data(), size_t(size));
     for (const QByteArray& part : parts)
         bytes += part;
     return bytes;
