@@ -1,5 +1,7 @@
 #include "readertesting.h"
 
+#include "gedcom/foreignfile.h"
+
 #include "model/messages.h"
 #include "model/textrules.h"
 
@@ -166,6 +168,23 @@ TEST(ReaderOtherPrograms, AnselLettersAreDecoded)
     // Ł and the dot below x lie outside code page 1254; they are kept all the same.
     EXPECT_EQ(r.persons[0].BirthPlace.toStdString(), "KØLN ŁX\u0323");
     EXPECT_EQ(r.errors.lines.filter(u"Code Page"_qs).size(), 0);
+}
+
+TEST(ReaderOtherPrograms, AnselTakesGedcomsAdditions)
+{
+    const struct
+    {
+        const char* bytes;
+        QString text;
+    } cases[] = {
+        {"\xBE \xBF", u"\u25A1 \u25A0"_qs}, // empty box, black box
+        {"b\xCDt \xCEx", u"bet ox"_qs},     // midline e and o are the letters
+        {"Stra\xCF", u"Straß"_qs},
+        {"\xFCo", u"o\u0338"_qs},                   // the overlay follows its letter
+        {"\xAF\xC9\xFD", u"\uFFFD\uFFFD\uFFFD"_qs}, // codes that stay unused
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DecodeAnsel(c.bytes), c.text) << c.bytes;
 }
 
 TEST(ReaderOtherPrograms, FilesRefusedForOneLineNowOpen)
