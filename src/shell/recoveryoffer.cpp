@@ -113,7 +113,6 @@ bool RecoveryOffer::restore(RecoveryInfo left, const QString& restoredName)
         return false;
     }
     session_.familyFileName = restoredName;
-    session_.setRecNoMain(left.recNoMain);
     session_.setPictureNo(0);
     // Saving asks first when the original was saved again after the changes began.
     file_.remember(restoredName == left.originalFile && left.base ? *left.base
@@ -121,6 +120,8 @@ bool RecoveryOffer::restore(RecoveryInfo left, const QString& restoredName)
     const QFileInfo original(restoredName);
     if (original.absoluteDir().exists())
         QDir::setCurrent(original.absolutePath());
+    // Made current once the pictures' folder is set, so that the page draws the person whole.
+    session_.setRecNoMain(left.recNoMain);
     about_.showErrors(file_.errors.lines, file_.errors.visible);
     Q_EMIT restored();
     session_.setUnsavedChanges(true);
