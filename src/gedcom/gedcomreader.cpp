@@ -114,7 +114,7 @@ QByteArray ReadWholeFile(QFile& file)
     if (expected <= 0 || expected > std::numeric_limits<int>::max())
         return file.readAll();
     QByteArray bytes(qsizetype(expected), Qt::Uninitialized);
-    AdviseHugePages(bytes.data(), size_t(expected));
+    PrepareBlock(bytes.data(), size_t(expected));
     qsizetype got = 0;
     while (got < bytes.size()) {
         const qint64 n = file.read(bytes.data() + got, bytes.size() - got);
@@ -244,7 +244,7 @@ bool readLines(const ReadContext& context, const LineSurvey& survey, PersonList&
     objects.read(context);
     const size_t first = persons.size();
     persons.reserve(first + size_t(survey.persons));
-    AdviseHugePages(persons.data() + first, size_t(survey.persons) * sizeof(TTreeData));
+    PrepareBlock(persons.data() + first, size_t(survey.persons) * sizeof(TTreeData));
     persons.resize(first + size_t(survey.persons));
     context.errors.progress(0, context.lineCount);
     const size_t read = ReadPersons(context, families, notes, objects, survey.personSplits, persons,

@@ -656,7 +656,7 @@ QByteArray WriteGedcomBytes(const PersonList& persons, const QString& familyFile
         size += part.size();
     QByteArray bytes;
     bytes.reserve(size);
-    AdviseHugePages(bytes.data(), size_t(size));
+    PrepareBlock(bytes.data(), size_t(size));
     for (const QByteArray& part : parts)
         bytes += part;
     return bytes;

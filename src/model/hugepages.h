@@ -10,4 +10,8 @@ namespace kinrow {
 // system has no huge pages to give, nothing changes. Call it before the block is first written.
 void AdviseHugePages(void* data, std::size_t bytes);
 
+// As AdviseHugePages, then has the system make the block's pages ready on all cores at once,
+// so that the one thread that fills the block next finds them there.
+void PrepareBlock(void* data, std::size_t bytes);
+
 } // namespace kinrow

@@ -1,3 +1,4 @@
+#include "model/hugepages.h"
 #include "model/parallel.h"
 
 #include <gtest/gtest.h>
@@ -96,5 +97,20 @@ TEST(RunRanges, CoverTheWholeRangeOnceInOrderedParts)
             next = end;
         }
         EXPECT_EQ(next, count);
+    }
+}
+
+TEST(PrepareBlock, KeepsWhatTheBlockHolds)
+{
+    // The reader prepares blocks it has already begun to fill (a family read into a list that
+    // holds persons): the advice may only change how the pages are backed, never their bytes.
+    CoreCountOverride cores(2);
+    for (const std::size_t bytes : {std::size_t(100), std::size_t(9) << 20}) {
+        std::vector<unsigned char> block(bytes + 1);
+        for (std::size_t i = 0; i < block.size(); ++i)
+            block[i] = static_cast<unsigned char>(i * 7 + 3);
+        const std::vector<unsigned char> before = block;
+        PrepareBlock(block.data() + 1, bytes); // not page-aligned
+        EXPECT_TRUE(block == before) << bytes;
     }
 }
