@@ -45,6 +45,12 @@ QString outputFor(const ToolArgs& args, const QString& name)
     return target;
 }
 
+// kDone for an output written, kRefused after the message of what kept it from being written.
+int written(const QString& error)
+{
+    return error.isEmpty() ? kDone : Refuse(error);
+}
+
 // The family named by --font, or family unchanged without it; false after a usage message
 // when the name is empty.
 bool FontOf(const ToolArgs& args, QString& family)
@@ -77,14 +83,10 @@ int RunChart(const ToolArgs& args)
     const QString target = outputFor(args, args.positional.at(2));
     if (target.isEmpty())
         return kRefused;
-    OutputFile file(target, lang);
-    if (const QString error = file.open(); !error.isEmpty())
-        return Refuse(error);
     const QString folder = QFileInfo(args.positional.at(0)).absolutePath();
-    const QString failure = WriteChartPdf(loaded.persons, recNo, folder, lang, font, file.device());
-    if (const QString error = file.commit(failure); !error.isEmpty())
-        return Refuse(error);
-    return kDone;
+    return written(WriteOutputFile(target, lang, [&](QIODevice& out) {
+        return WriteChartPdf(loaded.persons, recNo, folder, lang, font, out);
+    }));
 }
 
 // The generation table of one record with every row expanded and the start columns, written
@@ -124,17 +126,15 @@ int RunTable(const ToolArgs& args)
     const GenerationExportRows rows(built, VisibleRows(built, [](qint32) { return true; }), indexes,
                                     recNo, style.gridFont);
     // Streamed into the file in pieces, so a table of millions of rows needs no buffer of it.
-    OutputFile file(target, lang);
-    if (const QString error = file.open(); !error.isEmpty())
-        return Refuse(error);
-    const bool written = WriteTableExport(file.device(), format, rows,
-                                          GenerationExportColumns(columns), style, ListSeparator());
-    if (const QString error =
-            file.commit(written ? QString() : QStringLiteral("the export could not be written"));
-        !error.isEmpty())
-        return Refuse(error);
-    ToolOut() << GenerationCountText(built, lang) << Qt::endl;
-    return kDone;
+    const int status = written(WriteOutputFile(target, lang, [&](QIODevice& out) {
+        return WriteTableExport(out, format, rows, GenerationExportColumns(columns), style,
+                                ListSeparator())
+                   ? QString()
+                   : QStringLiteral("the export could not be written");
+    }));
+    if (status == kDone)
+        ToolOut() << GenerationCountText(built, lang) << Qt::endl;
+    return status;
 }
 
 int RunList(const ToolArgs& args)
@@ -156,13 +156,8 @@ int RunList(const ToolArgs& args)
     const std::vector<ListPrintRow> rows = ListPdfRows(loaded.persons, request, problem);
     if (!problem.isEmpty())
         return Refuse(problem);
-    OutputFile file(target, request.lang);
-    if (const QString error = file.open(); !error.isEmpty())
-        return Refuse(error);
-    const QString failure = WriteListPdf(rows, request, file.device());
-    if (const QString error = file.commit(failure); !error.isEmpty())
-        return Refuse(error);
-    return kDone;
+    return written(WriteOutputFile(
+        target, request.lang, [&](QIODevice& out) { return WriteListPdf(rows, request, out); }));
 }
 
 } // namespace kinrow

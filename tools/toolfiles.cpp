@@ -179,13 +179,21 @@ QString OutputFile::commit(const QString& failure)
     return {};
 }
 
-QString WriteOutputFile(const QString& path, const QByteArray& bytes, Lang lang)
+QString WriteOutputFile(const QString& path, Lang lang,
+                        const std::function<QString(QIODevice&)>& write)
 {
     OutputFile file(path, lang);
     if (QString error = file.open(); !error.isEmpty())
         return error;
-    file.device().write(bytes);
-    return file.commit();
+    return file.commit(write(file.device()));
+}
+
+QString WriteOutputFile(const QString& path, const QByteArray& bytes, Lang lang)
+{
+    return WriteOutputFile(path, lang, [&bytes](QIODevice& out) {
+        out.write(bytes);
+        return QString();
+    });
 }
 
 } // namespace kinrow

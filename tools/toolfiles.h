@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 namespace kinrow {
@@ -53,6 +54,10 @@ private:
     std::unique_ptr<Checked> checked_;
 };
 
+// Writes path through an OutputFile with write, which returns its own complaint (empty when it
+// wrote everything); the error text, empty when the file is in place.
+QString WriteOutputFile(const QString& path, Lang lang,
+                        const std::function<QString(QIODevice&)>& write);
 // Writes bytes to path through an OutputFile; the error text, empty when written.
 QString WriteOutputFile(const QString& path, const QByteArray& bytes, Lang lang = Lang::English);
 
