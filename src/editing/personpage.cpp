@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QShowEvent>
 
 namespace kinrow {
 
@@ -66,6 +67,12 @@ PersonPage::PersonPage(Session& session, Prompts& prompts, QWidget* parent)
     connect(&session_, &Session::enablingChanged, this, &PersonPage::applyEnabling);
     connect(&session_, &Session::langChanged, this, &PersonPage::retranslate);
     connect(&session_, &Session::currentChanged, this, &PersonPage::followCurrent);
+    // Another page's change (pictures collected from the print page) is drawn when the page
+    // is shown again; the page's own changes draw themselves.
+    connect(&session_, &Session::familyChanged, this, [this] {
+        if (!isVisible())
+            changedWhileHidden_ = true;
+    });
     attachKeyFilters();
     connectControls();
     personEditor_ = new PersonEditor(session_, prompts_, *this, ui_, this);
@@ -145,6 +152,15 @@ void PersonPage::listDoubleClicked(QObject* list)
 bool PersonPage::isRecord(qint32 recNo) const
 {
     return recNo >= 1 && std::size_t(recNo) <= session_.persons().size();
+}
+
+void PersonPage::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (changedWhileHidden_) {
+        changedWhileHidden_ = false;
+        followCurrent();
+    }
 }
 
 void PersonPage::followCurrent()

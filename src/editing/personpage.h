@@ -92,6 +92,9 @@ Q_SIGNALS:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void retranslate();
     void followCurrent();
@@ -135,6 +138,7 @@ private:
     bool pictureShown_ = false;
     bool changeHandlerAttached_ = true;
     bool listNavigation_ = true;
+    bool changedWhileHidden_ = false; // the family changed on another page
 };
 
 } // namespace kinrow

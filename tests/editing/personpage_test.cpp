@@ -5,6 +5,7 @@
 #include "editing/personlistbox.h"
 #include "editing/personlistdelegate.h"
 #include "editing/personpage.h"
+#include "model/familychange.h"
 #include "model/sessionfamily.h"
 #include "model/textrules.h"
 #include "pictures/picturepanel.h"
@@ -228,12 +229,22 @@ TEST_F(PersonPageTest, MovesToParentsSpousesChildrenAndSiblings)
     EXPECT_EQ(state.recNoMain(), 3);
 }
 
-TEST_F(PersonPageTest, RedrawsWhenTheSessionMovesToAnotherPerson)
+TEST_F(PersonPageTest, FollowsTheCurrentPersonAndChangesMadeOnOtherPages)
 {
     show(7);
     state.setRecNoMain(5); // as the list, the chart or the table make a person current
     EXPECT_EQ(ui->Edit_Ad->text(), QStringLiteral("AYŞE"));
     EXPECT_EQ(ui->Lb_RecNoMain->text(), LangText(Msg::RecordNumberLabel, Lang::English) + u'5');
+
+    page->hide(); // another page changes the family: drawn when the page is shown again
+    {
+        FamilyChange change(state, StepKind::CollectPictures, {5});
+        change.record(5).GivenName = QStringLiteral("AYLA");
+        change.commit();
+    }
+    EXPECT_EQ(ui->Edit_Ad->text(), QStringLiteral("AYŞE"));
+    page->show();
+    EXPECT_EQ(ui->Edit_Ad->text(), QStringLiteral("AYLA"));
 
     page->BeginAdding(EditMode::Child); // an open form is the user's: it is not redrawn
     ui->Edit_Ad->setText(QStringLiteral("YENİ"));
