@@ -174,6 +174,7 @@ void PersonPage::ShowRecord()
 {
     if (!isRecord(session_.recNoMain()))
         return;
+    changedWhileHidden_ = false; // drawn as the family stands now
     changeHandlerAttached_ = false;
     const TTreeData& person = session_.current();
     const PersonForm shown = FormOfRecord(session_.persons(), session_.recNoMain());
